@@ -1,0 +1,6 @@
+// The subcommands of tarvenn-engine; each takes argv after its own name.
+#pragma once
+
+int runPerft(int argc, char** argv);
+int runDivide(int argc, char** argv);
+int runMoves(int argc, char** argv);

@@ -1,0 +1,25 @@
+// Command-line parsing shared by the subcommands of tarvenn-engine.
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+#include "engine/board.h"
+
+struct ToolArgs {
+  Position position = InitialPosition;
+  bool whiteToMove = true;
+  std::map<std::string, std::string> options;  // "--depth" -> "12"; "--fen" is parsed into position
+  std::vector<std::string> positional;
+};
+
+// Reads argv after the subcommand. Every option takes a value; only those in
+// `allowed` are accepted. False with a one-line reason in `error`.
+bool parseToolArgs(int argc, char** argv, const std::vector<std::string>& allowed, ToolArgs& args,
+                   std::string& error);
+
+// Whole-string non-negative integer / number readers; false on anything else.
+bool readCount(const std::string& text, long long max, long long& value);
+bool readSeconds(const std::string& text, double& value);
+
+// Prints "tarvenn-engine: <message>" on standard error and returns exit status 2.
+int toolError(const std::string& message);
