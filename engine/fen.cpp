@@ -1,0 +1,118 @@
+#include "engine/fen.h"
+#include <cctype>
+
+// PDN numbers run from Black's side: 1..4 is rank 8 (B8 D8 F8 H8), 29..32 is rank 1.
+int squareFromPdn(int number) { return 4 * (7 - (number - 1) / 4) + (number - 1) % 4; }
+int pdnFromSquare(int bit) { return 4 * (7 - bit / 4) + bit % 4 + 1; }
+
+namespace {
+
+class FenReader {
+public:
+  FenReader(const std::string& text, std::string& error) : text(text), error(error) {}
+
+  bool read(Position& position, bool& whiteToMove) {
+    skipSpaces();
+    const char side = next();
+    if (side != 'W' && side != 'B') return fail("the side to move must be W or B");
+    whiteToMove = side == 'W';
+    bool seen[2] = {false, false};
+    SquareSet sets[2] = {0, 0};
+    SquareSet kings = 0;
+    while (peek() == ':') {
+      ++at;
+      const char colour = next();
+      if (colour != 'W' && colour != 'B') return fail("a piece list must start with W or B");
+      const int c = colour == 'W' ? 0 : 1;
+      if (seen[c]) return fail(std::string("two piece lists for ") + (c == 0 ? "White" : "Black"));
+      seen[c] = true;
+      if (!readList(sets[c], kings, sets[0] | sets[1])) return false;
+    }
+    if (peek() == '.') ++at;
+    skipSpaces();
+    if (at != text.size()) return fail("unexpected text at position " + std::to_string(at + 1));
+    if (!seen[0] || !seen[1]) return fail("both piece lists, W and B, are required");
+    if (sets[0] & ~kings & WhiteKingRow) return fail("a white man stands on rank 8");
+    if (sets[1] & ~kings & BlackKingRow) return fail("a black man stands on rank 1");
+    position = Position(sets[0], sets[1], kings);
+    return true;
+  }
+
+private:
+  const std::string& text;
+  std::string& error;
+  size_t at = 0;
+
+  char peek() const { return at < text.size() ? text[at] : '\0'; }
+  char next() { return at < text.size() ? text[at++] : '\0'; }
+  void skipSpaces() {
+    while (std::isspace((unsigned char)peek())) ++at;
+  }
+  bool fail(const std::string& why) {
+    error = "bad FEN: " + why;
+    return false;
+  }
+
+  bool readNumber(int& number) {
+    if (!std::isdigit((unsigned char)peek())) return fail("a square number is expected at position " +
+                                                          std::to_string(at + 1));
+    number = 0;
+    while (std::isdigit((unsigned char)peek())) {
+      number = number * 10 + (next() - '0');
+      if (number > 32) return fail("square numbers run from 1 to 32");
+    }
+    if (number < 1) return fail("square numbers run from 1 to 32");
+    return true;
+  }
+
+  // Items such as 21, K23 or 1-12, separated by commas; the list may be empty.
+  bool readList(SquareSet& set, SquareSet& kings, SquareSet taken) {
+    if (peek() == ':' || peek() == '\0' || peek() == '.') return true;
+    for (;;) {
+      const bool king = peek() == 'K';
+      if (king) ++at;
+      int first = 0, last = 0;
+      if (!readNumber(first)) return false;
+      last = first;
+      if (peek() == '-') {
+        ++at;
+        if (!readNumber(last)) return false;
+        if (last < first) return fail("a range must run upward");
+      }
+      for (int n = first; n <= last; ++n) {
+        const SquareSet square = SquareSet(1) << squareFromPdn(n);
+        if ((set | taken) & square) return fail("square " + std::to_string(n) + " is given twice");
+        set |= square;
+        if (king) kings |= square;
+      }
+      if (peek() != ',') return true;
+      ++at;
+    }
+  }
+};
+
+void writeList(std::string& out, SquareSet set, SquareSet kings) {
+  bool first = true;
+  for (int n = 1; n <= 32; ++n) {
+    const SquareSet square = SquareSet(1) << squareFromPdn(n);
+    if (!(set & square)) continue;
+    if (!first) out += ',';
+    first = false;
+    if (kings & square) out += 'K';
+    out += std::to_string(n);
+  }
+}
+
+}  // namespace
+
+bool parseFen(const std::string& text, Position& position, bool& whiteToMove, std::string& error) {
+  return FenReader(text, error).read(position, whiteToMove);
+}
+
+std::string writeFen(const Position& position, bool whiteToMove) {
+  std::string out = whiteToMove ? "W:W" : "B:W";
+  writeList(out, position.white, position.kings);
+  out += ":B";
+  writeList(out, position.black, position.kings);
+  return out;
+}

@@ -1,0 +1,64 @@
+// perft and divide: leaf counts of the move tree, whole or per root move.
+#include <chrono>
+#include <cstdio>
+#include "engine/movegen.h"
+#include "engine/movelist.h"
+#include "engine/perft.h"
+#include "tools/commands.h"
+#include "tools/tool_args.h"
+
+namespace {
+
+constexpr long long MaxDepth = 30;
+
+bool readDepthArgs(int argc, char** argv, ToolArgs& args, int& depth, int& status) {
+  std::string error;
+  long long value = 0;
+  if (!parseToolArgs(argc, argv, {}, args, error)) {
+    status = toolError(error);
+    return false;
+  }
+  if (args.positional.size() != 1 || !readCount(args.positional[0], MaxDepth, value)) {
+    status = toolError("DEPTH must be one whole number from 0 to 30");
+    return false;
+  }
+  depth = (int)value;
+  return true;
+}
+
+}  // namespace
+
+int runPerft(int argc, char** argv) {
+  ToolArgs args;
+  int depth = 0, status = 0;
+  if (!readDepthArgs(argc, argv, args, depth, status)) return status;
+  for (int d = 1; d <= depth; ++d) {
+    const auto start = std::chrono::steady_clock::now();
+    const uint64_t nodes = perft(args.position, args.whiteToMove, d);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("depth %d nodes %llu time %.3f nps %.0f\n", d, (unsigned long long)nodes, seconds,
+                seconds > 0 ? nodes / seconds : 0.0);
+    std::fflush(stdout);
+  }
+  return 0;
+}
+
+int runDivide(int argc, char** argv) {
+  ToolArgs args;
+  int depth = 0, status = 0;
+  if (!readDepthArgs(argc, argv, args, depth, status)) return status;
+  if (depth < 1) return toolError("divide needs DEPTH of at least 1");
+  Move* moves = nullptr;
+  const int count = args.whiteToMove ? args.position.whiteMoves(&moves) : args.position.blackMoves(&moves);
+  uint64_t total = 0;
+  for (int i = 0; i < count; ++i) {
+    const uint64_t leaves = perft(moves[i], !args.whiteToMove, depth - 1);
+    char text[6] = {};
+    moves[i].writeNotation(args.position.empty(), text);
+    std::printf("%s %llu\n", text, (unsigned long long)leaves);
+    total += leaves;
+  }
+  delete[] moves;
+  std::printf("total %llu\n", (unsigned long long)total);
+  return 0;
+}
