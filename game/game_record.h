@@ -1,0 +1,36 @@
+// The moves of a game, as history entries, oldest first.
+#pragma once
+#include <memory>
+#include <vector>
+#include "game/history_entry.h"
+
+class GameRecord;
+
+class RecordObserver {
+public:
+  // Called after every appended move.
+  virtual void recordChanged(GameRecord& record) = 0;
+  virtual ~RecordObserver() = default;
+};
+
+class GameRecord {
+public:
+  virtual ~GameRecord() = default;
+
+  // Adds the entry of a move just played, then tells the observers in their order.
+  void append(const Move& move);
+  void addObserver(RecordObserver* observer);
+  // True if the last position occurred before with the same side to move.
+  bool isRepetition() const;
+
+  int count() const { return (int)entries.size(); }
+  HistoryEntry& entry(int index) const { return *entries[index]; }
+  HistoryEntry* last() const { return entries.empty() ? nullptr : entries.back().get(); }
+  // The position after the last move, or the initial position.
+  Position currentPosition() const;
+  bool blackToMove() const { return !entries.empty() && entries.back()->blackToMove(); }
+
+private:
+  std::vector<std::unique_ptr<HistoryEntry>> entries;
+  std::vector<RecordObserver*> observers;
+};
