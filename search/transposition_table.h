@@ -1,0 +1,44 @@
+// The transposition table of one search decision: results of searched positions,
+// and open marks on the positions of the current path so that repetitions score 0.
+#pragma once
+#include <cstdint>
+#include "engine/board.h"
+
+enum Bound : uint8_t { BOUND_OPEN = 0, BOUND_LOWER = 1, BOUND_UPPER = 2, BOUND_EXACT = 3 };
+
+struct TTEntry {
+  uint32_t key;       // low 32 bits of the position's hash
+  int8_t value;       // score from the side to move
+  uint8_t bestIndex;  // best child, in the search's generation order
+  uint8_t depth;      // remaining depth of the value, 1..63; 0 = empty slot
+  uint8_t bound;      // Bound
+};
+static_assert(sizeof(TTEntry) == 8, "entries are 8 bytes");
+
+constexpr int MaxTableBits = 21;
+constexpr int RootDepth = 63;  // deeper than any search, so the root always answers as open
+
+struct TranspositionTable {
+  int32_t bits;
+  int32_t size;
+  int32_t mask;
+  TTEntry entries[1 << MaxTableBits];
+};
+
+// The process-wide table (sized for 2^MaxTableBits entries until the first resetTable),
+// and the entry handed out when a probe sequence finds no usable slot.
+extern TranspositionTable transpositionTable;
+extern TTEntry ScratchEntry;
+
+uint64_t mixHash64(uint64_t x, uint64_t y, uint64_t z);
+// White to move hashes (white, black, kings), Black to move (black, white, ~kings).
+uint64_t positionHash(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove);
+
+// Sizes the table for a decision of `timeLimit` seconds (2^19, 2^20 or 2^21 entries) and empties it.
+void resetTable(double timeLimit);
+// Empties the entries in use, keeping the size.
+void clearTable();
+// Marks the root open at RootDepth, so that the root met again inside the search scores 0.
+void markRoot(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove);
+// The slot of the position with this hash, claimed for it; ScratchEntry (emptied) if none is free.
+TTEntry* lookupEntry(uint64_t hash);
