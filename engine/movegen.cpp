@@ -236,14 +236,28 @@ MoveRecord* writeManSteps(MoveRecord* out, bool whiteMoves, SquareSet white, Squ
   return out;
 }
 
+// Men that can make at least a first jump, found for the whole board at once.
+SquareSet menThatCanJump(SquareSet men, SquareSet opponent, SquareSet empty) {
+  SquareSet jumpers = 0;
+  for (int direction = 0; direction < 4; ++direction) {
+    const DirectionShift& d = Shifts[direction];
+    const SquareSet overOpponent = (men & EvenRows & shifted(opponent, -d.evenStep)) |
+                                   (men & ~EvenRows & shifted(opponent, -d.oddStep));
+    jumpers |= overOpponent & d.jumpMask & shifted(empty, -d.jump);
+  }
+  return jumpers;
+}
+
 // Both colours visit their pieces from bit 31 down with the same direction
-// orders; only the men's steps are mirrored.
+// orders; only the men's steps are mirrored. Men that cannot jump at all would
+// only open empty groups, which the decoder ignores, so they are not visited.
 MoveRecord* generateMoves(MoveRecord* out, bool whiteMoves, SquareSet white, SquareSet black, SquareSet kings) {
   const SquareSet mover = whiteMoves ? white : black;
   const SquareSet opponent = whiteMoves ? black : white;
+  const SquareSet empty = ~(white | black);
   CaptureStore store;
-  store.clear(~(white | black));
-  for (SquareSet pieces = mover; pieces;) {
+  store.clear(empty);
+  for (SquareSet pieces = (mover & kings) | menThatCanJump(mover & ~kings, opponent, empty); pieces;) {
     const SquareSet square = SquareSet(1) << (31 - __builtin_clz(pieces));
     pieces ^= square;
     store.openGroup(square);
