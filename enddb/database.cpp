@@ -1,0 +1,119 @@
+#include "enddb/database.h"
+#include <cstdio>
+#include <new>
+#include "engine/movegen.h"
+
+EndgameDatabase endgameDatabase;
+
+namespace {
+
+// "enddb .bin" with the digit of the piece count in place of the blank.
+std::string fileName(uint32_t n) {
+  std::string name = "enddb .bin";
+  name[5] = char('0' + n);
+  return name;
+}
+
+}  // namespace
+
+bool EndgameDatabase::holdTables(uint32_t n) {
+  for (uint32_t i = held + 1; i <= n; ++i) {
+    values[i].reset(new (std::nothrow) uint8_t[tableSize(i)]);
+    if (!values[i]) {
+      held = i - 1;
+      return false;
+    }
+  }
+  for (uint32_t i = n + 1; i <= held; ++i) values[i].reset();
+  held = n;
+  return true;
+}
+
+uint32_t EndgameDatabase::load(uint32_t limit) {
+  // Files beyond the largest table this program computes are never read: their
+  // tables would not fit the index.
+  if (limit > MaxDatabasePieces) limit = MaxDatabasePieces;
+  for (uint32_t i = 1; i <= limit; ++i) {
+    FILE* file = std::fopen(fileName(i).c_str(), "rb");
+    if (!file) return i - 1;
+    bool complete = holdTables(i);
+    if (complete) {
+      pieceCount = savedPieceCount = i;
+      complete = std::fread(values[i].get(), 1, tableSize(i), file) == tableSize(i);
+    }
+    std::fclose(file);
+    if (!complete) {
+      holdTables(i - 1);
+      pieceCount = savedPieceCount = i - 1;
+      return i - 1;
+    }
+  }
+  return limit;
+}
+
+std::vector<std::string> EndgameDatabase::save() const {
+  std::vector<std::string> failed;
+  for (uint32_t i = 1; i <= pieceCount && i <= held; ++i) {
+    const std::string name = fileName(i);
+    FILE* file = std::fopen(name.c_str(), "wb");
+    bool written = file && std::fwrite(values[i].get(), 1, tableSize(i), file) == tableSize(i);
+    if (file && std::fclose(file) != 0) written = false;
+    if (!written) failed.push_back(name);
+  }
+  return failed;
+}
+
+uint8_t EndgameDatabase::orientedStatus(SquareSet mover, SquareSet opponent, SquareSet kings) const {
+  const SquareSet occupied = mover | opponent;
+  if (occupied == 0 || uint32_t(popCount(occupied)) > pieceCount || uint32_t(popCount(occupied)) > held) return 0;
+  uint32_t n;
+  const uint32_t index = indexOf(occupied, mover, kings, n);
+  return values[n][index] & StatusMask;
+}
+
+namespace {
+
+// Probe of an oriented position: the sets become the position after the
+// database move, still oriented. Bytes that do not fit the position (a status
+// never written by generation, a move number past the move list) count as not
+// covered, so a damaged file sends play back to the search.
+uint8_t probeOriented(const EndgameDatabase& db, SquareSet& mover, SquareSet& opponent, SquareSet& kings,
+                      SquareSet& from) {
+  const SquareSet occupied = mover | opponent;
+  const uint32_t count = popCount(occupied);
+  if (count == 0 || count > db.pieceCount || count > db.tablesHeld()) return 0;
+  uint32_t n;
+  const uint8_t value = db.table(count)[indexOf(occupied, mover, kings, n)];
+  const uint8_t status = value & StatusMask;
+  if (status == StatusDraw || status == StatusUndecided) return status;
+  MoveRecord moves[MoveBufferCapacity];
+  const MoveRecord* end = generateWhiteMoves(moves, mover, opponent, kings);
+  const MoveRecord* chosen = moves + (value & MoveNumberMask);
+  if (chosen >= end) return 0;
+  mover = chosen->white;
+  opponent = chosen->black;
+  kings = chosen->kings;
+  from = chosen->from;
+  return status;
+}
+
+}  // namespace
+
+uint8_t EndgameDatabase::probeWhiteToMove(SquareSet& white, SquareSet& black, SquareSet& kings,
+                                          SquareSet& from) const {
+  return probeOriented(*this, white, black, kings, from);
+}
+
+uint8_t EndgameDatabase::probeBlackToMove(SquareSet& white, SquareSet& black, SquareSet& kings,
+                                          SquareSet& from) const {
+  SquareSet mover = reverseSquares(black), opponent = reverseSquares(white), turnedKings = reverseSquares(kings);
+  SquareSet turnedFrom = 0;
+  const uint8_t status = probeOriented(*this, mover, opponent, turnedKings, turnedFrom);
+  if (status == StatusWin || status == StatusLoss) {
+    white = reverseSquares(opponent);
+    black = reverseSquares(mover);
+    kings = reverseSquares(turnedKings);
+    from = reverseSquares(turnedFrom);
+  }
+  return status;
+}
