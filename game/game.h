@@ -18,7 +18,7 @@ public:
   GameRecord record;
 
   // Sets each player's game. The game owns both players and deletes them with itself.
-  Game(Player* white, Player* black);
+  Game(Player* white, Player* black, const Position& start = InitialPosition, bool blackStarts = false);
   // Waits while a move is on display; true if the game was canceled meanwhile.
   // This version does not wait.
   virtual bool pause(double seconds);

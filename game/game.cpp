@@ -1,0 +1,127 @@
+#include "game/game.h"
+
+Game::Game(Player* white, Player* black, const Position& start, bool blackStarts)
+    : record(start, blackStarts), players{white, black} {
+  for (Player* player : players)
+    if (player) player->game = this;
+  refreshMoves();
+}
+
+Game::~Game() {
+  delete players[0];
+  if (players[1] != players[0]) delete players[1];
+}
+
+bool Game::pause(double) { return outcome == Canceled; }
+
+void Game::refreshMoves() {
+  Move* list = nullptr;
+  const Position now = currentPosition();
+  moveTotal = blackToMove() ? now.blackMoves(&list) : now.whiteMoves(&list);
+  moveList.reset(list);
+}
+
+void Game::startGame() {
+  log->post(MsgEvent, "", "New game start.");
+  runTurns();
+}
+
+void Game::runTurns() {
+  while (outcome == InPlay && moveTotal != 0) {
+    turn = Asking;
+    if (moveTotal == 1) {
+      char text[] = "      - forced move";
+      moveList[0].writeNotation(emptySquares(), text);
+      log->postMove(sidePrefix(blackToMove()), text);
+      playMove(moveList[0]);
+      pause(0.5);
+    } else {
+      (blackToMove() ? players[1] : players[0])->takeTurn();
+    }
+    if (outcome != InPlay || moveTotal == 0) break;
+    if (turn == Asking) {
+      turn = Waiting;
+      return;
+    }
+  }
+  switch (outcome) {
+    case Drawn:
+      log->post(MsgResult, "", "Game draw.");
+      turn = Waiting;
+      return;
+    case InPlay:
+      log->post(MsgResult, "", blackToMove() ? "White wins!" : "Black wins!");
+      outcome = Won;
+      turn = Waiting;
+      return;
+    case Won:
+      return;
+    case Canceled:
+      for (GameListener* listener : listeners) listener->gameDeleted(this);
+      log->post(MsgDebug, "", "Game will be deleted.");
+      delete this;
+      return;
+  }
+}
+
+// Picks the loop up again after a move, offer or cancel that arrived from outside it.
+// An operation further up the call stack does this itself when it ends, so that the
+// game is never deleted under it. May delete the game.
+void Game::resumeIfIdle() {
+  if (turn == Waiting && busy == 0) runTurns();
+}
+
+void Game::playMove(const Move& handed) {
+  if (outcome != InPlay) return;  // a move that arrives after the end changes nothing
+  const Move move = handed;  // the list it may come from is replaced below
+  const SquareSet emptyBefore = emptySquares();
+  record.append(move);
+  if (view) {
+    const SquareSet crossed = ~emptyBefore & ~(move.white | move.black | move.from);
+    view->showPosition(move, crossed);
+    SquareSet destination = (move.white | move.black) & emptyBefore;
+    if (destination == 0) destination = move.from;
+    view->markSquares(squareIndex(move.from), squareIndex(destination));
+    ++busy;
+    const bool canceled = pause(0.2);
+    --busy;
+    if (canceled) {
+      resumeIfIdle();
+      return;
+    }
+  }
+  refreshMoves();
+  if (turn == Waiting)
+    resumeIfIdle();
+  else
+    turn = Moved;
+}
+
+bool Game::offerDraw() {
+  if (outcome != InPlay) return false;  // an ended game stays as it ended
+  const bool black = blackToMove();
+  const char* offering = sidePrefix(black);
+  const char* asked = sidePrefix(!black);
+  ++busy;
+  const bool accepted = players[black ? 0 : 1]->acceptDraw();
+  --busy;
+  if (outcome == Canceled) {  // canceled while the question was open
+    resumeIfIdle();
+    return false;
+  }
+  if (!accepted) {
+    log->postFormatted(offering, "offered draw but %srefused.", asked);
+    return false;
+  }
+  outcome = Drawn;
+  log->postFormatted(offering, "offered draw and %saccept.", asked);
+  resumeIfIdle();
+  return true;
+}
+
+void Game::cancelGame() {
+  if (view) view->detachInput();
+  if (outcome == InPlay && moveTotal != 0) log->post(MsgEvent, "", "Game was canceled.");
+  outcome = Canceled;
+  resumeIfIdle();
+}
