@@ -1,0 +1,33 @@
+// Test helpers: square sets and move texts written the way a player reads them.
+#pragma once
+#include <sstream>
+#include <string>
+#include "engine/board.h"
+#include "engine/movegen.h"
+#include "engine/movelist.h"
+
+// "C3 A1" -> the set of those squares.
+inline SquareSet squares(const std::string& names) {
+  SquareSet set = 0;
+  std::istringstream in(names);
+  std::string name;
+  while (in >> name)
+    for (int k = 0; k < 32; ++k)
+      if (name == SquareNames[k]) set |= SquareSet(1) << k;
+  return set;
+}
+
+// The move list in order as "G3-H4 G3-F4 ...".
+inline std::string moveTexts(const Position& position, bool whiteToMove) {
+  MoveRecord records[MoveBufferCapacity];
+  const MoveRecord* end = whiteToMove ? generateWhiteMoves(records, position.white, position.black, position.kings)
+                                      : generateBlackMoves(records, position.white, position.black, position.kings);
+  std::string texts;
+  for (const MoveRecord* r = records; r != end; ++r) {
+    char text[6] = {};
+    Move(*r).writeNotation(position.empty(), text);
+    if (!texts.empty()) texts += ' ';
+    texts += text;
+  }
+  return texts;
+}
