@@ -15,6 +15,7 @@ const Command Commands[] = {
     {"perft", runPerft},
     {"divide", runDivide},
     {"moves", runMoves},
+    {"book", runBook},
 };
 
 }  // namespace

@@ -1,0 +1,31 @@
+// Lookup and random choice of book moves.
+#include "book/opening_book.h"
+#include <cstdlib>
+#include <ctime>
+#include <iterator>
+
+OpeningBook Book;
+
+OpeningBook::OpeningBook() { std::srand((unsigned)std::time(nullptr)); }
+
+const BookMoves& OpeningBook::findBookMoves(const Position& position, bool whiteToMove) const {
+  static const BookMoves NoMoves;
+  const BookMap& moves = map(whiteToMove);
+  auto entry = moves.find(position);
+  return entry == moves.end() ? NoMoves : entry->second;
+}
+
+const Move* OpeningBook::pickBookMove(const Position& position, bool whiteToMove) const {
+  const BookMoves& moves = findBookMoves(position, whiteToMove);
+  if (moves.empty()) return nullptr;
+  unsigned choice = (unsigned)std::rand() % (unsigned)moves.size();
+  return &*std::next(moves.begin(), choice);
+}
+
+unsigned OpeningBook::positionCount(bool white) const { return (unsigned)map(white).size(); }
+
+unsigned OpeningBook::moveCount(bool white) const {
+  unsigned count = 0;
+  for (const auto& entry : map(white)) count += (unsigned)entry.second.size();
+  return count;
+}

@@ -1,0 +1,35 @@
+// The opening book: moves the computer plays in known openings, read from
+// "white.ouv" and "black.ouv" (one line of numbered-square moves per book line).
+#pragma once
+#include <map>
+#include <set>
+#include "engine/board.h"
+#include "engine/movelist.h"
+
+// Book moves of one position, ordered by the position they lead to; two moves
+// that lead to the same position count as one.
+using BookMoves = std::set<Move>;
+
+class OpeningBook {
+public:
+  OpeningBook();  // seeds rand() from the clock
+
+  void loadBookFile(const char* fileName, bool white);
+  int parseBookLine(const char* line, bool white);
+
+  const BookMoves& findBookMoves(const Position& position, bool whiteToMove) const;
+  const Move* pickBookMove(const Position& position, bool whiteToMove) const;  // null: none
+
+  unsigned positionCount(bool white) const;
+  unsigned moveCount(bool white) const;
+
+private:
+  using BookMap = std::map<Position, BookMoves>;
+  BookMap whiteMap;
+  BookMap blackMap;
+
+  const BookMap& map(bool white) const { return white ? whiteMap : blackMap; }
+};
+
+// The one book of the process, filled at start-up and only read afterwards.
+extern OpeningBook Book;

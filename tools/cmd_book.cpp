@@ -1,0 +1,24 @@
+// tarvenn-engine book [--fen FEN]: loads the book files of the working directory
+// as the game does, prints their counts and the book moves of the position.
+#include <cstdio>
+#include "book/opening_book.h"
+#include "tools/commands.h"
+#include "tools/tool_args.h"
+
+int runBook(int argc, char** argv) {
+  ToolArgs args;
+  std::string error;
+  if (!parseToolArgs(argc, argv, {"--fen"}, args, error)) return toolError(error);
+  if (!args.positional.empty()) return toolError("unexpected argument: " + args.positional[0]);
+
+  Book.loadBookFile("white.ouv", true);
+  Book.loadBookFile("black.ouv", false);
+  std::printf("white %u %u black %u %u\n", Book.positionCount(true), Book.moveCount(true),
+              Book.positionCount(false), Book.moveCount(false));
+  for (const Move& move : Book.findBookMoves(args.position, args.whiteToMove)) {
+    char text[6] = {};
+    move.writeNotation(args.position.empty(), text);
+    std::puts(text);
+  }
+  return 0;
+}
