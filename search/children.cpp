@@ -1,0 +1,260 @@
+// Children in the search's order: men's steps first (when nothing can be taken),
+// then the store of the capture pass over the pieces from square 31 down, which
+// also holds the kings' slides. Unlike the move list, equal children stay apart.
+#include "search/children.h"
+
+namespace {
+
+constexpr SquareSet EvenRows = 0x0F0F0F0F;
+constexpr SquareSet OddRows = 0xF0F0F0F0;
+constexpr SquareSet FileA = 0x01010101;  // on even rows
+constexpr SquareSet FileH = 0x80808080;  // on odd rows
+
+constexpr SquareSet upLeft(SquareSet s) { return ((s & EvenRows & ~FileA) << 3) | ((s & OddRows) << 4); }
+constexpr SquareSet upRight(SquareSet s) { return ((s & EvenRows) << 4) | ((s & OddRows & ~FileH) << 5); }
+constexpr SquareSet downLeft(SquareSet s) { return ((s & EvenRows & ~FileA) >> 5) | ((s & OddRows) >> 4); }
+constexpr SquareSet downRight(SquareSet s) { return ((s & EvenRows) >> 4) | ((s & OddRows & ~FileH) >> 3); }
+
+constexpr SquareSet step(int direction, SquareSet s) {
+  return direction == UpLeft ? upLeft(s) : direction == UpRight ? upRight(s) : direction == DownLeft ? downLeft(s)
+                                                                                                   : downRight(s);
+}
+
+constexpr int indexOfSquare(SquareSet s) {
+  int k = 0;
+  while (s > 1) s >>= 1, ++k;
+  return s ? k : -1;
+}
+
+// Per square and direction: the neighbour (0 off the board) and the index of
+// the square one further (-1 off the board).
+struct Geometry {
+  SquareSet neighbour[4][32];
+  int8_t next[4][32];
+  int8_t jumpTo[4][32];
+};
+
+constexpr Geometry makeGeometry() {
+  Geometry g{};
+  for (int d = 0; d < 4; ++d)
+    for (int k = 0; k < 32; ++k) {
+      SquareSet n = step(d, SquareSet(1) << k);
+      g.neighbour[d][k] = n;
+      g.next[d][k] = (int8_t)indexOfSquare(n);
+      g.jumpTo[d][k] = (int8_t)indexOfSquare(step(d, n));
+    }
+  return g;
+}
+
+constexpr Geometry Board = makeGeometry();
+
+// Directions perpendicular to the arrival, in the order a man jumps on and a
+// king searches on after a capture.
+constexpr int KingDirections[4] = {UpLeft, UpRight, DownLeft, DownRight};
+constexpr int ManDirections[4] = {UpLeft, DownRight, UpRight, DownLeft};
+constexpr int ManTurns[4][2] = {{DownLeft, UpRight}, {DownRight, UpLeft}, {UpLeft, DownRight}, {DownLeft, UpRight}};
+constexpr int KingTurns[4][2] = {{UpRight, DownLeft}, {UpLeft, DownRight}, {UpLeft, DownRight}, {DownLeft, UpRight}};
+
+inline SquareSet bit(int k) { return SquareSet(1) << k; }
+
+// Men that have a first jump in some direction; no other man can capture.
+inline SquareSet menThatCanJump(SquareSet men, SquareSet opponent, SquareSet empty) {
+  return men & (downRight(opponent & downRight(empty)) | downLeft(opponent & downLeft(empty)) |
+                upRight(opponent & upRight(empty)) | upLeft(opponent & upLeft(empty)));
+}
+
+// Ends of capture sequences and king slides. Word 0 is 0; each group is the
+// pair 0, origin, then its records: the opponent pieces still on the board
+// OR the square where the piece ends (never 0, so 0 marks the groups).
+struct CaptureStore {
+  // Records stop two words short, so a group header always fits.
+  static constexpr int RecordLimit = CaptureStoreCapacity - 2;
+
+  SquareSet words[CaptureStoreCapacity];
+  int top;
+  int largest;      // capture count of the records kept
+  SquareSet empty;  // empty squares, the examined piece's own square included
+  SquareSet origin;
+
+  void openGroup(SquareSet square) {
+    if (words[top - 2] == 0) {
+      words[top - 1] = square;
+    } else {
+      words[top++] = 0;
+      words[top++] = square;
+    }
+    origin = square;
+  }
+
+  void record(int count, SquareSet remaining, SquareSet landing) {
+    if (count < largest) return;
+    if (count > largest) {
+      top = 2;
+      words[1] = origin;
+      largest = count;
+    }
+    // Only an arrangement far from play fills the store; further equal records are dropped.
+    if (top < RecordLimit) words[top++] = remaining | landing;
+  }
+
+  void manJump(int direction, int from, int count, SquareSet remaining) {
+    const SquareSet over = Board.neighbour[direction][from];
+    if (!(over & remaining)) return;
+    const int to = Board.jumpTo[direction][from];
+    if (to < 0 || !(empty & bit(to))) return;
+    remaining ^= over;  // a taken piece stays on the board but can't be taken again
+    ++count;
+    manJump(ManTurns[direction][0], to, count, remaining);
+    manJump(ManTurns[direction][1], to, count, remaining);
+    record(count, remaining, bit(to));
+    manJump(direction, to, count, remaining);
+  }
+
+  // Slides along a diagonal (recorded as count-0 ends when asked) up to the first
+  // piece, and captures it if it is the opponent's with an empty square behind.
+  void kingRay(int direction, int from, int count, SquareSet remaining, bool slides) {
+    int square = Board.next[direction][from];
+    while (square >= 0 && (empty & bit(square))) {
+      if (slides) record(0, remaining, bit(square));
+      square = Board.next[direction][square];
+    }
+    if (square < 0 || !(remaining & bit(square))) return;
+    const int landing = Board.next[direction][square];
+    if (landing < 0 || !(empty & bit(landing))) return;
+    kingRun(direction, landing, count + 1, remaining ^ bit(square));
+  }
+
+  // Every empty square behind a taken piece is a landing square: look sideways
+  // for more, record the end, then run on (taking the next piece in line if it can).
+  void kingRun(int direction, int landing, int count, SquareSet remaining) {
+    for (;;) {
+      kingRay(KingTurns[direction][0], landing, count, remaining, false);
+      kingRay(KingTurns[direction][1], landing, count, remaining, false);
+      record(count, remaining, bit(landing));
+      const int next = Board.next[direction][landing];
+      if (next < 0) return;
+      if (empty & bit(next)) {
+        landing = next;
+        continue;
+      }
+      if (!(remaining & bit(next))) return;
+      const int behind = Board.next[direction][next];
+      if (behind < 0 || !(empty & bit(behind))) return;
+      remaining ^= bit(next);
+      ++count;
+      landing = behind;
+    }
+  }
+
+  void examine(int square, bool king, SquareSet opponent, bool slides) {
+    openGroup(bit(square));
+    empty |= bit(square);
+    if (king) {
+      for (int direction : KingDirections) kingRay(direction, square, 0, opponent, slides);
+    } else {
+      for (int direction : ManDirections) manJump(direction, square, 0, opponent);
+    }
+    empty ^= bit(square);
+  }
+};
+
+inline int highestSquare(SquareSet s) { return 31 - __builtin_clz(s); }
+inline int lowestSquare(SquareSet s) { return __builtin_ctz(s); }
+
+inline void addChild(Child*& out, SquareSet white, SquareSet black, SquareSet kings) {
+  out->white = white;
+  out->black = black;
+  out->kings = kings;
+  ++out;
+}
+
+// White's men from square 27 down, right step before left; Black's from square 4 up,
+// left step before right. A man reaching its king row is crowned.
+template <bool WhiteToMove>
+Child* addMenSteps(Child* out, SquareSet white, SquareSet black, SquareSet kings, SquareSet empty) {
+  if (WhiteToMove) {
+    const SquareSet men = white & ~kings;
+    const SquareSet right = men & downLeft(empty), left = men & downRight(empty);
+    for (SquareSet movers = right | left; movers;) {
+      const SquareSet from = bit(highestSquare(movers));
+      movers ^= from;
+      if (from & right) addChild(out, white ^ from ^ upRight(from), black, kings | (upRight(from) & WhiteKingRow));
+      if (from & left) addChild(out, white ^ from ^ upLeft(from), black, kings | (upLeft(from) & WhiteKingRow));
+    }
+  } else {
+    const SquareSet men = black & ~kings;
+    const SquareSet left = men & upRight(empty), right = men & upLeft(empty);
+    for (SquareSet movers = left | right; movers;) {
+      const SquareSet from = bit(lowestSquare(movers));
+      movers ^= from;
+      if (from & left) addChild(out, white, black ^ from ^ downLeft(from), kings | (downLeft(from) & BlackKingRow));
+      if (from & right) addChild(out, white, black ^ from ^ downRight(from), kings | (downRight(from) & BlackKingRow));
+    }
+  }
+  return out;
+}
+
+// Turns the store's records into children, the mover's king row crowning a man.
+template <bool WhiteToMove>
+Child* addRecords(Child* out, Child* end, const CaptureStore& store, SquareSet white, SquareSet black,
+                  SquareSet kings) {
+  const SquareSet mover = WhiteToMove ? white : black;
+  const SquareSet opponent = WhiteToMove ? black : white;
+  const SquareSet kingRow = WhiteToMove ? WhiteKingRow : BlackKingRow;
+  SquareSet origin = 0;
+  bool king = false;
+  for (int i = 0; i < store.top; ++i) {
+    const SquareSet word = store.words[i];
+    if (word == 0) {
+      origin = store.words[++i];
+      king = (origin & kings) != 0;
+      continue;
+    }
+    if (out == end) break;
+    const SquareSet remaining = word & opponent;
+    const SquareSet change = (word & ~opponent) ^ origin;
+    const SquareSet moved = mover ^ change;
+    SquareSet newKings = king ? kings ^ change : kings | (change & kingRow);
+    newKings &= moved | remaining;
+    if (WhiteToMove)
+      addChild(out, moved, remaining, newKings);
+    else
+      addChild(out, remaining, moved, newKings);
+  }
+  return out;
+}
+
+}  // namespace
+
+template <bool WhiteToMove>
+int expandChildrenFor(Child* children, SquareSet white, SquareSet black, SquareSet kings, bool capturesOnly) {
+  const SquareSet mover = WhiteToMove ? white : black;
+  const SquareSet opponent = WhiteToMove ? black : white;
+  const SquareSet empty = ~(white | black);
+  CaptureStore store;
+  store.words[0] = 0;
+  store.top = 2;
+  store.largest = capturesOnly ? 1 : 0;
+  store.empty = empty;
+  // A man without a first jump records nothing, and its empty group would be
+  // overwritten by the next one, so only kings and jumping men are examined.
+  const SquareSet examined = (mover & kings) | menThatCanJump(mover & ~kings, opponent, empty);
+  for (SquareSet pieces = examined; pieces;) {
+    const int square = highestSquare(pieces);
+    pieces ^= bit(square);
+    store.examine(square, (kings & bit(square)) != 0, opponent, !capturesOnly);
+  }
+  Child* out = children;
+  if (store.largest == 0) out = addMenSteps<WhiteToMove>(out, white, black, kings, empty);
+  out = addRecords<WhiteToMove>(out, children + ChildCapacity, store, white, black, kings);
+  return (int)(out - children);
+}
+
+template int expandChildrenFor<true>(Child*, SquareSet, SquareSet, SquareSet, bool);
+template int expandChildrenFor<false>(Child*, SquareSet, SquareSet, SquareSet, bool);
+
+int expandChildren(Child* children, SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove,
+                   bool capturesOnly) {
+  return whiteToMove ? expandChildrenFor<true>(children, white, black, kings, capturesOnly)
+                     : expandChildrenFor<false>(children, white, black, kings, capturesOnly);
+}

@@ -1,0 +1,133 @@
+// Fail-soft principal-variation search over the children of expandChildren, with
+// the end-game database probed first and the transposition table second.
+#include "search/search.h"
+#include "enddb/database.h"
+#include "search/children.h"
+#include "search/transposition_table.h"
+
+namespace {
+
+uint64_t nodeCount = 0;
+
+constexpr int DatabaseDrawHorizon = 5;  // a drawn ending this close to the horizon is searched one ply
+
+template <bool WhiteToMove>
+Score quiescenceFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta) {
+  ++nodeCount;
+  Child children[ChildCapacity];
+  const int count = expandChildrenFor<WhiteToMove>(children, white, black, kings, true);
+  // No stand-pat: a side that can capture must, so only quiet positions are evaluated.
+  if (count == 0) return evaluate(white, black, kings, WhiteToMove);
+  int best = SCORE_MIN;
+  for (int i = 0; i < count; ++i) {
+    const Child& c = children[i];
+    const int value = -quiescenceFor<!WhiteToMove>(c.white, c.black, c.kings, -beta, -alpha);
+    if (value > best) {
+      if (value >= beta) return (Score)value;
+      best = value;
+      if (value > alpha) alpha = value;
+    }
+  }
+  return (Score)best;
+}
+
+// The child in slot `slot` after children 0 and `swapped` were exchanged, numbered in generation order.
+inline uint8_t generationIndex(int slot, int swapped) {
+  return (uint8_t)(slot == swapped ? 0 : slot == 0 ? swapped : slot);
+}
+
+template <bool WhiteToMove>
+Score searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta, int depth) {
+  ++nodeCount;
+  const uint32_t pieces = (uint32_t)popCount(white | black);
+  if (pieces <= endgameDatabase.pieceCount && pieces != 0) {
+    const uint8_t status = endgameDatabase.statusOf(white, black, kings, WhiteToMove);
+    if (status == StatusWin) return SCORE_WIN;
+    if (status == StatusLoss) return -SCORE_WIN;
+    if (status == StatusDraw && depth <= DatabaseDrawHorizon) depth = 1;
+  }
+
+  TTEntry* entry = lookupEntry(positionHash(white, black, kings, WhiteToMove));
+  const int entryDepth = depth < RootDepth ? depth : RootDepth;
+  if (entry->depth >= entryDepth) {
+    switch (entry->bound) {
+      case BOUND_OPEN:  // already on the path: a repetition
+        return SCORE_DRAW;
+      case BOUND_LOWER:
+        if (entry->value >= beta) return (Score)beta;
+        break;
+      case BOUND_UPPER:
+        if (entry->value <= alpha) return (Score)alpha;
+        break;
+      default:
+        return entry->value;
+    }
+  }
+
+  Child children[ChildCapacity];
+  const int count = expandChildrenFor<WhiteToMove>(children, white, black, kings, false);
+  if (count == 0) return -SCORE_WIN;  // a side that cannot move has lost
+
+  int swapped = 0;
+  if (entry->depth != 0 && entry->bestIndex != 0 && entry->bestIndex < count) {
+    swapped = entry->bestIndex;
+    const Child first = children[0];
+    children[0] = children[swapped];
+    children[swapped] = first;
+  }
+
+  entry->bound = BOUND_OPEN;
+  entry->depth = (uint8_t)entryDepth;
+  int best = SCORE_MIN;
+  int bestSlot = 0;
+  bool raised = false;
+  --depth;
+  for (int i = 0; i < count; ++i) {
+    const Child& c = children[i];
+    int value;
+    if (depth == 0) {
+      value = -quiescenceFor<!WhiteToMove>(c.white, c.black, c.kings, -beta, -alpha);
+    } else if (!raised) {
+      value = -searchFor<!WhiteToMove>(c.white, c.black, c.kings, -beta, -alpha, depth);
+    } else {
+      value = -searchFor<!WhiteToMove>(c.white, c.black, c.kings, -alpha - 1, -alpha, depth);
+      if (value > alpha && value < beta)
+        value = -searchFor<!WhiteToMove>(c.white, c.black, c.kings, -beta, -alpha, depth);
+    }
+    if (value >= beta) {
+      entry->bound = BOUND_LOWER;
+      entry->value = (int8_t)value;
+      entry->bestIndex = generationIndex(i, swapped);
+      return (Score)value;
+    }
+    if (value > best) {
+      best = value;
+      bestSlot = i;
+      if (value > alpha) {
+        alpha = value;
+        raised = true;
+      }
+    }
+  }
+  entry->bound = raised ? BOUND_EXACT : BOUND_UPPER;
+  entry->value = (int8_t)best;
+  entry->bestIndex = generationIndex(bestSlot, swapped);
+  return (Score)best;
+}
+
+}  // namespace
+
+Score searchNode(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta,
+                 int depth) {
+  return whiteToMove ? searchFor<true>(white, black, kings, alpha, beta, depth)
+                     : searchFor<false>(white, black, kings, alpha, beta, depth);
+}
+
+Score quiescence(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta) {
+  return whiteToMove ? quiescenceFor<true>(white, black, kings, alpha, beta)
+                     : quiescenceFor<false>(white, black, kings, alpha, beta);
+}
+
+uint64_t searchedNodes() { return nodeCount; }
+
+void resetSearchedNodes() { nodeCount = 0; }
