@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string>
 #include "engine/board.h"
+#include "engine/fen.h"
 #include "engine/movegen.h"
 #include "engine/movelist.h"
 
@@ -31,3 +32,6 @@ inline std::string moveTexts(const Position& position, bool whiteToMove) {
   }
   return texts;
 }
+
+// Failure messages show positions as FEN with White to move.
+inline void PrintTo(const Position& position, std::ostream* out) { *out << writeFen(position, true); }

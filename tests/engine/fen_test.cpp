@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+#include "engine/fen.h"
+#include "tests/engine/squares.h"
+
+TEST(Fen, SquaresAreNumberedFromBlacksSide) {
+  EXPECT_EQ(squareFromPdn(1), squareIndex(squares("B8")));
+  EXPECT_EQ(squareFromPdn(4), squareIndex(squares("H8")));
+  EXPECT_EQ(squareFromPdn(29), squareIndex(squares("A1")));
+  EXPECT_EQ(squareFromPdn(32), squareIndex(squares("G1")));
+  for (int n = 1; n <= 32; ++n) EXPECT_EQ(pdnFromSquare(squareFromPdn(n)), n);
+}
+
+TEST(Fen, ReadsListsRangesKingsAndEitherOrder) {
+  const struct {
+    const char* text;
+    Position position;
+    bool whiteToMove;
+  } cases[] = {
+      {"W:W21-32:B1-12", InitialPosition, true},
+      {"B:B1-12:W21-32", InitialPosition, false},
+      {"W:WK18,21,24:B2", Position(squares("D4 A3 G3"), squares("D8"), squares("D4")), true},
+      {"B:W:BK29", Position(0, squares("A1"), squares("A1")), false},
+      {" W:W21:B1. ", Position(squares("A3"), squares("B8"), 0), true},
+  };
+  for (const auto& c : cases) {
+    Position position;
+    bool white = false;
+    std::string error;
+    ASSERT_TRUE(parseFen(c.text, position, white, error)) << c.text << ": " << error;
+    EXPECT_EQ(position, c.position) << c.text;
+    EXPECT_EQ(white, c.whiteToMove) << c.text;
+  }
+  EXPECT_EQ(writeFen(InitialPosition, true),
+            "W:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12");
+}
+
+TEST(Fen, RejectsMalformedAndImpossiblePositionsWithAReason) {
+  const char* bad[] = {
+      "", "X:W1:B2", "W:W1", "W:W0:B2", "W:W33:B2", "W:W21,21:B1", "W:W21:B21", "W:W1:B9",
+      "W:W21:B29", "W:W21:B1:W22", "W:W21,:B1", "W:W5-3:B1", "W:Wx:B1", "W:W21:B1 extra",
+      "W:W99999999999999999999:B1", "W:W21-:B1", "W:WK:B1",
+  };
+  for (const char* text : bad) {
+    Position position;
+    bool white = true;
+    std::string error;
+    EXPECT_FALSE(parseFen(text, position, white, error)) << text;
+    EXPECT_EQ(error.find('\n'), std::string::npos);
+    EXPECT_EQ(error.rfind("bad FEN: ", 0), 0u) << text;
+  }
+}
