@@ -1,0 +1,18 @@
+#include "enddb/program_steps.h"
+#include <iostream>
+#include "enddb/database.h"
+
+uint32_t prepareStartupDatabase() {
+  if (endgameDatabase.load(24) < 3) endgameDatabase.build(3, false);
+  return endgameDatabase.pieceCount;
+}
+
+int runDatabaseGeneration(uint32_t pieces) {
+  if (!endgameDatabase.build(pieces, true)) {
+    std::cerr << "tarvenn: not enough memory for the " << pieces << "-piece end-game database" << std::endl;
+    return 1;
+  }
+  const std::vector<std::string> failed = endgameDatabase.save();
+  for (const std::string& name : failed) std::cerr << "tarvenn: cannot write " << name << std::endl;
+  return failed.empty() ? 0 : 1;
+}
