@@ -1,0 +1,109 @@
+// Stand-ins for the window and the players, so that games run without a display.
+#pragma once
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+#include "engine/fen.h"
+#include "game/game.h"
+
+struct FenSetup {
+  Position position;
+  bool blackToMove = false;
+};
+
+inline FenSetup setupFromFen(const char* fen) {
+  FenSetup setup;
+  std::string error;
+  bool white = true;
+  if (!parseFen(fen, setup.position, white, error)) ADD_FAILURE() << fen << ": " << error;
+  setup.blackToMove = !white;
+  return setup;
+}
+
+// The move of the game's list written as `notation`, such as "C3xE5".
+inline const Move* findNamedMove(const Game& game, const char* notation) {
+  for (int i = 0; i < game.moveCount(); ++i) {
+    char text[6] = {};
+    game.moves()[i].writeNotation(game.emptySquares(), text);
+    if (std::strcmp(text, notation) == 0) return &game.moves()[i];
+  }
+  return nullptr;
+}
+
+struct LogLine {
+  int kind;
+  std::string prefix, text;
+  std::string joined() const { return prefix + text; }
+};
+
+class RecordingLog : public MessageLog {
+public:
+  std::vector<LogLine> lines;
+  explicit RecordingLog(int level = 0) : MessageLog(level) {}
+  void write(int kind, const char* prefix, const char* text) override { lines.push_back({kind, prefix, text}); }
+  std::vector<std::string> texts() const {
+    std::vector<std::string> all;
+    for (const LogLine& line : lines) all.push_back(line.joined());
+    return all;
+  }
+};
+
+// A player whose turn and draw answer the test decides; it notes its own deletion.
+class ScriptedPlayer : public Player {
+public:
+  std::function<void(ScriptedPlayer&)> onTurn;  // none: wait for a move from outside
+  std::function<void()> duringQuestion;           // what happens while the draw question is open
+  bool answer = false;
+  int turns = 0, drawQuestions = 0;
+  bool* deleted = nullptr;
+
+  ~ScriptedPlayer() override {
+    if (deleted) *deleted = true;
+  }
+  void takeTurn() override {
+    ++turns;
+    if (onTurn) onTurn(*this);
+  }
+  bool acceptDraw() override {
+    ++drawQuestions;
+    if (duringQuestion) duringQuestion();
+    return answer;
+  }
+  void play(const char* notation) {
+    const Move* move = findNamedMove(*game, notation);
+    ASSERT_NE(move, nullptr) << notation;
+    game->playMove(*move);
+  }
+};
+
+class RecordingView : public GameView {
+public:
+  std::vector<std::pair<Position, SquareSet>> shown;
+  std::vector<std::pair<int, int>> marked;
+  int detached = 0;
+  void showPosition(const Position& position, SquareSet crossed) override {
+    shown.push_back({Position(position.white, position.black, position.kings), crossed});
+  }
+  void markSquares(int from, int to) override { marked.push_back({from, to}); }
+  void detachInput() override { ++detached; }
+};
+
+class RecordingListener : public GameListener {
+public:
+  std::vector<Game*> deleted;
+  void gameDeleted(Game* game) override { deleted.push_back(game); }
+};
+
+// A game whose pauses run whatever the test wants to happen while a move is on display.
+class PausingGame : public Game {
+public:
+  std::function<void(PausingGame&)> duringPause;
+  std::vector<double> pauses;
+  using Game::Game;
+  bool pause(double seconds) override {
+    pauses.push_back(seconds);
+    if (duringPause) duringPause(*this);
+    return Game::pause(seconds);
+  }
+};

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+#include "engine/fen.h"
+#include "fakes.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A game between two scripted players from a FEN position, logging everything.
+struct Table {
+  RecordingLog log;
+  RecordingView view;
+  RecordingListener listener;
+  ScriptedPlayer* white = new ScriptedPlayer;
+  ScriptedPlayer* black = new ScriptedPlayer;
+  bool whiteDeleted = false, blackDeleted = false;
+  PausingGame* game;
+
+  explicit Table(const char* fen, bool withView = false) {
+    const FenSetup setup = setupFromFen(fen);
+    white->deleted = &whiteDeleted;
+    black->deleted = &blackDeleted;
+    game = new PausingGame(white, black, setup.position, setup.blackToMove);
+    game->log = &log;
+    if (withView) game->view = &view;
+    game->listeners.push_back(&listener);
+  }
+  ~Table() {
+    if (listener.deleted.empty()) delete game;
+  }
+  bool gameDeleted() const { return listener.deleted.size() == 1 && whiteDeleted && blackDeleted; }
+};
+
+int square(int pdn) { return squareFromPdn(pdn); }
+
+TEST(GameTurns, SingleLegalMoveIsPlayedByTheGameAndLoggedAsForced) {
+  Table table("W:W22:B18,1");  // C3 must take D4
+  table.game->startGame();
+  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "@wc C3xE5 - forced move"}));
+  EXPECT_EQ(table.log.lines[1].kind, MsgMove);
+  EXPECT_EQ(table.white->turns, 0) << "the forced side is not asked";
+  EXPECT_EQ(table.black->turns, 1);
+  EXPECT_EQ(table.game->pauses, (std::vector<double>{0.5}));
+  EXPECT_EQ(table.game->turnState(), Waiting);
+  EXPECT_EQ(table.game->record.count(), 1);
+}
+
+TEST(GameTurns, SideToMoveWithoutLegalMoveLosesAlsoWhenBlocked) {
+  struct Case {
+    const char* fen;
+    const char* line;
+  };
+  const Case cases[] = {
+      {"W:W29:B25,22", "Black wins!"},        // white man on A1 blocked by B2 and C3
+      {"B:W25,26,29,31:B22", "White wins!"},  // black man on C3 walled in
+      {"B:W18:B", "White wins!"},             // Black has no piece left
+  };
+  for (const Case& c : cases) {
+    Table table(c.fen);
+    table.game->startGame();
+    EXPECT_EQ(table.log.texts(), (Lines{"New game start.", c.line})) << c.fen;
+    EXPECT_EQ(table.log.lines.back().kind, MsgResult) << c.fen;
+    EXPECT_EQ(table.game->result(), Won) << c.fen;
+    EXPECT_EQ(table.white->turns + table.black->turns, 0) << c.fen;
+  }
+}
+
+TEST(GameTurns, MovesHandedBackDuringTheTurnKeepTheLoopGoing) {
+  Table table("W:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12");
+  int plies = 0;
+  auto firstMove = [&plies](ScriptedPlayer& player) {
+    if (++plies <= 6) player.game->playMove(player.game->moves()[0]);
+  };
+  table.white->onTurn = firstMove;
+  table.black->onTurn = firstMove;
+  table.game->startGame();
+  EXPECT_EQ(table.white->turns + table.black->turns, 7);
+  EXPECT_GE(table.game->record.count(), 6) << "six handed moves and the forced ones between them";
+  EXPECT_EQ(table.game->turnState(), Waiting) << "parked when a turn returned without a move";
+  EXPECT_EQ(table.game->result(), InPlay);
+}
+
+TEST(GameDraws, RefusedOfferIsLoggedAndTheSameSideMovesOn) {
+  Table table("W:W22:B18,1,9");
+  table.black->onTurn = [](ScriptedPlayer& player) {
+    EXPECT_FALSE(player.game->offerDraw());
+    player.play("B8-A7");
+  };
+  table.game->startGame();
+  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "@wc C3xE5 - forced move",
+                                      "@bc offered draw but @wc refused."}));
+  EXPECT_EQ(table.white->drawQuestions, 1);
+  EXPECT_EQ(table.game->record.count(), 2);
+  EXPECT_EQ(table.game->result(), InPlay);
+}
+
+TEST(GameDraws, OfferAcceptedInsideTheTurnEndsTheGameWithoutAMove) {
+  Table table("W:W22,23:B10");
+  table.black->answer = true;
+  table.white->onTurn = [](ScriptedPlayer& player) { EXPECT_TRUE(player.game->offerDraw()); };
+  table.game->startGame();
+  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "@wc offered draw and @bc accept.", "Game draw."}));
+  EXPECT_EQ(table.log.lines.back().kind, MsgResult);
+  EXPECT_EQ(table.game->result(), Drawn);
+  EXPECT_EQ(table.game->record.count(), 0);
+}
+
+TEST(GameDraws, OfferAcceptedWhileWaitingForAMoveEndsTheGame) {
+  Table table("W:W22,23:B10");
+  table.black->answer = true;
+  table.game->startGame();
+  EXPECT_TRUE(table.game->offerDraw());
+  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "@wc offered draw and @bc accept.", "Game draw."}));
+  EXPECT_EQ(table.game->turnState(), Waiting);
+}
+
+TEST(GameDraws, OfferInAnEndedGameChangesNothing) {
+  Table table("W:W29:B25,22");
+  table.black->answer = true;
+  table.game->startGame();
+  EXPECT_FALSE(table.game->offerDraw());
+  EXPECT_EQ(table.game->result(), Won);
+  EXPECT_EQ(table.black->drawQuestions, 0);
+  EXPECT_EQ(table.log.texts().back(), "Black wins!");
+}
+
+TEST(GameView, MoveIsShownWithItsCapturesCrossedAndItsSquaresMarked) {
+  Table table("W:W22:B18,1", true);
+  table.game->startGame();
+  ASSERT_EQ(table.view.shown.size(), 1u);
+  const FenSetup after = setupFromFen("B:W15:B1");
+  EXPECT_EQ(table.view.shown[0].first, after.position);
+  EXPECT_EQ(table.view.shown[0].second, 1u << square(18)) << "D4 is crossed";
+  EXPECT_EQ(table.view.marked, (std::vector<std::pair<int, int>>{{square(22), square(15)}}));
+  EXPECT_EQ(table.game->pauses, (std::vector<double>{0.2, 0.5}));
+}
+
+TEST(GameCancel, CancelWhileWaitingLogsAndDeletesTheGameAndItsPlayers) {
+  Table table("W:W22,23:B10", true);
+  table.game->startGame();
+  table.game->cancelGame();
+  EXPECT_TRUE(table.gameDeleted());
+  EXPECT_EQ(table.view.detached, 1);
+  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Game was canceled.", "Game will be deleted."}));
+  EXPECT_EQ(table.log.lines[1].kind, MsgEvent);
+  EXPECT_EQ(table.log.lines[2].kind, MsgDebug);
+}
+
+TEST(GameCancel, CancelOfAnEndedGameDeletesItSilently) {
+  Table table("W:W29:B25,22");
+  table.game->startGame();
+  table.game->cancelGame();
+  EXPECT_TRUE(table.gameDeleted());
+  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Black wins!", "Game will be deleted."}));
+}
+
+TEST(GameCancel, CancelDuringTheDisplayOfAHandedInMoveWaitsUntilTheMoveIsApplied) {
+  Table table("W:W22,23:B10", true);
+  table.game->startGame();
+  bool deletedDuringPause = false;
+  table.game->duringPause = [&](PausingGame& game) {
+    game.cancelGame();
+    deletedDuringPause = !table.listener.deleted.empty();
+  };
+  int blackTurns = 0;  // counted outside the player, which goes with the game
+  table.black->onTurn = [&blackTurns](ScriptedPlayer&) { ++blackTurns; };
+  table.white->play("C3-D4");  // as a click would, from outside the turn loop
+  EXPECT_FALSE(deletedDuringPause);
+  EXPECT_TRUE(table.gameDeleted());
+  EXPECT_EQ(blackTurns, 0);
+  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Game was canceled.", "Game will be deleted."}));
+}
+
+TEST(GameCancel, CancelDuringTheDisplayOfAComputerMoveEndsTheTurnsAndDeletesTheGame) {
+  Table table("W:W22,23:B10", true);
+  table.white->onTurn = [](ScriptedPlayer& player) { player.play("C3-D4"); };
+  int blackTurns = 0;
+  table.black->onTurn = [&blackTurns](ScriptedPlayer&) { ++blackTurns; };
+  table.game->duringPause = [](PausingGame& game) { game.cancelGame(); };
+  table.game->startGame();
+  EXPECT_TRUE(table.gameDeleted());
+  EXPECT_EQ(blackTurns, 0) << "no further move is asked for";
+}
+
+TEST(GameCancel, CancelWhileADrawQuestionIsOpenDeletesTheGameAfterTheAnswer) {
+  Table table("W:W22,23:B10");
+  table.game->startGame();
+  bool deletedDuringQuestion = false;
+  // The question box runs the event loop, in which the user cancels the game.
+  table.black->answer = true;
+  table.black->duringQuestion = [&table, &deletedDuringQuestion]() {
+    table.game->cancelGame();
+    deletedDuringQuestion = !table.listener.deleted.empty();
+  };
+  EXPECT_FALSE(table.game->offerDraw());
+  EXPECT_FALSE(deletedDuringQuestion);
+  EXPECT_TRUE(table.gameDeleted());
+  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Game was canceled.", "Game will be deleted."}));
+}
+
+}  // namespace
