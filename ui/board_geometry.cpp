@@ -1,0 +1,45 @@
+#include "ui/board_geometry.h"
+#include <algorithm>
+
+int squareAt(int size, int x, int y, int* xOff, int* yOff) {
+  if (size <= 0) return -2;
+  if (x < 0 || y < 0) return -2;
+  int col = (8 * x) / size;
+  const int row = (8 * y) / size;
+  if (col > 7 || row > 7) return -2;
+  if (xOff) *xOff = x - (int)(col * size * 0.125);
+  if (yOff) *yOff = y - (int)(row * size * 0.125);
+  const int rank = 7 - row;
+  if (rank & 1) col -= 1;
+  const int e = col + 8 * rank;
+  if (e & 1) return -1;
+  return e / 2;
+}
+
+int alternativeAt(int size, int xOff, int yOff, int count) {
+  if (count < 1) return 0;
+  const double cell = size * 0.125;
+  const int rows = (count + 1) / 2;
+  // A point on the last pixel column or row of a square can round past the last part.
+  const int row = std::clamp((int)(yOff * rows / cell), 0, rows - 1);
+  if ((count & 1) && row == 0) return 0;
+  const int half = std::clamp((int)(2 * xOff / cell), 0, 1);
+  return half + 2 * row - (count & 1);
+}
+
+int frameParts(int size, int count, FramePart* parts) {
+  const int cell = size / 8, half = size / 16;
+  count = std::min(count, MaxFrameParts);
+  if (count <= 0 || cell <= 0) return 0;
+  const int rows = (count + 1) / 2, h = cell / rows;
+  int n = 0, k = 0;
+  // Pairs of halves from the bottom row up; an odd count leaves the top row whole.
+  for (int j = rows - 1; j >= (count & 1); --j) {
+    const int top = (int)(j * (double)cell / rows);
+    parts[n++] = {0, top, half, h, k % 4};
+    parts[n++] = {half, top, cell - half, h, (k + 1) % 4};
+    k += 2;
+  }
+  if (count & 1) parts[n++] = {1, 1, cell - 2, h - 2, k % 4};
+  return n;
+}

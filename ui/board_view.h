@@ -1,0 +1,35 @@
+// The board widget: squares, pieces, kings with crowns, frames, crossed-out captures and
+// square names; reports mouse events to whoever installed an input handler as its callback.
+#pragma once
+#include <FL/Fl_Widget.H>
+#include "engine/movelist.h"
+#include "game/interfaces.h"
+
+class BoardView : public Fl_Widget, public GameView {
+public:
+  Position position;       // the pieces drawn
+  SquareSet crossed = 0;   // squares drawn with a red cross
+  int marks[32] = {};      // number of frames on each dark square
+  bool showNames = false;  // square names, when a square is wider than 20 pixels
+  int lastEvent = 0;       // the event being handled (the toolkit misreports entering)
+
+  BoardView(int x, int y, int w, int h);
+
+  void draw() override;
+  int handle(int event) override;
+
+  void showPosition(const Position& shown, SquareSet crossedSquares) override;
+  void markSquares(int from, int to) override;
+  void detachInput() override;
+
+  bool hasInputHandler() const;
+  void clearMarks();
+  // Frames every piece of that side that has a legal move.
+  void markMovable(bool black);
+  // Frames each destination of the piece on `square`, once per move that ends there.
+  void markDestinations(SquareSet empty, const Move* moves, int count, int square);
+  // Square under a point in widget coordinates, see board_geometry.h.
+  int squareAt(int x, int y, int* xOff = nullptr, int* yOff = nullptr) const;
+  int alternativeAt(int xOff, int yOff, int count) const;
+  int boardSize() const { return w() < h() ? w() : h(); }
+};

@@ -1,0 +1,153 @@
+#include "ui/history_tree.h"
+#include <FL/Fl.H>
+#include <FL/Fl_Image.H>
+#include <FL/Fl_Menu_Button.H>
+#include <FL/fl_draw.H>
+#include <cstdlib>
+#include <cstring>
+#include "game/game_record.h"
+#include "ui/board_view.h"
+
+namespace {
+
+// Tree rows draw plain text, so the entry's leading piece symbol becomes the row's icon.
+class SymbolIcon : public Fl_Image {
+public:
+  SymbolIcon(const char* symbol, int size) : Fl_Image(size, size, 0), symbol(symbol) {}
+  void draw(int x, int y, int, int, int, int) override { fl_draw_symbol(symbol, x, y, w(), h(), FL_BLACK); }
+  Fl_Image* copy(int w, int) override { return new SymbolIcon(symbol, w); }
+
+private:
+  const char* symbol;
+};
+
+SymbolIcon WhiteIcon("@wc", 12);
+SymbolIcon BlackIcon("@bc", 12);
+
+void setLabel(Fl_Tree_Item* item, HistoryEntry& entry, Fl_Color normal) {
+  const char* text = entry.labelText();
+  Fl_Color colour = normal;
+  if (std::strncmp(text, "@C", 2) == 0) {
+    char* end = nullptr;
+    colour = (Fl_Color)std::strtoul(text + 2, &end, 0);
+    text = end;
+  }
+  Fl_Image* icon = nullptr;
+  if (std::strncmp(text, "@wc ", 4) == 0) icon = &WhiteIcon;
+  else if (std::strncmp(text, "@bc ", 4) == 0) icon = &BlackIcon;
+  if (icon) text += 4;
+  item->label(text);
+  item->labelfgcolor(colour);
+  item->usericon(icon);
+}
+
+}  // namespace
+
+HistoryTree::HistoryTree(int x, int y, int w, int h, BoardView* smallBoard)
+    : Fl_Tree(x, y, w, h), smallBoard(smallBoard) {
+  showroot(0);
+  callback(onTreeEvent);
+  when(FL_WHEN_CHANGED);
+}
+
+Fl_Tree_Item* HistoryTree::addEntry(Fl_Tree_Item* parent, HistoryEntry& entry) {
+  Fl_Tree_Item* item = Fl_Tree::add(parent, "");
+  item->user_data(&entry);
+  setLabel(item, entry, item_labelfgcolor());
+  // A placeholder child gives the row its open box until it is opened.
+  entry.children();
+  if (entry.childCount > 0) {
+    Fl_Tree::add(item, "")->user_data(nullptr);
+    item->close();
+  }
+  return item;
+}
+
+void HistoryTree::populate(Fl_Tree_Item* item) {
+  if (item->children() != 1 || item->child(0)->user_data()) return;
+  Fl_Tree::remove(item->child(0));
+  HistoryEntry* entry = (HistoryEntry*)item->user_data();
+  HistoryEntry* replies = entry->children();
+  for (int i = 0; i < entry->childCount; ++i) addEntry(item, replies[i]);
+}
+
+void HistoryTree::setRecord(GameRecord* shown) {
+  record = shown;
+  clear_children(root());
+  follow();
+}
+
+void HistoryTree::follow() {
+  const int count = record ? record->count() : 0;
+  for (int i = root()->children(); i < count; ++i) addEntry(root(), record->entry(i));
+  if (root()->children() > 0) select(root()->child(root()->children() - 1));
+  redraw();
+}
+
+void HistoryTree::select(Fl_Tree_Item* item) {
+  select_only(item, 0);
+  set_item_focus(item);
+  // Rows get their places only when drawn.
+  redraw();
+  Fl::flush();
+  show_item_bottom(item);
+  if (HistoryEntry* entry = (HistoryEntry*)item->user_data()) showEntry(*entry);
+}
+
+HistoryEntry* HistoryTree::focusedEntry() const {
+  Fl_Tree_Item* item = get_item_focus();
+  return item ? (HistoryEntry*)item->user_data() : nullptr;
+}
+
+void HistoryTree::selectReply(int k) {
+  Fl_Tree_Item* item = get_item_focus();
+  if (!item || !item->user_data()) return;
+  populate(item);
+  if (k < 0 || k >= item->children()) return;
+  open(item, 0);
+  ((HistoryEntry*)item->user_data())->flags |= openedBit;
+  select(item->child(k));
+}
+
+void HistoryTree::refreshLabels() {
+  for (Fl_Tree_Item* item = first(); item; item = next(item))
+    if (HistoryEntry* entry = (HistoryEntry*)item->user_data()) setLabel(item, *entry, item_labelfgcolor());
+  redraw();
+}
+
+void HistoryTree::showEntry(const HistoryEntry& entry) {
+  const Move& m = entry.move;
+  smallBoard->showPosition(m, ~(m.white | m.black | m.from | entry.emptyBefore));
+  smallBoard->markSquares(squareIndex(m.from), squareIndex(m.destination(entry.emptyBefore)));
+}
+
+int HistoryTree::handle(int event) {
+  if (event == FL_PUSH && Fl::event_button() == FL_RIGHT_MOUSE) {
+    if (Fl_Tree_Item* item = find_clicked()) {
+      select_only(item, 0);
+      set_item_focus(item);
+      redraw();
+    }
+    return 1;  // so that the release comes here too
+  }
+  const int handled = Fl_Tree::handle(event);
+  if (event == FL_RELEASE) {
+    // Every release on a row shows it, also when the selection did not change.
+    if (HistoryEntry* entry = focusedEntry()) showEntry(*entry);
+    if (Fl::event_button() == FL_RIGHT_MOUSE && popup) popup->popup();
+  }
+  return handled;
+}
+
+void HistoryTree::onTreeEvent(Fl_Widget* widget, void*) {
+  HistoryTree* tree = (HistoryTree*)widget;
+  Fl_Tree_Item* item = tree->callback_item();
+  HistoryEntry* entry = item ? (HistoryEntry*)item->user_data() : nullptr;
+  if (!entry) return;
+  if (tree->callback_reason() == FL_TREE_REASON_OPENED) {
+    tree->populate(item);
+    entry->flags |= openedBit;
+  } else if (tree->callback_reason() == FL_TREE_REASON_CLOSED) {
+    entry->flags &= ~openedBit;
+  }
+}

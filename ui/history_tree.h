@@ -1,0 +1,39 @@
+// The history browser: one row per move of the current game, each opening into every legal
+// reply (generated when opened), so that any line can be explored; the selected row's
+// position shows on the small board.
+#pragma once
+#include <FL/Fl_Tree.H>
+
+class BoardView;
+class Fl_Menu_Button;
+class GameRecord;
+struct HistoryEntry;
+
+class HistoryTree : public Fl_Tree {
+public:
+  HistoryTree(int x, int y, int w, int h, BoardView* smallBoard);
+
+  void setPopup(Fl_Menu_Button* menu) { popup = menu; }
+  // The record to show, or none for an empty history.
+  void setRecord(GameRecord* shown);
+  // Adds the rows of new moves and selects the newest, showing it on the small board.
+  void follow();
+  // The entry of the focused row, or none.
+  HistoryEntry* focusedEntry() const;
+  // Selects the k-th reply of the focused row (opening it) and shows it.
+  void selectReply(int k);
+  // Rebuilds every row's text after an analysis changed values.
+  void refreshLabels();
+  int handle(int event) override;
+
+private:
+  BoardView* smallBoard;
+  Fl_Menu_Button* popup = nullptr;
+  GameRecord* record = nullptr;
+
+  Fl_Tree_Item* addEntry(Fl_Tree_Item* parent, HistoryEntry& entry);
+  void populate(Fl_Tree_Item* item);
+  void select(Fl_Tree_Item* item);
+  void showEntry(const HistoryEntry& entry);
+  static void onTreeEvent(Fl_Widget* tree, void*);
+};

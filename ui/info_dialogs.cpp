@@ -1,0 +1,23 @@
+#include "ui/info_dialogs.h"
+#include "book/opening_book.h"
+#include "enddb/database.h"
+#include "ui/message_boxes.h"
+
+void showBookInfo() {
+  showMessage("Situations (and moves) in opening book:\n\t@wc %u (%u)\n\t@bc %u (%u)", Book.positionCount(true),
+              Book.moveCount(true), Book.positionCount(false), Book.moveCount(false));
+}
+
+void showDatabaseInfo() {
+  showMessage("Program use@C1@b %u@n pieces end game database.\n\n\tRun it with parameter:\n\t@i@b;-e x@n "
+              "(where@i@b x@n is integer from 1 to 5)\n\tto generate@i@b x@n pieces end game database.\n\n\t"
+              "@b;Warning:@n \n\tabout 2h, 0,5GB of memory and 205Mb free disk space are required to generate "
+              "5 pieces db.",
+              (unsigned)endgameDatabase.pieceCount);
+}
+
+void showAbout() {
+  showMessage("@b;Tarvenn@n v0.7\n\nDraughts on an 8x8 board: men capture backward, kings fly,\n"
+              "and capturing the most pieces is compulsory.\n\n"
+              "Home: the project's repository, README.md");
+}

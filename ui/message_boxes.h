@@ -1,0 +1,9 @@
+// Modal boxes whose texts may use the label markup: information, question and alert.
+#pragma once
+
+// Information icon and one "&OK" button.
+void showMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Question icon, "&No" and "&Yes"; true for yes.
+bool askQuestion(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Exclamation icon and one "&OK" button.
+void showAlert(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -1,0 +1,121 @@
+#include "ui/new_game_dialog.h"
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Return_Button.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/Fl_Window.H>
+#include "game/player_type.h"
+#include "ui/gui_game.h"
+
+namespace {
+
+// One side's kind of player, chosen from the registry, with that kind's options below it.
+class PlayerChooser : public Fl_Group {
+public:
+  PlayerChooser(int x, int y, int w, int h, const char* label) : Fl_Group(x, y, w, h) {
+    Fl_Group* header = new Fl_Group(x, y, w, 30);
+    choice = new Fl_Choice(x + w / 3, y + 8, (2 * w) / 3, 20, label);
+    for (PlayerType* type : playerTypes()) choice->add(type->typeName(), 0, nullptr, type);
+    choice->value(0);
+    choice->callback(onChoice, this);
+    header->end();
+    panel = new Fl_Scroll(x, y + 30, w, h - 30);
+    panel->type(Fl_Scroll::VERTICAL);
+    panel->end();
+    resizable(panel);
+    end();
+    showOptions();
+  }
+
+  Player* createPlayer() const { return selectedType()->createPlayer(options); }
+
+private:
+  Fl_Choice* choice;
+  Fl_Scroll* panel;
+  Fl_Widget* options = nullptr;  // the selected kind's option widget; the panel's scrollbars are children too
+
+  PlayerType* selectedType() const { return (PlayerType*)choice->mvalue()->user_data(); }
+
+  void showOptions() {
+    if (options) {
+      panel->remove(options);
+      delete options;
+    }
+    Fl_Group* current = Fl_Group::current();
+    Fl_Group::current(nullptr);
+    options = selectedType()->createOptions();
+    Fl_Group::current(current);
+    if (options) {
+      options->resize(panel->x(), panel->y(), panel->w(), options->h());
+      panel->add(options);
+    }
+    panel->init_sizes();
+    panel->redraw();
+  }
+
+  static void onChoice(Fl_Widget*, void* chooser) { ((PlayerChooser*)chooser)->showOptions(); }
+};
+
+class NewGameDialog : public Fl_Window {
+public:
+  NewGameDialog() : Fl_Window(200, 230, "New game...") {
+    Fl_Group* top = new Fl_Group(0, 0, 200, 200);
+    white = new PlayerChooser(0, 0, 200, 100, "White:");
+    black = new PlayerChooser(0, 100, 200, 100, "Black:");
+    top->end();
+    Fl_Group* bottom = new Fl_Group(0, 200, 200, 30);
+    start = new Fl_Return_Button(50, 205, 70, 20, "start");
+    start->callback(onStart, this);
+    Fl_Button* cancel = new Fl_Button(125, 205, 70, 20, "cancel");
+    cancel->callback(onCancel, this);
+    Fl_Widget* spacer = new Fl_Box(40, 200, 10, 30);
+    bottom->resizable(spacer);
+    bottom->end();
+    resizable(top);
+    end();
+  }
+
+  bool exec() {
+    set_modal();
+    show();
+    while (shown()) Fl::wait();
+    return answer;
+  }
+
+  // With the pointer over a chooser the group's focus navigation would eat Enter.
+  int handle(int event) override {
+    if (event == FL_KEYBOARD && (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
+      start->do_callback();
+      return 1;
+    }
+    return Fl_Window::handle(event);
+  }
+
+  PlayerChooser* white;
+  PlayerChooser* black;
+
+private:
+  Fl_Button* start;
+  bool answer = false;
+
+  void finish(bool value) {
+    answer = value;
+    hide();
+  }
+  static void onStart(Fl_Widget*, void* dialog) { ((NewGameDialog*)dialog)->finish(true); }
+  static void onCancel(Fl_Widget*, void* dialog) { ((NewGameDialog*)dialog)->finish(false); }
+};
+
+}  // namespace
+
+GuiGame* runNewGameDialog() {
+  Fl_Group::current(nullptr);
+  NewGameDialog dialog;
+  if (!dialog.exec()) return nullptr;
+  // The players read their options before the dialog takes its widgets with it.
+  Player* white = dialog.white->createPlayer();
+  Player* black = dialog.black->createPlayer();
+  return new GuiGame(white, black);
+}
