@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <random>
 #include "engine/fen.h"
 #include "tests/engine/squares.h"
 
@@ -47,5 +48,31 @@ TEST(Fen, RejectsMalformedAndImpossiblePositionsWithAReason) {
     EXPECT_FALSE(parseFen(text, position, white, error)) << text;
     EXPECT_EQ(error.find('\n'), std::string::npos);
     EXPECT_EQ(error.rfind("bad FEN: ", 0), 0u) << text;
+  }
+}
+
+TEST(Fen, AnyTextEitherParsesToALegalPositionOrIsRejected) {
+  const std::string alphabet = "WBK:,-.0123456789 x";
+  std::mt19937 rng(7);
+  for (int i = 0; i < 50000; ++i) {
+    std::string text = i % 2 ? "W:W" : "B:B";
+    const int length = (int)(rng() % 40);
+    for (int k = 0; k < length; ++k) text += alphabet[rng() % alphabet.size()];
+    Position position;
+    bool white = true;
+    std::string error;
+    if (!parseFen(text, position, white, error)) continue;
+    EXPECT_EQ(position.white & position.black, 0u) << text;
+    EXPECT_EQ(position.kings & ~(position.white | position.black), 0u) << text;
+    Position again;
+    bool whiteAgain = !white;
+    ASSERT_TRUE(parseFen(writeFen(position, white), again, whiteAgain, error)) << text;
+    EXPECT_EQ(again, position) << text;
+    EXPECT_EQ(whiteAgain, white) << text;
+    MoveRecord records[MoveBufferCapacity];
+    EXPECT_LE(generateWhiteMoves(records, position.white, position.black, position.kings) - records,
+              MoveBufferCapacity);
+    EXPECT_LE(generateBlackMoves(records, position.white, position.black, position.kings) - records,
+              MoveBufferCapacity);
   }
 }
