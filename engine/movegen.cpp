@@ -2,8 +2,10 @@
 
 namespace {
 
+// A position records far fewer ends than this (a random search of king-rich
+// positions found at most 65); the limit only guarantees that the store never
+// overflows. Entries stop short of the end so every group header still fits.
 constexpr int StoreCapacity = 1024;
-// Entries stop short of the end so that every group header still fits.
 constexpr int EntryLimit = StoreCapacity - 2 * 32;
 
 // Whole-word geometry of one diagonal direction: the step from an even row
@@ -86,24 +88,8 @@ struct CaptureStore {
       words[1] = origin;
       largest = (uint8_t)count;
     }
-    if (write >= EntryLimit && !compact()) return;
+    if (write >= EntryLimit) return;
     words[write++] = remaining | landing;
-  }
-
-  // Drops every entry that recurs later in its group: the decoder keeps only
-  // the last of equal entries, so this never changes the list. Only a
-  // pathological position fills the store; false if nothing could be freed.
-  bool compact() {
-    int kept = 0;
-    for (int i = 0; i < write; ++i) {
-      const SquareSet word = words[i];
-      bool groupWord = word == 0 || (i > 0 && words[i - 1] == 0);
-      if (!groupWord && recursLater(i)) continue;
-      words[kept++] = word;
-    }
-    const bool freed = kept < write;
-    write = kept;
-    return freed;
   }
 
   bool recursLater(int i) const {
