@@ -1,0 +1,45 @@
+// tarvenn-engine play --time SECONDS [--games N]: whole games of the computer against
+// itself, every logged line printed, and one summary line per game.
+#include <cstdio>
+#include "game/game.h"
+#include "search/computer_player.h"
+#include "tools/commands.h"
+#include "tools/computer_games.h"
+#include "tools/tool_args.h"
+
+namespace {
+
+constexpr long long MaxGames = 100000;
+
+const char* outcomeName(const Game& game) {
+  if (game.result() == Drawn) return "draw";
+  return game.blackToMove() ? "white-wins" : "black-wins";  // the side to move has lost
+}
+
+}  // namespace
+
+int runPlay(int argc, char** argv) {
+  ToolArgs args;
+  std::string error;
+  if (!parseToolArgs(argc, argv, {"--time", "--games"}, args, error)) return toolError(error);
+  if (!args.positional.empty()) return toolError("unexpected argument: " + args.positional[0]);
+  if (args.options.count("--fen")) return toolError("play starts from the initial position; --fen is not taken");
+  double seconds = 0;
+  if (!args.options.count("--time") || !readSeconds(args.options["--time"], seconds) || seconds <= 0)
+    return toolError("--time needs a positive number of seconds");
+  long long games = 1;
+  if (args.options.count("--games") && (!readCount(args.options["--games"], MaxGames, games) || games < 1))
+    return toolError("--games needs a whole number from 1 to 100000");
+
+  prepareComputerKnowledge();
+  PrintLog log;
+  for (long long i = 0; i < games; ++i) {
+    // The game deletes itself and its players when it is canceled after its end.
+    Game* game = new Game(new ComputerPlayer(seconds), new ComputerPlayer(seconds));
+    game->log = &log;
+    game->startGame();
+    std::printf("result %s plies %d\n", outcomeName(*game), game->record.count());
+    game->cancelGame();
+  }
+  return 0;
+}

@@ -1,0 +1,26 @@
+// tarvenn-engine think [--fen FEN] --time SECONDS: one decision of the computer player,
+// logged as the game logs it.
+#include "game/game.h"
+#include "search/computer_player.h"
+#include "tools/commands.h"
+#include "tools/computer_games.h"
+#include "tools/tool_args.h"
+
+int runThink(int argc, char** argv) {
+  ToolArgs args;
+  std::string error;
+  if (!parseToolArgs(argc, argv, {"--time"}, args, error)) return toolError(error);
+  if (!args.positional.empty()) return toolError("unexpected argument: " + args.positional[0]);
+  double seconds = 0;
+  if (!args.options.count("--time") || !readSeconds(args.options["--time"], seconds) || seconds <= 0)
+    return toolError("--time needs a positive number of seconds");
+
+  prepareComputerKnowledge();
+  PrintLog log;
+  Game* game = new Game(new ComputerPlayer(seconds), new ComputerPlayer(seconds), args.position, !args.whiteToMove);
+  game->log = &log;
+  const bool noMove = game->moveCount() == 0;
+  if (!noMove) (args.whiteToMove ? game->whitePlayer() : game->blackPlayer())->takeTurn();
+  delete game;  // no turn loop runs: the decision alone, without the game's own messages
+  return noMove ? toolError("the side to move has no legal move") : 0;
+}
