@@ -2,6 +2,7 @@
 // computes the end-game database or runs the interactive game.
 #include <iostream>
 #include "app/command_line.h"
+#include "app/interactive.h"
 #include "enddb/index.h"
 #include "enddb/program_steps.h"
 #include "engine/board.h"
@@ -15,7 +16,11 @@ int main(int argc, char** argv) {
     std::cerr << line.message << std::endl;
     return 1;
   }
-  if (line.kind == CommandLine::Database) return runDatabaseGeneration(line.pieces);
-  std::cerr << "The interactive game is not built yet." << std::endl;
-  return 0;
+  if (line.kind == CommandLine::Database) return runDatabaseGeneration(endgameDatabase, line.pieces);
+#ifdef TARVENN_WITH_WINDOW
+  return runInteractive(argc, argv);
+#else
+  std::cerr << "This build has no window (configured with TARVENN_GUI off)." << std::endl;
+  return 1;
+#endif
 }

@@ -7,12 +7,12 @@ uint32_t prepareStartupDatabase() {
   return endgameDatabase.pieceCount;
 }
 
-int runDatabaseGeneration(uint32_t pieces) {
-  if (!endgameDatabase.build(pieces, true)) {
+int runDatabaseGeneration(EndgameDatabase& database, uint32_t pieces) {
+  if (!database.build(pieces, true)) {
     std::cerr << "tarvenn: not enough memory for the " << pieces << "-piece end-game database" << std::endl;
     return 1;
   }
-  const std::vector<std::string> failed = endgameDatabase.save();
+  const std::vector<std::string> failed = database.save();
   for (const std::string& name : failed) std::cerr << "tarvenn: cannot write " << name << std::endl;
   return failed.empty() ? 0 : 1;
 }

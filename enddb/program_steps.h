@@ -1,6 +1,7 @@
 // The database steps of the program's two kinds of run.
 #pragma once
 #include <cstdint>
+#include "enddb/database.h"
 
 // Interactive start-up: loads enddb1.bin, ... from the working directory and,
 // when fewer than three piece counts were read, computes the 3-piece database
@@ -10,4 +11,4 @@ uint32_t prepareStartupDatabase();
 // The -e N run: computes tables 1..pieces with progress on standard output and
 // writes them to the working directory. Returns the exit status: 0, or 1 after
 // one line on standard error per failure.
-int runDatabaseGeneration(uint32_t pieces);
+int runDatabaseGeneration(EndgameDatabase& database, uint32_t pieces);
