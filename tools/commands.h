@@ -5,3 +5,4 @@ int runPerft(int argc, char** argv);
 int runDivide(int argc, char** argv);
 int runMoves(int argc, char** argv);
 int runBook(int argc, char** argv);
+int runProbe(int argc, char** argv);

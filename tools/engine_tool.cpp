@@ -1,5 +1,6 @@
 // tarvenn-engine: the engine without a window, for scripts, tests and benchmarks.
 #include <cstring>
+#include "enddb/index.h"
 #include "engine/board.h"
 #include "tools/commands.h"
 #include "tools/tool_args.h"
@@ -16,12 +17,15 @@ const Command Commands[] = {
     {"divide", runDivide},
     {"moves", runMoves},
     {"book", runBook},
+    {"probe", runProbe},
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
   fillPopCount16();
+  fillBinomialTable();
+  fillReverse16();
   if (argc < 2) return toolError("usage: tarvenn-engine COMMAND [options]");
   for (const Command& command : Commands)
     if (std::strcmp(argv[1], command.name) == 0) return command.run(argc - 2, argv + 2);
