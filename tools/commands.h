@@ -4,5 +4,8 @@
 int runPerft(int argc, char** argv);
 int runDivide(int argc, char** argv);
 int runMoves(int argc, char** argv);
+int runThink(int argc, char** argv);
+int runPlay(int argc, char** argv);
 int runBook(int argc, char** argv);
 int runProbe(int argc, char** argv);
+int runSearch(int argc, char** argv);

@@ -16,8 +16,11 @@ const Command Commands[] = {
     {"perft", runPerft},
     {"divide", runDivide},
     {"moves", runMoves},
+    {"think", runThink},
+    {"play", runPlay},
     {"book", runBook},
     {"probe", runProbe},
+    {"search", runSearch},
 };
 
 }  // namespace

@@ -1,0 +1,38 @@
+// tarvenn-engine search [--fen FEN] --depth D: the fixed-depth search of the
+// position analysis, with the end-game database prepared as the game does.
+#include <chrono>
+#include <cstdio>
+#include "enddb/index.h"
+#include "enddb/program_steps.h"
+#include "search/search.h"
+#include "search/transposition_table.h"
+#include "tools/commands.h"
+#include "tools/tool_args.h"
+
+namespace {
+
+constexpr double DecisionSeconds = 1.0;  // the table is sized as for a one-second move
+
+}  // namespace
+
+int runSearch(int argc, char** argv) {
+  ToolArgs args;
+  std::string error;
+  if (!parseToolArgs(argc, argv, {"--depth"}, args, error)) return toolError(error);
+  if (!args.positional.empty()) return toolError("unexpected argument: " + args.positional[0]);
+  long long depth = 0;
+  if (!args.options.count("--depth") || !readCount(args.options["--depth"], MaxSearchDepth, depth) || depth < 1)
+    return toolError("--depth needs a whole number from 1 to 62");
+
+  fillBinomialTable();
+  fillReverse16();
+  prepareStartupDatabase();
+  resetTable(DecisionSeconds);
+  resetSearchedNodes();
+  const Position& p = args.position;
+  const auto start = std::chrono::steady_clock::now();
+  const int score = searchNode(p.white, p.black, p.kings, args.whiteToMove, SCORE_MIN, SCORE_MAX, (int)depth);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::printf("score %d nodes %llu time %.3f\n", score, (unsigned long long)searchedNodes(), seconds);
+  return 0;
+}
