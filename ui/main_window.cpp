@@ -166,10 +166,14 @@ void buildPopup() {
 
 }  // namespace
 
-Fl_Window* buildMainWindow(int width, int height) {
+void prepareToolkit() {
   FL_NORMAL_SIZE = 12;
   installMarkupLabels();
   registerPieceSymbols();
+}
+
+Fl_Window* buildMainWindow(int width, int height) {
+  prepareToolkit();
   buildPopup();
   Fl_Window* window = Main.window = new Fl_Window(width, height, "Tarvenn v0.7 author: Odrowen");
   buildMenu(width);

@@ -4,5 +4,7 @@
 
 class Fl_Window;
 
-// Builds the window (the toolkit's markup, symbols and sizes first); it lives until the end.
+// The program's look for every window: label markup, piece symbols, 12-pixel text.
+void prepareToolkit();
+// Builds the window (after prepareToolkit); it lives until the process ends.
 Fl_Window* buildMainWindow(int width, int height);
