@@ -233,6 +233,7 @@ int expandChildrenFor(Child* children, SquareSet white, SquareSet black, SquareS
   const SquareSet empty = ~(white | black);
   CaptureStore store;
   store.words[0] = 0;
+  store.words[1] = 0;  // no origin yet
   store.top = 2;
   store.largest = capturesOnly ? 1 : 0;
   store.empty = empty;

@@ -31,6 +31,13 @@ Score quiescenceFor(SquareSet white, SquareSet black, SquareSet kings, int alpha
   return (Score)best;
 }
 
+// Starts loading the table slot of a position that is about to be searched.
+template <bool WhiteToMove>
+inline void prefetchEntry(const Child& c) {
+  const uint64_t hash = positionHash(c.white, c.black, c.kings, WhiteToMove);
+  __builtin_prefetch(&transpositionTable.entries[hash >> (64 - transpositionTable.bits)]);
+}
+
 // The child in slot `slot` after children 0 and `swapped` were exchanged, numbered in generation order.
 inline uint8_t generationIndex(int slot, int swapped) {
   return (uint8_t)(slot == swapped ? 0 : slot == 0 ? swapped : slot);
@@ -82,8 +89,10 @@ Score searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, in
   int bestSlot = 0;
   bool raised = false;
   --depth;
+  if (depth > 0) prefetchEntry<!WhiteToMove>(children[0]);
   for (int i = 0; i < count; ++i) {
     const Child& c = children[i];
+    if (depth > 0 && i + 1 < count) prefetchEntry<!WhiteToMove>(children[i + 1]);
     int value;
     if (depth == 0) {
       value = -quiescenceFor<!WhiteToMove>(c.white, c.black, c.kings, -beta, -alpha);

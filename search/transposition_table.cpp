@@ -1,11 +1,23 @@
 #include "search/transposition_table.h"
+#include <sys/mman.h>
 
-TranspositionTable transpositionTable = {MaxTableBits, 1 << MaxTableBits, (1 << MaxTableBits) - 1, {}};
+// All zero, so it costs nothing until it is sized; aligned so that it can live on
+// huge pages, since random probes over 16 MiB would otherwise spend their time in page walks.
+alignas(1 << 21) TranspositionTable transpositionTable;
 TTEntry ScratchEntry;
 
 namespace {
 
 constexpr int ProbeSlots = 33;
+
+void setBits(int bits) {
+  static const bool hugePagesAsked =
+      madvise(&transpositionTable, sizeof transpositionTable, MADV_HUGEPAGE) == 0;
+  (void)hugePagesAsked;
+  transpositionTable.bits = bits;
+  transpositionTable.size = 1 << bits;
+  transpositionTable.mask = transpositionTable.size - 1;
+}
 
 }  // namespace
 
@@ -31,14 +43,12 @@ uint64_t positionHash(SquareSet white, SquareSet black, SquareSet kings, bool wh
 }
 
 void resetTable(double timeLimit) {
-  TranspositionTable& table = transpositionTable;
-  table.bits = timeLimit < 0.25 ? 19 : timeLimit < 0.75 ? 20 : 21;
-  table.size = 1 << table.bits;
-  table.mask = table.size - 1;
+  setBits(timeLimit < 0.25 ? 19 : timeLimit < 0.75 ? 20 : MaxTableBits);
   clearTable();
 }
 
 void clearTable() {
+  if (transpositionTable.bits == 0) setBits(MaxTableBits);  // first use before any decision
   for (int32_t i = 0; i < transpositionTable.size; ++i) transpositionTable.entries[i].depth = 0;
 }
 
@@ -50,10 +60,10 @@ void markRoot(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMov
 
 TTEntry* lookupEntry(uint64_t hash) {
   TranspositionTable& table = transpositionTable;
-  uint32_t check = (uint32_t)hash;
+  const uint32_t check = (uint32_t)hash;
   uint32_t slot = (uint32_t)(hash >> (64 - table.bits));
   // An odd step visits every slot of the power-of-two table.
-  uint32_t step = ((uint32_t)(hash >> 32) * 2 + 1) & (uint32_t)table.mask;
+  const uint32_t step = ((uint32_t)(hash >> 32) * 2 + 1) & (uint32_t)table.mask;
   for (int probe = 0; probe < ProbeSlots; ++probe) {
     TTEntry& entry = table.entries[slot];
     if (entry.depth == 0 || entry.key == check) {

@@ -22,7 +22,7 @@ struct TranspositionTable {
   int32_t bits;
   int32_t size;
   int32_t mask;
-  TTEntry entries[1 << MaxTableBits];
+  alignas(64) TTEntry entries[1 << MaxTableBits];  // whole entries per cache line
 };
 
 // The process-wide table (sized for 2^MaxTableBits entries until the first resetTable),
