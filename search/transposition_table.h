@@ -25,8 +25,8 @@ struct TranspositionTable {
   alignas(64) TTEntry entries[1 << MaxTableBits];  // whole entries per cache line
 };
 
-// The process-wide table (sized for 2^MaxTableBits entries until the first resetTable),
-// and the entry handed out when a probe sequence finds no usable slot.
+// The process-wide table, and the entry handed out when a probe sequence finds no
+// usable slot. The table has no size until resetTable or clearTable gives it one.
 extern TranspositionTable transpositionTable;
 extern TTEntry ScratchEntry;
 
@@ -36,7 +36,7 @@ uint64_t positionHash(SquareSet white, SquareSet black, SquareSet kings, bool wh
 
 // Sizes the table for a decision of `timeLimit` seconds (2^19, 2^20 or 2^21 entries) and empties it.
 void resetTable(double timeLimit);
-// Empties the entries in use, keeping the size.
+// Empties the entries in use, keeping the size (the largest one if it has none yet).
 void clearTable();
 // Marks the root open at RootDepth, so that the root met again inside the search scores 0.
 void markRoot(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove);
