@@ -1,0 +1,31 @@
+// Passes over a material class that settle its values from the values after
+// each move. A pass only looks again at positions one of whose successors
+// changed since it last looked: the others would come out as they were.
+#pragma once
+#include <cstdint>
+#include <vector>
+#include "enddb/class_positions.h"
+#include "enddb/index.h"
+
+struct GenerationTables {
+  uint8_t* values[MaxDatabasePieces + 1];
+  uint8_t* distances[MaxDatabasePieces + 1];  // plies to the end under the chosen moves
+};
+
+enum SweepMode { Resolve, Refine };
+
+// A class with the positions the next pass must look at.
+struct SweptClass {
+  ClassPositions positions;
+  std::vector<uint64_t> pending;  // one bit per place of the visiting order
+
+  SweptClass(uint32_t a, uint32_t b, uint32_t k, uint32_t l);
+  void markAll();
+};
+
+// One pass in visiting order; values change in place, so later positions of
+// the same pass see them. Positions leading into `swept` are in `mirror`
+// (the same object for a class that is its own mirror). True if anything changed.
+bool sweep(const GenerationTables& tables, SweptClass& swept, SweptClass& mirror, SweepMode mode);
+// Every position still undecided becomes a draw.
+void closeClass(const GenerationTables& tables, const SweptClass& swept);
