@@ -47,7 +47,7 @@ template <bool WhiteToMove>
 Score searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta, int depth) {
   ++nodeCount;
   const uint32_t pieces = (uint32_t)popCount(white | black);
-  if (pieces <= endgameDatabase.pieceCount && pieces != 0) {
+  if (pieces <= endgameDatabase.pieceCount) {
     const uint8_t status = endgameDatabase.statusOf(white, black, kings, WhiteToMove);
     if (status == StatusWin) return SCORE_WIN;
     if (status == StatusLoss) return -SCORE_WIN;

@@ -1,25 +1,19 @@
 #include "search/transposition_table.h"
 #include <sys/mman.h>
 
-// All zero, so it costs nothing until it is sized; aligned so that it can live on
-// huge pages, since random probes over 16 MiB would otherwise spend their time in page walks.
-alignas(1 << 21) TranspositionTable transpositionTable;
-TTEntry ScratchEntry;
-
 namespace {
 
 constexpr int ProbeSlots = 33;
 
-void setBits(int bits) {
-  static const bool hugePagesAsked =
-      madvise(&transpositionTable, sizeof transpositionTable, MADV_HUGEPAGE) == 0;
-  (void)hugePagesAsked;
-  transpositionTable.bits = bits;
-  transpositionTable.size = 1 << bits;
-  transpositionTable.mask = transpositionTable.size - 1;
-}
+// Zero until first used, so it costs nothing in the executable; aligned so that it can
+// live on huge pages, since random probes over 16 MiB would otherwise spend their time
+// in page walks.
+alignas(1 << 21) TTEntry Entries[1 << MaxTableBits];
 
 }  // namespace
+
+TranspositionTable transpositionTable = {MaxTableBits, 1 << MaxTableBits, (1 << MaxTableBits) - 1, Entries};
+TTEntry ScratchEntry;
 
 // The mixing step of Bob Jenkins' 64-bit hash (lookup8), applied once.
 uint64_t mixHash64(uint64_t x, uint64_t y, uint64_t z) {
@@ -43,12 +37,16 @@ uint64_t positionHash(SquareSet white, SquareSet black, SquareSet kings, bool wh
 }
 
 void resetTable(double timeLimit) {
-  setBits(timeLimit < 0.25 ? 19 : timeLimit < 0.75 ? 20 : MaxTableBits);
+  TranspositionTable& table = transpositionTable;
+  table.bits = timeLimit < 0.25 ? 19 : timeLimit < 0.75 ? 20 : MaxTableBits;
+  table.size = 1 << table.bits;
+  table.mask = table.size - 1;
   clearTable();
 }
 
 void clearTable() {
-  if (transpositionTable.bits == 0) setBits(MaxTableBits);  // first use before any decision
+  static const bool hugePagesAsked = madvise(Entries, sizeof Entries, MADV_HUGEPAGE) == 0;
+  (void)hugePagesAsked;  // without them the table only runs slower
   for (int32_t i = 0; i < transpositionTable.size; ++i) transpositionTable.entries[i].depth = 0;
 }
 

@@ -19,14 +19,13 @@ constexpr int MaxTableBits = 21;
 constexpr int RootDepth = 63;  // deeper than any search, so the root always answers as open
 
 struct TranspositionTable {
-  int32_t bits;
+  int32_t bits;  // 19, 20 or 21; MaxTableBits until the first resetTable
   int32_t size;
   int32_t mask;
-  alignas(64) TTEntry entries[1 << MaxTableBits];  // whole entries per cache line
+  TTEntry* entries;  // room for 2^MaxTableBits entries, allocated once
 };
 
-// The process-wide table, and the entry handed out when a probe sequence finds no
-// usable slot. The table has no size until resetTable or clearTable gives it one.
+// The process-wide table, and the entry handed out when a probe sequence finds no usable slot.
 extern TranspositionTable transpositionTable;
 extern TTEntry ScratchEntry;
 
@@ -36,7 +35,7 @@ uint64_t positionHash(SquareSet white, SquareSet black, SquareSet kings, bool wh
 
 // Sizes the table for a decision of `timeLimit` seconds (2^19, 2^20 or 2^21 entries) and empties it.
 void resetTable(double timeLimit);
-// Empties the entries in use, keeping the size (the largest one if it has none yet).
+// Empties the entries in use, keeping the size.
 void clearTable();
 // Marks the root open at RootDepth, so that the root met again inside the search scores 0.
 void markRoot(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove);
