@@ -1,0 +1,12 @@
+#include <gtest/gtest.h>
+#include "enddb/database.h"
+#include "enddb/index.h"
+
+int main(int argc, char** argv) {
+  fillPopCount16();
+  fillBinomialTable();
+  fillReverse16();
+  endgameDatabase.build(3, false);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
