@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include "engine/fen.h"
+#include "ui/board_view.h"
+
+namespace {
+
+Position positionOf(const std::string& fen, bool& whiteToMove) {
+  Position p;
+  std::string error;
+  EXPECT_TRUE(parseFen(fen, p, whiteToMove, error)) << fen << ": " << error;
+  return p;
+}
+
+int frameCount(const BoardView& board) {
+  int total = 0;
+  for (int m : board.marks) total += m;
+  return total;
+}
+
+TEST(BoardView, OnlyPiecesThatCanMoveAreFramed) {
+  struct Case {
+    const char* fen;
+    std::vector<int> framed;  // PDN squares
+  };
+  const Case cases[] = {
+      {"W:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12", {21, 22, 23, 24}},
+      // Capturing is compulsory: only the man that can take is framed.
+      {"W:W22,30:B18", {22}},
+      {"B:W22,30:B18", {18}},
+  };
+  for (const Case& c : cases) {
+    bool whiteToMove = true;
+    BoardView board(0, 0, 380, 380);
+    board.showPosition(positionOf(c.fen, whiteToMove), 0);
+    board.markMovable(!whiteToMove);
+    for (int pdn : c.framed) EXPECT_EQ(board.marks[squareFromPdn(pdn)], 1) << c.fen << " square " << pdn;
+    EXPECT_EQ(frameCount(board), (int)c.framed.size()) << c.fen;
+  }
+}
+
+TEST(BoardView, TwoCapturesOfOnePieceToOneSquareGiveItTwoFrames) {
+  bool whiteToMove = true;
+  const Position p = positionOf("W:WK30:B26,18,15,7", whiteToMove);  // king C1, both ways end on F8
+  Move* list = nullptr;
+  const int count = p.whiteMoves(&list);
+  std::unique_ptr<Move[]> moves(list);
+  BoardView board(0, 0, 380, 380);
+  board.showPosition(p, 0);
+  board.markDestinations(p.empty(), moves.get(), count, squareFromPdn(30));
+  EXPECT_EQ(board.marks[squareFromPdn(3)], 2);  // F8
+  EXPECT_EQ(frameCount(board), 2);
+  // Another piece's square selects nothing.
+  board.markDestinations(p.empty(), moves.get(), count, squareFromPdn(26));
+  EXPECT_EQ(frameCount(board), 0);
+}
+
+TEST(BoardView, TheSameSquareMarkedTwiceGetsTwoFrames) {
+  BoardView board(0, 0, 200, 200);
+  board.markSquares(5, 9);
+  EXPECT_EQ(board.marks[5], 1);
+  EXPECT_EQ(board.marks[9], 1);
+  board.markSquares(12, 12);
+  EXPECT_EQ(board.marks[12], 2);
+  EXPECT_EQ(board.marks[5], 0);
+}
+
+TEST(BoardView, ShowingAPositionKeepsTheFrames) {
+  BoardView board(0, 0, 200, 200);
+  board.markSquares(3, 7);
+  board.showPosition(InitialPosition, 0x10);
+  EXPECT_EQ(board.marks[3], 1);
+  EXPECT_EQ(board.crossed, 0x10u);
+  EXPECT_EQ(board.position, InitialPosition);
+}
+
+TEST(BoardView, TheSmallerSideDecidesTheBoardArea) {
+  BoardView board(0, 20, 400, 380);
+  EXPECT_EQ(board.squareAt(390, 10), -2);  // the strip right of the board
+  EXPECT_EQ(board.squareAt(70, 213), 12);
+}
+
+}  // namespace

@@ -1,0 +1,332 @@
+#!/usr/bin/env bash
+# Drives the real program in an X server with xdotool and reads what it shows from
+# screenshots: board squares by their colours, log lines by comparing them with the same
+# lines drawn by log_reference, history rows by the selection colour.
+#   window_test.sh basics|computer_game <tarvenn> <log_reference>
+# Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
+set -u
+part=$1
+program=$2
+reference=$3
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+  echo "no X display"
+  exit 77
+fi
+
+work=$(mktemp -d)
+shots=$PWD
+app=""
+helper=""
+cleanup() {
+  [ -n "$helper" ] && kill "$helper" 2>/dev/null
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A busy X server now and then turns a connection away: run X clients again when it did.
+x11() {
+  local out status
+  for _ in $(seq 30); do
+    out=$("$@" 2>"$work/x11-errors")
+    status=$?
+    if ! grep -qi "open display" "$work/x11-errors"; then
+      cat "$work/x11-errors" >&2
+      [ -n "$out" ] && echo "$out"
+      return $status
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+xdotool() { x11 command xdotool "$@"; }
+xwd() { x11 command xwd "$@"; }
+
+# The first visible window whose name matches, waiting up to 20 seconds.
+find_window() {
+  local found
+  for _ in $(seq 200); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [ -n "$found" ] && echo "$found" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+Title='Tarvenn v0.7 author: Odrowen'
+Frame=FFFF66 Dark=414141 WhiteFace=CCCCCC BlackFace=FF6666 Selected=000080
+W=""
+
+fail() {
+  echo "FAIL: $*"
+  [ -n "$W" ] && save_shot "window-$part-failure.png"
+  exit 1
+}
+
+shot() { xwd -id "$W" -silent -out "$work/now.xwd" && convert "xwd:$work/now.xwd" "$work/now.png"; }
+save_shot() { shot && cp "$work/now.png" "$shots/$1"; }
+# Hex colours of the listed "x,y" points of the last screenshot.
+pixels() {
+  local format=""
+  for p in "$@"; do format+="%[hex:p{$p}] "; done
+  convert "$work/now.png" -format "${format% }" info:
+}
+
+# Square k's top left on a board at (x0, y0) of `size` pixels: rank k/4, column from k.
+square_corner() {
+  local k=$1 x0=$2 y0=$3 size=$4 rank=$(($1 >> 2))
+  local column=$((2 * (k & 3) + (rank & 1)))
+  echo $((x0 + column * size / 8)) $((y0 + (7 - rank) * size / 8))
+}
+# The 32 dark squares as w (white man), b (black man), . (empty) or ? (anything else),
+# read from the face of the piece, off the diagonals a cross would take.
+board_state() {
+  local x0=$1 y0=$2 size=$3 dx=$4 dy=$5 points=() state="" c
+  for k in $(seq 0 31); do
+    read -r x y < <(square_corner "$k" "$x0" "$y0" "$size")
+    points+=("$((x + dx)),$((y + dy))")
+  done
+  for c in $(pixels "${points[@]}"); do
+    case $c in $WhiteFace) state+=w ;; $BlackFace) state+=b ;; $Dark) state+=. ;; *) state+='?' ;; esac
+  done
+  echo "$state"
+}
+main_board() { board_state 0 20 380 23 30; }
+small_board() { board_state 400 300 200 12 16; }
+# Number of squares of the main (or small) board that carry one frame.
+framed_count() {
+  local x0=$1 y0=$2 size=$3 points=() n=0 c
+  for k in $(seq 0 31); do
+    read -r x y < <(square_corner "$k" "$x0" "$y0" "$size")
+    points+=("$((x + 1)),$((y + size / 16))")
+  done
+  for c in $(pixels "${points[@]}"); do [ "$c" = "$Frame" ] && n=$((n + 1)); done
+  echo $n
+}
+framed() {  # square k of the main board has a frame
+  read -r x y < <(square_corner "$1" 0 20 380)
+  [ "$(pixels "$((x + 1)),$((y + 23))")" = "$Frame" ]
+}
+
+# The region (WxH+X+Y) of the last screenshot equals a saved picture.
+region_is() {
+  convert "$work/now.png" -crop "$1" +repage "$work/region.png"
+  [ "$(compare -metric AE "$2" "$work/region.png" null: 2>&1)" = "0" ]
+}
+
+# Polls a condition (a shell command run on a fresh screenshot) for up to $1 seconds.
+wait_for() {
+  local seconds=$1
+  shift
+  local end=$((SECONDS + seconds))
+  while [ $SECONDS -le $end ]; do
+    shot
+    eval "$@" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+# Log line i (from the top, 0 first) equals `text` as the program's log draws it: the same
+# line is drawn by log_reference and the two rows are compared pixel by pixel.
+# With "symbol" only the piece symbol at the start of the line is compared.
+log_line_is() {
+  local index=$1 text=$2 width=${3:-360} lines=()
+  for ((i = 0; i < index; i++)); do lines+=("."); done
+  lines+=("$text")
+  local R=""
+  for _ in $(seq 5); do
+    "$reference" "${lines[@]}" >"$work/geometry" 2>/dev/null &
+    helper=$!
+    for _ in $(seq 50); do
+      R=$(xdotool search --onlyvisible --name '^log reference$' 2>/dev/null | head -1)
+      [ -n "$R" ] && [ -s "$work/geometry" ] && break 2
+      kill -0 "$helper" 2>/dev/null || break  # it could not connect: start it again
+      sleep 0.1
+    done
+  done
+  [ -n "$R" ] || fail "log reference window did not open"
+  sleep 0.2
+  read -r top height <"$work/geometry"
+  local y=$((top + index * height))
+  xwd -id "$R" -silent -out "$work/expected.xwd"
+  convert "xwd:$work/expected.xwd" -crop "${width}x${height}+2+${y}" +repage "$work/expected.png"
+  kill "$helper" 2>/dev/null
+  wait "$helper" 2>/dev/null
+  helper=""
+  shot
+  convert "$work/now.png" -crop "${width}x${height}+2+$((400 + y))" +repage "$work/actual.png"
+  [ "$(compare -metric AE "$work/expected.png" "$work/actual.png" null: 2>&1)" = "0" ]
+}
+
+start_program() {
+  for _ in $(seq 5); do
+    (cd "$work" && exec "$program") &
+    app=$!
+    for _ in $(seq 600); do
+      W=$(xdotool search --onlyvisible --name "^$Title\$" 2>/dev/null | head -1)
+      [ -n "$W" ] && break 2
+      kill -0 "$app" 2>/dev/null || break  # it could not connect: start it again
+      sleep 0.1
+    done
+  done
+  [ -n "$W" ] || fail "the main window did not open"
+  [ "$(xdotool getwindowname "$W")" = "$Title" ] || fail "window title is '$(xdotool getwindowname "$W")'"
+  wait_for 10 '[ "$(pixels 23,43)" = FFFFFF ]' || fail "the board is not drawn"
+}
+
+key() {
+  xdotool windowfocus --sync "$W" 2>/dev/null
+  xdotool key "$@"
+}
+
+# New game: each side "human" or a computer's seconds as "0.01" (the slider's left end).
+new_game() {
+  key ctrl+n
+  local D
+  D=$(find_window '^New game\.\.\.$') || fail "the new-game dialog did not open"
+  local side=0
+  for kind in "$1" "$2"; do
+    if [ "$kind" != human ]; then
+      # The choice pops up with "human" under the pointer and "computer" below it.
+      xdotool mousemove --window "$D" 130 $((18 + 100 * side)) click 1
+      sleep 0.3
+      xdotool mousemove --window "$D" 130 $((37 + 100 * side)) click 1
+      sleep 0.2
+      xdotool mousemove --window "$D" 38 $((39 + 100 * side)) click 1
+    fi
+    side=1
+  done
+  xdotool windowfocus --sync "$D" 2>/dev/null
+  xdotool key Return
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^New game\.\.\.$' >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "the new-game dialog did not close"
+}
+
+click_square() {  # button 1 (or $2) on the centre of square k of the main board
+  read -r x y < <(square_corner "$1" 0 20 380)
+  xdotool mousemove --window "$W" $((x + 23)) $((y + 23)) click "${2:-1}"
+}
+
+quit_with_status_zero() {
+  key alt+F4
+  for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$app" 2>/dev/null && fail "Quit did not end the program"
+  wait "$app"
+  local status=$?
+  app=""
+  [ $status -eq 0 ] || fail "Quit ended with status $status"
+}
+
+Initial=wwwwwwwwwwww........bbbbbbbbbbbb
+
+basics() {
+  start_program
+  [ "$(main_board)" = "$(printf '.%.0s' $(seq 32))" ] || fail "the board is not empty before the first game"
+
+  # Square names: on, then off again, leaving the board as it was.
+  convert "$work/now.png" -crop 380x380+0+20 +repage "$work/before.png"
+  key s
+  wait_for 5 '! region_is 380x380+0+20 "$work/before.png"' ||
+    fail "square names did not appear"
+  key s
+  wait_for 5 'region_is 380x380+0+20 "$work/before.png"' ||
+    fail "square names did not go away"
+
+  # Human against the computer at 0.01 s.
+  new_game human 0.01
+  wait_for 5 '[ "$(main_board)" = $Initial ]' || fail "new game does not show the initial position: $(main_board)"
+  log_line_is 0 "@b;New game start." || fail "the log does not start with New game start."
+  shot
+  [ "$(framed_count 0 20 380)" = 4 ] || fail "not exactly the four movable men are framed"
+  framed 9 || fail "C3 is not framed"
+  click_square 26  # D2 cannot move: nothing happens
+  click_square 9
+  wait_for 5 'framed 13 && framed 12 && ! framed 9' || fail "selecting C3 does not frame B4 and D4 only"
+  click_square 13
+  wait_for 10 '[ "$(main_board | cut -c10,14)" = ".w" ] && [ "$(main_board | tr -cd b | wc -c)" = 12 ] &&
+               [ "$(main_board | cut -c21-32)" != bbbbbbbbbbbb ] && [ "$(framed_count 0 20 380)" -gt 0 ]' ||
+    fail "the computer did not answer C3-D4: $(main_board)"
+  log_line_is 1 "@b;New game start." || fail "New game start. is not below one move line"
+  log_line_is 0 "@bc  x" 20 || fail "the newest log line is not a black move"
+  # The history selects its newest (second) row, and the small board shows that position.
+  [ "$(pixels 560,33 560,48)" = "FFFFFF $Selected" ] || fail "the newest history row is not selected"
+  [ "$(small_board)" = "$(main_board)" ] || fail "small board $(small_board) differs from $(main_board)"
+  [ "$(framed_count 400 300 200)" = 2 ] || fail "the small board does not frame the last move"
+  save_shot window-game-600x500.png
+
+  # Full screen and back. Without a window manager the full-screen window is made anew
+  # (and unnamed), so it is found by the program's process.
+  key f
+  sleep 1
+  W=$(xdotool search --onlyvisible --pid "$app" | head -1)
+  [ -n "$W" ] || fail "no window in full screen"
+  eval "$(xdotool getwindowgeometry --shell "$W")"
+  [ "$WIDTH" -gt 600 ] || fail "full screen did not enlarge the window"
+  sleep 0.5
+  save_shot window-game-full-screen.png
+  key f
+  sleep 1
+  W=$(find_window "^$Title\$") || fail "the window lost its title after full screen"
+  eval "$(xdotool getwindowgeometry --shell "$W")"
+  [ "$WIDTH.$HEIGHT" = 600.500 ] || fail "leaving full screen did not restore 600x500 but gave ${WIDTH}x$HEIGHT"
+
+  # Cancel: logged, and the board takes no more moves.
+  key ctrl+c
+  wait_for 5 'log_line_is 0 "@b;Game was canceled."' || fail "Cancel did not log Game was canceled."
+  before=$(main_board)
+  click_square 10
+  sleep 0.3
+  click_square 14
+  sleep 0.5
+  shot
+  [ "$(main_board)" = "$before" ] || fail "the board still plays after Cancel"
+  [ "$(pixels 560,33)" = FFFFFF ] || fail "the history is not emptied by Cancel"
+
+  # Two people: a new game, a move, then the analysis commands of the history's pop-up menu.
+  new_game human human
+  click_square 9
+  sleep 0.2
+  click_square 13
+  wait_for 5 '[ "$(pixels 560,33)" = $Selected ]' || fail "the history does not show the move"
+  convert "$work/now.png" -crop 190x15+405+26 +repage "$work/row.png"
+  xdotool mousemove --window "$W" 470 33 click 3
+  sleep 0.5
+  xdotool mousemove --window "$W" 520 43 click 1
+  wait_for 120 '! region_is 190x15+405+26 "$work/row.png"' ||
+    fail "evaluating the entry did not change its row"
+  xdotool mousemove --window "$W" 470 33 click 3
+  sleep 0.5
+  xdotool mousemove --window "$W" 520 62 click 1
+  # The best reply opens below the entry (seven rows) and becomes the selected row.
+  wait_for 300 '[ "$(pixels 560,33)" != $Selected ] && pixels 560,48 560,63 560,78 560,93 560,108 560,123 560,138 | grep -q $Selected' ||
+    fail "the best reply was not selected"
+  [ "$(small_board | cut -c14)" = w ] && [ "$(small_board | tr -cd b | wc -c)" = 12 ] ||
+    fail "the small board does not show a reply to C3-D4: $(small_board)"
+  save_shot window-analysis.png
+  quit_with_status_zero
+}
+
+computer_game() {
+  start_program
+  new_game 0.01 0.01
+  # The whole game runs inside the New command; it ends with a result line in bold.
+  local end=$((SECONDS + 280)) result=""
+  while [ $SECONDS -le $end ] && [ -z "$result" ]; do
+    for line in "White wins!" "Black wins!" "Game draw."; do
+      log_line_is 0 "@b;$line" && result=$line && break
+    done
+    sleep 1
+  done
+  [ -n "$result" ] || fail "no result line after the computers' game"
+  echo "result: $result"
+  save_shot window-computer-game.png
+  quit_with_status_zero
+}
+
+"$part"
+echo "PASS: $part"
