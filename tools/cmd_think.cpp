@@ -15,12 +15,15 @@ int runThink(int argc, char** argv) {
   if (!args.options.count("--time") || !readSeconds(args.options["--time"], seconds) || seconds <= 0)
     return toolError("--time needs a positive number of seconds");
 
-  prepareComputerKnowledge();
   PrintLog log;
   Game* game = new Game(new ComputerPlayer(seconds), new ComputerPlayer(seconds), args.position, !args.whiteToMove);
   game->log = &log;
-  const bool noMove = game->moveCount() == 0;
-  if (!noMove) (args.whiteToMove ? game->whitePlayer() : game->blackPlayer())->takeTurn();
+  if (game->moveCount() == 0) {
+    delete game;
+    return toolError("the side to move has no legal move");
+  }
+  prepareComputerKnowledge();
+  (args.whiteToMove ? game->whitePlayer() : game->blackPlayer())->takeTurn();
   delete game;  // no turn loop runs: the decision alone, without the game's own messages
-  return noMove ? toolError("the side to move has no legal move") : 0;
+  return 0;
 }

@@ -1,12 +1,9 @@
 #include "tools/computer_games.h"
 #include <cstdio>
 #include "book/opening_book.h"
-#include "enddb/index.h"
 #include "enddb/program_steps.h"
 
 void prepareComputerKnowledge() {
-  fillBinomialTable();
-  fillReverse16();
   prepareStartupDatabase();
   Book.loadBookFile("white.ouv", true);
   Book.loadBookFile("black.ouv", false);

@@ -3,8 +3,8 @@
 #pragma once
 #include "game/message_log.h"
 
-// Fills the database's tables, loads (or computes) the end-game database and reads the
-// opening book, all from the working directory.
+// Loads (or computes) the end-game database and reads the opening book, both from the
+// working directory, as the game does at start-up.
 void prepareComputerKnowledge();
 
 // Prints every message of kind 1 and above as one line on standard output:
