@@ -10,7 +10,7 @@ OpeningBook::OpeningBook() { std::srand((unsigned)std::time(nullptr)); }
 
 const BookMoves& OpeningBook::findBookMoves(const Position& position, bool whiteToMove) const {
   static const BookMoves NoMoves;
-  const BookMap& moves = map(whiteToMove);
+  const BookMap& moves = sideMap(whiteToMove);
   auto entry = moves.find(position);
   return entry == moves.end() ? NoMoves : entry->second;
 }
@@ -22,10 +22,10 @@ const Move* OpeningBook::pickBookMove(const Position& position, bool whiteToMove
   return &*std::next(moves.begin(), choice);
 }
 
-unsigned OpeningBook::positionCount(bool white) const { return (unsigned)map(white).size(); }
+unsigned OpeningBook::positionCount(bool white) const { return (unsigned)sideMap(white).size(); }
 
 unsigned OpeningBook::moveCount(bool white) const {
   unsigned count = 0;
-  for (const auto& entry : map(white)) count += (unsigned)entry.second.size();
+  for (const auto& entry : sideMap(white)) count += (unsigned)entry.second.size();
   return count;
 }

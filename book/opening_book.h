@@ -28,7 +28,7 @@ private:
   BookMap whiteMap;
   BookMap blackMap;
 
-  const BookMap& map(bool white) const { return white ? whiteMap : blackMap; }
+  const BookMap& sideMap(bool white) const { return white ? whiteMap : blackMap; }
 };
 
 // The one book of the process, filled at start-up and only read afterwards.
