@@ -1,6 +1,10 @@
 # Runs two computer games with 0.05 s per move and checks that both end with a summary
 # and that every line is a move, forced move, database, book, draw-offer, event or result line.
 file(MAKE_DIRECTORY ${WORKDIR})
+file(GLOB books ${BOOKDIR}/*.ouv)
+if(books)
+  file(COPY ${books} DESTINATION ${WORKDIR})
+endif()
 execute_process(COMMAND ${TOOL} play --time 0.05 --games 2 WORKING_DIRECTORY ${WORKDIR}
                 OUTPUT_VARIABLE output RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
