@@ -2,6 +2,7 @@
 #include <regex>
 #include "book/opening_book.h"
 #include "enddb/database.h"
+#include "search/analysis.h"
 #include "search/computer_player.h"
 #include "tests/game/fakes.h"
 
@@ -86,14 +87,31 @@ TEST(ComputerSearch, ForcedWinFoundAtDepthFiveEndsTheSearchThere) {
   EXPECT_FALSE(parts[3].matched) << line;
 }
 
+TEST(ComputerSearch, LostWithTheDatabaseTheComputerDefendsOnMaterial) {
+  // Two men against two kings: every line ends in three-piece endings the database calls lost.
+  const char* fen = "W:W10,30:BK9,K18";
+  const FenSetup setup = setupFromFen(fen);
+  ASSERT_LE(analysePosition(setup.position, false, 4), -120) << fen;
+  Match match(fen, 0.1);
+  const std::string line = match.decide();
+  std::smatch parts;
+  ASSERT_TRUE(std::regex_match(line, parts, SearchLine)) << line;
+  const int eval = std::stoi(parts[1]);
+  EXPECT_GT(eval, -120) << line;
+  EXPECT_LT(eval, 0) << line;
+  EXPECT_EQ(endgameDatabase.pieceCount, 3u) << "probes are back after the decision";
+}
+
 TEST(ComputerSearch, FirstRootMoveIsSearchedInFullWhateverTheLimit) {
-  Match match("W:W21,22,23,24,25,26,27,28,29,30,31:B1,2,3,4,5,6,7,8,9,10,11,12", 1e-9);
+  const char* fen = "W:W21,22,23,24,25,26,27,28,29,30,31:B1,2,3,4,5,6,7,8,9,10,11,12";
+  Match match(fen, 1e-9);
+  const int moveCount = match.game->moveCount();
   const std::string line = match.decide();
   std::smatch parts;
   ASSERT_TRUE(std::regex_match(line, parts, SearchLine)) << line;
   EXPECT_EQ(parts[2], "1") << line;
   EXPECT_EQ(parts[4], "1") << line;
-  EXPECT_EQ(parts[5], std::to_string(match.game->record.count() ? 7 : 0)) << line;
+  EXPECT_EQ(parts[5], std::to_string(moveCount)) << line;
   EXPECT_EQ(parts[6], "2") << line;
 }
 
