@@ -26,8 +26,8 @@ constexpr int indexOfSquare(SquareSet s) {
   return s ? k : -1;
 }
 
-// Per square and direction: the neighbour (0 off the board) and the index of
-// the square one further (-1 off the board).
+// Per direction and square: the neighbour as a set (0 off the board), its index,
+// and the index of the square a jump lands on (-1 off the board).
 struct Geometry {
   SquareSet neighbour[4][32];
   int8_t next[4][32];
@@ -48,10 +48,11 @@ constexpr Geometry makeGeometry() {
 
 constexpr Geometry Board = makeGeometry();
 
-// Directions perpendicular to the arrival, in the order a man jumps on and a
-// king searches on after a capture.
+// The order in which a piece's first moves are tried.
 constexpr int KingDirections[4] = {UpLeft, UpRight, DownLeft, DownRight};
 constexpr int ManDirections[4] = {UpLeft, DownRight, UpRight, DownLeft};
+// Directions perpendicular to the arrival, in the order a man jumps on and a
+// king searches on after a capture.
 constexpr int ManTurns[4][2] = {{DownLeft, UpRight}, {DownRight, UpLeft}, {UpLeft, DownRight}, {DownLeft, UpRight}};
 constexpr int KingTurns[4][2] = {{UpRight, DownLeft}, {UpLeft, DownRight}, {UpLeft, DownRight}, {DownLeft, UpRight}};
 

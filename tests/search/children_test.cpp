@@ -96,6 +96,8 @@ TEST(SearchChildren, FollowTheMoveListOrderWithoutMergingEqualChildren) {
       {"same squares, different pieces", "W:WK30:B26,18,15,7", 2, 2},
       {"a captured piece blocks", "W:WK30:B23,11,10,27", 3, 3},
       {"black's men from square 4 up, left step first", "B:W22:B11,K1", 9, 9},
+      {"a longer capture of another piece removes the shorter ones", "W:W21,32:B17,27,19", 1, 1},
+      {"a king's slides vanish when a man can capture", "W:WK29,22:B18", 1, 1},
   };
   for (const auto& c : cases) {
     const SidePosition p = fromFen(c.fen);
