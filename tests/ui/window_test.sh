@@ -308,6 +308,23 @@ basics() {
   [ "$(small_board | cut -c14)" = w ] && [ "$(small_board | tr -cd b | wc -c)" = 12 ] ||
     fail "the small board does not show a reply to C3-D4: $(small_board)"
   save_shot window-analysis.png
+
+  # New and Cancel while two computers play: the game is interrupted during a move's display.
+  new_game 0.01 0.01
+  wait_for 10 '[ "$(main_board)" != $Initial ]' || fail "the computers do not play"
+  new_game human human
+  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count 0 20 380)" = 4 ]' ||
+    fail "New during the computers' game does not start a new game: $(main_board)"
+  log_line_is 0 "@b;New game start." && log_line_is 1 "@b;Game was canceled." ||
+    fail "New during the computers' game does not log the cancel and the start"
+  new_game 0.01 0.01
+  wait_for 10 '[ "$(main_board)" != $Initial ]' || fail "the computers do not play"
+  key ctrl+c
+  wait_for 5 'log_line_is 0 "@b;Game was canceled."' || fail "Cancel during the computers' game is not logged"
+  before=$(main_board)
+  sleep 1
+  shot
+  [ "$(main_board)" = "$before" ] || fail "the computers play on after Cancel"
   quit_with_status_zero
 }
 
