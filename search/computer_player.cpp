@@ -173,6 +173,7 @@ bool ComputerPlayer::acceptDraw() {
 
 void ComputerPlayer::takeTurn() {
   Game& game = *this->game;
+  if (game.moveCount() == 0) return;  // the game gives no turn without a move; nothing to choose
   if (drawOfferDelay == 0) {
     if (acceptDraw()) {
       if (game.offerDraw() || game.result() != InPlay) return;
