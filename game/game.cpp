@@ -35,9 +35,9 @@ void Game::runTurns() {
       log->postMove(sidePrefix(blackToMove()), text);
       playMove(moveList[0]);
       pause(0.5);
-    } else {
-      (blackToMove() ? players[1] : players[0])->takeTurn();
-    }
+    } else if (Player* player = players[blackToMove() ? 1 : 0]) {
+      player->takeTurn();
+    }  // without a player for the side, the game waits for a move from outside
     if (outcome != InPlay || moveTotal == 0) break;
     if (turn == Asking) {
       turn = Waiting;
