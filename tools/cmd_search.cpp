@@ -2,7 +2,6 @@
 // position analysis, with the end-game database prepared as the game does.
 #include <chrono>
 #include <cstdio>
-#include "enddb/index.h"
 #include "enddb/program_steps.h"
 #include "search/search.h"
 #include "search/transposition_table.h"
@@ -24,8 +23,6 @@ int runSearch(int argc, char** argv) {
   if (!args.options.count("--depth") || !readCount(args.options["--depth"], MaxSearchDepth, depth) || depth < 1)
     return toolError("--depth needs a whole number from 1 to 62");
 
-  fillBinomialTable();
-  fillReverse16();
   prepareStartupDatabase();
   resetTable(DecisionSeconds);
   resetSearchedNodes();
