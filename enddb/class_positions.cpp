@@ -16,4 +16,23 @@ ClassPositions::ClassPositions(uint32_t a, uint32_t b, uint32_t k, uint32_t l)
       if (kingPattern == 0) break;
     }
   }
+  // Sets of n squares in increasing value are the sets in occupancy-number order.
+  occupiedSets.reserve(occupancies);
+  for (SquareSet set = patternLimit; occupiedSets.size() < occupancies; set = nextCombination(set))
+    occupiedSets.push_back(set);
+}
+
+SquareSet ClassPositions::positionAt(uint32_t place, SquareSet& mover, SquareSet& kings) const {
+  const SquareSet occupied = occupiedSets[place % occupancies];
+  const uint32_t pattern = patterns[place / occupancies];
+  mover = kings = 0;
+  // The lowest occupied square owns the highest bit of each flag field.
+  SquareSet rest = occupied;
+  for (uint32_t bit = n; bit-- > 0;) {
+    const SquareSet square = rest & (0 - rest);
+    rest ^= square;
+    if ((pattern >> bit) & 1) mover |= square;
+    if ((pattern >> (n + bit)) & 1) kings |= square;
+  }
+  return occupied;
 }

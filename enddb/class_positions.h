@@ -19,11 +19,14 @@ public:
   uint32_t placeOf(uint32_t index) const {
     return uint32_t(patternPlace[index & flagMask]) * occupancies + (index >> (2 * n));
   }
+  // The position at a place, as setsFromIndex gives it for its index.
+  SquareSet positionAt(uint32_t place, SquareSet& mover, SquareSet& kings) const;
 
 private:
   uint32_t n;
   uint32_t occupancies;
   uint32_t flagMask;
   std::vector<uint32_t> patterns;  // king pattern << n | mover pattern, in visiting order
+  std::vector<SquareSet> occupiedSets;  // by occupancy number
   uint16_t patternPlace[1024];     // the place of each pattern among them
 };

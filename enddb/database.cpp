@@ -1,6 +1,6 @@
 #include "enddb/database.h"
 #include <cstdio>
-#include <new>
+#include "enddb/large_pages.h"
 #include "engine/movegen.h"
 
 EndgameDatabase endgameDatabase;
@@ -18,11 +18,12 @@ std::string fileName(uint32_t n) {
 
 bool EndgameDatabase::holdTables(uint32_t n) {
   for (uint32_t i = held + 1; i <= n; ++i) {
-    values[i].reset(new (std::nothrow) uint8_t[tableSize(i)]);
+    values[i].reset(static_cast<uint8_t*>(std::malloc(tableSize(i))));
     if (!values[i]) {
       held = i - 1;
       return false;
     }
+    adviseLargePages(values[i].get(), tableSize(i));
   }
   for (uint32_t i = n + 1; i <= held; ++i) values[i].reset();
   held = n;

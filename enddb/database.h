@@ -2,6 +2,7 @@
 // MaxDatabasePieces pieces, held in memory and kept in files enddb1.bin, ...
 #pragma once
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,9 +51,14 @@ public:
   uint32_t tablesHeld() const { return held; }
 
 private:
-  std::unique_ptr<uint8_t[]> values[MaxDatabasePieces + 1];
+  struct FreeTable {
+    void operator()(uint8_t* table) const { std::free(table); }
+  };
+  std::unique_ptr<uint8_t[], FreeTable> values[MaxDatabasePieces + 1];  // malloc'ed: generation resizes them
   uint32_t held = 0;  // tables 1..held are allocated
   bool holdTables(uint32_t n);
+  // Back to one byte per index after generation (keepValues) or after a failed start.
+  void narrowTable(uint32_t n, bool keepValues);
 };
 
 // The program's one database; it lives until the process ends.

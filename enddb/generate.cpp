@@ -3,9 +3,9 @@
 #include <sys/time.h>
 #include <iostream>
 #include <memory>
-#include <new>
 #include "enddb/database.h"
 #include "enddb/diagonal_steps.h"
+#include "enddb/large_pages.h"
 #include "enddb/sweep.h"
 
 namespace {
@@ -20,28 +20,36 @@ double wallClock() {
 }
 
 // Every entry of table n before the sweeps: decided when a side has no piece,
-// when a man stands where it would have been crowned, or when the mover is blocked.
+// when a man stands where it would have been crowned, or when the mover is
+// blocked; undecided otherwise. Indices run by occupied set, then flags.
 void initialise(const GenerationTables& tables, uint32_t n) {
-  const uint32_t size = tableSize(n);
   const uint32_t allMover = (uint32_t(1) << n) - 1;
-  for (uint32_t index = 0; index < size; ++index) {
-    tables.distances[n][index] = 0;
-    const uint32_t moverFlags = index & allMover;
-    uint8_t value;
-    if (moverFlags == 0) {
-      value = StatusLoss;
-    } else if (moverFlags == allMover) {
-      value = StatusWin;
-    } else {
-      SquareSet mover, kings;
-      const SquareSet occupied = setsFromIndex(index, n, mover, kings);
+  const uint32_t flagPatterns = uint32_t(1) << (2 * n);
+  uint8_t* entry = tables.entries[n];
+  SquareSet occupied = allMover;
+  for (uint32_t r = 0; r < BinomialTable[32][n]; ++r, occupied = nextCombination(occupied)) {
+    // The squares named by each pattern of flag bits; bit n - 1 is the lowest square.
+    SquareSet squareOfBit[MaxDatabasePieces];
+    SquareSet rest = occupied;
+    for (uint32_t bit = n; bit-- > 0; rest &= rest - 1) squareOfBit[bit] = rest & (0 - rest);
+    SquareSet named[1u << MaxDatabasePieces] = {};
+    for (uint32_t bit = 0; bit < n; ++bit)
+      for (uint32_t flags = 0; flags < (uint32_t(1) << bit); ++flags)
+        named[flags | (uint32_t(1) << bit)] = named[flags] | squareOfBit[bit];
+    for (uint32_t flags = 0; flags < flagPatterns; ++flags, entry += 2) {
+      const uint32_t moverFlags = flags & allMover;
+      const SquareSet mover = named[moverFlags], kings = named[flags >> n];
       const SquareSet opponent = occupied & ~mover;
-      if ((mover & ~kings & MoverCrowningRow) || (opponent & ~kings & OpponentCrowningRow))
-        value = StatusDraw;
+      if (moverFlags == 0)
+        entry[0] = StatusLoss;
+      else if (moverFlags == allMover)
+        entry[0] = StatusWin;
+      else if ((mover & ~kings & MoverCrowningRow) || (opponent & ~kings & OpponentCrowningRow))
+        entry[0] = StatusDraw;
       else
-        value = hasLegalMove(mover, opponent, kings) ? StatusUndecided : StatusLoss;
+        entry[0] = hasLegalMove(mover, opponent, kings) ? StatusUndecided : StatusLoss;
+      entry[1] = 0;
     }
-    tables.values[n][index] = value;
   }
 }
 
@@ -78,31 +86,20 @@ void solveClass(const GenerationTables& tables, uint32_t a, uint32_t b, uint32_t
   if (verbose) std::cout << "DONE" << std::endl;
 }
 
-// Computes value tables 1..n; false when the distance tables cannot be allocated.
-bool generate(uint8_t* const* values, uint32_t n, bool verbose) {
-  GenerationTables tables{};
-  bool allocated = true;
+// Computes tables 1..n, entries of two bytes per index (see GenerationTables).
+void generate(const GenerationTables& tables, uint32_t n, bool verbose) {
+  if (verbose) std::cout << "Init end game db for (pieces):";
   for (uint32_t i = 1; i <= n; ++i) {
-    tables.values[i] = values[i];
-    tables.distances[i] = new (std::nothrow) uint8_t[tableSize(i)];
-    allocated = allocated && tables.distances[i] != nullptr;
+    if (verbose) std::cout << ' ' << i << std::flush;
+    initialise(tables, i);
   }
-  if (allocated) {
-    if (verbose) std::cout << "Init end game db for (pieces):";
-    for (uint32_t i = 1; i <= n; ++i) {
-      if (verbose) std::cout << ' ' << i << std::flush;
-      initialise(tables, i);
-    }
-    if (verbose) std::cout << " DONE" << std::endl;
-    // Captures and crownings lead to classes finished before the one they leave.
-    for (uint32_t a = 1; a < n; ++a)
-      for (uint32_t b = a; b <= n - a; ++b)
-        for (int k = int(a); k >= 0; --k)
-          for (int l = int(b); l >= 0; --l)
-            if (!(a == b && k < l)) solveClass(tables, a, b, uint32_t(k), uint32_t(l), verbose);
-  }
-  for (uint32_t i = 1; i <= n; ++i) delete[] tables.distances[i];
-  return allocated;
+  if (verbose) std::cout << " DONE" << std::endl;
+  // Captures and crownings lead to classes finished before the one they leave.
+  for (uint32_t a = 1; a < n; ++a)
+    for (uint32_t b = a; b <= n - a; ++b)
+      for (int k = int(a); k >= 0; --k)
+        for (int l = int(b); l >= 0; --l)
+          if (!(a == b && k < l)) solveClass(tables, a, b, uint32_t(k), uint32_t(l), verbose);
 }
 
 }  // namespace
@@ -130,14 +127,35 @@ bool EndgameDatabase::build(uint32_t n, bool verbose) {
   }
   pieceCount = savedPieceCount = n;
   if (old >= n) return true;
-  uint8_t* tables[MaxDatabasePieces + 1] = {};
-  for (uint32_t i = 1; i <= n; ++i) tables[i] = values[i].get();
-  const double start = wallClock();
-  if (!generate(tables, n, verbose)) {
-    holdTables(old);
-    pieceCount = savedPieceCount = old;
-    return false;
+  // Each table grows to two bytes per index while it is generated.
+  GenerationTables tables{};
+  for (uint32_t i = 1; i <= n; ++i) {
+    void* wide = std::realloc(values[i].get(), 2 * size_t(tableSize(i)));
+    if (!wide) {
+      for (uint32_t j = 1; j < i; ++j) narrowTable(j, false);
+      holdTables(old);
+      pieceCount = savedPieceCount = old;
+      return false;
+    }
+    values[i].release();
+    values[i].reset(static_cast<uint8_t*>(wide));
+    adviseLargePages(wide, 2 * size_t(tableSize(i)));
+    tables.entries[i] = values[i].get();
   }
+  const double start = wallClock();
+  generate(tables, n, verbose);
+  for (uint32_t i = 1; i <= n; ++i) narrowTable(i, true);
   if (verbose) std::cout << "Time: " << wallClock() - start << "sec" << std::endl;
   return true;
+}
+
+void EndgameDatabase::narrowTable(uint32_t n, bool keepValues) {
+  uint8_t* table = values[n].get();
+  if (keepValues)
+    for (uint32_t index = 0; index < tableSize(n); ++index) table[index] = table[2 * size_t(index)];
+  // Shrinking in place cannot fail; keep the old block should it still do so.
+  if (void* narrow = std::realloc(table, tableSize(n))) {
+    values[n].release();
+    values[n].reset(static_cast<uint8_t*>(narrow));
+  }
 }

@@ -31,7 +31,7 @@ uint32_t indexOf(SquareSet occupied, SquareSet mover, SquareSet kings, uint32_t&
     ++n;
     moverField = (moverField << 1) | ((mover & square) != 0);
     kingField = (kingField << 1) | ((kings & square) != 0);
-    const uint32_t s = squareIndex(square);
+    const uint32_t s = uint32_t(__builtin_ctz(square));
     if (s >= n) r += BinomialTable[s][n];
   }
   pieces = n;

@@ -5,13 +5,12 @@
 
 namespace {
 
-// Where the value and distance of the position after a move live, oriented
-// for the opponent. Finding all of them before reading any lets the memory
-// fetch them side by side.
+// The entry of the position after a move, oriented for the opponent. Finding
+// all of them before reading any lets the memory fetch them side by side.
 struct Successor {
-  const uint8_t* value;
-  const uint8_t* distance;
-  uint8_t status() const { return *value & StatusMask; }
+  const uint8_t* entry;
+  uint8_t status() const { return entry[0] & StatusMask; }
+  uint8_t distance() const { return entry[1]; }
 };
 
 int findSuccessors(const GenerationTables& tables, const MoveRecord* moves, const MoveRecord* end,
@@ -23,10 +22,8 @@ int findSuccessors(const GenerationTables& tables, const MoveRecord* moves, cons
     const SquareSet kings = reverseSquares(move->kings);
     uint32_t n;
     const uint32_t index = indexOf(mover | opponent, mover, kings, n);
-    successors[count].value = tables.values[n] + index;
-    successors[count].distance = tables.distances[n] + index;
-    __builtin_prefetch(successors[count].value);
-    __builtin_prefetch(successors[count].distance);
+    successors[count].entry = tables.entries[n] + 2 * size_t(index);
+    __builtin_prefetch(successors[count].entry);
   }
   return count;
 }
@@ -41,11 +38,11 @@ uint8_t resolveFromSuccessors(const Successor* successors, int count, uint8_t& d
   for (int move = 0; move < count; ++move) {
     const uint8_t status = successors[move].status();
     if (status == StatusLoss) {
-      uint8_t shortest = *successors[move].distance;
+      uint8_t shortest = successors[move].distance();
       chosen = uint32_t(move);
       for (int later = move + 1; later < count; ++later) {
-        if (successors[later].status() == StatusLoss && *successors[later].distance < shortest) {
-          shortest = *successors[later].distance;
+        if (successors[later].status() == StatusLoss && successors[later].distance() < shortest) {
+          shortest = successors[later].distance();
           chosen = uint32_t(later);
         }
       }
@@ -54,8 +51,8 @@ uint8_t resolveFromSuccessors(const Successor* successors, int count, uint8_t& d
     }
     if (status > running) continue;
     running = status;
-    if (status == StatusWin && *successors[move].distance > longest) {
-      longest = *successors[move].distance;
+    if (status == StatusWin && successors[move].distance() > longest) {
+      longest = successors[move].distance();
       chosen = uint32_t(move);
     }
   }
@@ -86,7 +83,7 @@ bool refinePosition(const Successor* successors, int count, uint8_t& value, uint
   uint8_t best = 0;
   uint32_t chosen = 0;
   for (int move = 0; move < count; ++move) {
-    const uint8_t successorDistance = *successors[move].distance;
+    const uint8_t successorDistance = successors[move].distance();
     if (status == StatusWin) {
       if (successors[move].status() == StatusLoss && (!found || successorDistance < best)) {
         found = true;
@@ -147,8 +144,7 @@ bool sweep(const GenerationTables& tables, SweptClass& swept, SweptClass& mirror
   MoveRecord moves[MoveBufferCapacity];
   Successor successors[MoveBufferCapacity];
   const uint32_t n = swept.positions.pieces();
-  uint8_t* values = tables.values[n];
-  uint8_t* distances = tables.distances[n];
+  uint8_t* entries = tables.entries[n];
   bool changed = false;
   for (size_t word = 0; word < swept.pending.size(); ++word) {
     // Marks behind the current place wait for the next pass, as in a full pass.
@@ -157,12 +153,13 @@ bool sweep(const GenerationTables& tables, SweptClass& swept, SweptClass& mirror
       const uint64_t bit = waiting & (0 - waiting);
       passed |= bit | (bit - 1);
       swept.pending[word] &= ~bit;
-      const uint32_t index = swept.positions.indexAt(uint32_t(word * 64 + __builtin_ctzll(bit)));
-      uint8_t& value = values[index];
-      uint8_t& distance = distances[index];
+      const uint32_t place = uint32_t(word * 64 + __builtin_ctzll(bit));
+      const uint32_t index = swept.positions.indexAt(place);
+      uint8_t& value = entries[2 * size_t(index)];
+      uint8_t& distance = entries[2 * size_t(index) + 1];
       if (mode == Resolve ? (value & StatusMask) != StatusUndecided : distance == 0) continue;
       SquareSet mover, kings;
-      const SquareSet opponent = setsFromIndex(index, n, mover, kings) & ~mover;
+      const SquareSet opponent = swept.positions.positionAt(place, mover, kings) & ~mover;
       const int count = findSuccessors(tables, moves, generateWhiteMoves(moves, mover, opponent, kings), successors);
       const bool changedHere = mode == Resolve ? resolvePosition(successors, count, value, distance)
                                                : refinePosition(successors, count, value, distance);
@@ -176,9 +173,9 @@ bool sweep(const GenerationTables& tables, SweptClass& swept, SweptClass& mirror
 }
 
 void closeClass(const GenerationTables& tables, const SweptClass& swept) {
-  uint8_t* values = tables.values[swept.positions.pieces()];
+  uint8_t* entries = tables.entries[swept.positions.pieces()];
   for (uint32_t place = 0; place < swept.positions.size(); ++place) {
-    uint8_t& value = values[swept.positions.indexAt(place)];
+    uint8_t& value = entries[2 * size_t(swept.positions.indexAt(place))];
     if ((value & StatusMask) == StatusUndecided) value = StatusDraw;
   }
 }

@@ -7,9 +7,11 @@
 #include "enddb/class_positions.h"
 #include "enddb/index.h"
 
+// Per piece count, two bytes per index: the value byte, then the distance in
+// plies to the end of the game under the chosen moves. Side by side, one
+// memory fetch brings both.
 struct GenerationTables {
-  uint8_t* values[MaxDatabasePieces + 1];
-  uint8_t* distances[MaxDatabasePieces + 1];  // plies to the end under the chosen moves
+  uint8_t* entries[MaxDatabasePieces + 1];
 };
 
 enum SweepMode { Resolve, Refine };
