@@ -32,6 +32,7 @@ struct Geometry {
   SquareSet neighbour[4][32];
   int8_t next[4][32];
   int8_t jumpTo[4][32];
+  SquareSet ray[4][32];  // every square along the diagonal, the square itself excluded
 };
 
 constexpr Geometry makeGeometry() {
@@ -42,6 +43,7 @@ constexpr Geometry makeGeometry() {
       g.neighbour[d][k] = n;
       g.next[d][k] = (int8_t)indexOfSquare(n);
       g.jumpTo[d][k] = (int8_t)indexOfSquare(step(d, n));
+      for (SquareSet s = n; s; s = step(d, s)) g.ray[d][k] |= s;
     }
   return g;
 }
@@ -57,6 +59,8 @@ constexpr int ManTurns[4][2] = {{DownLeft, UpRight}, {DownRight, UpLeft}, {UpLef
 constexpr int KingTurns[4][2] = {{UpRight, DownLeft}, {UpLeft, DownRight}, {UpLeft, DownRight}, {DownLeft, UpRight}};
 
 inline SquareSet bit(int k) { return SquareSet(1) << k; }
+inline int highestSquare(SquareSet s) { return 31 - __builtin_clz(s); }
+inline int lowestSquare(SquareSet s) { return __builtin_ctz(s); }
 
 // Men that have a first jump in some direction; no other man can capture.
 inline SquareSet menThatCanJump(SquareSet men, SquareSet opponent, SquareSet empty) {
@@ -114,10 +118,18 @@ struct CaptureStore {
   // Slides along a diagonal (recorded as count-0 ends when asked) up to the first
   // piece, and captures it if it is the opponent's with an empty square behind.
   void kingRay(int direction, int from, int count, SquareSet remaining, bool slides) {
-    int square = Board.next[direction][from];
-    while (square >= 0 && (empty & bit(square))) {
-      if (slides) record(0, remaining, bit(square));
-      square = Board.next[direction][square];
+    // Up the board the squares of a diagonal ascend, down the board they descend.
+    const bool up = direction == UpLeft || direction == UpRight;
+    const SquareSet ray = Board.ray[direction][from];
+    const SquareSet pieces = ray & ~empty;
+    const int square = pieces == 0 ? -1 : up ? lowestSquare(pieces) : highestSquare(pieces);
+    if (slides) {
+      SquareSet open = pieces == 0 ? ray : up ? ray & (bit(square) - 1) : ray & ~(bit(square) - 1) & ~bit(square);
+      while (open) {  // nearest square first
+        const SquareSet to = bit(up ? lowestSquare(open) : highestSquare(open));
+        record(0, remaining, to);
+        open ^= to;
+      }
     }
     if (square < 0 || !(remaining & bit(square))) return;
     const int landing = Board.next[direction][square];
@@ -158,9 +170,6 @@ struct CaptureStore {
     empty ^= bit(square);
   }
 };
-
-inline int highestSquare(SquareSet s) { return 31 - __builtin_clz(s); }
-inline int lowestSquare(SquareSet s) { return __builtin_ctz(s); }
 
 inline void addChild(Child*& out, SquareSet white, SquareSet black, SquareSet kings) {
   out->white = white;

@@ -91,8 +91,8 @@ TEST(Search, DatabaseDecidesWinsAndLossesAtOnce) {
     const char* fen;
     int score;
   } cases[] = {
-      {"W:WK29,K32:B12", SCORE_WIN},  // two kings against a man
-      {"B:WK29,K32:B12", -SCORE_WIN},
+      {"W:WK29:B25", SCORE_WIN},      // the king takes the last man
+      {"B:W25:BK29", SCORE_WIN},      // the same for Black
       {"W:W29:B25,22", -SCORE_WIN},   // a blocked man
   };
   for (const auto& c : cases) {

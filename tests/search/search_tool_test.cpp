@@ -16,7 +16,7 @@ TEST(SearchTool, PrintsScoreNodesAndTimeOfTheSideToMove) {
       {"search --depth 6", "0"},
       {"search --fen W:W29:B25,22 --depth 3", "-120"},             // no move
       {"search --fen B:W21,22,23:B1 --depth 2", "-2"},             // a man against three
-      {"search --depth 2 --fen B:WK29,K32:B12", "-120"},           // lost in the database
+      {"search --depth 2 --fen B:W25:BK29", "120"},                // won in the database
   };
   for (const auto& c : cases) {
     const CommandResult r = tool(c.arguments);
