@@ -23,9 +23,12 @@ protected:
     if (game) game->cancelGame();
   }
 
-  // Window coordinates of a point inside a square (PDN number), offset from its top left.
+  // An event at a point inside a square (PDN number), offset from the square's top left.
   void mouse(int event, int pdn, int button = FL_LEFT_MOUSE, int dx = 23, int dy = 23) {
-    const int bit = squareFromPdn(pdn), rank = bit >> 2, column = 2 * (bit & 3) + (rank & 1);
+    mouseOn(event, squareFromPdn(pdn), button, dx, dy);
+  }
+  void mouseOn(int event, int bit, int button = FL_LEFT_MOUSE, int dx = 23, int dy = 23) {
+    const int rank = bit >> 2, column = 2 * (bit & 3) + (rank & 1);
     Fl::e_x = board.x() + (int)(column * 47.5) + dx;
     Fl::e_y = board.y() + (int)((7 - rank) * 47.5) + dy;
     Fl::e_keysym = FL_Button + button;
@@ -81,6 +84,38 @@ TEST_F(HumanGame, ClickingAFramedDestinationPlaysTheMoveAndHandsTheTurnOver) {
   // Black's movable men are framed: B6, D6, F6, H6.
   for (int pdn : {9, 10, 11, 12}) EXPECT_EQ(framed(pdn), 1) << "square " << pdn;
   EXPECT_EQ(framed(22), 0);
+}
+
+// Fourteen plies (square bit numbers) after which White's king on H4 can take two ways to A7:
+// over C5 first in the move list, over B6 second. Forced moves play themselves.
+const int KingWithTwoRoutes[][2] = {{8, 12},  {21, 17}, {12, 21}, {25, 18}, {4, 8},   {29, 25}, {0, 4},
+                                    {26, 21}, {10, 13}, {20, 17}, {13, 29}, {24, 20}, {29, 15}, {23, 19}};
+const int H4 = 15, A7 = 24;
+
+TEST_F(HumanGame, TwoCaptureRoutesToOneSquareSplitItsFrameAndTheLeftHalfPlaysTheFirst) {
+  for (int side = 0; side < 2; ++side) {
+    if (side == 1) {  // a fresh game for the right half
+      game->cancelGame();
+      game = new Game(white = new HumanPlayer, black = new HumanPlayer);
+      SetUp();
+    }
+    int ply = 0;
+    for (const auto& move : KingWithTwoRoutes) {
+      if (game->record.count() == ply) {
+        mouseOn(FL_RELEASE, move[0]);
+        mouseOn(FL_RELEASE, move[1]);
+      }
+      ASSERT_GE(game->record.count(), ++ply) << "move " << move[0] << "-" << move[1];
+    }
+    ASSERT_EQ(game->moveCount(), 2);
+    const Move first = game->moves()[0], second = game->moves()[1];
+    mouseOn(FL_RELEASE, H4);
+    ASSERT_EQ(board.marks[A7], 2);
+    mouseOn(FL_RELEASE, A7, FL_LEFT_MOUSE, side == 0 ? 5 : 40, 23);
+    ASSERT_EQ(game->record.count(), 15);
+    const Position played = game->record.last()->move;
+    EXPECT_EQ(played, side == 0 ? (const Position&)first : (const Position&)second) << "half " << side;
+  }
 }
 
 TEST_F(HumanGame, ACanceledGameNoLongerListensToTheBoard) {
