@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include "game/player_type.h"
+#include "search/computer_player.h"
+#include "ui/time_slider.h"
+
+namespace {
+
+TEST(PlayerTypes, TheDialogOffersHumanThenComputer) {
+  const auto& types = playerTypes();
+  ASSERT_EQ(types.size(), 2u);
+  EXPECT_EQ(std::string(types[0]->typeName()), "human");
+  EXPECT_EQ(std::string(types[1]->typeName()), "computer");
+  EXPECT_EQ(types[0]->createOptions(), nullptr);
+}
+
+TEST(PlayerTypes, TheComputerTakesItsTimeFromASliderStartingAtOneSecond) {
+  PlayerType* computer = findPlayerType("computer");
+  ASSERT_NE(computer, nullptr);
+  std::unique_ptr<Fl_Widget> options(computer->createOptions());
+  TimeSlider* slider = dynamic_cast<TimeSlider*>(options.get());
+  ASSERT_NE(slider, nullptr);
+  EXPECT_EQ(std::string(slider->label()), "time to move (in sec)");
+  EXPECT_DOUBLE_EQ(slider->seconds(), 1.0);
+  slider->value(slider->minimum());
+  std::unique_ptr<Player> player(computer->createPlayer(slider));
+  EXPECT_DOUBLE_EQ(static_cast<ComputerPlayer*>(player.get())->timeLimit, 0.01);
+}
+
+TEST(TimeSlider, TimesStayBetweenAHundredthAndThirtySeconds) {
+  TimeSlider slider(0, 0, 100, 20, nullptr);
+  slider.value(slider.minimum());
+  EXPECT_DOUBLE_EQ(slider.seconds(), 0.01);
+  slider.value(slider.maximum());
+  EXPECT_DOUBLE_EQ(slider.seconds(), 30.0);
+  slider.value(slider.clamp(slider.maximum() + 5));
+  EXPECT_DOUBLE_EQ(slider.seconds(), 30.0);
+  // The scale is logarithmic: its middle is the geometric mean of the ends, about half a second.
+  slider.value((slider.minimum() + slider.maximum()) / 2);
+  EXPECT_NEAR(slider.seconds(), 0.55, 0.01);
+}
+
+}  // namespace
