@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <string>
+#include "tests/support/run_command.h"
+
+namespace {
+
+// Runs a command in a fresh, empty working directory.
+class DatabaseCommands : public testing::Test {
+protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/tarvenn-enddb-run-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    directory = pattern;
+  }
+  void TearDown() override { std::system(("rm -rf '" + directory + "'").c_str()); }
+  CommandResult run(const std::string& command) { return runCommand("cd '" + directory + "' && " + command); }
+  long fileSize(const std::string& name) {
+    std::ifstream in(directory + "/" + name, std::ios::binary | std::ios::ate);
+    return in ? long(in.tellg()) : -1;
+  }
+  std::string directory;
+};
+
+const std::string Program = TARVENN_BINARY;
+const std::string Tool = ENGINE_TOOL;
+
+}  // namespace
+
+TEST_F(DatabaseCommands, DatabaseRunPrintsProgressWritesFilesAndSucceeds) {
+  const CommandResult r = run(Program + " -e 2");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out.rfind("Init end game db for (pieces): 1 2 DONE\nCalc db for 1 (1) vs 1 (1):", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("\nCalc db for 1 (0) vs 1 (0):"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\nTime: "), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.substr(r.out.size() - 4), "sec\n") << r.out;
+  EXPECT_EQ(fileSize("enddb1.bin"), 128);
+  EXPECT_EQ(fileSize("enddb2.bin"), 7936);
+  EXPECT_EQ(fileSize("enddb3.bin"), -1);
+}
+
+TEST_F(DatabaseCommands, DatabaseRunThatCannotWriteEndsWithStatusOne) {
+  ASSERT_EQ(run("mkdir enddb1.bin").status, 0);
+  const CommandResult r = run(Program + " --enddbgen 2");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "tarvenn: cannot write enddb1.bin\n");
+  EXPECT_EQ(fileSize("enddb2.bin"), 7936);
+}
+
+TEST_F(DatabaseCommands, ProbeAnswersFromTheComputedThreePieceDatabase) {
+  const struct {
+    const char* fen;
+    const char* answer;
+  } cases[] = {
+      {"W:WK29:B4", "win A1-B2\n"},          // king A1 against the man on H8
+      {"B:W28:BK1", "win B8-C7\n"},          // the same, colours turned
+      {"W:W29:B4", "draw\n"},                // man against man, both far from crowning
+      {"W:WK18:B1,2,3", "not covered\n"},    // four pieces
+  };
+  for (const auto& c : cases) {
+    const CommandResult r = run(Tool + " probe --fen '" + c.fen + "'");
+    EXPECT_EQ(r.status, 0) << c.fen << ": " << r.err;
+    EXPECT_EQ(r.out, c.answer) << c.fen;
+  }
+  EXPECT_EQ(fileSize("enddb1.bin"), -1) << "probing writes no files";
+}
+
+TEST_F(DatabaseCommands, ProbeRejectsBadInputWithOneLine) {
+  for (const char* arguments : {"probe --fen x", "probe extra", "probe --depth 3", "probe --fen 'W:W33:B1'"}) {
+    const CommandResult r = run(Tool + " " + arguments);
+    EXPECT_EQ(r.status, 2) << arguments;
+    EXPECT_EQ(r.out, "") << arguments;
+    EXPECT_EQ(r.err.rfind("tarvenn-engine: ", 0), 0u) << arguments << ": " << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << arguments << ": " << r.err;
+  }
+}
