@@ -17,7 +17,7 @@ const char* const RecordedSums[MaxDatabasePieces + 1] = {
     "8a65ec6e717ab8a58f098cd3f69c7d32615c5dcc56ad3b85af24f3544b17761a",
     "668bf075f1758951a79d6d3463f2f61cf929fa4af69bb0d6099582e264023a57",
     "ec9f26479f8db334de188a4b0e431ec33e0c687a60f9a2d69600d5afb61e0d9d",
-    nullptr,
+    "b598e0caed1ff45fb9ab19481a0e3503184d6eef09fb40fadb8841851b743a8b",
 };
 
 }  // namespace

@@ -79,8 +79,8 @@ void solveClass(const GenerationTables& tables, uint32_t a, uint32_t b, uint32_t
   SweptClass& mirror = other ? *other : swept;
   sweepToFixedPoint(tables, swept, mirror, Resolve, verbose);
   if (verbose) std::cout << ' ';
-  closeClass(tables, swept);
-  if (other) closeClass(tables, mirror);
+  sweep(tables, swept, mirror, Close);
+  if (other) sweep(tables, mirror, swept, Close);
   if (verbose) std::cout << ". " << std::flush;
   sweepToFixedPoint(tables, swept, mirror, Refine, verbose);
   if (verbose) std::cout << "DONE" << std::endl;

@@ -130,6 +130,15 @@ void markPredecessors(SquareSet mover, SquareSet opponent, SquareSet kings, Swep
   }
 }
 
+// Every position still undecided becomes a draw.
+void closeClass(const GenerationTables& tables, const SweptClass& swept) {
+  uint8_t* entries = tables.entries[swept.positions.pieces()];
+  for (uint32_t place = 0; place < swept.positions.size(); ++place) {
+    uint8_t& value = entries[2 * size_t(swept.positions.indexAt(place))];
+    if ((value & StatusMask) == StatusUndecided) value = StatusDraw;
+  }
+}
+
 }  // namespace
 
 SweptClass::SweptClass(uint32_t a, uint32_t b, uint32_t k, uint32_t l)
@@ -141,6 +150,10 @@ void SweptClass::markAll() {
 }
 
 bool sweep(const GenerationTables& tables, SweptClass& swept, SweptClass& mirror, SweepMode mode) {
+  if (mode == Close) {
+    closeClass(tables, swept);
+    return false;
+  }
   MoveRecord moves[MoveBufferCapacity];
   Successor successors[MoveBufferCapacity];
   const uint32_t n = swept.positions.pieces();
@@ -170,12 +183,4 @@ bool sweep(const GenerationTables& tables, SweptClass& swept, SweptClass& mirror
     }
   }
   return changed;
-}
-
-void closeClass(const GenerationTables& tables, const SweptClass& swept) {
-  uint8_t* entries = tables.entries[swept.positions.pieces()];
-  for (uint32_t place = 0; place < swept.positions.size(); ++place) {
-    uint8_t& value = entries[2 * size_t(swept.positions.indexAt(place))];
-    if ((value & StatusMask) == StatusUndecided) value = StatusDraw;
-  }
 }

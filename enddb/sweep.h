@@ -14,7 +14,9 @@ struct GenerationTables {
   uint8_t* entries[MaxDatabasePieces + 1];
 };
 
-enum SweepMode { Resolve, Refine };
+// Resolve settles positions from their successors, close makes the rest
+// draws, refine shortens the distances of wins and losses.
+enum SweepMode { Resolve, Close, Refine };
 
 // A class with the positions the next pass must look at.
 struct SweptClass {
@@ -27,7 +29,6 @@ struct SweptClass {
 
 // One pass in visiting order; values change in place, so later positions of
 // the same pass see them. Positions leading into `swept` are in `mirror`
-// (the same object for a class that is its own mirror). True if anything changed.
+// (the same object for a class that is its own mirror). True if a resolve or
+// refine pass changed anything.
 bool sweep(const GenerationTables& tables, SweptClass& swept, SweptClass& mirror, SweepMode mode);
-// Every position still undecided becomes a draw.
-void closeClass(const GenerationTables& tables, const SweptClass& swept);
