@@ -119,6 +119,7 @@ bool hasLegalMove(SquareSet mover, SquareSet opponent, SquareSet kings) {
 }
 
 bool EndgameDatabase::build(uint32_t n, bool verbose) {
+  if (n > MaxDatabasePieces) return false;
   const uint32_t old = held;
   if (!holdTables(n)) {
     holdTables(old < n ? old : n);
