@@ -80,11 +80,11 @@ void HistoryTree::setRecord(GameRecord* shown) {
 void HistoryTree::follow() {
   const int count = record ? record->count() : 0;
   for (int i = root()->children(); i < count; ++i) addEntry(root(), record->entry(i));
-  if (root()->children() > 0) select(root()->child(root()->children() - 1));
+  if (root()->children() > 0) focusRow(root()->child(root()->children() - 1));
   redraw();
 }
 
-void HistoryTree::select(Fl_Tree_Item* item) {
+void HistoryTree::focusRow(Fl_Tree_Item* item) {
   select_only(item, 0);
   set_item_focus(item);
   // Rows get their places only when drawn.
@@ -106,7 +106,7 @@ void HistoryTree::selectReply(int k) {
   if (k < 0 || k >= item->children()) return;
   open(item, 0);
   ((HistoryEntry*)item->user_data())->flags |= openedBit;
-  select(item->child(k));
+  focusRow(item->child(k));
 }
 
 void HistoryTree::refreshLabels() {

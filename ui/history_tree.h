@@ -33,7 +33,7 @@ private:
 
   Fl_Tree_Item* addEntry(Fl_Tree_Item* parent, HistoryEntry& entry);
   void populate(Fl_Tree_Item* item);
-  void select(Fl_Tree_Item* item);
+  void focusRow(Fl_Tree_Item* item);
   void showEntry(const HistoryEntry& entry);
   static void onTreeEvent(Fl_Widget* tree, void*);
 };

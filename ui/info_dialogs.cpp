@@ -17,7 +17,7 @@ void showDatabaseInfo() {
 }
 
 void showAbout() {
-  showMessage("@b;Tarvenn@n v0.7\n\nDraughts on an 8x8 board: men capture backward, kings fly,\n"
-              "and capturing the most pieces is compulsory.\n\n"
-              "Home: the project's repository, README.md");
+  showMessage("@b;Tarvenn@n v0.7, author: Odrowen\n\n"
+              "Draughts 8x8: men capture backward, kings fly, taking the most pieces is compulsory.\n\n"
+              "Home: the README of the project's repository");
 }
