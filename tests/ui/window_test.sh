@@ -2,12 +2,13 @@
 # Drives the real program in an X server with xdotool and reads what it shows from
 # screenshots: board squares by their colours, log lines by comparing them with the same
 # lines drawn by log_reference, history rows by the selection colour.
-#   window_test.sh basics|computer_game <tarvenn> <log_reference>
+#   window_test.sh basics|computer_game <tarvenn> <log_reference> <close_window>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 set -u
 part=$1
 program=$2
 reference=$3
+closer=$4
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   echo "no X display"
   exit 77
@@ -212,8 +213,13 @@ click_square() {  # button 1 (or $2) on the centre of square k of the main board
   xdotool mousemove --window "$W" $((x + 23)) $((y + 23)) click "${2:-1}"
 }
 
+# Quit from the menu's shortcut, or with "close" as the window manager's close request.
 quit_with_status_zero() {
-  key alt+F4
+  if [ "${1:-}" = close ]; then
+    "$closer" "$W"
+  else
+    key alt+F4
+  fi
   for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$app" 2>/dev/null && fail "Quit did not end the program"
   wait "$app"
@@ -342,7 +348,7 @@ computer_game() {
   [ -n "$result" ] || fail "no result line after the computers' game"
   echo "result: $result"
   save_shot window-computer-game.png
-  quit_with_status_zero
+  quit_with_status_zero close
 }
 
 "$part"
