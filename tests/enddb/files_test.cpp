@@ -5,10 +5,13 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 #include "enddb/database.h"
 #include "enddb/program_steps.h"
+#include "engine/fen.h"
+#include "engine/movegen.h"
 #include "tests/enddb/sha256.h"
 #include "tests/engine/squares.h"
 
@@ -141,6 +144,30 @@ TEST_F(DatabaseFiles, CorruptBytesAreNotCovered) {
     if ((byte & StatusMask) == StatusUndecided) {
       EXPECT_EQ(db.statusOf(white, black, kings, true), 0) << "byte " << int(byte);
     }
+  }
+}
+
+TEST_F(DatabaseFiles, RandomBytesNeverGiveAMoveOutsideTheList) {
+  std::mt19937 random(7);
+  for (uint32_t n = 1; n <= 3; ++n) {
+    std::vector<uint8_t> bytes(tableSize(n));
+    for (uint8_t& byte : bytes) byte = uint8_t(random());
+    writeFile("enddb" + std::to_string(n) + ".bin", bytes);
+  }
+  EndgameDatabase db;
+  ASSERT_EQ(db.load(24), 3u);
+  MoveRecord moves[MoveBufferCapacity];
+  for (uint32_t index = 0; index < tableSize(3); ++index) {
+    SquareSet white, kings;
+    const SquareSet black = setsFromIndex(index, 3, white, kings) & ~white;
+    const MoveRecord* end = generateWhiteMoves(moves, white, black, kings);
+    SquareSet afterWhite = white, afterBlack = black, afterKings = kings, from = 0;
+    const uint8_t status = db.probeWhiteToMove(afterWhite, afterBlack, afterKings, from);
+    if (status != StatusWin && status != StatusLoss) continue;
+    bool listed = false;
+    for (const MoveRecord* m = moves; m != end; ++m)
+      listed |= m->from == from && m->white == afterWhite && m->black == afterBlack && m->kings == afterKings;
+    ASSERT_TRUE(listed) << writeFen(Position(white, black, kings), true);
   }
 }
 

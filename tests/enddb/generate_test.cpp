@@ -148,7 +148,6 @@ TEST(DatabaseGeneration, TwoPiecesPrintInitialisationThreeClassesAndTime) {
 TEST(DatabaseGeneration, BuildingNoMoreThanHeldComputesNothing) {
   EndgameDatabase db;
   ASSERT_TRUE(db.build(3, false));
-  const uint8_t* three = db.table(3);
   testing::internal::CaptureStdout();
   EXPECT_TRUE(db.build(3, true));
   EXPECT_TRUE(db.build(2, true));
@@ -156,7 +155,6 @@ TEST(DatabaseGeneration, BuildingNoMoreThanHeldComputesNothing) {
   EXPECT_EQ(db.pieceCount, 2u);
   EXPECT_EQ(db.savedPieceCount, 2u);
   EXPECT_EQ(db.tablesHeld(), 2u) << "the 3-piece table is freed";
-  (void)three;
 }
 
 struct ValueCase {
