@@ -48,6 +48,20 @@ TEST_F(DatabaseCommands, DatabaseRunThatCannotWriteEndsWithStatusOne) {
   EXPECT_EQ(fileSize("enddb2.bin"), 7936);
 }
 
+TEST_F(DatabaseCommands, DatabaseRunWithoutMemoryForItsTablesEndsWithStatusOne) {
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "the sanitizer's shadow memory does not fit an address-space limit";
+#endif
+  // 120 MB of address space holds no 5-piece table; 300 MB may hold the
+  // tables but not their distances beside them.
+  for (const char* limit : {"120000", "300000"}) {
+    const CommandResult r = run(std::string("ulimit -v ") + limit + " && " + Program + " -e 5");
+    EXPECT_EQ(r.status, 1) << "limit " << limit << " KB";
+    EXPECT_EQ(r.err, "tarvenn: not enough memory for the 5-piece end-game database\n") << "limit " << limit;
+    EXPECT_EQ(fileSize("enddb1.bin"), -1) << "limit " << limit;
+  }
+}
+
 TEST_F(DatabaseCommands, ProbeAnswersFromTheComputedThreePieceDatabase) {
   const struct {
     const char* fen;
