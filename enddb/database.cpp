@@ -64,27 +64,24 @@ std::vector<std::string> EndgameDatabase::save() const {
   return failed;
 }
 
-uint8_t EndgameDatabase::orientedStatus(SquareSet mover, SquareSet opponent, SquareSet kings) const {
-  const SquareSet occupied = mover | opponent;
-  if (occupied == 0 || uint32_t(popCount(occupied)) > pieceCount || uint32_t(popCount(occupied)) > held) return 0;
-  uint32_t n;
-  const uint32_t index = indexOf(occupied, mover, kings, n);
-  return values[n][index] & StatusMask;
-}
-
-namespace {
-
-// Probe of an oriented position: the sets become the position after the
-// database move, still oriented. Bytes that do not fit the position (a status
-// never written by generation, a move number past the move list) count as not
-// covered, so a damaged file sends play back to the search.
-uint8_t probeOriented(const EndgameDatabase& db, SquareSet& mover, SquareSet& opponent, SquareSet& kings,
-                      SquareSet& from) {
+uint8_t EndgameDatabase::storedValue(SquareSet mover, SquareSet opponent, SquareSet kings) const {
   const SquareSet occupied = mover | opponent;
   const uint32_t count = popCount(occupied);
-  if (count == 0 || count > db.pieceCount || count > db.tablesHeld()) return 0;
+  if (count == 0 || count > pieceCount || count > held) return 0;
   uint32_t n;
-  const uint8_t value = db.table(count)[indexOf(occupied, mover, kings, n)];
+  return values[count][indexOf(occupied, mover, kings, n)];
+}
+
+uint8_t EndgameDatabase::orientedStatus(SquareSet mover, SquareSet opponent, SquareSet kings) const {
+  return storedValue(mover, opponent, kings) & StatusMask;
+}
+
+// Bytes that do not fit the position (a status never written by generation, a
+// move number past the move list) count as not covered, so a damaged file
+// sends play back to the search.
+uint8_t EndgameDatabase::probeOriented(SquareSet& mover, SquareSet& opponent, SquareSet& kings,
+                                       SquareSet& from) const {
+  const uint8_t value = storedValue(mover, opponent, kings);
   const uint8_t status = value & StatusMask;
   if (status == StatusDraw || status == StatusUndecided) return status;
   MoveRecord moves[MoveBufferCapacity];
@@ -98,18 +95,16 @@ uint8_t probeOriented(const EndgameDatabase& db, SquareSet& mover, SquareSet& op
   return status;
 }
 
-}  // namespace
-
 uint8_t EndgameDatabase::probeWhiteToMove(SquareSet& white, SquareSet& black, SquareSet& kings,
                                           SquareSet& from) const {
-  return probeOriented(*this, white, black, kings, from);
+  return probeOriented(white, black, kings, from);
 }
 
 uint8_t EndgameDatabase::probeBlackToMove(SquareSet& white, SquareSet& black, SquareSet& kings,
                                           SquareSet& from) const {
   SquareSet mover = reverseSquares(black), opponent = reverseSquares(white), turnedKings = reverseSquares(kings);
   SquareSet turnedFrom = 0;
-  const uint8_t status = probeOriented(*this, mover, opponent, turnedKings, turnedFrom);
+  const uint8_t status = probeOriented(mover, opponent, turnedKings, turnedFrom);
   if (status == StatusWin || status == StatusLoss) {
     white = reverseSquares(opponent);
     black = reverseSquares(mover);

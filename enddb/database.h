@@ -57,6 +57,10 @@ private:
   std::unique_ptr<uint8_t[], FreeTable> values[MaxDatabasePieces + 1];  // malloc'ed: generation resizes them
   uint32_t held = 0;  // tables 1..held are allocated
   bool holdTables(uint32_t n);
+  // The stored byte of an oriented position, 0 when not covered.
+  uint8_t storedValue(SquareSet mover, SquareSet opponent, SquareSet kings) const;
+  // Probe with the side to move as mover; the sets stay oriented.
+  uint8_t probeOriented(SquareSet& mover, SquareSet& opponent, SquareSet& kings, SquareSet& from) const;
   // Back to one byte per index after generation (keepValues) or after a failed start.
   void narrowTable(uint32_t n, bool keepValues);
 };
