@@ -5,12 +5,9 @@
 #include "app/interactive.h"
 #include "enddb/index.h"
 #include "enddb/program_steps.h"
-#include "engine/board.h"
 
 int main(int argc, char** argv) {
-  fillPopCount16();
-  fillBinomialTable();
-  fillReverse16();
+  fillProcessTables();
   const CommandLine line = readCommandLine(argc, argv);
   if (line.kind == CommandLine::Error) {
     std::cerr << line.message << std::endl;

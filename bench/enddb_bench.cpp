@@ -23,9 +23,7 @@ const char* const RecordedSums[MaxDatabasePieces + 1] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-  fillPopCount16();
-  fillBinomialTable();
-  fillReverse16();
+  fillProcessTables();
   const int pieces = argc > 1 ? std::atoi(argv[1]) : 4;
   if (pieces < 1 || pieces > MaxDatabasePieces) {
     std::fprintf(stderr, "enddb_bench: N must be 1 to %d\n", MaxDatabasePieces);

@@ -23,6 +23,12 @@ void fillReverse16() {
   }
 }
 
+void fillProcessTables() {
+  fillPopCount16();
+  fillBinomialTable();
+  fillReverse16();
+}
+
 uint32_t indexOf(SquareSet occupied, SquareSet mover, SquareSet kings, uint32_t& pieces) {
   uint32_t n = 0, r = 0, moverField = 0, kingField = 0;
   while (occupied) {

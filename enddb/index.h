@@ -11,6 +11,8 @@ extern uint16_t Reverse16[65536];       // the 16 bits of v in reverse order
 
 void fillBinomialTable();
 void fillReverse16();
+// Every process-wide table, before anything reads them: PopCount16, BinomialTable, Reverse16.
+void fillProcessTables();
 
 // The board turned by 180 degrees: square k goes to square 31 - k.
 inline SquareSet reverseSquares(SquareSet s) {

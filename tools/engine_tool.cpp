@@ -1,7 +1,6 @@
 // tarvenn-engine: the engine without a window, for scripts, tests and benchmarks.
 #include <cstring>
 #include "enddb/index.h"
-#include "engine/board.h"
 #include "tools/commands.h"
 #include "tools/tool_args.h"
 
@@ -26,9 +25,7 @@ const Command Commands[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-  fillPopCount16();
-  fillBinomialTable();
-  fillReverse16();
+  fillProcessTables();
   if (argc < 2) return toolError("usage: tarvenn-engine COMMAND [options]");
   for (const Command& command : Commands)
     if (std::strcmp(argv[1], command.name) == 0) return command.run(argc - 2, argv + 2);

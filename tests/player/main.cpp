@@ -3,9 +3,7 @@
 #include "enddb/index.h"
 
 int main(int argc, char** argv) {
-  fillPopCount16();
-  fillBinomialTable();
-  fillReverse16();
+  fillProcessTables();
   endgameDatabase.build(3, false);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

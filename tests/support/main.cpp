@@ -1,11 +1,9 @@
+// Test programs start like the real ones: the process-wide tables are filled first.
 #include <gtest/gtest.h>
-#include "engine/board.h"
 #include "enddb/index.h"
 
 int main(int argc, char** argv) {
-  fillPopCount16();
-  fillBinomialTable();
-  fillReverse16();
+  fillProcessTables();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
