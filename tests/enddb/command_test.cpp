@@ -2,24 +2,21 @@
 #include <cstdlib>
 #include <string>
 #include "tests/support/run_command.h"
+#include "tests/support/scratch_directory.h"
 
 namespace {
 
 // Runs a command in a fresh, empty working directory.
 class DatabaseCommands : public testing::Test {
 protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/tarvenn-enddb-run-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    directory = pattern;
-  }
-  void TearDown() override { std::system(("rm -rf '" + directory + "'").c_str()); }
+  void SetUp() override { ASSERT_FALSE(scratch.path.empty()); }
   CommandResult run(const std::string& command) { return runCommand("cd '" + directory + "' && " + command); }
   long fileSize(const std::string& name) {
     std::ifstream in(directory + "/" + name, std::ios::binary | std::ios::ate);
     return in ? long(in.tellg()) : -1;
   }
-  std::string directory;
+  ScratchDirectory scratch;
+  const std::string& directory = scratch.path;
 };
 
 const std::string Program = TARVENN_BINARY;
@@ -81,11 +78,6 @@ TEST_F(DatabaseCommands, ProbeAnswersFromTheComputedThreePieceDatabase) {
 }
 
 TEST_F(DatabaseCommands, ProbeRejectsBadInputWithOneLine) {
-  for (const char* arguments : {"probe --fen x", "probe extra", "probe --depth 3", "probe --fen 'W:W33:B1'"}) {
-    const CommandResult r = run(Tool + " " + arguments);
-    EXPECT_EQ(r.status, 2) << arguments;
-    EXPECT_EQ(r.out, "") << arguments;
-    EXPECT_EQ(r.err.rfind("tarvenn-engine: ", 0), 0u) << arguments << ": " << r.err;
-    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << arguments << ": " << r.err;
-  }
+  for (const char* arguments : {"probe --fen x", "probe extra", "probe --depth 3", "probe --fen 'W:W33:B1'"})
+    expectRejectedWithOneLine(run(Tool + " " + arguments), arguments);
 }

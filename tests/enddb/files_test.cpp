@@ -13,6 +13,7 @@
 #include "engine/fen.h"
 #include "engine/movegen.h"
 #include "tests/enddb/sha256.h"
+#include "tests/support/scratch_directory.h"
 #include "tests/engine/squares.h"
 
 namespace {
@@ -21,19 +22,15 @@ namespace {
 class DatabaseFiles : public testing::Test {
 protected:
   void SetUp() override {
-    char pattern[] = "/tmp/tarvenn-enddb-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    directory = pattern;
+    ASSERT_FALSE(scratch.path.empty());
     char here[4096];
     ASSERT_NE(getcwd(here, sizeof here), nullptr);
     previous = here;
-    ASSERT_EQ(chdir(directory.c_str()), 0);
+    ASSERT_EQ(chdir(scratch.path.c_str()), 0);
   }
-  void TearDown() override {
-    ASSERT_EQ(chdir(previous.c_str()), 0);
-    std::system(("rm -rf '" + directory + "'").c_str());
-  }
-  std::string directory, previous;
+  void TearDown() override { ASSERT_EQ(chdir(previous.c_str()), 0); }
+  ScratchDirectory scratch;
+  std::string previous;
 };
 
 std::vector<uint8_t> readFile(const std::string& name) {

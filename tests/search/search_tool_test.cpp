@@ -32,11 +32,5 @@ TEST(SearchTool, BadInputIsOneLineAndStatusTwo) {
   const char* bad[] = {"search",         "search --depth 0",  "search --depth 63", "search --depth x",
                        "search --depth", "search --depth 3 4", "search --depth 3 --time 1",
                        "search --fen W:W33:B1 --depth 3"};
-  for (const char* arguments : bad) {
-    const CommandResult r = tool(arguments);
-    EXPECT_EQ(r.status, 2) << arguments;
-    EXPECT_EQ(r.out, "") << arguments;
-    ASSERT_FALSE(r.err.empty()) << arguments;
-    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << arguments << ": " << r.err;
-  }
+  for (const char* arguments : bad) expectRejectedWithOneLine(tool(arguments), arguments);
 }

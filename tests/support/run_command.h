@@ -1,5 +1,6 @@
 // Runs a shell command for a test and collects its status, standard output and error.
 #pragma once
+#include <gtest/gtest.h>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -30,4 +31,13 @@ inline CommandResult runCommand(const std::string& command) {
   result.err = text.str();
   std::remove(errFile.c_str());
   return result;
+}
+
+// How the engine tool answers bad input: nothing on standard output, one line
+// "tarvenn-engine: ..." on standard error, status 2.
+inline void expectRejectedWithOneLine(const CommandResult& r, const std::string& arguments) {
+  EXPECT_EQ(r.status, 2) << arguments;
+  EXPECT_EQ(r.out, "") << arguments;
+  EXPECT_EQ(r.err.rfind("tarvenn-engine: ", 0), 0u) << arguments << ": " << r.err;
+  EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << arguments << ": " << r.err;
 }

@@ -36,11 +36,5 @@ TEST(EngineTool, BadInputIsOneLineAndStatusTwo) {
       "moves --fen 'W:W21,21:B1'", "moves --fen W:W1:B9", "moves --fen W:W21:B29", "moves --depth 3",
       "perft --fen 'W:W:B' 1 --fen 'W:W1:B2'",
   };
-  for (const char* arguments : bad) {
-    const CommandResult r = tool(arguments);
-    EXPECT_EQ(r.status, 2) << arguments;
-    EXPECT_EQ(r.out, "") << arguments;
-    ASSERT_FALSE(r.err.empty()) << arguments;
-    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << arguments << ": " << r.err;
-  }
+  for (const char* arguments : bad) expectRejectedWithOneLine(tool(arguments), arguments);
 }
