@@ -12,6 +12,8 @@ public:
 
   // The square occupied after the move that was empty before it, or `from`.
   SquareSet destination(SquareSet emptyBefore) const;
+  // The squares of the pieces the move took: occupied before, empty after, not the origin.
+  SquareSet captured(SquareSet emptyBefore) const { return ~(emptyBefore | white | black | from); }
   // Writes exactly five characters such as "C3-D4" or "E5xC3", no terminating zero.
   void writeNotation(SquareSet emptyBefore, char* text) const;
 };

@@ -77,11 +77,8 @@ void Game::playMove(const Move& handed) {
   const SquareSet emptyBefore = emptySquares();
   record.append(move);
   if (view) {
-    const SquareSet crossed = ~emptyBefore & ~(move.white | move.black | move.from);
-    view->showPosition(move, crossed);
-    SquareSet destination = (move.white | move.black) & emptyBefore;
-    if (destination == 0) destination = move.from;
-    view->markSquares(squareIndex(move.from), squareIndex(destination));
+    view->showPosition(move, move.captured(emptyBefore));
+    view->markSquares(squareIndex(move.from), squareIndex(move.destination(emptyBefore)));
     ++busy;
     const bool canceled = pause(0.2);
     --busy;

@@ -117,7 +117,7 @@ void HistoryTree::refreshLabels() {
 
 void HistoryTree::showEntry(const HistoryEntry& entry) {
   const Move& m = entry.move;
-  smallBoard->showPosition(m, ~(m.white | m.black | m.from | entry.emptyBefore));
+  smallBoard->showPosition(m, m.captured(entry.emptyBefore));
   smallBoard->markSquares(squareIndex(m.from), squareIndex(m.destination(entry.emptyBefore)));
 }
 

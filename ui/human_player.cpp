@@ -81,8 +81,7 @@ void HumanPlayer::hover(int x, int y) {
   if (m) {
     if ((const Position&)*m == (const Position&)preview) return;
     preview = *m;
-    const Position before = game->currentPosition();
-    b->showPosition(*m, (before.white | before.black) & ~(m->white | m->black | m->from));
+    b->showPosition(*m, m->captured(game->emptySquares()));
     return;
   }
   if (preview.white | preview.black | preview.kings) {
