@@ -20,6 +20,7 @@ const Command Commands[] = {
     {"book", runBook},
     {"probe", runProbe},
     {"search", runSearch},
+    {"pdn", runPdn},
 };
 
 }  // namespace
