@@ -30,7 +30,7 @@ Lines readLines(const std::string& path) {
   size_t total = 0;
   while (in && std::getline(in, line) && (total += line.size() + 1) <= LargestFile) {
     bool printable = true;
-    for (unsigned char c : line) printable &= c >= 0x20 || c == '\t' || c == '\r';
+    for (unsigned char c : line) printable &= (c >= 0x20 && c != 0x7F) || c == '\t' || c == '\r';
     const size_t equals = line.find('=');
     if (!printable || line.empty() || line[0] == '#' || equals == std::string::npos) continue;
     const std::string key = trimmed(line.substr(0, equals));
