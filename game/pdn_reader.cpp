@@ -269,11 +269,21 @@ private:
     return word;
   }
 
-  // A '*' ends the game when only the next game or the end of the file follows.
+  // A '*' ends the game when only comments before the next game or the end of the file follow.
   bool endsGame() const {
     size_t next = at;
-    while (next < text.size() && std::isspace((unsigned char)text[next])) ++next;
-    return next == text.size() || text[next] == '[';
+    for (;;) {
+      while (next < text.size() && std::isspace((unsigned char)text[next])) ++next;
+      if (next == text.size() || text[next] == '[') return true;
+      if (text[next] == '{')
+        next = text.find('}', next);
+      else if (text[next] == ';')
+        next = text.find('\n', next);
+      else
+        return false;
+      if (next == std::string::npos) return true;
+      ++next;
+    }
   }
 
   bool skipComment() {

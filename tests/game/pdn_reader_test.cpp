@@ -37,7 +37,7 @@ const GoodFile GoodFiles[] = {
     {"Black first after a set-up with alphanumeric squares",
      "[SetUp \"1\"]\n[FEN \"B:Wa1,Kc3:Bb6,h8\"]\n\n1... b6-a5 2. c3-d4 h8-g7 *\n", 1, 3, "W:WK18,29:B8,13", PdnResult::Unfinished},
     {"several games, the star result at the end of the file",
-     "[Event \"1\"]\n\n1. c3-d4 1-0\n\n[Event \"2\"]\n\n1. a3-b4 0-1\n[Event \"3\"]\n1. e3-f4 *", 3, 1,
+     "[Event \"1\"]\n\n1. c3-d4 * {unfinished}\n\n[Event \"2\"]\n\n1. a3-b4 0-1\n[Event \"3\"]\n1. e3-f4 *", 3, 1,
      "B:W19,21,22,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12", PdnResult::Unfinished},
     {"escaped quotes in a tag value and an empty game", "[White \"Ann \\\"A\\\" \\\\ B\"]\n\n*\n", 1, 0,
      "W:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12", PdnResult::Unfinished},
