@@ -54,6 +54,19 @@ bool readSquares(const std::string& text, std::vector<int>& squares, std::string
   return true;
 }
 
+// Old files write numeric moves without a separator, "1118" for 11-18 and "918" for
+// 9-18; three digits may split two ways, and each way is tried.
+bool readWithoutSeparator(const std::string& text, std::vector<std::vector<int>>& readings) {
+  if (text.size() < 3 || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  readings.clear();
+  for (size_t split = 1; split < text.size(); ++split) {
+    const int from = std::stoi(text.substr(0, split)), to = std::stoi(text.substr(split));
+    if (text[split] != '0' && from >= 1 && from <= 32 && to >= 1 && to <= 32)
+      readings.push_back({squareFromPdn(from), squareFromPdn(to)});
+  }
+  return !readings.empty();
+}
+
 }  // namespace
 
 std::string squareName(int square) {
@@ -81,15 +94,17 @@ std::string moveText(const Position& before, bool whiteToMove, const Move& move)
 
 bool readMoveText(const std::string& text, const Position& before, bool whiteToMove, Move& move,
                   std::string& error) {
-  std::vector<int> squares;
-  if (!readSquares(text, squares, error)) return false;
+  std::vector<std::vector<int>> readings(1);
+  if (!readSquares(text, readings[0], error) && !readWithoutSeparator(text, readings)) return false;
   int fits = 0;
   for (const Move& candidate : legalMoves(before, whiteToMove)) {
-    if (originOf(candidate) != squares.front() || destinationOf(candidate, before) != squares.back()) continue;
-    const SquareSet captured = capturedBy(candidate, before);
-    if (squares.size() > 2 && (!captured || captureRoute(before, captured, squares).empty())) continue;
-    move = candidate;
-    ++fits;
+    for (const std::vector<int>& squares : readings) {
+      if (originOf(candidate) != squares.front() || destinationOf(candidate, before) != squares.back()) continue;
+      const SquareSet captured = capturedBy(candidate, before);
+      if (squares.size() > 2 && (!captured || captureRoute(before, captured, squares).empty())) continue;
+      move = candidate;
+      ++fits;
+    }
   }
   if (fits == 1) return true;
   error = fits == 0 ? "illegal move " + shown(text)

@@ -237,7 +237,8 @@ private:
         if (move.empty()) continue;
         Move played;
         std::string error;
-        if (!readMoveText(move, position, whiteToMove, played, error)) {
+        if (!readMoveText(move, position, whiteToMove, played, error) &&
+            !readSplitCapture(move, position, whiteToMove, played)) {
           if (!tagged && game.moves.empty() && reading.games.empty())
             return fail(wordLine, "not a PDN file: a game starts with a tag or a move, not " + shown(word));
           return fail(wordLine, error);
@@ -247,6 +248,34 @@ private:
         whiteToMove = !whiteToMove;
       }
     }
+  }
+
+  // Old files split a capture into single jumps, "11x18 18x25": the words that follow,
+  // each starting where the one before it ended, are joined until they name a legal move.
+  // On failure nothing is consumed.
+  bool readSplitCapture(std::string joined, const Position& position, bool whiteToMove, Move& played) {
+    const size_t savedAt = at;
+    const int savedLine = line;
+    std::string error;
+    for (int jumps = 1; jumps < 12 && joined.find_first_of("xX") != std::string::npos; ++jumps) {
+      while (peek() == ' ' || peek() == '\t' || peek() == '\r' || peek() == '\n') advance();
+      const std::string next = readWord();
+      const size_t mark = next.find_first_of("xX");
+      const size_t lastMark = joined.find_last_of("xX");
+      if (mark == std::string::npos || !sameSquare(joined.substr(lastMark + 1), next.substr(0, mark))) break;
+      joined += next.substr(mark);
+      if (readMoveText(joined, position, whiteToMove, played, error)) return true;
+    }
+    at = savedAt;
+    line = savedLine;
+    return false;
+  }
+
+  static bool sameSquare(const std::string& a, const std::string& b) {
+    if (a.empty() || a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+      if (std::tolower((unsigned char)a[i]) != std::tolower((unsigned char)b[i])) return false;
+    return true;
   }
 
   // A word of movetext: up to a space or a character that starts something else.

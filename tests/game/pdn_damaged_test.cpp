@@ -37,6 +37,8 @@ const DamagedFile DamagedFiles[] = {
     {Ambiguous + "1. d8xh4 1-0\n", 3, "ambiguous move d8xh4"},
     {Ambiguous + "1. d8xb6xe1xh4 1-0\n", 3, "illegal move d8xb6xe1xh4"},
     {"[FEN \"W:W22:B18\"]\n1. c3xe5 e7-d6 1-0\n", 2, "illegal move e7-d6"},
+    {"[FEN \"W:W22:B18,11\"]\n1. 22x15\n16x8 1-0\n", 2, "illegal move 22x15"},  // jumps that do not chain
+    {Tags + "1. 2218 1115 2319 1-0\n", 7, "illegal move 2319"},  // 18x11 is compulsory
     {Tags + "1. c4-d5 1-0\n", 7, "c4 is not a dark square"},
     {Tags + "1. 33-29 1-0\n", 7, "33-29 is not a move"},
     // Other game types and bad set-ups

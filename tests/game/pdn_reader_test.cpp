@@ -41,6 +41,10 @@ const GoodFile GoodFiles[] = {
      "B:W19,21,22,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12", PdnResult::Unfinished},
     {"escaped quotes in a tag value and an empty game", "[White \"Ann \\\"A\\\" \\\\ B\"]\n\n*\n", 1, 0,
      "W:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12", PdnResult::Unfinished},
+    {"old files: moves without a separator", "2218 1115 1811 815 0-2\n", 1, 4,
+     "W:W21,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,9,10,12,15", PdnResult::BlackWins},
+    {"old files: a capture split in single jumps", "[FEN \"W:W22:B18,11\"]\n1. 22x15 15x8 {then} 1-0\n", 1, 1, "B:W8:B",
+     PdnResult::WhiteWins},
     {"move numbers with three dots, escape lines", "%comment line\n1. c3-d4 1... f6-g5\n2.   b2-c3 1-0", 1, 3,
      "B:W18,21,22,23,24,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,12,16", PdnResult::WhiteWins},
 };
