@@ -282,7 +282,7 @@ private:
   std::string readWord() {
     const size_t start = at;
     while (!atEnd() && !std::isspace((unsigned char)peek()) && !std::strchr("{}()[];$!?*", peek())) ++at;
-    if (at == start) ++at;  // a lone unexpected character is a word of its own
+    if (at == start && !atEnd()) ++at;  // a lone unexpected character is a word of its own
     return text.substr(start, at - start);
   }
 
