@@ -1,7 +1,5 @@
 #include "engine/board.h"
 
-const Position InitialPosition(0x00000FFF, 0xFFF00000, 0);
-
 const char SquareNames[32][3] = {
     "A1", "C1", "E1", "G1", "B2", "D2", "F2", "H2", "A3", "C3", "E3", "G3", "B4", "D4", "F4", "H4",
     "A5", "C5", "E5", "G5", "B6", "D6", "F6", "H6", "A7", "C7", "E7", "G7", "B8", "D8", "F8", "H8"};
@@ -30,5 +28,6 @@ void fillPopCount16() {
 bool Position::operator<(const Position& other) const {
   if (white != other.white) return white < other.white;
   if (black != other.black) return black < other.black;
-  return kings < other.kings;
+  if (kings != other.kings) return kings < other.kings;
+  return whiteToMove < other.whiteToMove;
 }

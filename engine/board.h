@@ -5,37 +5,27 @@
 
 using SquareSet = uint32_t;
 
-class Move;
-
-// Three square sets; the side to move is kept by whoever holds the position.
-class Position {
-public:
+// The pieces on the board and the side to move: a plain value, copied freely.
+struct Position {
   SquareSet white = 0;
   SquareSet black = 0;
   SquareSet kings = 0;
+  bool whiteToMove = true;
 
   Position() = default;
-  Position(SquareSet white, SquareSet black, SquareSet kings) : white(white), black(black), kings(kings) {}
-  Position(const Position&) = default;
-  Position& operator=(const Position&) = default;
-  virtual ~Position() = default;
+  constexpr Position(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove = true)
+      : white(white), black(black), kings(kings), whiteToMove(whiteToMove) {}
 
   SquareSet empty() const { return ~(white | black); }
 
-  // Legal moves as an array allocated with new[]; the caller delete[]s it. Returns the count.
-  int whiteMoves(Move** moves) const;
-  int blackMoves(Move** moves) const;
-  // First move of the list from square index `from` to square index `to`; 0 if none fits.
-  int findMove(bool whiteToMove, uint8_t from, uint8_t to, Move& move) const;
-
   bool operator<(const Position& other) const;
   bool operator==(const Position& other) const {
-    return white == other.white && black == other.black && kings == other.kings;
+    return white == other.white && black == other.black && kings == other.kings && whiteToMove == other.whiteToMove;
   }
   bool operator!=(const Position& other) const { return !(*this == other); }
 };
 
-extern const Position InitialPosition;
+constexpr Position InitialPosition(0x00000FFF, 0xFFF00000, 0, true);
 
 constexpr SquareSet WhiteKingRow = 0xF0000000;  // B8 D8 F8 H8
 constexpr SquareSet BlackKingRow = 0x0000000F;  // A1 C1 E1 G1

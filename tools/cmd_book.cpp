@@ -15,9 +15,9 @@ int runBook(int argc, char** argv) {
   Book.loadBookFile("black.ouv", false);
   std::printf("white %u %u black %u %u\n", Book.positionCount(true), Book.moveCount(true),
               Book.positionCount(false), Book.moveCount(false));
-  for (const Move& move : Book.findBookMoves(args.position, args.whiteToMove)) {
+  for (const Move& move : Book.findBookMoves(args.position)) {
     char text[6] = {};
-    move.writeNotation(args.position.empty(), text);
+    move.writeNotation(text);
     std::puts(text);
   }
   return 0;

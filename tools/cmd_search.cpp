@@ -28,7 +28,7 @@ int runSearch(int argc, char** argv) {
   resetSearchedNodes();
   const Position& p = args.position;
   const auto start = std::chrono::steady_clock::now();
-  const int score = searchNode(p.white, p.black, p.kings, args.whiteToMove, SCORE_MIN, SCORE_MAX, (int)depth);
+  const int score = searchNode(p.white, p.black, p.kings, p.whiteToMove, SCORE_MIN, SCORE_MAX, (int)depth);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("score %d nodes %llu time %.3f\n", score, (unsigned long long)searchedNodes(), seconds);
   return 0;

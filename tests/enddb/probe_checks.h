@@ -39,7 +39,7 @@ inline void expectConsistentProbes(const EndgameDatabase& db, uint32_t pieces) {
         Position after = before;
         SquareSet from = 0;
         const uint8_t status = probe(db, after, from, whiteToMove);
-        const std::string fen = writeFen(before, whiteToMove);
+        const std::string fen = writeFen({before.white, before.black, before.kings, whiteToMove});
         ASSERT_NE(status, 0) << fen;
         ASSERT_EQ(status, db.statusOf(before.white, before.black, before.kings, whiteToMove)) << fen;
         if (status == StatusDraw) {
@@ -55,12 +55,12 @@ inline void expectConsistentProbes(const EndgameDatabase& db, uint32_t pieces) {
         ASSERT_NE(from & (whiteToMove ? before.white : before.black), 0u) << fen << ": the move starts on own piece";
         const uint8_t expected = status == StatusWin ? StatusLoss : StatusWin;
         ASSERT_EQ(db.statusOf(after.white, after.black, after.kings, !whiteToMove), expected)
-            << fen << " is a " << statusName(status) << " but its database move leads to " << writeFen(after, !whiteToMove);
+            << fen << " is a " << statusName(status) << " but its database move leads to " << writeFen({after.white, after.black, after.kings, !whiteToMove});
         Position next = after;
         const uint8_t reply = probe(db, next, from, !whiteToMove);
         // A side left without pieces or moves has lost and has no move to hand back.
         if (reply != 0) {
-          ASSERT_EQ(reply, expected) << writeFen(after, !whiteToMove);
+          ASSERT_EQ(reply, expected) << writeFen({after.white, after.black, after.kings, !whiteToMove});
         }
       }
     }

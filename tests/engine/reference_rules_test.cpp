@@ -136,9 +136,9 @@ TEST(MoveGeneration, AgreesWithAPlainImplementationOfTheRules) {
                                     : generateBlackMoves(records, p.white, p.black, p.kings);
       std::set<Result> generated;
       for (const MoveRecord* r = records; r != end; ++r) generated.emplace(r->from, r->white, r->black, r->kings);
-      ASSERT_EQ(generated.size(), size_t(end - records)) << "a move listed twice in " << writeFen(p, white);
+      ASSERT_EQ(generated.size(), size_t(end - records)) << "a move listed twice in " << writeFen({p.white, p.black, p.kings, white});
       Reference reference(boardOf(p), white);
-      ASSERT_EQ(generated, reference.moves(p)) << writeFen(p, white);
+      ASSERT_EQ(generated, reference.moves(p)) << writeFen({p.white, p.black, p.kings, white});
     }
   }
 }
