@@ -23,7 +23,6 @@ const char* const RecordedSums[MaxDatabasePieces + 1] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-  fillProcessTables();
   const int pieces = argc > 1 ? std::atoi(argv[1]) : 4;
   if (pieces < 1 || pieces > MaxDatabasePieces) {
     std::fprintf(stderr, "enddb_bench: N must be 1 to %d\n", MaxDatabasePieces);

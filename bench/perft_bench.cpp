@@ -22,7 +22,6 @@ const BenchPosition Positions[] = {
 }  // namespace
 
 int main() {
-  fillPopCount16();
   uint64_t totalLeaves = 0;
   double totalSeconds = 0;
   for (const BenchPosition& b : Positions) {

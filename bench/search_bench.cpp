@@ -32,7 +32,6 @@ const char* const Positions[] = {
 }  // namespace
 
 int main() {
-  fillPopCount16();
   endgameDatabase.pieceCount = 0;
   uint64_t totalNodes = 0;
   double totalSeconds = 0;

@@ -4,7 +4,6 @@
 #include <iostream>
 #include <memory>
 #include "enddb/database.h"
-#include "enddb/diagonal_steps.h"
 #include "enddb/large_pages.h"
 #include "enddb/sweep.h"
 
@@ -108,13 +107,13 @@ bool hasLegalMove(SquareSet mover, SquareSet opponent, SquareSet kings) {
   const SquareSet empty = ~(mover | opponent);
   const SquareSet men = mover & ~kings;
   const SquareSet moverKings = mover & kings;
-  if ((stepsUpLeft(men) | stepsUpRight(men)) & empty) return true;
-  if ((stepsUpLeft(moverKings) | stepsUpRight(moverKings) | stepsDownLeft(moverKings) |
-       stepsDownRight(moverKings)) & empty)
+  if ((upLeft(men) | upRight(men)) & empty) return true;
+  if ((upLeft(moverKings) | upRight(moverKings) | downLeft(moverKings) |
+       downRight(moverKings)) & empty)
     return true;
   // Every king is now hemmed in, so its capture, like a man's, jumps a neighbour.
-  return ((stepsUpLeft(stepsUpLeft(mover) & opponent) | stepsUpRight(stepsUpRight(mover) & opponent) |
-           stepsDownLeft(stepsDownLeft(mover) & opponent) | stepsDownRight(stepsDownRight(mover) & opponent)) &
+  return ((upLeft(upLeft(mover) & opponent) | upRight(upRight(mover) & opponent) |
+           downLeft(downLeft(mover) & opponent) | downRight(downRight(mover) & opponent)) &
           empty) != 0;
 }
 

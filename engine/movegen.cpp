@@ -11,30 +11,8 @@ namespace {
 constexpr int StoreCapacity = 1024;
 constexpr int EntryLimit = StoreCapacity - 2 * 32;
 
-constexpr SquareSet EvenRows = 0x0F0F0F0F;  // ranks 1, 3, 5, 7
-constexpr SquareSet OddRows = 0xF0F0F0F0;
-constexpr SquareSet FileA = 0x01010101;  // on even rows
-constexpr SquareSet FileH = 0x80808080;  // on odd rows
-
-// One diagonal step of every square of a set; squares that would leave the board drop out.
-constexpr SquareSet upLeft(SquareSet s) { return ((s & EvenRows & ~FileA) << 3) | ((s & OddRows) << 4); }
-constexpr SquareSet upRight(SquareSet s) { return ((s & EvenRows) << 4) | ((s & OddRows & ~FileH) << 5); }
-constexpr SquareSet downLeft(SquareSet s) { return ((s & EvenRows & ~FileA) >> 5) | ((s & OddRows) >> 4); }
-constexpr SquareSet downRight(SquareSet s) { return ((s & EvenRows) >> 4) | ((s & OddRows & ~FileH) >> 3); }
-
-constexpr SquareSet step(int direction, SquareSet s) {
-  return direction == UpLeft ? upLeft(s) : direction == UpRight ? upRight(s) : direction == DownLeft ? downLeft(s)
-                                                                                                   : downRight(s);
-}
-
-constexpr int indexOfSquare(SquareSet s) {
-  int k = 0;
-  while (s > 1) s >>= 1, ++k;
-  return s ? k : -1;
-}
-
-// Per direction and square: the neighbour as a set (0 off the board), its index,
-// the index of the square a jump lands on (-1 off the board), and the whole ray.
+// Per direction and square: the neighbour as a set (0 off the board), its index
+// and the index of the square a jump lands on (-1 off the board), and the whole ray.
 struct Geometry {
   SquareSet neighbour[4][32];
   int8_t next[4][32];
@@ -48,8 +26,8 @@ constexpr Geometry makeGeometry() {
     for (int k = 0; k < 32; ++k) {
       const SquareSet n = step(d, SquareSet(1) << k);
       g.neighbour[d][k] = n;
-      g.next[d][k] = (int8_t)indexOfSquare(n);
-      g.jumpTo[d][k] = (int8_t)indexOfSquare(step(d, n));
+      g.next[d][k] = DiagonalStep[d][k];
+      g.jumpTo[d][k] = g.next[d][k] < 0 ? -1 : DiagonalStep[d][g.next[d][k]];
       for (SquareSet s = n; s; s = step(d, s)) g.ray[d][k] |= s;
     }
   return g;
