@@ -32,6 +32,11 @@ void OpeningBook::loadBookFile(const char* fileName, bool white) {
   while (file.getline(line, sizeof line)) parseBookLine(line, white);
 }
 
+void OpeningBook::loadBookFiles() {
+  loadBookFile("white.ouv", true);
+  loadBookFile("black.ouv", false);
+}
+
 int OpeningBook::parseBookLine(const char* line, bool white) {
   Position position = InitialPosition;
   unsigned from = 0, to = 0;

@@ -18,6 +18,8 @@ public:
   OpeningBook();  // seeds rand() from the clock
 
   void loadBookFile(const char* fileName, bool white);
+  // White's and Black's book, white.ouv and black.ouv, from the working directory.
+  void loadBookFiles();
   int parseBookLine(const char* line, bool white);
 
   const BookMoves& findBookMoves(const Position& position) const;

@@ -1,22 +1,15 @@
 // Computation of the database by whole-table sweeps over material classes.
 #include "enddb/generate.h"
-#include <sys/time.h>
 #include <iostream>
 #include <memory>
 #include "enddb/database.h"
 #include "enddb/large_pages.h"
 #include "enddb/sweep.h"
+#include "engine/clock.h"
 
 namespace {
 
-constexpr SquareSet MoverCrowningRow = 0xF0000000;
-constexpr SquareSet OpponentCrowningRow = 0x0000000F;
 
-double wallClock() {
-  timeval now;
-  gettimeofday(&now, nullptr);
-  return now.tv_sec + now.tv_usec / 1e6;
-}
 
 // Every entry of table n before the sweeps: decided when a side has no piece,
 // when a man stands where it would have been crowned, or when the mover is
@@ -43,7 +36,7 @@ void initialise(const GenerationTables& tables, uint32_t n) {
         entry[0] = StatusLoss;
       else if (moverFlags == allMover)
         entry[0] = StatusWin;
-      else if ((mover & ~kings & MoverCrowningRow) || (opponent & ~kings & OpponentCrowningRow))
+      else if ((mover & ~kings & WhiteKingRow) || (opponent & ~kings & BlackKingRow))
         entry[0] = StatusDraw;
       else
         entry[0] = hasLegalMove(mover, opponent, kings) ? StatusUndecided : StatusLoss;

@@ -1,9 +1,9 @@
 #include "search/computer_player.h"
-#include <sys/time.h>
 #include <algorithm>
 #include <vector>
 #include "book/opening_book.h"
 #include "enddb/database.h"
+#include "engine/clock.h"
 #include "game/game.h"
 #include "search/search.h"
 #include "search/transposition_table.h"
@@ -11,12 +11,6 @@
 namespace {
 
 constexpr int DrawOfferPause = 5;  // own turns without an offer after a refused one
-
-double wallClock() {
-  timeval now;
-  gettimeofday(&now, nullptr);
-  return now.tv_sec + now.tv_usec / 1000000.0;
-}
 
 void restoreProbes() {
   endgameDatabase.pieceCount = std::max(endgameDatabase.pieceCount, endgameDatabase.savedPieceCount);

@@ -11,8 +11,7 @@ int runBook(int argc, char** argv) {
   if (!parseToolArgs(argc, argv, {"--fen"}, args, error)) return toolError(error);
   if (!args.positional.empty()) return toolError("unexpected argument: " + args.positional[0]);
 
-  Book.loadBookFile("white.ouv", true);
-  Book.loadBookFile("black.ouv", false);
+  Book.loadBookFiles();
   std::printf("white %u %u black %u %u\n", Book.positionCount(true), Book.moveCount(true),
               Book.positionCount(false), Book.moveCount(false));
   for (const Move& move : Book.findBookMoves(args.position)) {

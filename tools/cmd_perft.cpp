@@ -1,9 +1,9 @@
 // perft and divide: leaf counts of the move tree, whole or per root move.
-#include <chrono>
 #include <cstdio>
 #include "engine/movelist.h"
 #include "engine/perft.h"
 #include "tools/commands.h"
+#include "engine/clock.h"
 #include "tools/tool_args.h"
 
 namespace {
@@ -32,9 +32,9 @@ int runPerft(int argc, char** argv) {
   int depth = 0, status = 0;
   if (!readDepthArgs(argc, argv, args, depth, status)) return status;
   for (int d = 1; d <= depth; ++d) {
-    const auto start = std::chrono::steady_clock::now();
+    const double start = wallClock();
     const uint64_t nodes = perft(args.position, d);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds = wallClock() - start;
     std::printf("depth %d nodes %llu time %.3f nps %.0f\n", d, (unsigned long long)nodes, seconds,
                 seconds > 0 ? nodes / seconds : 0.0);
     std::fflush(stdout);

@@ -8,19 +8,6 @@
 #include "tools/commands.h"
 #include "tools/tool_args.h"
 
-namespace {
-
-const char* statusWord(uint8_t status) {
-  switch (status) {
-    case StatusWin: return "win";
-    case StatusLoss: return "loss";
-    case StatusDraw: return "draw";
-    default: return "not covered";
-  }
-}
-
-}  // namespace
-
 int runProbe(int argc, char** argv) {
   ToolArgs args;
   std::string error;

@@ -12,7 +12,7 @@
 #include "enddb/program_steps.h"
 #include "engine/fen.h"
 #include "engine/movegen.h"
-#include "tests/enddb/sha256.h"
+#include "enddb/sha256.h"
 #include "tests/support/scratch_directory.h"
 #include "tests/engine/squares.h"
 
