@@ -261,6 +261,29 @@ MoveRecord* generateBlackMoves(MoveRecord* out, SquareSet white, SquareSet black
 }
 
 template <bool WhiteToMove>
+int countMoves(SquareSet white, SquareSet black, SquareSet kings) {
+  const SquareSet mover = WhiteToMove ? white : black;
+  CaptureStore store;
+  store.fill(mover, WhiteToMove ? black : white, kings, false);
+  int count = 0;
+  if (store.largest == 0) {
+    const SquareSet men = mover & ~kings, empty = ~(white | black);
+    count = WhiteToMove ? popCount(men & downLeft(empty)) + popCount(men & downRight(empty))
+                        : popCount(men & upLeft(empty)) + popCount(men & upRight(empty));
+  }
+  for (int i = 0; i < store.top; ++i) {
+    if (store.words[i] == 0)
+      ++i;  // a group's origin
+    else
+      count += !store.recursLater(i);
+  }
+  return count;
+}
+
+template int countMoves<true>(SquareSet, SquareSet, SquareSet);
+template int countMoves<false>(SquareSet, SquareSet, SquareSet);
+
+template <bool WhiteToMove>
 int generateChildren(Child* children, SquareSet white, SquareSet black, SquareSet kings, bool capturesOnly) {
   const Child* end = generate<WhiteToMove, false>(children, children + ChildCapacity, white, black, kings, capturesOnly);
   return (int)(end - children);

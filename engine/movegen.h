@@ -27,6 +27,10 @@ constexpr int ChildCapacity = 256;
 MoveRecord* generateWhiteMoves(MoveRecord* out, SquareSet white, SquareSet black, SquareSet kings);
 MoveRecord* generateBlackMoves(MoveRecord* out, SquareSet white, SquareSet black, SquareSet kings);
 
+// The length of the list generateWhiteMoves or generateBlackMoves would write.
+template <bool WhiteToMove>
+int countMoves(SquareSet white, SquareSet black, SquareSet kings);
+
 // Fills `children` (room for ChildCapacity) in the search's order; returns the count.
 template <bool WhiteToMove>
 int generateChildren(Child* children, SquareSet white, SquareSet black, SquareSet kings, bool capturesOnly);

@@ -142,3 +142,15 @@ TEST(MoveGeneration, AgreesWithAPlainImplementationOfTheRules) {
     }
   }
 }
+
+TEST(MoveGeneration, CountingTheMovesGivesTheLengthOfTheList) {
+  std::mt19937 rng(20261208);
+  for (int i = 0; i < 100000; ++i) {
+    const Position p = randomPosition(rng);
+    MoveRecord records[MoveBufferCapacity];
+    ASSERT_EQ(countMoves<true>(p.white, p.black, p.kings), generateWhiteMoves(records, p.white, p.black, p.kings) - records)
+        << writeFen({p.white, p.black, p.kings, true});
+    ASSERT_EQ(countMoves<false>(p.white, p.black, p.kings), generateBlackMoves(records, p.white, p.black, p.kings) - records)
+        << writeFen({p.white, p.black, p.kings, false});
+  }
+}
