@@ -1,6 +1,7 @@
 // The board as 32-bit square sets: bit k is dark square k, A1 = 0 .. H8 = 31,
 // row k >> 2, position in the row k & 3.
 #pragma once
+#include <array>
 #include <cstdint>
 
 using SquareSet = uint32_t;
@@ -76,6 +77,9 @@ inline int bitCount(SquareSet x) {
   x = (x + (x >> 4)) & 0x0F0F0F0F;
   return (int)((x * 0x01010101) >> 24);
 }
-inline int popCount(SquareSet x) { return bitCount(x); }
+// Bits set in every 16-bit value, built at compile time. On the amd64 baseline two
+// lookups beat the parallel count, and the compiler's builtin is a library call.
+extern const std::array<uint8_t, 65536> PopCount16;
+inline int popCount(SquareSet x) { return PopCount16[x >> 16] + PopCount16[x & 0xFFFF]; }
 // Bit number of a one-square set.
 inline int squareIndex(SquareSet x) { return x ? __builtin_ctz(x) : 32; }

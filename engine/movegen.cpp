@@ -5,11 +5,14 @@
 
 namespace {
 
-// A position records far fewer ends than this (a random search of king-rich
-// positions found at most 65); the limit only guarantees that the store never
+// A position records far fewer ends than these (a random search of king-rich
+// positions found at most 65); the limits only guarantee that a store never
 // overflows. Entries stop short of the end so every group header still fits.
-constexpr int StoreCapacity = 1024;
-constexpr int EntryLimit = StoreCapacity - 2 * 32;
+// The search keeps a smaller store: one lives in every frame of its recursion.
+constexpr int ListStoreCapacity = 1024;
+constexpr int ListEntryLimit = ListStoreCapacity - 2 * 32;
+constexpr int ChildStoreCapacity = 384;
+constexpr int ChildEntryLimit = ChildStoreCapacity - 2;
 
 // Per direction and square: the neighbour as a set (0 off the board), its index
 // and the index of the square a jump lands on (-1 off the board), and the whole ray.
@@ -56,8 +59,9 @@ inline SquareSet menThatCanJump(SquareSet men, SquareSet opponent, SquareSet emp
 // Ends of capture sequences and king slides. Word 0 is 0; each group is the
 // pair 0, origin, then its entries: the opponent pieces still on the board
 // OR the square where the piece ends (never 0, so 0 marks the groups).
+template <int Capacity, int EntryLimit>
 struct CaptureStore {
-  SquareSet words[StoreCapacity];
+  SquareSet words[Capacity];
   int top;
   int largest;      // capture count of the entries kept
   SquareSet empty;  // empty squares, the examined piece's own square included
@@ -213,8 +217,8 @@ Out* writeManSteps(Out* out, SquareSet white, SquareSet black, SquareSet kings) 
 
 // Turns the store's entries into positions, the mover's king row crowning a man.
 // The game's list drops an entry that recurs later in its group; the search keeps it.
-template <bool WhiteToMove, bool MergeRepeats, typename Out>
-Out* writeEntries(Out* out, Out* end, const CaptureStore& store, SquareSet white, SquareSet black, SquareSet kings) {
+template <bool WhiteToMove, bool MergeRepeats, typename Out, typename Store>
+Out* writeEntries(Out* out, Out* end, const Store& store, SquareSet white, SquareSet black, SquareSet kings) {
   const SquareSet mover = WhiteToMove ? white : black;
   const SquareSet opponent = WhiteToMove ? black : white;
   const SquareSet kingRow = WhiteToMove ? WhiteKingRow : BlackKingRow;
@@ -242,9 +246,12 @@ Out* writeEntries(Out* out, Out* end, const CaptureStore& store, SquareSet white
   return out;
 }
 
-template <bool WhiteToMove, bool MergeRepeats, typename Out>
+using ListStore = CaptureStore<ListStoreCapacity, ListEntryLimit>;
+using ChildStore = CaptureStore<ChildStoreCapacity, ChildEntryLimit>;
+
+template <bool WhiteToMove, bool MergeRepeats, typename Store, typename Out>
 Out* generate(Out* out, Out* end, SquareSet white, SquareSet black, SquareSet kings, bool capturesOnly) {
-  CaptureStore store;
+  Store store;
   store.fill(WhiteToMove ? white : black, WhiteToMove ? black : white, kings, capturesOnly);
   if (store.largest == 0) out = writeManSteps<WhiteToMove>(out, white, black, kings);
   return writeEntries<WhiteToMove, MergeRepeats>(out, end, store, white, black, kings);
@@ -253,17 +260,17 @@ Out* generate(Out* out, Out* end, SquareSet white, SquareSet black, SquareSet ki
 }  // namespace
 
 MoveRecord* generateWhiteMoves(MoveRecord* out, SquareSet white, SquareSet black, SquareSet kings) {
-  return generate<true, true>(out, out + MoveBufferCapacity, white, black, kings, false);
+  return generate<true, true, ListStore>(out, out + MoveBufferCapacity, white, black, kings, false);
 }
 
 MoveRecord* generateBlackMoves(MoveRecord* out, SquareSet white, SquareSet black, SquareSet kings) {
-  return generate<false, true>(out, out + MoveBufferCapacity, white, black, kings, false);
+  return generate<false, true, ListStore>(out, out + MoveBufferCapacity, white, black, kings, false);
 }
 
 template <bool WhiteToMove>
 int countMoves(SquareSet white, SquareSet black, SquareSet kings) {
   const SquareSet mover = WhiteToMove ? white : black;
-  CaptureStore store;
+  ListStore store;
   store.fill(mover, WhiteToMove ? black : white, kings, false);
   int count = 0;
   if (store.largest == 0) {
@@ -285,9 +292,15 @@ template int countMoves<false>(SquareSet, SquareSet, SquareSet);
 
 template <bool WhiteToMove>
 int generateChildren(Child* children, SquareSet white, SquareSet black, SquareSet kings, bool capturesOnly) {
-  const Child* end = generate<WhiteToMove, false>(children, children + ChildCapacity, white, black, kings, capturesOnly);
+  const Child* end = generate<WhiteToMove, false, ChildStore>(children, children + ChildCapacity, white, black, kings, capturesOnly);
   return (int)(end - children);
 }
 
 template int generateChildren<true>(Child*, SquareSet, SquareSet, SquareSet, bool);
 template int generateChildren<false>(Child*, SquareSet, SquareSet, SquareSet, bool);
+
+int expandChildren(Child* children, SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove,
+                   bool capturesOnly) {
+  return whiteToMove ? generateChildren<true>(children, white, black, kings, capturesOnly)
+                     : generateChildren<false>(children, white, black, kings, capturesOnly);
+}

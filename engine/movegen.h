@@ -31,6 +31,9 @@ MoveRecord* generateBlackMoves(MoveRecord* out, SquareSet white, SquareSet black
 template <bool WhiteToMove>
 int countMoves(SquareSet white, SquareSet black, SquareSet kings);
 
-// Fills `children` (room for ChildCapacity) in the search's order; returns the count.
+// Fills `children` (room for ChildCapacity) in the search's order, captures only if
+// asked; returns the count. Identical children are not merged.
 template <bool WhiteToMove>
 int generateChildren(Child* children, SquareSet white, SquareSet black, SquareSet kings, bool capturesOnly);
+int expandChildren(Child* children, SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove,
+                   bool capturesOnly);

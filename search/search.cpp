@@ -136,12 +136,6 @@ Score quiescence(SquareSet white, SquareSet black, SquareSet kings, bool whiteTo
                      : quiescenceFor<false>(white, black, kings, alpha, beta);
 }
 
-int expandChildren(Child* children, SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove,
-                   bool capturesOnly) {
-  return whiteToMove ? generateChildren<true>(children, white, black, kings, capturesOnly)
-                     : generateChildren<false>(children, white, black, kings, capturesOnly);
-}
-
 uint64_t searchedNodes() { return nodeCount; }
 
 void resetSearchedNodes() { nodeCount = 0; }

@@ -19,10 +19,6 @@ Score searchNode(SquareSet white, SquareSet black, SquareSet kings, bool whiteTo
                  int depth);
 // Value of the position when only captures are played out; quiet positions are evaluated.
 Score quiescence(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta);
-// Fills `children` (room for ChildCapacity) with the legal moves' positions in the search's
-// order, captures only if asked; returns the count. Identical children are not merged.
-int expandChildren(Child* children, SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove,
-                   bool capturesOnly);
 
 // Positions visited by searchNode and quiescence since the last reset (tool and benchmark figures).
 uint64_t searchedNodes();
