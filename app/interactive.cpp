@@ -6,8 +6,7 @@
 #include "ui/main_window.h"
 
 int runInteractive(int argc, char** argv) {
-  Book.loadBookFile("white.ouv", true);
-  Book.loadBookFile("black.ouv", false);
+  Book.loadBookFiles();
   prepareStartupDatabase();  // at least the 3-piece database, computed silently if need be
   Fl_Window* window = buildMainWindow(600, 500);
   window->show(argc, argv);

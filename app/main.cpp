@@ -1,13 +1,11 @@
-// The tarvenn executable: fills the tables, reads the command line, then either
+// The tarvenn executable: reads the command line, then either
 // computes the end-game database or runs the interactive game.
 #include <iostream>
 #include "app/command_line.h"
 #include "app/interactive.h"
-#include "enddb/index.h"
 #include "enddb/program_steps.h"
 
 int main(int argc, char** argv) {
-  fillProcessTables();
   const CommandLine line = readCommandLine(argc, argv);
   if (line.kind == CommandLine::Error) {
     std::cerr << line.message << std::endl;

@@ -113,3 +113,12 @@ uint8_t EndgameDatabase::probeBlackToMove(SquareSet& white, SquareSet& black, Sq
   }
   return status;
 }
+
+const char* statusWord(uint8_t status) {
+  switch (status) {
+    case StatusWin: return "win";
+    case StatusLoss: return "loss";
+    case StatusDraw: return "draw";
+    default: return "not covered";
+  }
+}

@@ -17,6 +17,9 @@ constexpr uint8_t StatusLoss = 0x40;
 constexpr uint8_t StatusDraw = 0x80;
 constexpr uint8_t StatusWin = 0xC0;
 
+// "win", "loss", "draw" or "not covered".
+const char* statusWord(uint8_t status);
+
 class EndgameDatabase {
 public:
   // Largest piece count whose table is present and complete; probes above it

@@ -1,10 +1,9 @@
 #include "game/game.h"
 
-Game::Game(Player* white, Player* black, const Position& start, bool blackStarts)
-    : record(start, blackStarts), players{white, black} {
+Game::Game(Player* white, Player* black, const Position& start)
+    : record(start), players{white, black}, moveList(start) {
   for (Player* player : players)
     if (player) player->game = this;
-  refreshMoves();
 }
 
 Game::~Game() {
@@ -15,10 +14,7 @@ Game::~Game() {
 bool Game::pause(double) { return outcome == Canceled; }
 
 void Game::refreshMoves() {
-  Move* list = nullptr;
-  const Position now = currentPosition();
-  moveTotal = blackToMove() ? now.blackMoves(&list) : now.whiteMoves(&list);
-  moveList.reset(list);
+  moveList = MoveList(currentPosition());
 }
 
 void Game::startGame() {
@@ -27,18 +23,18 @@ void Game::startGame() {
 }
 
 void Game::runTurns() {
-  while (outcome == InPlay && moveTotal != 0) {
+  while (outcome == InPlay && moveList.size() != 0) {
     turn = Asking;
-    if (moveTotal == 1) {
+    if (moveList.size() == 1) {
       char text[] = "      - forced move";
-      moveList[0].writeNotation(emptySquares(), text);
-      log->postMove(sidePrefix(blackToMove()), text);
+      moveList[0].writeNotation(text);
+      log->postMove(sidePrefix(!whiteToMove()), text);
       playMove(moveList[0]);
       pause(0.5);
-    } else if (Player* player = players[blackToMove() ? 1 : 0]) {
+    } else if (Player* player = players[whiteToMove() ? 0 : 1]) {
       player->takeTurn();
     }  // without a player for the side, the game waits for a move from outside
-    if (outcome != InPlay || moveTotal == 0) break;
+    if (outcome != InPlay || moveList.size() == 0) break;
     if (turn == Asking) {
       turn = Waiting;
       return;
@@ -50,7 +46,7 @@ void Game::runTurns() {
       turn = Waiting;
       return;
     case InPlay:
-      log->post(MsgResult, "", blackToMove() ? "White wins!" : "Black wins!");
+      log->post(MsgResult, "", whiteToMove() ? "Black wins!" : "White wins!");
       outcome = Won;
       turn = Waiting;
       return;
@@ -74,11 +70,10 @@ void Game::resumeIfIdle() {
 void Game::playMove(const Move& handed) {
   if (outcome != InPlay) return;  // a move that arrives after the end changes nothing
   const Move move = handed;  // the list it may come from is replaced below
-  const SquareSet emptyBefore = emptySquares();
   record.append(move);
   if (view) {
-    view->showPosition(move, move.captured(emptyBefore));
-    view->markSquares(squareIndex(move.from), squareIndex(move.destination(emptyBefore)));
+    view->showPosition(move.after, move.captured);
+    view->markSquares(squareIndex(move.from), squareIndex(move.to));
     ++busy;
     const bool canceled = pause(0.2);
     --busy;
@@ -96,7 +91,7 @@ void Game::playMove(const Move& handed) {
 
 bool Game::offerDraw() {
   if (outcome != InPlay) return false;  // an ended game stays as it ended
-  const bool black = blackToMove();
+  const bool black = !whiteToMove();
   const char* offering = sidePrefix(black);
   const char* asked = sidePrefix(!black);
   ++busy;
@@ -118,7 +113,7 @@ bool Game::offerDraw() {
 
 void Game::cancelGame() {
   if (view) view->detachInput();
-  if (outcome == InPlay && moveTotal != 0) log->post(MsgEvent, "", "Game was canceled.");
+  if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, "", "Game was canceled.");
   outcome = Canceled;
   resumeIfIdle();
 }

@@ -1,7 +1,6 @@
 // One game between two players: gives the turn to the side to move, plays the moves
 // handed back, carries draw offers, detects the end and reports to its log.
 #pragma once
-#include <memory>
 #include <vector>
 #include "game/game_record.h"
 #include "game/interfaces.h"
@@ -18,7 +17,7 @@ public:
   GameRecord record;
 
   // Sets each player's game. The game owns both players and deletes them with itself.
-  Game(Player* white, Player* black, const Position& start = InitialPosition, bool blackStarts = false);
+  Game(Player* white, Player* black, const Position& start = InitialPosition);
   // Waits while a move is on display; true if the game was canceled meanwhile.
   // This version does not wait.
   virtual bool pause(double seconds);
@@ -35,18 +34,17 @@ public:
 
   Player* whitePlayer() const { return players[0]; }
   Player* blackPlayer() const { return players[1]; }
-  const Move* moves() const { return moveList.get(); }
-  int moveCount() const { return moveTotal; }
+  const MoveList& moves() const { return moveList; }
+  int moveCount() const { return moveList.size(); }
   TurnState turnState() const { return turn; }
   GameResult result() const { return outcome; }
   Position currentPosition() const { return record.currentPosition(); }
-  bool blackToMove() const { return record.blackToMove(); }
+  bool whiteToMove() const { return currentPosition().whiteToMove; }
   SquareSet emptySquares() const { return currentPosition().empty(); }
 
 private:
   Player* players[2];
-  std::unique_ptr<Move[]> moveList;
-  int moveTotal = 0;
+  MoveList moveList;
   TurnState turn = Asking;
   GameResult outcome = InPlay;
   int busy = 0;  // moves being displayed and draw questions open; the game is not deleted under them

@@ -9,7 +9,7 @@ namespace {
 // value for the side that made its move.
 void storeValue(HistoryEntry& entry, int depth) {
   entry.depth = (uint8_t)depth;
-  const int score = analysePosition(entry.move, entry.blackToMove(), depth);
+  const int score = analysePosition(entry.move.after, depth);
   entry.flags |= evaluatedBit;
   entry.evaluation = (int8_t)-score;
 }
@@ -18,9 +18,9 @@ void storeValue(HistoryEntry& entry, int depth) {
 
 // The table is sized from the start, so an analysis before any computer decision
 // finds one; it keeps whatever size the last decision chose.
-int analysePosition(const Position& position, bool blackToMove, int depth) {
+int analysePosition(const Position& position, int depth) {
   clearTable();
-  return searchNode(position.white, position.black, position.kings, !blackToMove, SCORE_MIN, SCORE_MAX, depth);
+  return searchNode(position.white, position.black, position.kings, position.whiteToMove, SCORE_MIN, SCORE_MAX, depth);
 }
 
 void evaluateEntry(HistoryEntry& entry) {

@@ -1,9 +1,9 @@
 #include "search/computer_player.h"
-#include <sys/time.h>
 #include <algorithm>
 #include <vector>
 #include "book/opening_book.h"
 #include "enddb/database.h"
+#include "engine/clock.h"
 #include "game/game.h"
 #include "search/search.h"
 #include "search/transposition_table.h"
@@ -11,12 +11,6 @@
 namespace {
 
 constexpr int DrawOfferPause = 5;  // own turns without an offer after a refused one
-
-double wallClock() {
-  timeval now;
-  gettimeofday(&now, nullptr);
-  return now.tv_sec + now.tv_usec / 1000000.0;
-}
 
 void restoreProbes() {
   endgameDatabase.pieceCount = std::max(endgameDatabase.pieceCount, endgameDatabase.savedPieceCount);
@@ -34,9 +28,10 @@ struct RootMoves {
 };
 
 // The game's move that leads to `position` from `from`; none if the list has no such move.
-const Move* findListMove(const Game& game, const Position& position, SquareSet from) {
-  for (int i = 0; i < game.moveCount(); ++i)
-    if (game.moves()[i] == position && game.moves()[i].from == from) return &game.moves()[i];
+const Move* findListMove(const Game& game, SquareSet white, SquareSet black, SquareSet kings, SquareSet from) {
+  for (const Move& move : game.moves())
+    if (move.after.white == white && move.after.black == black && move.after.kings == kings && move.from == from)
+      return &move;
   return nullptr;
 }
 
@@ -47,34 +42,28 @@ RootMoves chooseRootMoves(const Game& game) {
   restoreProbes();
   RootMoves roots;
   const Position now = game.currentPosition();
-  const bool black = game.blackToMove();
   if ((uint32_t)popCount(now.white | now.black) <= endgameDatabase.pieceCount) {
-    SquareSet white = now.white, blackSet = now.black, kings = now.kings, from = 0;
-    const uint8_t status = black ? endgameDatabase.probeBlackToMove(white, blackSet, kings, from)
-                                 : endgameDatabase.probeWhiteToMove(white, blackSet, kings, from);
+    SquareSet white = now.white, black = now.black, kings = now.kings, from = 0;
+    const uint8_t status = now.whiteToMove ? endgameDatabase.probeWhiteToMove(white, black, kings, from)
+                                           : endgameDatabase.probeBlackToMove(white, black, kings, from);
     if (status == StatusWin || status == StatusLoss) {
-      if (const Move* move = findListMove(game, Position(white, blackSet, kings), from)) {
+      if (const Move* move = findListMove(game, white, black, kings, from)) {
         roots.moves.push_back(*move);
         roots.byDatabase = true;
         return roots;
       }
     } else if (status == StatusDraw) {
-      for (int i = 0; i < game.moveCount(); ++i) {
-        const Move& move = game.moves()[i];
-        if (endgameDatabase.statusOf(move.white, move.black, move.kings, black) == StatusDraw)
+      for (const Move& move : game.moves()) {
+        const Position& p = move.after;
+        if (endgameDatabase.statusOf(p.white, p.black, p.kings, p.whiteToMove) == StatusDraw)
           roots.moves.push_back(move);
       }
       roots.byDatabase = !roots.moves.empty();
       if (roots.byDatabase) return roots;
     }
   }
-  roots.moves.assign(game.moves(), game.moves() + game.moveCount());
+  roots.moves.assign(game.moves().begin(), game.moves().end());
   return roots;
-}
-
-// The log line of a decision: the move's notation over the first five characters.
-void writeMoveText(const Game& game, const Move& move, char* text) {
-  move.writeNotation(game.emptySquares(), text);
 }
 
 struct SearchResult {
@@ -86,8 +75,9 @@ struct SearchResult {
   int abortedDepth = 0;
 };
 
-int searchRootMove(const Move& move, bool whiteToMove, int alpha, int beta, int depth) {
-  return -searchNode(move.white, move.black, move.kings, !whiteToMove, (Score)-beta, (Score)-alpha, depth);
+int searchRootMove(const Move& move, int alpha, int beta, int depth) {
+  const Position& p = move.after;
+  return -searchNode(p.white, p.black, p.kings, p.whiteToMove, (Score)-beta, (Score)-alpha, depth);
 }
 
 // Root moves and their scores, highest first; a move passes only strictly lower ones.
@@ -100,13 +90,12 @@ void sortRootMoves(std::vector<Move>& moves, std::vector<int>& scores) {
 }
 
 // Deepens from depth 2 until the time rule, a forced win or the depth cap stops it.
-SearchResult iterativeDeepening(const Position& root, bool whiteToMove, std::vector<Move>& moves,
-                                double timeLimit) {
+SearchResult iterativeDeepening(const Position& root, std::vector<Move>& moves, double timeLimit) {
   const int n = (int)moves.size();
   std::vector<int> scores(n, 0);
   const double start = wallClock();
   resetTable(timeLimit);
-  markRoot(root.white, root.black, root.kings, whiteToMove);
+  markRoot(root.white, root.black, root.kings, root.whiteToMove);
   SearchResult result;
   result.move = moves[0];  // kept if no move ever scores above the window's floor
   int alpha = SCORE_MIN, beta = SCORE_MAX;
@@ -123,17 +112,17 @@ SearchResult iterativeDeepening(const Position& root, bool whiteToMove, std::vec
     for (int i = 0; i < n; ++i) {
       int score;
       if (i == 0) {
-        score = searchRootMove(moves[i], whiteToMove, alpha, beta, depth);
+        score = searchRootMove(moves[i], alpha, beta, depth);
         if (score <= alpha) {
-          score = searchRootMove(moves[i], whiteToMove, SCORE_MIN, beta, depth);
+          score = searchRootMove(moves[i], SCORE_MIN, beta, depth);
           alpha = SCORE_MIN;
         }
       } else {
-        score = searchRootMove(moves[i], whiteToMove, alpha, alpha + 1, depth);
-        if (alpha < score && score < beta) score = searchRootMove(moves[i], whiteToMove, alpha, beta, depth);
+        score = searchRootMove(moves[i], alpha, alpha + 1, depth);
+        if (alpha < score && score < beta) score = searchRootMove(moves[i], alpha, beta, depth);
       }
       if (score >= beta) {
-        score = searchRootMove(moves[i], whiteToMove, alpha, SCORE_MAX, depth);
+        score = searchRootMove(moves[i], alpha, SCORE_MAX, depth);
         beta = SCORE_MAX;
       }
       scores[i] = score;
@@ -164,9 +153,8 @@ SearchResult iterativeDeepening(const Position& root, bool whiteToMove, std::vec
 
 bool ComputerPlayer::acceptDraw() {
   const Position now = game->currentPosition();
-  const bool black = game->blackToMove();
   if ((uint32_t)popCount(now.white | now.black) <= endgameDatabase.pieceCount &&
-      endgameDatabase.statusOf(now.white, now.black, now.kings, !black) == StatusDraw)
+      endgameDatabase.statusOf(now.white, now.black, now.kings, now.whiteToMove) == StatusDraw)
     return true;
   return game->record.isRepetition();
 }
@@ -184,11 +172,10 @@ void ComputerPlayer::takeTurn() {
   }
 
   const Position now = game.currentPosition();
-  const bool black = game.blackToMove();
-  const char* prefix = sidePrefix(black);
-  if (const Move* bookMove = Book.pickBookMove(now, !black)) {
+  const char* prefix = sidePrefix(!now.whiteToMove);
+  if (const Move* bookMove = Book.pickBookMove(now)) {
     char text[] = "      (opening book move)";
-    writeMoveText(game, *bookMove, text);
+    bookMove->writeNotation(text);
     game.log->postMove(prefix, text);
     game.playMove(*bookMove);
     return;
@@ -197,7 +184,7 @@ void ComputerPlayer::takeTurn() {
   RootMoves roots = chooseRootMoves(game);
   if (roots.byDatabase && roots.moves.size() == 1) {
     char text[] = "      (end db move)";
-    writeMoveText(game, roots.moves[0], text);
+    roots.moves[0].writeNotation(text);
     game.log->postMove(prefix, text);
     game.playMove(roots.moves[0]);
     return;
@@ -206,16 +193,16 @@ void ComputerPlayer::takeTurn() {
   if (roots.byDatabase) switchProbesOff();
 
   const double start = wallClock();
-  const SearchResult result = iterativeDeepening(now, !black, roots.moves, timeLimit);
+  const SearchResult result = iterativeDeepening(now, roots.moves, timeLimit);
   const double elapsed = wallClock() - start;
   if (result.aborted) {
     char format[] = "      (eval %d, time %.2lfs, depth %d and %d/%d moves at depth %d)";
-    writeMoveText(game, result.move, format);
+    result.move.writeNotation(format);
     game.log->postFormatted(prefix, format, result.best, elapsed, result.abortedDepth - 1, result.movesAtAbort,
                             (int)roots.moves.size(), result.abortedDepth);
   } else {
     char format[] = "      (eval %d, time %.2lfs, depth %d)";
-    writeMoveText(game, result.move, format);
+    result.move.writeNotation(format);
     game.log->postFormatted(prefix, format, result.best, elapsed, result.completedDepth);
   }
   restoreProbes();

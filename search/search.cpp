@@ -1,8 +1,7 @@
-// Fail-soft principal-variation search over the children of expandChildren, with
+// Fail-soft principal-variation search over the children of the move generator, with
 // the end-game database probed first and the transposition table second.
 #include "search/search.h"
 #include "enddb/database.h"
-#include "search/children.h"
 #include "search/transposition_table.h"
 
 namespace {
@@ -15,7 +14,7 @@ template <bool WhiteToMove>
 Score quiescenceFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta) {
   ++nodeCount;
   Child children[ChildCapacity];
-  const int count = expandChildrenFor<WhiteToMove>(children, white, black, kings, true);
+  const int count = generateChildren<WhiteToMove>(children, white, black, kings, true);
   // No stand-pat: a side that can capture must, so only quiet positions are evaluated.
   if (count == 0) return evaluate(white, black, kings, WhiteToMove);
   int best = SCORE_MIN;
@@ -72,7 +71,7 @@ Score searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, in
   }
 
   Child children[ChildCapacity];
-  const int count = expandChildrenFor<WhiteToMove>(children, white, black, kings, false);
+  const int count = generateChildren<WhiteToMove>(children, white, black, kings, false);
   if (count == 0) return -SCORE_WIN;  // a side that cannot move has lost
 
   int swapped = 0;

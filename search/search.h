@@ -3,7 +3,7 @@
 // Every score is from the side to move; callers negate.
 #pragma once
 #include <cstdint>
-#include "engine/board.h"
+#include "engine/movegen.h"
 #include "search/evaluate.h"
 
 constexpr Score SCORE_MAX = 124;    // +infinity of a window
@@ -13,25 +13,12 @@ constexpr Score SCORE_NONE = -128;  // no value
 constexpr Score SCORE_DRAW = 0;     // repetition on the search path
 
 constexpr int MaxSearchDepth = 62;
-constexpr int ChildCapacity = 256;         // children per node
-constexpr int CaptureStoreCapacity = 384;  // capture records per node
-
-// A position after one legal move.
-struct Child {
-  SquareSet white;
-  SquareSet black;
-  SquareSet kings;
-};
 
 // Value of the position searched `depth` plies deep (1..MaxSearchDepth) inside (alpha, beta).
 Score searchNode(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta,
                  int depth);
 // Value of the position when only captures are played out; quiet positions are evaluated.
 Score quiescence(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta);
-// Fills `children` (room for ChildCapacity) with the legal moves' positions in the search's
-// order, captures only if asked; returns the count. Identical children are not merged.
-int expandChildren(Child* children, SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove,
-                   bool capturesOnly);
 
 // Positions visited by searchNode and quiescence since the last reset (tool and benchmark figures).
 uint64_t searchedNodes();

@@ -11,13 +11,12 @@ int runBook(int argc, char** argv) {
   if (!parseToolArgs(argc, argv, {"--fen"}, args, error)) return toolError(error);
   if (!args.positional.empty()) return toolError("unexpected argument: " + args.positional[0]);
 
-  Book.loadBookFile("white.ouv", true);
-  Book.loadBookFile("black.ouv", false);
+  Book.loadBookFiles();
   std::printf("white %u %u black %u %u\n", Book.positionCount(true), Book.moveCount(true),
               Book.positionCount(false), Book.moveCount(false));
-  for (const Move& move : Book.findBookMoves(args.position, args.whiteToMove)) {
+  for (const Move& move : Book.findBookMoves(args.position)) {
     char text[6] = {};
-    move.writeNotation(args.position.empty(), text);
+    move.writeNotation(text);
     std::puts(text);
   }
   return 0;

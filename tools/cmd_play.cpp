@@ -16,7 +16,7 @@ constexpr long long MaxGames = 100000;
 
 const char* outcomeName(const Game& game) {
   if (game.result() == Drawn) return "draw";
-  return game.blackToMove() ? "white-wins" : "black-wins";  // the side to move has lost
+  return game.whiteToMove() ? "black-wins" : "white-wins";  // the side to move has lost
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // tarvenn-engine search [--fen FEN] --depth D: the fixed-depth search of the
 // position analysis, with the end-game database prepared as the game does.
-#include <chrono>
 #include <cstdio>
 #include "enddb/program_steps.h"
 #include "search/search.h"
 #include "search/transposition_table.h"
 #include "tools/commands.h"
+#include "engine/clock.h"
 #include "tools/tool_args.h"
 
 namespace {
@@ -27,9 +27,9 @@ int runSearch(int argc, char** argv) {
   resetTable(DecisionSeconds);
   resetSearchedNodes();
   const Position& p = args.position;
-  const auto start = std::chrono::steady_clock::now();
-  const int score = searchNode(p.white, p.black, p.kings, args.whiteToMove, SCORE_MIN, SCORE_MAX, (int)depth);
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double start = wallClock();
+  const int score = searchNode(p.white, p.black, p.kings, p.whiteToMove, SCORE_MIN, SCORE_MAX, (int)depth);
+  const double seconds = wallClock() - start;
   std::printf("score %d nodes %llu time %.3f\n", score, (unsigned long long)searchedNodes(), seconds);
   return 0;
 }

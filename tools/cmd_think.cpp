@@ -16,14 +16,14 @@ int runThink(int argc, char** argv) {
     return toolError("--time needs a positive number of seconds");
 
   PrintLog log;
-  Game* game = new Game(new ComputerPlayer(seconds), new ComputerPlayer(seconds), args.position, !args.whiteToMove);
+  Game* game = new Game(new ComputerPlayer(seconds), new ComputerPlayer(seconds), args.position);
   game->log = &log;
   if (game->moveCount() == 0) {
     delete game;
     return toolError("the side to move has no legal move");
   }
   prepareComputerKnowledge();
-  (args.whiteToMove ? game->whitePlayer() : game->blackPlayer())->takeTurn();
+  (args.position.whiteToMove ? game->whitePlayer() : game->blackPlayer())->takeTurn();
   delete game;  // no turn loop runs: the decision alone, without the game's own messages
   return 0;
 }

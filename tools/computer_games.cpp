@@ -5,8 +5,7 @@
 
 void prepareComputerKnowledge() {
   prepareStartupDatabase();
-  Book.loadBookFile("white.ouv", true);
-  Book.loadBookFile("black.ouv", false);
+  Book.loadBookFiles();
 }
 
 void PrintLog::write(int, const char* prefix, const char* text) {

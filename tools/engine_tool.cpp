@@ -1,6 +1,5 @@
 // tarvenn-engine: the engine without a window, for scripts, tests and benchmarks.
 #include <cstring>
-#include "enddb/index.h"
 #include "tools/commands.h"
 #include "tools/tool_args.h"
 
@@ -26,7 +25,6 @@ const Command Commands[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-  fillProcessTables();
   if (argc < 2) return toolError("usage: tarvenn-engine COMMAND [options]");
   for (const Command& command : Commands)
     if (std::strcmp(argv[1], command.name) == 0) return command.run(argc - 2, argv + 2);

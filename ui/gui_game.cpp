@@ -1,16 +1,6 @@
 #include "ui/gui_game.h"
 #include <FL/Fl.H>
-#include <sys/time.h>
-
-namespace {
-
-double wallClock() {
-  timeval now;
-  gettimeofday(&now, nullptr);
-  return now.tv_sec + now.tv_usec / 1000000.0;
-}
-
-}  // namespace
+#include "engine/clock.h"
 
 bool GuiGame::pause(double seconds) {
   const double start = wallClock();

@@ -12,7 +12,7 @@
 #include "enddb/program_steps.h"
 #include "engine/fen.h"
 #include "engine/movegen.h"
-#include "tests/enddb/sha256.h"
+#include "enddb/sha256.h"
 #include "tests/support/scratch_directory.h"
 #include "tests/engine/squares.h"
 
@@ -164,7 +164,7 @@ TEST_F(DatabaseFiles, RandomBytesNeverGiveAMoveOutsideTheList) {
     bool listed = false;
     for (const MoveRecord* m = moves; m != end; ++m)
       listed |= m->from == from && m->white == afterWhite && m->black == afterBlack && m->kings == afterKings;
-    ASSERT_TRUE(listed) << writeFen(Position(white, black, kings), true);
+    ASSERT_TRUE(listed) << writeFen(Position(white, black, kings));
   }
 }
 

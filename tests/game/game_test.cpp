@@ -20,7 +20,7 @@ struct Table {
     const FenSetup setup = setupFromFen(fen);
     white->deleted = &whiteDeleted;
     black->deleted = &blackDeleted;
-    game = new PausingGame(white, black, setup.position, setup.blackToMove);
+    game = new PausingGame(white, black, setup.position);
     game->log = &log;
     if (withView) game->view = &view;
     game->listeners.push_back(&listener);
