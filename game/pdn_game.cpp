@@ -1,5 +1,4 @@
 #include "game/pdn_game.h"
-#include "game/engine_calls.h"
 
 std::string PdnGame::tag(const std::string& name, const std::string& absent) const {
   for (const PdnTag& t : tags)
@@ -15,8 +14,6 @@ void PdnGame::setTag(const std::string& name, const std::string& value) {
     }
   tags.push_back({name, value});
 }
-
-Position PdnGame::finalPosition() const { return moves.empty() ? start : positionAfter(moves.back()); }
 
 const char* resultText(PdnResult result) {
   switch (result) {

@@ -13,19 +13,16 @@ struct PdnTag {
 
 struct PdnGame {
   std::vector<PdnTag> tags;  // in file order
-  Position start = InitialPosition;
-  bool whiteStarts = true;
-  std::vector<Move> moves;  // each one legal in the position the ones before it leave
+  Position start = InitialPosition;  // with its side to move
+  std::vector<Move> moves;           // each one legal in the position the ones before it leave
   PdnResult result = PdnResult::Unfinished;
 
   // The value of the first tag of that name, or `absent`.
   std::string tag(const std::string& name, const std::string& absent = "") const;
   // Replaces the first tag of that name, or adds one at the end.
   void setTag(const std::string& name, const std::string& value);
-  bool isSetUp() const { return !whiteStarts || start != InitialPosition; }
-  // The position after the last move and the side to move there.
-  Position finalPosition() const;
-  bool whiteToMoveAtEnd() const { return whiteStarts == (moves.size() % 2 == 0); }
+  bool isSetUp() const { return start != InitialPosition; }
+  Position finalPosition() const { return moves.empty() ? start : moves.back().after; }
 };
 
 const char* resultText(PdnResult result);  // "1-0", "0-1", "1/2-1/2", "*"

@@ -3,7 +3,6 @@
 #include <vector>
 #include "engine/fen.h"
 #include "game/capture_route.h"
-#include "game/engine_calls.h"
 
 namespace {
 
@@ -79,29 +78,28 @@ int squareFromName(char file, char rank) {
   return row * 4 + column / 2;
 }
 
-std::string moveText(const Position& before, bool whiteToMove, const Move& move) {
-  const int from = originOf(move), to = destinationOf(move, before);
-  const SquareSet captured = capturedBy(move, before);
-  if (!captured) return squareName(from) + "-" + squareName(to);
+std::string moveText(const Position& before, const Move& move) {
+  const int from = squareIndex(move.from), to = squareIndex(move.to);
+  if (!move.captured) return squareName(from) + "-" + squareName(to);
   bool shared = false;
-  for (const Move& other : legalMoves(before, whiteToMove))
-    shared |= originOf(other) == from && destinationOf(other, before) == to && capturedBy(other, before) != captured;
+  for (const Move& other : MoveList(before))
+    shared |= other.from == move.from && other.to == move.to && other.captured != move.captured;
   if (!shared) return squareName(from) + "x" + squareName(to);
   std::string text;
-  for (int square : captureRoute(before, captured, {from, to})) text += (text.empty() ? "" : "x") + squareName(square);
+  for (int square : captureRoute(before, move.captured, {from, to}))
+    text += (text.empty() ? "" : "x") + squareName(square);
   return text;
 }
 
-bool readMoveText(const std::string& text, const Position& before, bool whiteToMove, Move& move,
-                  std::string& error) {
+bool readMoveText(const std::string& text, const Position& before, Move& move, std::string& error) {
   std::vector<std::vector<int>> readings(1);
   if (!readSquares(text, readings[0], error) && !readWithoutSeparator(text, readings)) return false;
   int fits = 0;
-  for (const Move& candidate : legalMoves(before, whiteToMove)) {
+  for (const Move& candidate : MoveList(before)) {
     for (const std::vector<int>& squares : readings) {
-      if (originOf(candidate) != squares.front() || destinationOf(candidate, before) != squares.back()) continue;
-      const SquareSet captured = capturedBy(candidate, before);
-      if (squares.size() > 2 && (!captured || captureRoute(before, captured, squares).empty())) continue;
+      if (squareIndex(candidate.from) != squares.front() || squareIndex(candidate.to) != squares.back()) continue;
+      if (squares.size() > 2 && (!candidate.captured || captureRoute(before, candidate.captured, squares).empty()))
+        continue;
       move = candidate;
       ++fits;
     }
@@ -112,7 +110,7 @@ bool readMoveText(const std::string& text, const Position& before, bool whiteToM
   return false;
 }
 
-bool readAnyFen(const std::string& text, Position& position, bool& whiteToMove, std::string& error) {
+bool readAnyFen(const std::string& text, Position& position, std::string& error) {
   std::string numeric;
   bool itemStart = false;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -139,5 +137,5 @@ bool readAnyFen(const std::string& text, Position& position, bool& whiteToMove, 
       itemStart = c == ',' || c == '-';
     }
   }
-  return parseFen(numeric, position, whiteToMove, error);
+  return parseFen(numeric, position, error);
 }

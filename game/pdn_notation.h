@@ -10,11 +10,10 @@ int squareFromName(char file, char rank);
 
 // The move as a saved game writes it; a capture lists every landing square when
 // another legal move shares its origin and destination.
-std::string moveText(const Position& before, bool whiteToMove, const Move& move);
+std::string moveText(const Position& before, const Move& move);
 // Finds the legal move a text names, alphanumeric or numeric, in either case and either
 // capture form. False with a one-line reason in `error`.
-bool readMoveText(const std::string& text, const Position& before, bool whiteToMove, Move& move,
-                  std::string& error);
+bool readMoveText(const std::string& text, const Position& before, Move& move, std::string& error);
 
 // A FEN whose squares may be alphanumeric ("W:Wa1,Kc3:Bh8") read into a position.
-bool readAnyFen(const std::string& text, Position& position, bool& whiteToMove, std::string& error);
+bool readAnyFen(const std::string& text, Position& position, std::string& error);

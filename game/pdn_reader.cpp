@@ -6,7 +6,6 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
-#include "game/engine_calls.h"
 #include "game/pdn_notation.h"
 
 namespace {
@@ -195,7 +194,7 @@ private:
     for (size_t i = 0; i < game.tags.size(); ++i) {
       const PdnTag& tag = game.tags[i];
       if (tag.name == "GameType" && !checkGameType(tag.value, error)) return fail(tagLines[i], error);
-      if (tag.name == "FEN" && !readAnyFen(tag.value, game.start, game.whiteStarts, error))
+      if (tag.name == "FEN" && !readAnyFen(tag.value, game.start, error))
         return fail(tagLines[i], error);
     }
     return true;
@@ -203,7 +202,6 @@ private:
 
   bool readMoves(PdnGame& game, bool tagged) {
     Position position = game.start;
-    bool whiteToMove = game.whiteStarts;
     for (;;) {
       skipSpaces();
       if (atEnd()) return fail(lastTextLine(), "the file ends before the game's result");
@@ -237,15 +235,13 @@ private:
         if (move.empty()) continue;
         Move played;
         std::string error;
-        if (!readMoveText(move, position, whiteToMove, played, error) &&
-            !readSplitCapture(move, position, whiteToMove, played)) {
+        if (!readMoveText(move, position, played, error) && !readSplitCapture(move, position, played)) {
           if (!tagged && game.moves.empty() && reading.games.empty())
             return fail(wordLine, "not a PDN file: a game starts with a tag or a move, not " + shown(word));
           return fail(wordLine, error);
         }
         game.moves.push_back(played);
-        position = positionAfter(played);
-        whiteToMove = !whiteToMove;
+        position = played.after;
       }
     }
   }
@@ -253,7 +249,7 @@ private:
   // Old files split a capture into single jumps, "11x18 18x25": the words that follow,
   // each starting where the one before it ended, are joined until they name a legal move.
   // On failure nothing is consumed.
-  bool readSplitCapture(std::string joined, const Position& position, bool whiteToMove, Move& played) {
+  bool readSplitCapture(std::string joined, const Position& position, Move& played) {
     const size_t savedAt = at;
     const int savedLine = line;
     std::string error;
@@ -264,7 +260,7 @@ private:
       const size_t lastMark = joined.find_last_of("xX");
       if (mark == std::string::npos || !sameSquare(joined.substr(lastMark + 1), next.substr(0, mark))) break;
       joined += next.substr(mark);
-      if (readMoveText(joined, position, whiteToMove, played, error)) return true;
+      if (readMoveText(joined, position, played, error)) return true;
     }
     at = savedAt;
     line = savedLine;

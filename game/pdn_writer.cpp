@@ -4,7 +4,6 @@
 #include <fstream>
 #include "engine/fen.h"
 #include "game/atomic_file.h"
-#include "game/engine_calls.h"
 #include "game/pdn_notation.h"
 
 namespace {
@@ -55,7 +54,7 @@ std::string pdnText(const PdnGame& game) {
   out += tagLine("GameType", "26,W,8,8,A0,0");
   if (game.isSetUp()) {
     out += tagLine("SetUp", "1");
-    out += tagLine("FEN", writeFen(game.start, game.whiteStarts));
+    out += tagLine("FEN", writeFen(game.start));
   }
   for (const PdnTag& tag : game.tags)
     if (!writtenAnyway(tag.name)) out += tagLine(tag.name, tag.value);
@@ -63,14 +62,12 @@ std::string pdnText(const PdnGame& game) {
 
   Lines moves;
   Position position = game.start;
-  bool whiteToMove = game.whiteStarts;
   for (size_t i = 0; i < game.moves.size(); ++i) {
-    const int number = 1 + (int)(i + (game.whiteStarts ? 0 : 1)) / 2;
-    std::string token = whiteToMove ? std::to_string(number) + ". " : i == 0 ? std::to_string(number) + "... " : "";
-    token += moveText(position, whiteToMove, game.moves[i]);
+    const int number = 1 + (int)(i + (game.start.whiteToMove ? 0 : 1)) / 2;
+    std::string token = position.whiteToMove ? std::to_string(number) + ". " : i == 0 ? std::to_string(number) + "... " : "";
+    token += moveText(position, game.moves[i]);
     moves.add(token);
-    position = positionAfter(game.moves[i]);
-    whiteToMove = !whiteToMove;
+    position = game.moves[i].after;
   }
   moves.add(resultText(game.result));
   return out + moves.finish() + '\n';

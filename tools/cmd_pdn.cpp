@@ -19,6 +19,6 @@ int runPdn(int argc, char** argv) {
   for (const PdnGame& game : reading.games)
     std::printf("White %s Black %s Result %s moves %zu FEN %s\n", pdnQuoted(game.tag("White", "?")).c_str(),
                 pdnQuoted(game.tag("Black", "?")).c_str(), pdnQuoted(game.tag("Result", "?")).c_str(),
-                game.moves.size(), writeFen(game.finalPosition(), game.whiteToMoveAtEnd()).c_str());
+                game.moves.size(), writeFen(game.finalPosition()).c_str());
   return 0;
 }

@@ -26,7 +26,7 @@ PdnGame pdnOfPlayedGame(const Game& game, long long round) {
   for (int i = 0; i < game.record.count(); ++i) pdn.moves.push_back(game.record.entry(i).move);
   // A game that ends without a draw is lost by the side left to move.
   pdn.result = game.result() == Drawn ? PdnResult::Draw
-               : game.blackToMove()   ? PdnResult::WhiteWins
-                                      : PdnResult::BlackWins;
+               : game.whiteToMove()   ? PdnResult::BlackWins
+                                      : PdnResult::WhiteWins;
   return pdn;
 }

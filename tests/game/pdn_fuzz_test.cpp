@@ -78,8 +78,7 @@ std::string randomFile(std::mt19937& rng, std::vector<PdnGame>& games) {
   for (int i = 0; i < count; ++i) {
     const bool whiteStarts = rng() % 2 == 0;
     const bool setUp = rng() % 2 == 0;
-    games.push_back(randomGame(rng, setUp ? randomSetUp(rng, whiteStarts) : InitialPosition, whiteStarts || !setUp,
-                               (int)(rng() % 150)));
+    games.push_back(randomGame(rng, setUp ? randomSetUp(rng, whiteStarts) : InitialPosition, (int)(rng() % 150)));
   }
   return written(games);
 }

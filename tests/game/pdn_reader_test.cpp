@@ -56,7 +56,7 @@ TEST(PdnReader, FilesAsPeopleWriteThemReadAsIntended) {
     ASSERT_EQ((int)reading.games.size(), file.games) << file.what;
     const PdnGame& game = reading.games.back();
     EXPECT_EQ((int)game.moves.size(), file.moves) << file.what;
-    EXPECT_EQ(writeFen(game.finalPosition(), game.whiteToMoveAtEnd()), file.fen) << file.what;
+    EXPECT_EQ(writeFen(game.finalPosition()), file.fen) << file.what;
     EXPECT_EQ(game.result, file.result) << file.what;
   }
 }
@@ -77,10 +77,10 @@ TEST(PdnReader, SeveralGamesKeepTheirOwnTagsAndStarts) {
   ASSERT_TRUE(reading.ok()) << reading.fault.describe();
   ASSERT_EQ(reading.games.size(), 2u);
   EXPECT_EQ(reading.games[0].tag("White"), "a");
-  EXPECT_FALSE(reading.games[0].whiteStarts);
+  EXPECT_FALSE(reading.games[0].start.whiteToMove);
   EXPECT_EQ(reading.games[1].tag("White"), "b");
   EXPECT_EQ(reading.games[1].start, InitialPosition);
-  EXPECT_TRUE(reading.games[1].whiteStarts);
+
 }
 
 }  // namespace

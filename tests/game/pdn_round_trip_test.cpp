@@ -46,11 +46,10 @@ int fullFormCaptures(const std::string& text) {
 PdnGame gameOpeningWithAmbiguousCapture(std::mt19937& rng, bool whiteStarts) {
   for (;;) {
     const Position start = randomSetUp(rng, whiteStarts);
-    for (const Move& first : legalMoves(start, whiteStarts)) {
-      if (fullFormCaptures(moveText(start, whiteStarts, first)) == 0) continue;
-      PdnGame game = randomGame(rng, positionAfter(first), !whiteStarts, 400);
+    for (const Move& first : MoveList(start)) {
+      if (fullFormCaptures(moveText(start, first)) == 0) continue;
+      PdnGame game = randomGame(rng, first.after, 400);
       game.start = start;
-      game.whiteStarts = whiteStarts;
       game.moves.insert(game.moves.begin(), first);
       return game;
     }
@@ -65,7 +64,7 @@ TEST(PdnRoundTrip, RandomGamesReadBackPositionByPositionInEveryNotation) {
     const bool whiteStarts = !setUp || rng() % 2 == 0;
     const Position start = setUp ? randomSetUp(rng, whiteStarts) : InitialPosition;
     PdnGame game = round % 10 == 1 ? gameOpeningWithAmbiguousCapture(rng, whiteStarts)
-                                   : randomGame(rng, start, whiteStarts, 400);
+                                   : randomGame(rng, start, 400);
     game.setTag("White", "Ann \"the\" \\ player");
     game.setTag("Round", std::to_string(round));
     setUpsWithBlackToMove += !whiteStarts;
@@ -90,8 +89,8 @@ TEST(PdnRoundTrip, SeveralGamesInOneFileReadBackInOrder) {
   std::string text;
   for (int i = 0; i < 20; ++i) {
     const bool whiteStarts = i % 2 == 0;
-    games.push_back(randomGame(rng, i < 10 ? InitialPosition : randomSetUp(rng, whiteStarts),
-                               i < 10 || whiteStarts, 1 + (int)(rng() % 120)));
+    games.push_back(
+        randomGame(rng, i < 10 ? InitialPosition : randomSetUp(rng, whiteStarts), 1 + (int)(rng() % 120)));
     text += pdnText(games.back());
   }
   const PdnReading reading = readPdn(text);
@@ -108,25 +107,25 @@ TEST(PdnRoundTrip, EveryMoveTextNamesItsMoveInKingRichPositions) {
   for (int round = 0; round < 3000; ++round) {
     const bool white = rng() % 2 == 0;
     const Position before = randomSetUp(rng, white);
-    const std::string fen = writeFen(before, white);
-    for (const Move& move : legalMoves(before, white)) {
-      const std::string written = moveText(before, white, move);
+    const std::string fen = writeFen(before);
+    for (const Move& move : MoveList(before)) {
+      const std::string written = moveText(before, move);
       Move read;
       std::string error;
-      ASSERT_TRUE(readMoveText(written, before, white, read, error)) << fen << " " << written << ": " << error;
-      ASSERT_EQ(positionAfter(read), positionAfter(move)) << fen << " " << written;
-      const SquareSet captured = capturedBy(move, before);
+      ASSERT_TRUE(readMoveText(written, before, read, error)) << fen << " " << written << ": " << error;
+      ASSERT_EQ(read, move) << fen << " " << written;
+      const SquareSet captured = move.captured;
       if (!captured) continue;
-      const int from = originOf(move), to = destinationOf(move, before);
+      const int from = squareIndex(move.from), to = squareIndex(move.to);
       std::string full;
       for (int square : captureRoute(before, captured, {from, to})) full += (full.empty() ? "" : "x") + squareName(square);
       ASSERT_EQ((int)std::count(full.begin(), full.end(), 'x'), bitCount(captured)) << fen << " " << written;
-      ASSERT_TRUE(readMoveText(full, before, white, read, error)) << fen << " " << full << ": " << error;
-      ASSERT_EQ(positionAfter(read), positionAfter(move)) << fen << " " << full;
+      ASSERT_TRUE(readMoveText(full, before, read, error)) << fen << " " << full << ": " << error;
+      ASSERT_EQ(read, move) << fen << " " << full;
       const std::string shortForm = squareName(from) + "x" + squareName(to);
       if (written != shortForm) {
         ++ambiguous;
-        EXPECT_FALSE(readMoveText(shortForm, before, white, read, error)) << fen << " " << shortForm;
+        EXPECT_FALSE(readMoveText(shortForm, before, read, error)) << fen << " " << shortForm;
         EXPECT_NE(error.find("ambiguous"), std::string::npos) << error;
       }
     }
