@@ -162,7 +162,8 @@ private:
     if (name.empty()) return fail(tagLine, atEnd() ? "the file ends inside a tag" : "a tag name is expected after '['");
     skipInLine();
     if (peek() != '"')
-      return fail(tagLine, atEnd() ? "the file ends inside a tag" : "tag " + shown(name) + ": its value must be in quotes");
+      return fail(tagLine,
+                  atEnd() ? "the file ends inside a tag" : "tag " + shown(name) + ": its value must be in quotes");
     ++at;
     std::string value;
     for (;;) {

@@ -13,7 +13,9 @@ const char* const ArchivalTags[] = {"Event", "Site", "Date", "Round", "White", "
 const char* const WrittenTags[] = {"Event", "Site", "Date", "Round", "White", "Black", "Result", "GameType", "SetUp",
                                    "FEN"};
 
-std::string tagLine(const std::string& name, const std::string& value) { return "[" + name + " " + pdnQuoted(value) + "]\n"; }
+std::string tagLine(const std::string& name, const std::string& value) {
+  return "[" + name + " " + pdnQuoted(value) + "]\n";
+}
 
 bool writtenAnyway(const std::string& name) {
   for (const char* tag : WrittenTags)
@@ -64,7 +66,10 @@ std::string pdnText(const PdnGame& game) {
   Position position = game.start;
   for (size_t i = 0; i < game.moves.size(); ++i) {
     const int number = 1 + (int)(i + (game.start.whiteToMove ? 0 : 1)) / 2;
-    std::string token = position.whiteToMove ? std::to_string(number) + ". " : i == 0 ? std::to_string(number) + "... " : "";
+    // Black's first move carries its number too: "1... f6-e5".
+    std::string token = position.whiteToMove ? std::to_string(number) + ". "
+                        : i == 0             ? std::to_string(number) + "... "
+                                             : "";
     token += moveText(position, game.moves[i]);
     moves.add(token);
     position = game.moves[i].after;

@@ -45,7 +45,8 @@ char randomPdnChar(std::mt19937& rng) {
 
 // Edits that keep a file readable: annotations put where a space was.
 void annotate(std::mt19937& rng, std::string& text) {
-  static const char* const Notes[] = {" {a (note} ", " $12 ", " !? ", " (1. a3-b4 {x} (2. c3-d4)) ", "\n; line\n", "\r\n"};
+  static const char* const Notes[] = {" {a (note} ",  " $12 ",     " !? ", " (1. a3-b4 {x} (2. c3-d4)) ",
+                                      "\n; line\n", "\r\n"};
   const size_t space = text.find(' ', text.empty() ? 0 : rng() % text.size());
   if (space != std::string::npos && text.find(']', space) == std::string::npos)
     text.replace(space, 1, Notes[rng() % (sizeof Notes / sizeof *Notes)]);
@@ -121,7 +122,8 @@ TEST(PdnFuzz, RandomBytesAndTokensNeverCrash) {
     std::string text;
     const int length = (int)(rng() % 300);
     for (int i = 0; i < length; ++i)
-      text += rng() % 3 ? std::string(Tokens[rng() % (sizeof Tokens / sizeof *Tokens)]) : std::string(1, randomPdnChar(rng));
+      text += rng() % 3 ? std::string(Tokens[rng() % (sizeof Tokens / sizeof *Tokens)])
+                        : std::string(1, randomPdnChar(rng));
     expectSoundReading(text, text);
   }
 }

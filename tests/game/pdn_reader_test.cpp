@@ -22,9 +22,11 @@ const GoodFile GoodFiles[] = {
     {"game type alone, upper case, glued move numbers",
      "[GameType \"26\"]\n\n1.C3-D4 F6-G5 2.B2-C3 *\n", 1, 3,
      "B:W18,21,22,23,24,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,12,16", PdnResult::Unfinished},
-    {"no tags at all, numeric notation", "22-18 11-15 18x11 8x15 0-2\n", 1, 4, "W:W21,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,9,10,12,15", PdnResult::BlackWins},
+    {"no tags at all, numeric notation", "22-18 11-15 18x11 8x15 0-2\n", 1, 4,
+     "W:W21,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,9,10,12,15", PdnResult::BlackWins},
     {"comments, variations with comments and parentheses inside, NAGs, marks",
-     "[Event \"x\"]\n{opening (note}\n1. c3-d4! {good} (1. a3-b4 {or (this}) (1. e3-f4 (1. g3-h4)) f6-g5?! $2 2. b2-c3 $14 "
+     "[Event \"x\"]\n{opening (note}\n1. c3-d4! {good} (1. a3-b4 {or (this}) (1. e3-f4 (1. g3-h4)) f6-g5?! $2 "
+     "2. b2-c3 $14 "
      "; a line comment f6-e5\n1/2-1/2\n", 1, 3,
      "B:W18,21,22,23,24,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,12,16", PdnResult::Draw},
     {"capture in short and in full form, forced-move star, CRLF line ends",
@@ -35,7 +37,8 @@ const GoodFile GoodFiles[] = {
     {"a capture in numeric full form", "[FEN \"W:WK2:B1,6,14,17,24\"]\n1. 2x13x31x20 1-1\n", 1, 1, "B:WK20:B1,14",
      PdnResult::Draw},
     {"Black first after a set-up with alphanumeric squares",
-     "[SetUp \"1\"]\n[FEN \"B:Wa1,Kc3:Bb6,h8\"]\n\n1... b6-a5 2. c3-d4 h8-g7 *\n", 1, 3, "W:WK18,29:B8,13", PdnResult::Unfinished},
+     "[SetUp \"1\"]\n[FEN \"B:Wa1,Kc3:Bb6,h8\"]\n\n1... b6-a5 2. c3-d4 h8-g7 *\n", 1, 3, "W:WK18,29:B8,13",
+     PdnResult::Unfinished},
     {"several games, the star result at the end of the file",
      "[Event \"1\"]\n\n1. c3-d4 * {unfinished}\n\n[Event \"2\"]\n\n1. a3-b4 0-1\n[Event \"3\"]\n1. e3-f4 *", 3, 1,
      "B:W19,21,22,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12", PdnResult::Unfinished},

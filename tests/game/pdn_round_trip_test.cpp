@@ -14,7 +14,8 @@ namespace {
 std::string numericMoves(const std::string& text) {
   std::string out = text.substr(0, text.find("\n\n"));
   for (size_t i = out.size(); i < text.size(); ++i) {
-    const bool square = i + 1 < text.size() && text[i] >= 'a' && text[i] <= 'h' && std::isdigit((unsigned char)text[i + 1]);
+    const bool square =
+        i + 1 < text.size() && text[i] >= 'a' && text[i] <= 'h' && std::isdigit((unsigned char)text[i + 1]);
     if (!square) {
       out += text[i];
       continue;
@@ -118,7 +119,8 @@ TEST(PdnRoundTrip, EveryMoveTextNamesItsMoveInKingRichPositions) {
       if (!captured) continue;
       const int from = squareIndex(move.from), to = squareIndex(move.to);
       std::string full;
-      for (int square : captureRoute(before, captured, {from, to})) full += (full.empty() ? "" : "x") + squareName(square);
+      for (int square : captureRoute(before, captured, {from, to}))
+        full += (full.empty() ? "" : "x") + squareName(square);
       ASSERT_EQ((int)std::count(full.begin(), full.end(), 'x'), bitCount(captured)) << fen << " " << written;
       ASSERT_TRUE(readMoveText(full, before, read, error)) << fen << " " << full << ": " << error;
       ASSERT_EQ(read, move) << fen << " " << full;
