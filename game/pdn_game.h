@@ -12,7 +12,7 @@ struct PdnTag {
 };
 
 struct PdnGame {
-  std::vector<PdnTag> tags;  // in file order
+  std::vector<PdnTag> tags;          // in file order
   Position start = InitialPosition;  // with its side to move
   std::vector<Move> moves;           // each one legal in the position the ones before it leave
   PdnResult result = PdnResult::Unfinished;

@@ -2,10 +2,10 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <sys/stat.h>
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include "game/pdn_notation.h"
 
 namespace {
@@ -195,8 +195,7 @@ private:
     for (size_t i = 0; i < game.tags.size(); ++i) {
       const PdnTag& tag = game.tags[i];
       if (tag.name == "GameType" && !checkGameType(tag.value, error)) return fail(tagLines[i], error);
-      if (tag.name == "FEN" && !readAnyFen(tag.value, game.start, error))
-        return fail(tagLines[i], error);
+      if (tag.name == "FEN" && !readAnyFen(tag.value, game.start, error)) return fail(tagLines[i], error);
     }
     return true;
   }
