@@ -1,11 +1,12 @@
 // probe: the end-game database's verdict on a position and, for a win or a
-// loss, its move. The database comes from the working directory's files like
-// the game's (three pieces computed when fewer are there).
+// loss, its move. The database comes from the game's files like the game's
+// (three pieces computed when fewer are there).
 #include <cstdio>
 #include "enddb/database.h"
 #include "enddb/program_steps.h"
 #include "engine/movelist.h"
 #include "tools/commands.h"
+#include "tools/computer_games.h"
 #include "tools/tool_args.h"
 
 namespace {
@@ -26,7 +27,7 @@ int runProbe(int argc, char** argv) {
   std::string error;
   if (!parseToolArgs(argc, argv, {}, args, error)) return toolError(error);
   if (!args.positional.empty()) return toolError("unexpected argument " + args.positional[0]);
-  prepareStartupDatabase();
+  prepareStartupDatabase(gameFiles().databaseFolder);
   MoveRecord after{0, args.position.white, args.position.black, args.position.kings};
   const uint8_t status = args.whiteToMove
                              ? endgameDatabase.probeWhiteToMove(after.white, after.black, after.kings, after.from)

@@ -3,10 +3,19 @@
 #include "book/opening_book.h"
 #include "enddb/program_steps.h"
 
+const GameFiles& gameFiles() {
+  static const GameFiles files = locateGameFiles(currentFileEnvironment());
+  return files;
+}
+
+void loadOpeningBook() {
+  Book.loadBookFile(gameFiles().whiteBook.c_str(), true);
+  Book.loadBookFile(gameFiles().blackBook.c_str(), false);
+}
+
 void prepareComputerKnowledge() {
-  prepareStartupDatabase();
-  Book.loadBookFile("white.ouv", true);
-  Book.loadBookFile("black.ouv", false);
+  prepareStartupDatabase(gameFiles().databaseFolder);
+  loadOpeningBook();
 }
 
 void PrintLog::write(int, const char* prefix, const char* text) {
