@@ -44,6 +44,7 @@ mirror=$(grep -hsoE '^(URIs:|deb) +[^ ]+/debian/?( |$)' /etc/apt/sources.list.d/
 mirror=${MIRROR:-${mirror:-http://deb.debian.org/debian}}
 
 root=$(mktemp -d /var/tmp/tarvenn-check.XXXXXX)
+chmod 755 "$root"  # the new system's user must reach its own files
 xvfb=""
 app=""
 cleanup() {
@@ -74,9 +75,16 @@ echo "player:x:1000:" >>"$root/etc/group"
 mkdir -p "$root/home/player" && chown 1000:1000 "$root/home/player"
 
 say "apt-get install ./$(basename "$package")"
-chroot "$root" apt-get update -q >/dev/null
-check "apt-get installs the package and its dependencies" \
-  chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "/tmp/$(basename "$package")"
+chroot "$root" apt-get update -q >/dev/null 2>&1
+install_package() {
+  chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y "/tmp/$(basename "$package")" \
+    >"$root/tmp/install.log" 2>&1
+  local status=$?
+  sed -n '/^The following NEW packages/,/newly installed/p' "$root/tmp/install.log"
+  [ $status = 0 ] || tail -5 "$root/tmp/install.log"
+  return $status
+}
+check "apt-get installs the package and its dependencies" install_package
 chroot "$root" dpkg-query -W -f='installed ${Package} ${Version}, depends on ${Depends}\n' tarvenn
 
 # The X server runs here; the root shares its socket.
