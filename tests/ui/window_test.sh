@@ -257,6 +257,7 @@ first_start() {
   save_shot window-first-start-failure.png
   key Return
   W=$(find_window "^$Title\$") || fail "the game did not start after the message box"
+  wait_for 10 '[ "$(pixels 23,43)" = FFFFFF ]' || fail "the board is not drawn"
   [ -e "$work/blocker/tarvenn" ] && fail "a data folder was made behind a file"
   quit_with_status_zero
 
@@ -274,6 +275,7 @@ first_start() {
     sleep 0.2
   done
   [ -n "$W" ] || fail "the main window did not follow the progress window"
+  wait_for 10 '[ "$(pixels 23,43)" = FFFFFF ]' || fail "the board is not drawn"
   [ -z "$(xdotool search --onlyvisible --name '^Tarvenn: first start$' 2>/dev/null)" ] ||
     fail "the progress window stays open beside the game"
   local sizes=""
