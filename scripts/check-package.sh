@@ -20,14 +20,7 @@ check() {  # check "what" command...: runs the command, prints PASS or FAIL with
 }
 
 [ "$(id -u)" = 0 ] || { echo "cannot check: run as root (debootstrap and chroot need it)"; exit 2; }
-missing=()
-for p in debootstrap xvfb xdotool x11-utils; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null ||
-    { echo "cannot check: installing ${missing[*]} failed"; exit 2; }
-fi
+bash scripts/install-deps.sh debootstrap >/dev/null || { echo "cannot check: installing debootstrap failed"; exit 2; }
 
 package=${1:-}
 if [ -z "$package" ]; then

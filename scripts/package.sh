@@ -1,20 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package build-package/tarvenn_VERSION_amd64.deb with CMake's own
 # packager (run as root on Debian 12), with Debian's hardening flags and its dependencies
-# read from the programs, and runs lintian on it when lintian is installed.
+# read from the programs, and runs lintian on it; lintian's errors fail the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-# cpack's dependency scan needs dpkg-shlibdeps (dpkg-dev) and file.
-missing=()
-for p in dpkg-dev file; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+# cpack's dependency scan needs dpkg-shlibdeps (dpkg-dev) and file; lintian checks the result.
+bash scripts/install-deps.sh dpkg-dev file lintian
 
 dir=build-package
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
@@ -30,6 +21,4 @@ rm -f "$dir"/tarvenn_*.deb
 package=$(ls "$dir"/tarvenn_*.deb)
 echo "$package"
 dpkg-deb --field "$package" Package Version Architecture Depends
-if command -v lintian >/dev/null; then
-  lintian --info "$package" || true
-fi
+lintian --info "$package"
