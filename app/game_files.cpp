@@ -79,9 +79,20 @@ std::string installedBookFolder(const FileEnvironment& environment) {
   return "";
 }
 
+namespace {
+
+// Started inside its own data folder, the game still finds the installed book there.
+bool isDataFolder(const std::string& folder, const FileEnvironment& environment) {
+  std::error_code error;
+  const std::string dataFolder = dataFolderPath(environment);
+  return !dataFolder.empty() && fs::equivalent(folder, dataFolder, error);
+}
+
+}  // namespace
+
 GameFiles locateGameFiles(const FileEnvironment& environment) {
   GameFiles files;
-  if (holdsGameFiles(environment.workingFolder)) {
+  if (holdsGameFiles(environment.workingFolder) && !isDataFolder(environment.workingFolder, environment)) {
     files.folder = environment.workingFolder;
     files.whiteBook = BookNames[0];
     files.blackBook = BookNames[1];

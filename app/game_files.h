@@ -1,7 +1,8 @@
 // Where the game keeps its files: the opening book (white.ouv, black.ouv) and the
 // end-game database (enddb1.bin, ...). A working folder that holds any of them is
-// used as it is; otherwise the user's data folder, $XDG_DATA_HOME/tarvenn (else
-// ~/.local/share/tarvenn), whose own book wins over the installed copy.
+// used as it is; otherwise (and in the data folder itself) the user's data folder,
+// $XDG_DATA_HOME/tarvenn (else ~/.local/share/tarvenn), whose own book wins over the
+// installed copy.
 #pragma once
 #include <string>
 
@@ -15,12 +16,12 @@ struct FileEnvironment {
 };
 
 struct GameFiles {
-  bool inDataFolder = false;  // false: the working folder holds the game's files
-  std::string folder;         // absolute; where the database is read and written
-  std::string databaseFolder; // for the database's load and save: "" for the working folder
-  std::string whiteBook;      // the book files to read
+  bool inDataFolder = false;   // false: the working folder holds the game's files
+  std::string folder;          // absolute; where the database is read and written
+  std::string databaseFolder;  // for the database's load and save: "" for the working folder
+  std::string whiteBook;       // the book files to read
   std::string blackBook;
-  std::string problem;        // why the data folder could not be made; empty when it is there
+  std::string problem;         // why the data folder could not be made; empty when it is there
 };
 
 FileEnvironment currentFileEnvironment();

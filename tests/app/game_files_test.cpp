@@ -49,6 +49,19 @@ TEST_F(GameFilesChoice, AWorkingFolderWithAnyGameFileIsUsedAsBefore) {
   EXPECT_FALSE(isFolder("/home/.local")) << "no data folder is made";
 }
 
+TEST_F(GameFilesChoice, StartedInsideTheDataFolderItStillReadsTheInstalledBook) {
+  makeFolder("/home/.local");
+  makeFolder("/home/.local/share");
+  makeFolder("/home/.local/share/tarvenn");
+  makeFile("/home/.local/share/tarvenn/enddb1.bin");
+  makeFolder("/share/tarvenn");
+  makeFile("/share/tarvenn/white.ouv");
+  environment.workingFolder = scratch.path + "/home/.local/share/tarvenn";
+  const GameFiles files = locateGameFiles(environment);
+  EXPECT_TRUE(files.inDataFolder);
+  EXPECT_EQ(files.whiteBook, scratch.path + "/share/tarvenn/white.ouv");
+}
+
 TEST_F(GameFilesChoice, ADirectoryNamedLikeADatabaseFileCountsAsTheGamesFile) {
   makeFolder("/work/enddb2.bin");
   EXPECT_FALSE(locateGameFiles(environment).inDataFolder);
