@@ -32,9 +32,9 @@ void OpeningBook::loadBookFile(const char* fileName, bool white) {
   while (file.getline(line, sizeof line)) parseBookLine(line, white);
 }
 
-void OpeningBook::loadBookFiles() {
-  loadBookFile("white.ouv", true);
-  loadBookFile("black.ouv", false);
+void OpeningBook::loadBookFiles(const std::string& whiteFile, const std::string& blackFile) {
+  loadBookFile(whiteFile.c_str(), true);
+  loadBookFile(blackFile.c_str(), false);
 }
 
 int OpeningBook::parseBookLine(const char* line, bool white) {

@@ -3,6 +3,7 @@
 #pragma once
 #include <map>
 #include <set>
+#include <string>
 #include "engine/board.h"
 #include "engine/movelist.h"
 
@@ -18,8 +19,8 @@ public:
   OpeningBook();  // seeds rand() from the clock
 
   void loadBookFile(const char* fileName, bool white);
-  // White's and Black's book, white.ouv and black.ouv, from the working directory.
-  void loadBookFiles();
+  // White's and Black's book; by default white.ouv and black.ouv in the working directory.
+  void loadBookFiles(const std::string& whiteFile = "white.ouv", const std::string& blackFile = "black.ouv");
   int parseBookLine(const char* line, bool white);
 
   const BookMoves& findBookMoves(const Position& position) const;

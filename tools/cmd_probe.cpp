@@ -1,11 +1,12 @@
 // probe: the end-game database's verdict on a position and, for a win or a
-// loss, its move. The database comes from the working directory's files like
-// the game's (three pieces computed when fewer are there).
+// loss, its move. The database comes from the game's files like the game's
+// (three pieces computed when fewer are there).
 #include <cstdio>
 #include "enddb/database.h"
 #include "enddb/program_steps.h"
 #include "engine/movelist.h"
 #include "tools/commands.h"
+#include "tools/computer_games.h"
 #include "tools/tool_args.h"
 
 int runProbe(int argc, char** argv) {
@@ -13,7 +14,7 @@ int runProbe(int argc, char** argv) {
   std::string error;
   if (!parseToolArgs(argc, argv, {}, args, error)) return toolError(error);
   if (!args.positional.empty()) return toolError("unexpected argument " + args.positional[0]);
-  prepareStartupDatabase();
+  prepareStartupDatabase(gameFiles().databaseFolder);
   SquareSet white = args.position.white, black = args.position.black, kings = args.position.kings, from = 0;
   const uint8_t status = args.position.whiteToMove ? endgameDatabase.probeWhiteToMove(white, black, kings, from)
                                                    : endgameDatabase.probeBlackToMove(white, black, kings, from);

@@ -6,6 +6,7 @@
 #include "search/transposition_table.h"
 #include "tools/commands.h"
 #include "engine/clock.h"
+#include "tools/computer_games.h"
 #include "tools/tool_args.h"
 
 namespace {
@@ -23,7 +24,7 @@ int runSearch(int argc, char** argv) {
   if (!args.options.count("--depth") || !readCount(args.options["--depth"], MaxSearchDepth, depth) || depth < 1)
     return toolError("--depth needs a whole number from 1 to 62");
 
-  prepareStartupDatabase();
+  prepareStartupDatabase(gameFiles().databaseFolder);
   resetTable(DecisionSeconds);
   resetSearchedNodes();
   const Position& p = args.position;

@@ -176,7 +176,7 @@ TEST_F(DatabaseFiles, UnwritableFileFailsTheRunWithOneLinePerFile) {
   EXPECT_EQ(runDatabaseGeneration(db, 3), 1);
   const std::string errors = testing::internal::GetCapturedStderr();
   const std::string output = testing::internal::GetCapturedStdout();
-  EXPECT_EQ(errors, "tarvenn: cannot write enddb2.bin\n");
+  EXPECT_EQ(errors, "tarvenn: cannot write enddb2.bin: Is a directory\n");
   EXPECT_NE(output.find("Time: "), std::string::npos) << "the progress output is unchanged";
   EXPECT_EQ(readFile("enddb1.bin").size(), 128u);
   EXPECT_EQ(readFile("enddb3.bin").size(), 317440u) << "the other files are still written";
