@@ -1,13 +1,32 @@
 #include "game/game_record.h"
+#include <algorithm>
 
 void GameRecord::append(const Move& move) {
+  if (!undone.empty() && undone.front() == move)
+    undone.erase(undone.begin());
+  else
+    undone.clear();
   auto entry = std::make_unique<HistoryEntry>();
   entry->move = move;
   entries.push_back(std::move(entry));
-  for (RecordObserver* observer : observers) observer->recordChanged(*this);
+  notify();
+}
+
+void GameRecord::takeBack(int plies) {
+  plies = std::clamp(plies, 0, count());
+  if (plies == 0) return;
+  std::vector<Move> removed;
+  for (int i = count() - plies; i < count(); ++i) removed.push_back(entries[i]->move);
+  undone.insert(undone.begin(), removed.begin(), removed.end());
+  entries.resize(count() - plies);
+  notify();
 }
 
 void GameRecord::addObserver(RecordObserver* observer) { observers.push_back(observer); }
+
+void GameRecord::notify() {
+  for (RecordObserver* observer : observers) observer->recordChanged(*this);
+}
 
 bool GameRecord::isRepetition() const {
   if (entries.empty()) return false;
@@ -20,4 +39,14 @@ bool GameRecord::isRepetition() const {
 Position GameRecord::currentPosition() const {
   if (entries.empty()) return start;
   return entries.back()->move.after;
+}
+
+Position GameRecord::positionBefore(int index) const {
+  return index <= 0 ? start : entries[index - 1]->move.after;
+}
+
+std::vector<Move> GameRecord::moves() const {
+  std::vector<Move> all;
+  for (const auto& entry : entries) all.push_back(entry->move);
+  return all;
 }

@@ -8,7 +8,7 @@ class GameRecord;
 
 class RecordObserver {
 public:
-  // Called after every appended move.
+  // Called after every appended move and after moves are taken back.
   virtual void recordChanged(GameRecord& record) = 0;
   virtual ~RecordObserver() = default;
 };
@@ -20,7 +20,12 @@ public:
   virtual ~GameRecord() = default;
 
   // Adds the entry of a move just played, then tells the observers in their order.
+  // A move other than the next taken-back one forgets the taken-back moves.
   void append(const Move& move);
+  // Removes the last `plies` entries (at most all), keeping their moves for replay.
+  void takeBack(int plies);
+  // The moves taken back and not yet replayed, the next one to replay first.
+  const std::vector<Move>& takenBack() const { return undone; }
   void addObserver(RecordObserver* observer);
   // True if the last position occurred before with the same side to move.
   bool isRepetition() const;
@@ -30,9 +35,16 @@ public:
   HistoryEntry* last() const { return entries.empty() ? nullptr : entries.back().get(); }
   // The position after the last move, or the start position.
   Position currentPosition() const;
+  const Position& startPosition() const { return start; }
+  // The position before the move of entry `index` (the start position for 0).
+  Position positionBefore(int index) const;
+  std::vector<Move> moves() const;
 
 private:
   Position start;
   std::vector<std::unique_ptr<HistoryEntry>> entries;
+  std::vector<Move> undone;  // taken back; the next one to replay first
   std::vector<RecordObserver*> observers;
+
+  void notify();
 };

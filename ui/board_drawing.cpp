@@ -116,7 +116,9 @@ void BoardView::draw() {
         fl_rectf(x, y, cell, cell);
         continue;
       }
-      const int i = index++;
+      // A flipped board shows in this cell the square turned half round from it.
+      const int i = flipped ? turnedSquare(index) : index;
+      ++index;
       const SquareSet bit = (SquareSet)1 << i;
       fl_color(DarkSquare);
       fl_rectf(x, y, cell + 1, cell + 1);

@@ -1,7 +1,9 @@
 #include "ui/board_geometry.h"
 #include <algorithm>
 
-int squareAt(int size, int x, int y, int* xOff, int* yOff) {
+int turnedSquare(int square) { return square >= 0 && square < 32 ? 31 - square : square; }
+
+int squareAt(int size, int x, int y, int* xOff, int* yOff, bool flipped) {
   if (size <= 0) return -2;
   if (x < 0 || y < 0) return -2;
   int col = (8 * x) / size;
@@ -13,7 +15,7 @@ int squareAt(int size, int x, int y, int* xOff, int* yOff) {
   if (rank & 1) col -= 1;
   const int e = col + 8 * rank;
   if (e & 1) return -1;
-  return e / 2;
+  return flipped ? turnedSquare(e / 2) : e / 2;
 }
 
 int alternativeAt(int size, int xOff, int yOff, int count) {

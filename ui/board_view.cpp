@@ -54,7 +54,7 @@ void BoardView::markDestinations(const MoveList& moves, int square) {
 }
 
 int BoardView::squareAt(int x, int y, int* xOff, int* yOff) const {
-  return ::squareAt(boardSize(), x, y, xOff, yOff);
+  return ::squareAt(boardSize(), x, y, xOff, yOff, flipped);
 }
 
 int BoardView::alternativeAt(int xOff, int yOff, int count) const {

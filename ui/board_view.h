@@ -11,6 +11,7 @@ public:
   SquareSet crossed = 0;   // squares drawn with a red cross
   int marks[32] = {};      // number of frames on each dark square
   bool showNames = false;  // square names, when a square is wider than 20 pixels
+  bool flipped = false;    // Black at the bottom
   int lastEvent = 0;       // the event being handled (the toolkit misreports entering)
 
   BoardView(int x, int y, int w, int h);

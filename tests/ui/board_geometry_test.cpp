@@ -97,3 +97,29 @@ TEST(BoardGeometry, OneFrameFillsTheSquareTwoSplitItThreeAddATopPart) {
 }
 
 }  // namespace
+
+TEST(BoardGeometry, FlippedBoardShowsBlackAtTheBottomAndClicksFollow) {
+  // On the turned board H8 sits bottom left and A1 top right; B4 (12) moves to G5 (19).
+  const Hit hits[] = {
+      {380, 0, 379, 31, 0, 47},  // H8 bottom left
+      {380, 379, 0, 0, 47, 0},   // A1 top right
+      {380, 70, 213, 19, 23, 23},
+      {380, 50, 379, -1, 3, 47},  // still a light square
+      {200, 175, 0, 0, 0, 0},
+  };
+  for (const Hit& h : hits) {
+    int xOff = -1, yOff = -1;
+    EXPECT_EQ(squareAt(h.size, h.x, h.y, &xOff, &yOff, true), h.square) << "size " << h.size << " at " << h.x << "," << h.y;
+    EXPECT_EQ(xOff, h.xOff);
+    EXPECT_EQ(yOff, h.yOff);
+  }
+  EXPECT_EQ(squareAt(380, 390, 10, nullptr, nullptr, true), -2);
+  // Every square's cell, seen from the other side, is the cell of the square turned half round.
+  for (int size : {200, 380, 761})
+    for (int bit = 0; bit < 32; ++bit) {
+      const int rank = bit >> 2, column = 2 * (bit & 3) + (rank & 1);
+      const int x = (int)((7 - column + 0.5) * size / 8), y = (int)((rank + 0.5) * size / 8);
+      EXPECT_EQ(squareAt(size, x, y, nullptr, nullptr, true), bit) << "size " << size;
+      EXPECT_EQ(turnedSquare(turnedSquare(bit)), bit);
+    }
+}
