@@ -5,11 +5,26 @@
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Scroll.H>
+#include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Window.H>
+#include <cstring>
 #include "game/player_type.h"
 #include "ui/gui_game.h"
+#include "ui/time_slider.h"
 
 namespace {
+
+constexpr int TimeInputWidth = 45;
+
+// A typed time beside the slider; each follows the other.
+void onSliderMoved(Fl_Widget* slider, void* input) {
+  ((Fl_Value_Input*)input)->value(((TimeSlider*)slider)->seconds());
+}
+void onTimeTyped(Fl_Widget* input, void* slider) {
+  TimeSlider* s = (TimeSlider*)slider;
+  s->setSeconds(((Fl_Value_Input*)input)->value());
+  ((Fl_Value_Input*)input)->value(s->seconds());  // a time out of range shows the one used
+}
 
 // One side's kind of player, chosen from the registry, with that kind's options below it.
 class PlayerChooser : public Fl_Group {
@@ -31,18 +46,41 @@ public:
 
   Player* createPlayer() const { return selectedType()->createPlayer(options); }
 
+  void showChoice(const SideChoice& side) {
+    const Fl_Menu_Item* items = choice->menu();
+    for (int i = 0; i < choice->size() - 1; ++i)
+      if (items[i].label() && std::strcmp(((PlayerType*)items[i].user_data())->typeName(), side.player.c_str()) == 0)
+        choice->value(i);
+    showOptions();
+    if (TimeSlider* slider = timeSlider()) {
+      slider->setSeconds(side.seconds);
+      onSliderMoved(slider, timeInput);
+    }
+  }
+
+  SideChoice chosen() const {
+    SideChoice side;
+    side.player = selectedType()->typeName();
+    if (const TimeSlider* slider = timeSlider()) side.seconds = slider->seconds();
+    return side;
+  }
+
 private:
   Fl_Choice* choice;
   Fl_Scroll* panel;
   Fl_Widget* options = nullptr;  // the selected kind's option widget; the panel's scrollbars are children too
+  Fl_Value_Input* timeInput = nullptr;
 
   PlayerType* selectedType() const { return (PlayerType*)choice->mvalue()->user_data(); }
+  TimeSlider* timeSlider() const { return dynamic_cast<TimeSlider*>(options); }
 
   void showOptions() {
-    if (options) {
-      panel->remove(options);
-      delete options;
-    }
+    for (Fl_Widget** w : {&options, (Fl_Widget**)&timeInput})
+      if (*w) {
+        panel->remove(*w);
+        delete *w;
+        *w = nullptr;
+      }
     Fl_Group* current = Fl_Group::current();
     Fl_Group::current(nullptr);
     options = selectedType()->createOptions();
@@ -50,6 +88,18 @@ private:
     if (options) {
       options->resize(panel->x(), panel->y(), panel->w(), options->h());
       panel->add(options);
+    }
+    if (TimeSlider* slider = timeSlider()) {
+      slider->resize(panel->x(), panel->y(), panel->w() - TimeInputWidth - 5, slider->h());
+      timeInput = new Fl_Value_Input(panel->x() + panel->w() - TimeInputWidth, panel->y(), TimeInputWidth,
+                                     slider->h());
+      timeInput->bounds(0.01, 30);
+      timeInput->precision(2);
+      timeInput->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE);
+      timeInput->callback(onTimeTyped, slider);
+      slider->callback(onSliderMoved, timeInput);
+      onSliderMoved(slider, timeInput);
+      panel->add(timeInput);
     }
     panel->init_sizes();
     panel->redraw();
@@ -60,7 +110,7 @@ private:
 
 class NewGameDialog : public Fl_Window {
 public:
-  NewGameDialog() : Fl_Window(200, 230, "New game...") {
+  explicit NewGameDialog(const char* title) : Fl_Window(200, 230, title) {
     Fl_Group* top = new Fl_Group(0, 0, 200, 200);
     white = new PlayerChooser(0, 0, 200, 100, "White:");
     black = new PlayerChooser(0, 100, 200, 100, "Black:");
@@ -110,12 +160,30 @@ private:
 
 }  // namespace
 
-GuiGame* runNewGameDialog() {
+bool runPlayersDialog(const char* title, const NewGameChoices& shown, Player*& white, Player*& black,
+                      NewGameChoices* chosen) {
   Fl_Group::current(nullptr);
-  NewGameDialog dialog;
-  if (!dialog.exec()) return nullptr;
+  NewGameDialog dialog(title);
+  dialog.white->showChoice(shown.white);
+  dialog.black->showChoice(shown.black);
+  if (!dialog.exec()) return false;
+  if (chosen) {
+    chosen->white = dialog.white->chosen();
+    chosen->black = dialog.black->chosen();
+  }
   // The players read their options before the dialog takes its widgets with it.
-  Player* white = dialog.white->createPlayer();
-  Player* black = dialog.black->createPlayer();
+  white = dialog.white->createPlayer();
+  black = dialog.black->createPlayer();
+  return true;
+}
+
+NewGameChoices twoPeople() { return NewGameChoices(); }
+
+GuiGame* runNewGameDialog() {
+  Player *white = nullptr, *black = nullptr;
+  NewGameChoices chosen;
+  if (!runPlayersDialog("New game...", loadNewGameChoices(), white, black, &chosen)) return nullptr;
+  std::string ignored;  // a settings folder that cannot be written only loses the choices
+  saveNewGameChoices(chosen, ignored);
   return new GuiGame(white, black);
 }

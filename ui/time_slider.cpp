@@ -20,4 +20,9 @@ double TimeSlider::seconds() const {
   return s < MinSeconds ? MinSeconds : s > MaxSeconds ? MaxSeconds : s;
 }
 
+void TimeSlider::setSeconds(double s) {
+  value(std::log(s < MinSeconds ? MinSeconds : s > MaxSeconds ? MaxSeconds : s));
+  redraw();
+}
+
 int TimeSlider::format(char* buffer) { return std::sprintf(buffer, "%.2f", seconds()); }

@@ -7,5 +7,7 @@ public:
   TimeSlider(int x, int y, int w, int h, const char* label);
   // The chosen time in seconds, rounded to hundredths.
   double seconds() const;
+  // Moves the slider to a time, kept between 0.01 and 30 seconds.
+  void setSeconds(double seconds);
   int format(char* buffer) override;
 };

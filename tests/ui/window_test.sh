@@ -18,7 +18,7 @@ fi
 
 work=$(mktemp -d)
 shots=$PWD
-export XDG_DATA_HOME=$work/data XDG_DATA_DIRS=$work/installed
+export XDG_DATA_HOME=$work/data XDG_DATA_DIRS=$work/installed XDG_CONFIG_HOME=$work/config
 prepared=$shots/window-data
 app=""
 helper=""
@@ -202,6 +202,7 @@ key() {
 
 # New game: each side "human" or a computer's seconds as "0.01" (the slider's left end).
 new_game() {
+  rm -f "$XDG_CONFIG_HOME/tarvenn/new-game"  # the dialog then shows its defaults, two people
   key ctrl+n
   local D
   D=$(find_window '^New game\.\.\.$') || fail "the new-game dialog did not open"
