@@ -22,3 +22,22 @@ std::string setUpFault(const Position& position) {
   if (fault.empty()) fault = crownedManFault(position.black & ~position.kings, BlackKingRow, "black");
   return fault;
 }
+
+Position cycledSquare(const Position& position, int square) {
+  if (square < 0 || square > 31) return position;
+  const SquareSet bit = SquareSet(1) << square;
+  Position next = position;
+  next.white &= ~bit;
+  next.black &= ~bit;
+  next.kings &= ~bit;
+  const bool king = position.kings & bit;
+  if (position.white & bit) {
+    if (king) next.black |= bit;
+    else next.white |= bit, next.kings |= bit;
+  } else if (position.black & bit) {
+    if (!king) next.black |= bit, next.kings |= bit;
+  } else {
+    next.white |= bit;
+  }
+  return next;
+}

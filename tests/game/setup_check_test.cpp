@@ -34,3 +34,24 @@ TEST(SetUpCheck, ImpossiblePositionsAreRefusedWithTheirReason) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SetUpCheck, ClicksCycleEmptyWhiteManWhiteKingBlackManBlackKing) {
+  const int b4 = squareFromName('b', '4');
+  const SquareSet bit = SquareSet(1) << b4, other = SquareSet(1) << 0;
+  Position p(other, 0, other, false);  // a white king elsewhere stays as it is
+  const char* const expected[] = {"white man", "white king", "black man", "black king", "empty"};
+  for (const char* what : expected) {
+    p = cycledSquare(p, b4);
+    const std::string seen = (p.white & bit) ? ((p.kings & bit) ? "white king" : "white man")
+                             : (p.black & bit) ? ((p.kings & bit) ? "black king" : "black man")
+                                               : (p.kings & bit) ? "king without piece" : "empty";
+    EXPECT_EQ(seen, what);
+    EXPECT_EQ(p.white & other, other);
+    EXPECT_EQ(p.kings & other, other);
+    EXPECT_FALSE(p.whiteToMove);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+#include "ui/saved_game_files.h"
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Hold_Browser.H>
+#include <FL/Fl_Native_File_Chooser.H>
+#include <FL/Fl_Return_Button.H>
+#include <FL/Fl_Window.H>
+#include "game/pdn_reader.h"
+#include "game/pdn_writer.h"
+#include "ui/message_boxes.h"
+
+namespace {
+
+const char* const PdnFilter = "PDN games\t*.pdn\nAll files\t*";
+
+// The chosen path, or "" when the user cancels; a chooser error shows in a box.
+std::string choosePath(const char* title, int type, int options) {
+  Fl_Native_File_Chooser chooser;
+  chooser.title(title);
+  chooser.type(type);
+  chooser.options(options);
+  chooser.filter(PdnFilter);
+  switch (chooser.show()) {
+    case 0: return chooser.filename();
+    case -1: showAlert("%s", plainForMarkup(chooser.errmsg() ? chooser.errmsg() : "the file chooser failed").c_str());
+  }
+  return "";
+}
+
+struct GamePicker {
+  Fl_Window* window;
+  Fl_Hold_Browser* list;
+  int picked = 0;  // 1-based; 0 for none
+};
+
+void onPick(Fl_Widget*, void* data) {
+  GamePicker* p = (GamePicker*)data;
+  p->picked = p->list->value();
+  if (p->picked > 0) p->window->hide();
+}
+void onCancelPick(Fl_Widget*, void* data) {
+  GamePicker* p = (GamePicker*)data;
+  p->picked = 0;
+  p->window->hide();
+}
+void onListClick(Fl_Widget*, void* data) {
+  if (Fl::event_clicks()) onPick(nullptr, data);  // a double click opens the game
+}
+
+// The number of the game the user picks (0 for none).
+int pickGame(const std::vector<PdnGame>& games) {
+  Fl_Group::current(nullptr);
+  Fl_Window window(360, 260, "Choose a game");
+  Fl_Hold_Browser* list = new Fl_Hold_Browser(10, 10, 340, 205);
+  list->format_char(0);  // player names are shown as they are
+  for (size_t i = 0; i < games.size(); ++i) list->add(gameListLine((int)i + 1, games[i]).c_str());
+  list->value(1);
+  GamePicker picker{&window, list};
+  list->callback(onListClick, &picker);
+  Fl_Return_Button* open = new Fl_Return_Button(180, 225, 80, 25, "&Open");
+  open->callback(onPick, &picker);
+  Fl_Button* cancel = new Fl_Button(270, 225, 80, 25, "&Cancel");
+  cancel->callback(onCancelPick, &picker);
+  window.callback(onCancelPick, &picker);
+  window.resizable(list);
+  window.end();
+  window.set_modal();
+  window.show();
+  while (window.shown()) Fl::wait();
+  return picker.picked;
+}
+
+}  // namespace
+
+std::string plainForMarkup(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    out += c;
+    if (c == '@') out += '@';
+  }
+  return out;
+}
+
+std::string gameListLine(int number, const PdnGame& game) {
+  return std::to_string(number) + ". " + game.tag("White", "?") + " - " + game.tag("Black", "?") + ", " +
+         resultText(game.result) + ", " + std::to_string(game.moves.size()) + " moves";
+}
+
+bool pickGameFromFile(const std::string& path, PdnGame& game) {
+  const PdnReading reading = readPdnFile(path);
+  if (!reading.ok()) {
+    showAlert("Cannot open %s\n%s", plainForMarkup(path).c_str(), plainForMarkup(reading.fault.describe()).c_str());
+    return false;
+  }
+  if (reading.games.empty()) {
+    showAlert("Cannot open %s\nthe file holds no game", plainForMarkup(path).c_str());
+    return false;
+  }
+  const int number = reading.games.size() == 1 ? 1 : pickGame(reading.games);
+  if (number < 1) return false;
+  game = reading.games[number - 1];
+  return true;
+}
+
+bool openSavedGame(PdnGame& game) {
+  const std::string path = choosePath("Open game", Fl_Native_File_Chooser::BROWSE_FILE, 0);
+  return !path.empty() && pickGameFromFile(path, game);
+}
+
+bool saveGameAs(const PdnGame& game) {
+  std::string path = choosePath("Save game", Fl_Native_File_Chooser::BROWSE_SAVE_FILE,
+                                Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER);
+  if (path.empty()) return false;
+  const size_t slash = path.rfind('/');
+  if (path.find('.', slash == std::string::npos ? 0 : slash + 1) == std::string::npos) path += ".pdn";
+  std::string error;
+  if (savePdnGames(path, {game}, error)) return true;
+  showAlert("Cannot save %s\n%s", plainForMarkup(path).c_str(), plainForMarkup(error).c_str());
+  return false;
+}

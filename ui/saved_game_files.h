@@ -1,0 +1,19 @@
+// Saving and opening games as PDN files through the toolkit's file chooser. Faults show in
+// a message box naming the line and the reason; nothing else changes.
+#pragma once
+#include <string>
+#include "game/pdn_game.h"
+
+// Asks for a file and reads the game the user picks from it (a chooser when it holds
+// several). False when the user cancels or the file cannot be read.
+bool openSavedGame(PdnGame& game);
+// Asks for a file name (".pdn" added when it has no extension) and writes the game there.
+bool saveGameAs(const PdnGame& game);
+
+// The file's single game, or the one the user picks in a list; false on cancel or a fault,
+// which is shown.
+bool pickGameFromFile(const std::string& path, PdnGame& game);
+// One line of the games list: "3. Ann - Bob, 1-0, 24 moves".
+std::string gameListLine(int number, const PdnGame& game);
+// Message texts are markup: an "@" from a file or a path must stay itself.
+std::string plainForMarkup(const std::string& text);
