@@ -1,5 +1,6 @@
 #include "ui/clipboard.h"
 #include <FL/Fl.H>
+#include <FL/Fl_Group.H>
 #include <FL/Fl_Widget.H>
 
 namespace {

@@ -1,0 +1,9 @@
+// The set-up editor: a board on which clicks place and cycle white man, white king, black
+// man, black king, empty (the right button empties a square), the side to move, and buttons
+// to clear the board or set the initial position. OK refuses an impossible position with
+// its reason.
+#pragma once
+#include "engine/board.h"
+
+// True with the position set up when the user accepts; `position` is where editing begins.
+bool runSetUpDialog(Position& position, bool flipped);
