@@ -41,6 +41,12 @@ void HumanPlayer::inputHandler(Fl_Widget* widget, void* data) {
   }
 }
 
+bool HumanPlayer::movesFrom(int square) const {
+  for (const Move& m : game->moves())
+    if (m.from == (SquareSet)1 << square) return true;
+  return false;
+}
+
 const Move* HumanPlayer::alternative(int square, int k) const {
   for (const Move& m : game->moves()) {
     if (m.from != preview.from || squareIndex(m.to) != square) continue;
@@ -54,8 +60,12 @@ void HumanPlayer::click(int x, int y) {
   if (!active || !b) return;
   int xOff = 0, yOff = 0;
   const int s = b->squareAt(x, y, &xOff, &yOff);
-  if (s < 0 || b->marks[s] == 0) return;
-  if (!preview.from) {
+  if (s < 0) return;
+  // Another movable piece clicked while one is selected takes the selection over.
+  const bool reselect = preview.from && b->marks[s] == 0 && movesFrom(s);
+  if (reselect) b->showPosition(game->currentPosition(), 0);
+  if (b->marks[s] == 0 && !reselect) return;
+  if (!preview.from || reselect) {
     preview.from = (SquareSet)1 << s;
     preview.after = Position(0, 0, 0);
     b->markDestinations(game->moves(), s);
