@@ -96,6 +96,16 @@ void cross(int x, int y, int cell) {
   fl_line(x + m, y + cell - m, x + cell - m, y + m);
 }
 
+// A band across the middle of the board, clear of the pieces' faces on ranks 4 and 5.
+void bandText(int x, int y, int size, const char* text) {
+  const int top = y + (int)(size * 0.47), bottom = y + (int)(size * 0.558);
+  fl_color(FL_BACKGROUND_COLOR);
+  fl_rectf(x, top, size, bottom - top);
+  fl_color(FL_FOREGROUND_COLOR);
+  fl_font(FL_HELVETICA_BOLD, size >= 300 ? 14 : 10);
+  fl_draw(text, x, top, size, bottom - top, FL_ALIGN_CENTER | FL_ALIGN_CLIP);
+}
+
 }  // namespace
 
 void BoardView::draw() {
@@ -138,4 +148,5 @@ void BoardView::draw() {
       if (bit & crossed) cross(x, y, cell);
     }
   }
+  if (emptyText && !(position.white | position.black)) bandText(x(), y(), size, emptyText);
 }

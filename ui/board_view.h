@@ -12,6 +12,7 @@ public:
   int marks[32] = {};      // number of frames on each dark square
   bool showNames = false;  // square names, when a square is wider than 20 pixels
   bool flipped = false;    // Black at the bottom
+  const char* emptyText = nullptr;  // shown across an empty board, such as how to begin
   int lastEvent = 0;       // the event being handled (the toolkit misreports entering)
 
   BoardView(int x, int y, int w, int h);
