@@ -23,7 +23,8 @@ void onSliderMoved(Fl_Widget* slider, void* input) {
 void onTimeTyped(Fl_Widget* input, void* slider) {
   TimeSlider* s = (TimeSlider*)slider;
   s->setSeconds(((Fl_Value_Input*)input)->value());
-  ((Fl_Value_Input*)input)->value(s->seconds());  // a time out of range shows the one used
+  // Once typing is over, a time out of range shows as the one used.
+  if (Fl::focus() != input) ((Fl_Value_Input*)input)->value(s->seconds());
 }
 
 // One side's kind of player, chosen from the registry, with that kind's options below it.
@@ -56,6 +57,11 @@ public:
       slider->setSeconds(side.seconds);
       onSliderMoved(slider, timeInput);
     }
+  }
+
+  // A time still being typed counts.
+  void takeTypedTime() {
+    if (timeInput) timeInput->do_callback();
   }
 
   SideChoice chosen() const {
@@ -151,6 +157,8 @@ private:
   bool answer = false;
 
   void finish(bool value) {
+    white->takeTypedTime();
+    black->takeTypedTime();
     answer = value;
     hide();
   }
