@@ -79,8 +79,15 @@ void HistoryTree::setRecord(GameRecord* shown) {
 
 void HistoryTree::follow() {
   const int count = record ? record->count() : 0;
+  // Moves taken back leave the history; their rows point to entries that are gone.
+  while (root()->children() > count) Fl_Tree::remove(root()->child(root()->children() - 1));
   for (int i = root()->children(); i < count; ++i) addEntry(root(), record->entry(i));
-  if (root()->children() > 0) focusRow(root()->child(root()->children() - 1));
+  if (root()->children() > 0) {
+    focusRow(root()->child(root()->children() - 1));
+  } else {  // no row is selected, so the small board shows nothing
+    smallBoard->clearMarks();
+    smallBoard->showPosition(Position(0, 0, 0), 0);
+  }
   redraw();
 }
 

@@ -16,7 +16,8 @@ public:
   void setPopup(Fl_Menu_Button* menu) { popup = menu; }
   // The record to show, or none for an empty history.
   void setRecord(GameRecord* shown);
-  // Adds the rows of new moves and selects the newest, showing it on the small board.
+  // Adds the rows of new moves, drops those of moves taken back, and selects the newest,
+  // showing it on the small board (cleared when there is none).
   void follow();
   // The entry of the focused row, or none.
   HistoryEntry* focusedEntry() const;
