@@ -61,17 +61,16 @@ void HumanPlayer::click(int x, int y) {
   int xOff = 0, yOff = 0;
   const int s = b->squareAt(x, y, &xOff, &yOff);
   if (s < 0) return;
-  // Another movable piece clicked while one is selected takes the selection over.
-  const bool reselect = preview.from && b->marks[s] == 0 && movesFrom(s);
-  if (reselect) b->showPosition(game->currentPosition(), 0);
-  if (b->marks[s] == 0 && !reselect) return;
-  if (!preview.from || reselect) {
+  // A movable piece is selected, also when another one was (or a hint framed other squares).
+  if (movesFrom(s) && (!preview.from || b->marks[s] == 0)) {
+    b->showPosition(game->currentPosition(), 0);  // drops a preview or a hint's crosses
     preview.from = (SquareSet)1 << s;
     preview.after = Position(0, 0, 0);
     b->markDestinations(game->moves(), s);
     hover(x, y);
     return;
   }
+  if (!preview.from || b->marks[s] == 0) return;
   const Move* chosen = alternative(s, b->alternativeAt(xOff, yOff, b->marks[s]));
   if (!chosen) return;
   const Move move = *chosen;  // the game replaces its move list while playing
