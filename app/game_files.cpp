@@ -66,6 +66,11 @@ std::string dataFolderPath(const FileEnvironment& environment) {
   return "";
 }
 
+std::string gameInPlayPath(const FileEnvironment& environment) {
+  const std::string folder = dataFolderPath(environment);
+  return folder.empty() ? "" : folder + "/game-in-play.pdn";
+}
+
 std::string installedBookFolder(const FileEnvironment& environment) {
   std::vector<std::string> candidates;
   // An installed program finds its own copy first, whatever prefix it went to.

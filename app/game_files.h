@@ -30,6 +30,9 @@ FileEnvironment currentFileEnvironment();
 bool holdsGameFiles(const std::string& folder);
 // The data folder's path, "" when there is neither XDG_DATA_HOME nor a home.
 std::string dataFolderPath(const FileEnvironment& environment);
+// Where a game in play is kept when the program ends, for the next start to resume:
+// game-in-play.pdn in the data folder; "" when there is no data folder.
+std::string gameInPlayPath(const FileEnvironment& environment);
 // Where the installed copy of the book lives, "" when none is installed.
 std::string installedBookFolder(const FileEnvironment& environment);
 // Chooses the folder and the book files; makes the data folder when it is chosen.
