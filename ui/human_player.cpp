@@ -41,12 +41,6 @@ void HumanPlayer::inputHandler(Fl_Widget* widget, void* data) {
   }
 }
 
-bool HumanPlayer::movesFrom(int square) const {
-  for (const Move& m : game->moves())
-    if (m.from == (SquareSet)1 << square) return true;
-  return false;
-}
-
 const Move* HumanPlayer::alternative(int square, int k) const {
   for (const Move& m : game->moves()) {
     if (m.from != preview.from || squareIndex(m.to) != square) continue;
@@ -60,17 +54,14 @@ void HumanPlayer::click(int x, int y) {
   if (!active || !b) return;
   int xOff = 0, yOff = 0;
   const int s = b->squareAt(x, y, &xOff, &yOff);
-  if (s < 0) return;
-  // A movable piece is selected, also when another one was (or a hint framed other squares).
-  if (movesFrom(s) && (!preview.from || b->marks[s] == 0)) {
-    b->showPosition(game->currentPosition(), 0);  // drops a preview or a hint's crosses
+  if (s < 0 || b->marks[s] == 0) return;
+  if (!preview.from) {
     preview.from = (SquareSet)1 << s;
     preview.after = Position(0, 0, 0);
     b->markDestinations(game->moves(), s);
     hover(x, y);
     return;
   }
-  if (!preview.from || b->marks[s] == 0) return;
   const Move* chosen = alternative(s, b->alternativeAt(xOff, yOff, b->marks[s]));
   if (!chosen) return;
   const Move move = *chosen;  // the game replaces its move list while playing

@@ -22,6 +22,5 @@ private:
   void hover(int x, int y);
   // The k-th move of the current list from the selected piece to `square`, or none.
   const Move* alternative(int square, int k) const;
-  bool movesFrom(int square) const;
   static void inputHandler(Fl_Widget* board, void* human);
 };
