@@ -34,12 +34,11 @@ int runPlay(int argc, char** argv) {
   prepareComputerKnowledge();
   PrintLog log;
   for (long long i = 0; i < games; ++i) {
-    // The game deletes itself and its players when it is canceled after its end.
     Game* game = new Game(new ComputerPlayer(seconds), new ComputerPlayer(seconds));
     game->log = &log;
     game->startGame();
     std::printf("result %s plies %d\n", outcomeName(*game), game->record.count());
-    game->cancelGame();
+    delete game;
   }
   return 0;
 }

@@ -1,23 +1,10 @@
 #include "ui/gui_game.h"
 #include <FL/Fl.H>
-#include <sys/time.h>
 
-namespace {
+GuiGame::~GuiGame() { Fl::remove_timeout(onPauseEnd, this); }
 
-double wallClock() {
-  timeval now;
-  gettimeofday(&now, nullptr);
-  return now.tv_sec + now.tv_usec / 1000000.0;
-}
+void GuiGame::pause(double seconds) { Fl::add_timeout(seconds, onPauseEnd, this); }
 
-}  // namespace
+void GuiGame::stopPause() { Fl::remove_timeout(onPauseEnd, this); }
 
-bool GuiGame::pause(double seconds) {
-  const double start = wallClock();
-  for (;;) {
-    const double remaining = seconds - (wallClock() - start);
-    if (remaining < 0) return false;
-    Fl::wait(remaining);
-    if (result() == Canceled) return true;
-  }
-}
+void GuiGame::onPauseEnd(void* game) { ((GuiGame*)game)->pauseEnded(); }

@@ -4,6 +4,7 @@
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Window.H>
 #include <cstdlib>
+#include <vector>
 #include "search/analysis.h"
 #include "ui/board_view.h"
 #include "ui/browser_log.h"
@@ -15,19 +16,6 @@
 #include "ui/piece_symbols.h"
 
 namespace {
-
-// Knows the current game and forgets it when the game deletes itself.
-class CurrentGameHolder : public GameListener {
-public:
-  GuiGame* game = nullptr;
-  HistoryTree* history = nullptr;
-
-  void gameDeleted(Game* deleted) override {
-    if (deleted != game) return;
-    game = nullptr;
-    history->setRecord(nullptr);  // its rows point into the game's record
-  }
-};
 
 // After every move the newest history row is selected and shown on the small board.
 class HistoryFollower : public RecordObserver {
@@ -45,7 +33,8 @@ struct MainWindow {
   BrowserLog* log = nullptr;
   HistoryTree* history = nullptr;
   Fl_Menu_Button* popup = nullptr;
-  CurrentGameHolder current;
+  GuiGame* game = nullptr;            // the current game, owned
+  std::vector<GuiGame*> released;     // canceled games waiting until no call runs inside them
   HistoryFollower follower;
   bool fullScreen = false;
   int savedX = 0, savedY = 0, savedW = 0, savedH = 0;
@@ -60,28 +49,45 @@ void setCheck(int item, bool on) {
   else items[item].clear();
 }
 
+// Deletes released games once nothing runs inside them (a draw question may still be open).
+void deleteReleased(void*) {
+  std::vector<GuiGame*> busy;
+  for (GuiGame* game : Main.released) {
+    if (game->inCall()) busy.push_back(game);
+    else delete game;
+  }
+  Main.released = busy;
+  if (!busy.empty()) Fl::repeat_timeout(0.05, deleteReleased);
+}
+
+// Cancels the current game and lets it go; the history no longer shows it.
+void releaseGame() {
+  GuiGame* game = Main.game;
+  Main.game = nullptr;
+  Main.history->setRecord(nullptr);  // its rows point into the game's record
+  if (!game) return;
+  game->cancelGame();
+  Main.released.push_back(game);
+  Fl::remove_timeout(deleteReleased);
+  Fl::add_timeout(0, deleteReleased);
+}
+
 void newGame(Fl_Widget*, void*) {
   GuiGame* game = runNewGameDialog();
   if (!game) return;
   Main.mainBoard->detachInput();
   game->log = Main.log;
-  if (Main.current.game) Main.current.game->cancelGame();
-  game->listeners.push_back(&Main.current);
-  Main.current.game = game;
+  releaseGame();
+  Main.game = game;
   game->view = Main.mainBoard;
   Main.mainBoard->clearMarks();  // the last game's frames do not belong to this one
   Main.mainBoard->showPosition(game->currentPosition(), 0);
   Main.history->setRecord(&game->record);
   game->record.addObserver(&Main.follower);
-  game->startGame();  // between two computers the whole game runs in here
+  game->startGame();
 }
 
-void cancelGame(Fl_Widget*, void*) {
-  GuiGame* game = Main.current.game;
-  Main.current.game = nullptr;
-  Main.history->setRecord(nullptr);
-  if (game) game->cancelGame();
-}
+void cancelGame(Fl_Widget*, void*) { releaseGame(); }
 
 void quit(Fl_Widget*, void*) {
   // Escape reaches the window's callback too; it must not end a game by accident.
@@ -91,7 +97,7 @@ void quit(Fl_Widget*, void*) {
 }
 
 void offerDraw(Fl_Widget*, void*) {
-  GuiGame* game = Main.current.game;
+  GuiGame* game = Main.game;
   if (!game || game->view != Main.mainBoard || !Main.mainBoard->hasInputHandler()) return;
   if (!game->offerDraw()) return;
   Main.mainBoard->detachInput();
@@ -190,7 +196,6 @@ Fl_Window* buildMainWindow(int width, int height) {
   window->resizable(Main.mainBoard);
   window->end();
   window->callback(quit);
-  Main.current.history = Main.history;
   Main.follower.history = Main.history;
   return window;
 }
