@@ -7,7 +7,6 @@
 #include "enddb/database.h"
 #include "engine/fen.h"
 #include "search/search.h"
-#include "search/transposition_table.h"
 
 namespace {
 
@@ -33,7 +32,8 @@ const char* const Positions[] = {
 
 int main() {
   fillPopCount16();
-  endgameDatabase.pieceCount = 0;
+  Search search(endgameDatabase);
+  search.probeLimit = 0;
   uint64_t totalNodes = 0;
   double totalSeconds = 0;
   for (const char* fen : Positions) {
@@ -44,12 +44,12 @@ int main() {
       std::fprintf(stderr, "search_bench: %s: %s\n", fen, error.c_str());
       return 1;
     }
-    resetTable(1.0);
-    resetSearchedNodes();
+    search.table.reset(1.0);
+    search.resetNodes();
     const double start = cpuSeconds();
-    const int score = searchNode(p.white, p.black, p.kings, whiteToMove, SCORE_MIN, SCORE_MAX, Depth);
+    const int score = search.searchNode(p.white, p.black, p.kings, whiteToMove, SCORE_MIN, SCORE_MAX, Depth);
     const double seconds = cpuSeconds() - start;
-    const uint64_t nodes = searchedNodes();
+    const uint64_t nodes = search.nodes();
     std::printf("%-60s depth %d score %4d nodes %10llu time %7.3f nps %6.2f M\n", fen, Depth, score,
                 (unsigned long long)nodes, seconds, nodes / seconds / 1e6);
     totalNodes += nodes;

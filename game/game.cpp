@@ -46,9 +46,9 @@ void Game::advance() {
       continue;
     }
     asked = true;
-    notify();
     // Without a player for the side, the game waits for a move from outside.
     if (Player* player = playerToMove()) player->takeTurn();
+    if (asked && outcome == InPlay) notify();  // the turn goes on: a person chooses or a search runs
   }
   if (!pauseRunning && (outcome == Drawn || (outcome == InPlay && moveTotal == 0))) finish();
   advancing = false;

@@ -2,7 +2,7 @@
 # Installs what a fresh Debian 12 machine lacks to build, test and play (run as root).
 set -euo pipefail
 packages=(g++ cmake make libgtest-dev libfltk1.3-dev fluid
-          xvfb xdotool x11-apps x11-utils imagemagick fonts-dejavu-core)
+          xvfb xdotool libxtst-dev x11-apps x11-utils imagemagick fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,8 +1,11 @@
 // tarvenn-engine play --time SECONDS [--games N]: whole games of the computer against
 // itself, every logged line printed, and one summary line per game.
 #include <cstdio>
+#include "book/opening_book.h"
+#include "enddb/database.h"
 #include "game/game.h"
 #include "search/computer_player.h"
+#include "search/search_runner.h"
 #include "tools/commands.h"
 #include "tools/computer_games.h"
 #include "tools/tool_args.h"
@@ -33,8 +36,9 @@ int runPlay(int argc, char** argv) {
 
   prepareComputerKnowledge();
   PrintLog log;
+  InlineRunner runner(endgameDatabase);
   for (long long i = 0; i < games; ++i) {
-    Game* game = new Game(new ComputerPlayer(seconds), new ComputerPlayer(seconds));
+    Game* game = new Game(new ComputerPlayer(seconds, runner, Book), new ComputerPlayer(seconds, runner, Book));
     game->log = &log;
     game->startGame();
     std::printf("result %s plies %d\n", outcomeName(*game), game->record.count());

@@ -3,8 +3,8 @@
 #include <chrono>
 #include <cstdio>
 #include "enddb/program_steps.h"
+#include "enddb/database.h"
 #include "search/search.h"
-#include "search/transposition_table.h"
 #include "tools/commands.h"
 #include "tools/tool_args.h"
 
@@ -24,12 +24,12 @@ int runSearch(int argc, char** argv) {
     return toolError("--depth needs a whole number from 1 to 62");
 
   prepareStartupDatabase();
-  resetTable(DecisionSeconds);
-  resetSearchedNodes();
+  Search search(endgameDatabase);
+  search.table.reset(DecisionSeconds);
   const Position& p = args.position;
   const auto start = std::chrono::steady_clock::now();
-  const int score = searchNode(p.white, p.black, p.kings, args.whiteToMove, SCORE_MIN, SCORE_MAX, (int)depth);
+  const int score = search.searchNode(p.white, p.black, p.kings, args.whiteToMove, SCORE_MIN, SCORE_MAX, (int)depth);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::printf("score %d nodes %llu time %.3f\n", score, (unsigned long long)searchedNodes(), seconds);
+  std::printf("score %d nodes %llu time %.3f\n", score, (unsigned long long)search.nodes(), seconds);
   return 0;
 }
