@@ -60,8 +60,11 @@ public:
   void requestStop() { stopRequest.store(true, std::memory_order_relaxed); }
   // A steady-clock time (seconds, see steadySeconds) at which the search stops by itself; 0: none.
   void setDeadline(double seconds) { deadline = seconds; }
-  // While held, a stop request or the deadline waits until the hold ends.
-  void holdStops(bool held) { stopsHeld = held; }
+  // While held, a stop request or the deadline waits until the hold ends, and counts then.
+  void holdStops(bool held) {
+    stopsHeld = held;
+    if (!held) pollStop();
+  }
   // Forgets a stop: the next search runs until asked again.
   void clearStop();
   // The last search was cut short by a stop.
