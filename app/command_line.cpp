@@ -20,6 +20,14 @@ CommandLine readCommandLine(int argc, char** argv) {
   CommandLine line;
   if (argc < 2) return line;
   const std::string option = argv[1];
+  if (option == "-h" || option == "--help") {
+    line.kind = CommandLine::Help;
+    return line;
+  }
+  if (option == "--version") {
+    line.kind = CommandLine::Version;
+    return line;
+  }
   line.kind = CommandLine::Error;
   if (option != "-e" && option != "--enddbgen") {
     line.message = "Unrecognized parameter 1: " + option;

@@ -1,9 +1,10 @@
-// The game's own command line: nothing for a game, -e N / --enddbgen N for a database run.
+// The game's own command line: nothing for a game, -e N / --enddbgen N for a database run,
+// -h / --help for the usage and --version.
 #pragma once
 #include <string>
 
 struct CommandLine {
-  enum Kind { Interactive, Database, Error } kind = Interactive;
+  enum Kind { Interactive, Database, Help, Version, Error } kind = Interactive;
   int pieces = 0;       // for Database: 1..5
   std::string message;  // for Error: the one line for standard error
 };

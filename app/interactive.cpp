@@ -1,14 +1,16 @@
 #include "app/interactive.h"
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
+#include "app/first_start.h"
+#include "app/game_files.h"
 #include "book/opening_book.h"
-#include "enddb/program_steps.h"
 #include "ui/main_window.h"
 
 int runInteractive(int argc, char** argv) {
-  Book.loadBookFile("white.ouv", true);
-  Book.loadBookFile("black.ouv", false);
-  prepareStartupDatabase();  // at least the 3-piece database, computed silently if need be
+  const GameFiles files = locateGameFiles(currentFileEnvironment());
+  Book.loadBookFiles(files.whiteBook, files.blackBook);
+  prepareToolkit();
+  prepareGameDatabase(files);  // at least the 3-piece database; a first start computes 4 pieces
   Fl_Window* window = buildMainWindow(600, 500);
   window->show(argc, argv);
   const int status = Fl::run();

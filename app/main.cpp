@@ -1,19 +1,28 @@
-// The tarvenn executable: fills the tables, reads the command line, then either
-// computes the end-game database or runs the interactive game.
+// The tarvenn executable: reads the command line, then either
+// prints its help or version, computes the end-game database, or runs the game.
 #include <iostream>
 #include "app/command_line.h"
+#include "app/database_run.h"
 #include "app/interactive.h"
-#include "enddb/index.h"
-#include "enddb/program_steps.h"
+#include "app/usage.h"
 
 int main(int argc, char** argv) {
-  fillProcessTables();
   const CommandLine line = readCommandLine(argc, argv);
-  if (line.kind == CommandLine::Error) {
-    std::cerr << line.message << std::endl;
-    return 1;
+  switch (line.kind) {
+    case CommandLine::Error:
+      std::cerr << line.message << std::endl;
+      return 1;
+    case CommandLine::Help:
+      std::cout << usageText(currentFileEnvironment());
+      return 0;
+    case CommandLine::Version:
+      std::cout << versionText();
+      return 0;
+    case CommandLine::Database:
+      return runDatabaseCommand(line.pieces);
+    case CommandLine::Interactive:
+      break;
   }
-  if (line.kind == CommandLine::Database) return runDatabaseGeneration(endgameDatabase, line.pieces);
 #ifdef TARVENN_WITH_WINDOW
   return runInteractive(argc, argv);
 #else

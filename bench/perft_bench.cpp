@@ -1,8 +1,8 @@
 // Move generation speed: perft of the initial position and of a few middle
 // games with kings, in leaves per second on one core.
-#include <chrono>
 #include <cstdio>
 #include "engine/fen.h"
+#include "engine/clock.h"
 #include "engine/perft.h"
 
 namespace {
@@ -22,20 +22,18 @@ const BenchPosition Positions[] = {
 }  // namespace
 
 int main() {
-  fillPopCount16();
   uint64_t totalLeaves = 0;
   double totalSeconds = 0;
   for (const BenchPosition& b : Positions) {
     Position position;
-    bool whiteToMove = true;
     std::string error;
-    if (!parseFen(b.fen, position, whiteToMove, error)) {
+    if (!parseFen(b.fen, position, error)) {
       std::fprintf(stderr, "%s: %s\n", b.fen, error.c_str());
       return 1;
     }
-    const auto start = std::chrono::steady_clock::now();
-    const uint64_t leaves = perft(position, whiteToMove, b.depth);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double start = wallClock();
+    const uint64_t leaves = perft(position, b.depth);
+    const double seconds = wallClock() - start;
     std::printf("perft %-2d %-70s %12llu leaves %7.3f s %6.1f M/s\n", b.depth, b.fen, (unsigned long long)leaves,
                 seconds, leaves / seconds / 1e6);
     totalLeaves += leaves;

@@ -31,23 +31,21 @@ const char* const Positions[] = {
 }  // namespace
 
 int main() {
-  fillPopCount16();
   Search search(endgameDatabase);
   search.probeLimit = 0;
   uint64_t totalNodes = 0;
   double totalSeconds = 0;
   for (const char* fen : Positions) {
     Position p;
-    bool whiteToMove = true;
     std::string error;
-    if (!parseFen(fen, p, whiteToMove, error)) {
+    if (!parseFen(fen, p, error)) {
       std::fprintf(stderr, "search_bench: %s: %s\n", fen, error.c_str());
       return 1;
     }
     search.table.reset(1.0);
     search.resetNodes();
     const double start = cpuSeconds();
-    const int score = search.searchNode(p.white, p.black, p.kings, whiteToMove, SCORE_MIN, SCORE_MAX, Depth);
+    const int score = search.searchNode(p.white, p.black, p.kings, p.whiteToMove, SCORE_MIN, SCORE_MAX, Depth);
     const double seconds = cpuSeconds() - start;
     const uint64_t nodes = search.nodes();
     std::printf("%-60s depth %d score %4d nodes %10llu time %7.3f nps %6.2f M\n", fen, Depth, score,

@@ -16,12 +16,11 @@ unsigned appendDigit(unsigned number, char digit) {
   return number * 10 + (unsigned)(digit - '0');
 }
 
-// The move from book square `from` to book square `to`; returns the number of
-// legal moves of the position, or 0 when no move fits or a number names no square.
-int findBookMove(const Position& position, bool whiteToMove, unsigned from, unsigned to, Move& move) {
-  if (from > HighestSquareNumber || to > HighestSquareNumber) return 0;
-  return position.findMove(whiteToMove, (uint8_t)squareFromPdn((int)from), (uint8_t)squareFromPdn((int)to),
-                           move);
+// The move from book square `from` to book square `to`; null when no move fits or a
+// number names no square.
+const Move* findBookMove(const MoveList& moves, unsigned from, unsigned to) {
+  if (from > HighestSquareNumber || to > HighestSquareNumber) return nullptr;
+  return moves.find(squareFromPdn((int)from), squareFromPdn((int)to));
 }
 
 }  // namespace
@@ -33,9 +32,13 @@ void OpeningBook::loadBookFile(const char* fileName, bool white) {
   while (file.getline(line, sizeof line)) parseBookLine(line, white);
 }
 
+void OpeningBook::loadBookFiles(const std::string& whiteFile, const std::string& blackFile) {
+  loadBookFile(whiteFile.c_str(), true);
+  loadBookFile(blackFile.c_str(), false);
+}
+
 int OpeningBook::parseBookLine(const char* line, bool white) {
   Position position = InitialPosition;
-  bool whiteToMove = true;
   unsigned from = 0, to = 0;
   int stored = 0;
   for (const char* c = line;; ++c) {
@@ -46,18 +49,16 @@ int OpeningBook::parseBookLine(const char* line, bool white) {
       if (from == 0) from = to;
       to = 0;
     } else if (from != 0 && to != 0) {
-      Move move;
-      int legalMoves = findBookMove(position, whiteToMove, from, to, move);
+      const MoveList legal(position);
       // An unmatched move keeps both numbers; the rest of the line runs on from them.
-      if (legalMoves > 0) {
+      if (const Move* move = findBookMove(legal, from, to)) {
         // Forced moves and the opponent's moves only advance the position.
-        if (whiteToMove == white && legalMoves > 1) {
-          BookMap& moves = (position.white & move.from) ? whiteMap : blackMap;
-          moves[position].insert(move);
+        if (position.whiteToMove == white && legal.size() > 1) {
+          BookMap& moves = position.whiteToMove ? whiteMap : blackMap;
+          moves[position].insert(*move);
           ++stored;
         }
-        position = move;
-        whiteToMove = !whiteToMove;
+        position = move->after;
         from = to = 0;
       }
     }

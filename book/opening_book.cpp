@@ -8,15 +8,15 @@ OpeningBook Book;
 
 OpeningBook::OpeningBook() { std::srand((unsigned)std::time(nullptr)); }
 
-const BookMoves& OpeningBook::findBookMoves(const Position& position, bool whiteToMove) const {
+const BookMoves& OpeningBook::findBookMoves(const Position& position) const {
   static const BookMoves NoMoves;
-  const BookMap& moves = sideMap(whiteToMove);
+  const BookMap& moves = sideMap(position.whiteToMove);
   auto entry = moves.find(position);
   return entry == moves.end() ? NoMoves : entry->second;
 }
 
-const Move* OpeningBook::pickBookMove(const Position& position, bool whiteToMove) const {
-  const BookMoves& moves = findBookMoves(position, whiteToMove);
+const Move* OpeningBook::pickBookMove(const Position& position) const {
+  const BookMoves& moves = findBookMoves(position);
   if (moves.empty()) return nullptr;
   unsigned choice = (unsigned)std::rand() % (unsigned)moves.size();
   return &*std::next(moves.begin(), choice);

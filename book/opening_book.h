@@ -3,22 +3,28 @@
 #pragma once
 #include <map>
 #include <set>
+#include <string>
 #include "engine/board.h"
 #include "engine/movelist.h"
 
 // Book moves of one position, ordered by the position they lead to; two moves
 // that lead to the same position count as one.
-using BookMoves = std::set<Move>;
+struct ByPositionAfter {
+  bool operator()(const Move& a, const Move& b) const { return a.after < b.after; }
+};
+using BookMoves = std::set<Move, ByPositionAfter>;
 
 class OpeningBook {
 public:
   OpeningBook();  // seeds rand() from the clock
 
   void loadBookFile(const char* fileName, bool white);
+  // White's and Black's book; by default white.ouv and black.ouv in the working directory.
+  void loadBookFiles(const std::string& whiteFile = "white.ouv", const std::string& blackFile = "black.ouv");
   int parseBookLine(const char* line, bool white);
 
-  const BookMoves& findBookMoves(const Position& position, bool whiteToMove) const;
-  const Move* pickBookMove(const Position& position, bool whiteToMove) const;  // null: none
+  const BookMoves& findBookMoves(const Position& position) const;
+  const Move* pickBookMove(const Position& position) const;  // null: none
 
   unsigned positionCount(bool white) const;
   unsigned moveCount(bool white) const;

@@ -1,5 +1,7 @@
 #include "enddb/database.h"
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include "enddb/large_pages.h"
 #include "engine/movegen.h"
 
@@ -7,11 +9,12 @@ EndgameDatabase endgameDatabase;
 
 namespace {
 
-// "enddb .bin" with the digit of the piece count in place of the blank.
-std::string fileName(uint32_t n) {
+// "enddb .bin" with the digit of the piece count in place of the blank, inside
+// `folder` (the working folder when it is empty).
+std::string fileName(const std::string& folder, uint32_t n) {
   std::string name = "enddb .bin";
   name[5] = char('0' + n);
-  return name;
+  return folder.empty() ? name : folder + "/" + name;
 }
 
 }  // namespace
@@ -30,12 +33,12 @@ bool EndgameDatabase::holdTables(uint32_t n) {
   return true;
 }
 
-uint32_t EndgameDatabase::load(uint32_t limit) {
+uint32_t EndgameDatabase::load(uint32_t limit, const std::string& folder) {
   // Files beyond the largest table this program computes are never read: their
   // tables would not fit the index.
   if (limit > MaxDatabasePieces) limit = MaxDatabasePieces;
   for (uint32_t i = 1; i <= limit; ++i) {
-    FILE* file = std::fopen(fileName(i).c_str(), "rb");
+    FILE* file = std::fopen(fileName(folder, i).c_str(), "rb");
     if (!file) return i - 1;
     bool complete = holdTables(i);
     if (complete) {
@@ -52,14 +55,20 @@ uint32_t EndgameDatabase::load(uint32_t limit) {
   return limit;
 }
 
-std::vector<std::string> EndgameDatabase::save() const {
+std::vector<std::string> EndgameDatabase::save(const std::string& folder) const {
   std::vector<std::string> failed;
   for (uint32_t i = 1; i <= pieceCount && i <= held; ++i) {
-    const std::string name = fileName(i);
+    const std::string name = fileName(folder, i);
+    errno = 0;
     FILE* file = std::fopen(name.c_str(), "wb");
     bool written = file && std::fwrite(values[i].get(), 1, tableSize(i), file) == tableSize(i);
-    if (file && std::fclose(file) != 0) written = false;
-    if (!written) failed.push_back(name);
+    int error = errno;
+    // A full disk often shows only when the buffered rest is written out.
+    if (file && std::fclose(file) != 0) {
+      if (written || error == 0) error = errno;
+      written = false;
+    }
+    if (!written) failed.push_back(name + ": " + std::strerror(error != 0 ? error : EIO));
   }
   return failed;
 }
@@ -112,4 +121,13 @@ uint8_t EndgameDatabase::probeBlackToMove(SquareSet& white, SquareSet& black, Sq
     from = reverseSquares(turnedFrom);
   }
   return status;
+}
+
+const char* statusWord(uint8_t status) {
+  switch (status) {
+    case StatusWin: return "win";
+    case StatusLoss: return "loss";
+    case StatusDraw: return "draw";
+    default: return "not covered";
+  }
 }

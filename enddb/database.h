@@ -17,6 +17,9 @@ constexpr uint8_t StatusLoss = 0x40;
 constexpr uint8_t StatusDraw = 0x80;
 constexpr uint8_t StatusWin = 0xC0;
 
+// "win", "loss", "draw" or "not covered".
+const char* statusWord(uint8_t status);
+
 class EndgameDatabase {
 public:
   // Largest piece count whose table is present and complete; probes above it
@@ -28,10 +31,12 @@ public:
   // Holds tables for exactly 1..n pieces and computes them all when n exceeds
   // the old piece count. False when the tables cannot be allocated.
   bool build(uint32_t n, bool verbose);
-  // Reads enddb1.bin, enddb2.bin, ... up to `limit`; returns the counts read.
-  uint32_t load(uint32_t limit);
-  // Writes every table; returns the names of the files that could not be written.
-  std::vector<std::string> save() const;
+  // Reads enddb1.bin, enddb2.bin, ... up to `limit` from `folder` (empty: the
+  // working folder); returns the counts read.
+  uint32_t load(uint32_t limit, const std::string& folder = "");
+  // Writes every table into `folder` (empty: the working folder); returns
+  // "file name: reason" for each file that could not be written.
+  std::vector<std::string> save(const std::string& folder = "") const;
 
   // Status of an oriented position, 0 when not covered.
   uint8_t orientedStatus(SquareSet mover, SquareSet opponent, SquareSet kings) const;

@@ -1,23 +1,15 @@
 // Computation of the database by whole-table sweeps over material classes.
 #include "enddb/generate.h"
-#include <sys/time.h>
 #include <iostream>
 #include <memory>
 #include "enddb/database.h"
-#include "enddb/diagonal_steps.h"
 #include "enddb/large_pages.h"
 #include "enddb/sweep.h"
+#include "engine/clock.h"
 
 namespace {
 
-constexpr SquareSet MoverCrowningRow = 0xF0000000;
-constexpr SquareSet OpponentCrowningRow = 0x0000000F;
 
-double wallClock() {
-  timeval now;
-  gettimeofday(&now, nullptr);
-  return now.tv_sec + now.tv_usec / 1e6;
-}
 
 // Every entry of table n before the sweeps: decided when a side has no piece,
 // when a man stands where it would have been crowned, or when the mover is
@@ -44,7 +36,7 @@ void initialise(const GenerationTables& tables, uint32_t n) {
         entry[0] = StatusLoss;
       else if (moverFlags == allMover)
         entry[0] = StatusWin;
-      else if ((mover & ~kings & MoverCrowningRow) || (opponent & ~kings & OpponentCrowningRow))
+      else if ((mover & ~kings & WhiteKingRow) || (opponent & ~kings & BlackKingRow))
         entry[0] = StatusDraw;
       else
         entry[0] = hasLegalMove(mover, opponent, kings) ? StatusUndecided : StatusLoss;
@@ -108,13 +100,13 @@ bool hasLegalMove(SquareSet mover, SquareSet opponent, SquareSet kings) {
   const SquareSet empty = ~(mover | opponent);
   const SquareSet men = mover & ~kings;
   const SquareSet moverKings = mover & kings;
-  if ((stepsUpLeft(men) | stepsUpRight(men)) & empty) return true;
-  if ((stepsUpLeft(moverKings) | stepsUpRight(moverKings) | stepsDownLeft(moverKings) |
-       stepsDownRight(moverKings)) & empty)
+  if ((upLeft(men) | upRight(men)) & empty) return true;
+  if ((upLeft(moverKings) | upRight(moverKings) | downLeft(moverKings) |
+       downRight(moverKings)) & empty)
     return true;
   // Every king is now hemmed in, so its capture, like a man's, jumps a neighbour.
-  return ((stepsUpLeft(stepsUpLeft(mover) & opponent) | stepsUpRight(stepsUpRight(mover) & opponent) |
-           stepsDownLeft(stepsDownLeft(mover) & opponent) | stepsDownRight(stepsDownRight(mover) & opponent)) &
+  return ((upLeft(upLeft(mover) & opponent) | upRight(upRight(mover) & opponent) |
+           downLeft(downLeft(mover) & opponent) | downRight(downRight(mover) & opponent)) &
           empty) != 0;
 }
 

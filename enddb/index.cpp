@@ -1,33 +1,34 @@
 #include "enddb/index.h"
 
-uint32_t BinomialTable[33][33];
-uint16_t Reverse16[65536];
+namespace {
 
-void fillBinomialTable() {
-  for (int n = 0; n <= 32; ++n) BinomialTable[n][0] = BinomialTable[n][n] = 1;
+constexpr std::array<std::array<uint32_t, 33>, 33> makeBinomialTable() {
+  std::array<std::array<uint32_t, 33>, 33> table{};
+  for (int n = 0; n <= 32; ++n) table[n][0] = table[n][n] = 1;
   for (int n = 2; n <= 32; ++n)
-    for (int k = 1; k < n; ++k) BinomialTable[n][k] = BinomialTable[n - 1][k - 1] + BinomialTable[n - 1][k];
+    for (int k = 1; k < n; ++k) table[n][k] = table[n - 1][k - 1] + table[n - 1][k];
+  return table;
 }
 
 // A counter whose increment runs from bit 15 downward: entry v is entry v - 1
 // plus one, carried the reversed way.
-void fillReverse16() {
-  Reverse16[0] = 0;
+constexpr std::array<uint16_t, 65536> makeReverse16() {
+  std::array<uint16_t, 65536> table{};
   for (uint32_t v = 1; v < 65536; ++v) {
-    uint16_t value = Reverse16[v - 1];
+    uint16_t value = table[v - 1];
     for (uint16_t bit = 0x8000; bit != 0; bit >>= 1) {
       value ^= bit;
       if (value & bit) break;
     }
-    Reverse16[v] = value;
+    table[v] = value;
   }
+  return table;
 }
 
-void fillProcessTables() {
-  fillPopCount16();
-  fillBinomialTable();
-  fillReverse16();
-}
+}  // namespace
+
+constexpr std::array<std::array<uint32_t, 33>, 33> BinomialTable = makeBinomialTable();
+constexpr std::array<uint16_t, 65536> Reverse16 = makeReverse16();
 
 uint32_t indexOf(SquareSet occupied, SquareSet mover, SquareSet kings, uint32_t& pieces) {
   uint32_t n = 0, r = 0, moverField = 0, kingField = 0;

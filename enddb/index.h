@@ -1,18 +1,15 @@
 // Dense numbering of positions with few pieces, seen from the side to move
 // ("oriented": the mover plays upward, as White does).
 #pragma once
+#include <array>
 #include <cstdint>
 #include "engine/board.h"
 
 constexpr int MaxDatabasePieces = 5;
 
-extern uint32_t BinomialTable[33][33];  // [n][k] = C(n, k), 0 for k > n
-extern uint16_t Reverse16[65536];       // the 16 bits of v in reverse order
-
-void fillBinomialTable();
-void fillReverse16();
-// Every process-wide table, before anything reads them: PopCount16, BinomialTable, Reverse16.
-void fillProcessTables();
+// Built at compile time.
+extern const std::array<std::array<uint32_t, 33>, 33> BinomialTable;  // [n][k] = C(n, k), 0 for k > n
+extern const std::array<uint16_t, 65536> Reverse16;                   // the 16 bits of v in reverse order
 
 // The board turned by 180 degrees: square k goes to square 31 - k.
 inline SquareSet reverseSquares(SquareSet s) {

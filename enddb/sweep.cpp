@@ -1,6 +1,5 @@
 #include "enddb/sweep.h"
 #include "enddb/database.h"
-#include "enddb/diagonal_steps.h"
 #include "engine/movegen.h"
 
 namespace {
@@ -120,11 +119,11 @@ void markPredecessors(SquareSet mover, SquareSet opponent, SquareSet kings, Swep
   for (SquareSet pieces = moved; pieces; pieces &= pieces - 1) {
     const SquareSet to = pieces & (0 - pieces);
     if (to & turnedKings) {
-      for (SquareSet (*step)(SquareSet) : {stepsUpLeft, stepsUpRight, stepsDownLeft, stepsDownRight})
+      for (SquareSet (*step)(SquareSet) : {upLeft, upRight, downLeft, downRight})
         for (SquareSet from = step(to); from & empty; from = step(from))
           markPosition(into, moved ^ to ^ from, waiting, turnedKings ^ to ^ from);
     } else {
-      for (SquareSet froms = (stepsDownLeft(to) | stepsDownRight(to)) & empty; froms; froms &= froms - 1)
+      for (SquareSet froms = (downLeft(to) | downRight(to)) & empty; froms; froms &= froms - 1)
         markPosition(into, moved ^ to ^ (froms & (0 - froms)), waiting, turnedKings);
     }
   }

@@ -11,11 +11,10 @@ class FenReader {
 public:
   FenReader(const std::string& text, std::string& error) : text(text), error(error) {}
 
-  bool read(Position& position, bool& whiteToMove) {
+  bool read(Position& position) {
     skipSpaces();
     const char side = next();
     if (side != 'W' && side != 'B') return fail("the side to move must be W or B");
-    whiteToMove = side == 'W';
     bool seen[2] = {false, false};
     SquareSet sets[2] = {0, 0};
     SquareSet kings = 0;
@@ -34,7 +33,7 @@ public:
     if (!seen[0] || !seen[1]) return fail("both piece lists, W and B, are required");
     if (sets[0] & ~kings & WhiteKingRow) return fail("a white man stands on rank 8");
     if (sets[1] & ~kings & BlackKingRow) return fail("a black man stands on rank 1");
-    position = Position(sets[0], sets[1], kings);
+    position = Position(sets[0], sets[1], kings, side == 'W');
     return true;
   }
 
@@ -105,12 +104,12 @@ void writeList(std::string& out, SquareSet set, SquareSet kings) {
 
 }  // namespace
 
-bool parseFen(const std::string& text, Position& position, bool& whiteToMove, std::string& error) {
-  return FenReader(text, error).read(position, whiteToMove);
+bool parseFen(const std::string& text, Position& position, std::string& error) {
+  return FenReader(text, error).read(position);
 }
 
-std::string writeFen(const Position& position, bool whiteToMove) {
-  std::string out = whiteToMove ? "W:W" : "B:W";
+std::string writeFen(const Position& position) {
+  std::string out = position.whiteToMove ? "W:W" : "B:W";
   writeList(out, position.white, position.kings);
   out += ":B";
   writeList(out, position.black, position.kings);

@@ -1,47 +1,35 @@
 #include "engine/movelist.h"
 
-namespace {
+Move moveBetween(const Position& before, SquareSet from, const Position& after) {
+  const SquareSet emptyBefore = before.empty();
+  const SquareSet arrived = emptyBefore & (after.white | after.black);
+  Move move;
+  move.from = from;
+  move.to = arrived ? arrived : from;
+  // Occupied before, empty after, and not the origin.
+  move.captured = ~(emptyBefore | after.white | after.black | from);
+  move.after = after;
+  return move;
+}
 
-int listMoves(MoveRecord* (*generate)(MoveRecord*, SquareSet, SquareSet, SquareSet), const Position& position,
-              Move** moves) {
+MoveList::MoveList(const Position& position) {
   MoveRecord buffer[MoveBufferCapacity];
-  const int count = (int)(generate(buffer, position.white, position.black, position.kings) - buffer);
-  *moves = new Move[count];
-  for (int i = 0; i < count; ++i) (*moves)[i] = Move(buffer[i]);
-  return count;
+  const MoveRecord* end = position.whiteToMove
+                              ? generateWhiteMoves(buffer, position.white, position.black, position.kings)
+                              : generateBlackMoves(buffer, position.white, position.black, position.kings);
+  for (const MoveRecord* r = buffer; r != end; ++r)
+    moves[count++] = moveBetween(position, r->from, Position(r->white, r->black, r->kings, !position.whiteToMove));
 }
 
-}  // namespace
-
-int Position::whiteMoves(Move** moves) const { return listMoves(generateWhiteMoves, *this, moves); }
-
-int Position::blackMoves(Move** moves) const { return listMoves(generateBlackMoves, *this, moves); }
-
-int Position::findMove(bool whiteToMove, uint8_t from, uint8_t to, Move& move) const {
-  MoveRecord buffer[MoveBufferCapacity];
-  const MoveRecord* end = whiteToMove ? generateWhiteMoves(buffer, white, black, kings)
-                                      : generateBlackMoves(buffer, white, black, kings);
-  const SquareSet emptyBefore = empty();
-  for (const MoveRecord* r = buffer; r != end; ++r) {
-    const Move candidate(*r);
-    if ((uint8_t)squareIndex(candidate.from) == from &&
-        (uint8_t)squareIndex(candidate.destination(emptyBefore)) == to) {
-      move = candidate;
-      return (int)(end - buffer);
-    }
-  }
-  return 0;
+const Move* MoveList::find(int from, int to) const {
+  for (const Move& move : *this)
+    if (squareIndex(move.from) == from && squareIndex(move.to) == to) return &move;
+  return nullptr;
 }
 
-SquareSet Move::destination(SquareSet emptyBefore) const {
-  const SquareSet arrived = emptyBefore & (white | black);
-  return arrived ? arrived : from;
-}
-
-void Move::writeNotation(SquareSet emptyBefore, char* text) const {
+void Move::writeNotation(char* text) const {
   const char* origin = SquareNames[squareIndex(from)];
-  const char* target = SquareNames[squareIndex(destination(emptyBefore))];
-  const bool captured = bitCount(emptyBefore) < bitCount(empty());
+  const char* target = SquareNames[squareIndex(to)];
   text[0] = origin[0];
   text[1] = origin[1];
   text[2] = captured ? 'x' : '-';

@@ -4,4 +4,4 @@
 #include "engine/board.h"
 
 // Leaves at `depth` plies, counted in bulk at the last ply.
-uint64_t perft(const Position& position, bool whiteToMove, int depth);
+uint64_t perft(const Position& position, int depth);

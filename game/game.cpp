@@ -1,10 +1,9 @@
 #include "game/game.h"
 
-Game::Game(Player* white, Player* black, const Position& start, bool blackStarts)
-    : record(start, blackStarts), players{white, black} {
+Game::Game(Player* white, Player* black, const Position& start)
+    : record(start), players{white, black}, moveList(start) {
   for (Player* player : players)
     if (player) player->game = this;
-  refreshMoves();
 }
 
 Game::~Game() {
@@ -14,12 +13,7 @@ Game::~Game() {
 
 void Game::pause(double) { pauseEnded(); }
 
-void Game::refreshMoves() {
-  Move* list = nullptr;
-  const Position now = currentPosition();
-  moveTotal = blackToMove() ? now.blackMoves(&list) : now.whiteMoves(&list);
-  moveList.reset(list);
-}
+void Game::refreshMoves() { moveList = MoveList(currentPosition()); }
 
 void Game::notify() {
   for (GameListener* listener : listeners) listener->gameChanged(*this);
@@ -37,11 +31,11 @@ void Game::startGame() {
 void Game::advance() {
   if (!begun || advancing) return;
   advancing = true;
-  while (outcome == InPlay && !pauseRunning && !asked && moveTotal != 0) {
-    if (moveTotal == 1) {
+  while (outcome == InPlay && !pauseRunning && !asked && moveList.size() != 0) {
+    if (moveList.size() == 1) {
       char text[] = "      - forced move";
-      moveList[0].writeNotation(emptySquares(), text);
-      log->postMove(sidePrefix(blackToMove()), text);
+      moveList[0].writeNotation(text);
+      log->postMove(sidePrefix(!whiteToMove()), text);
       apply(moveList[0], true);
       continue;
     }
@@ -50,7 +44,7 @@ void Game::advance() {
     if (Player* player = playerToMove()) player->takeTurn();
     if (asked && outcome == InPlay) notify();  // the turn goes on: a person chooses or a search runs
   }
-  if (!pauseRunning && (outcome == Drawn || (outcome == InPlay && moveTotal == 0))) finish();
+  if (!pauseRunning && (outcome == Drawn || (outcome == InPlay && moveList.size() == 0))) finish();
   advancing = false;
 }
 
@@ -60,7 +54,7 @@ void Game::finish() {
   if (outcome == Drawn) {
     log->post(MsgResult, "", "Game draw.");
   } else {
-    log->post(MsgResult, "", blackToMove() ? "White wins!" : "Black wins!");
+    log->post(MsgResult, "", whiteToMove() ? "Black wins!" : "White wins!");
     outcome = Won;
   }
   notify();
@@ -69,8 +63,8 @@ void Game::finish() {
 void Game::playMove(const Move& handed) {
   // A move that arrives after the end, during a display, or that is not in the list changes nothing.
   if (outcome != InPlay || pauseRunning) return;
-  for (int i = 0; i < moveTotal; ++i)
-    if (moveList[i] == handed && moveList[i].from == handed.from) {
+  for (const Move& move : moveList)
+    if (move == handed) {
       apply(handed, false);
       return;
     }
@@ -78,13 +72,12 @@ void Game::playMove(const Move& handed) {
 
 void Game::apply(const Move& played, bool forced) {
   const Move move = played;  // the list it may come from is replaced below
-  const SquareSet emptyBefore = emptySquares();
   record.append(move);
   asked = false;
   refreshMoves();
   if (view) {
-    view->showPosition(move, move.captured(emptyBefore));
-    view->markSquares(squareIndex(move.from), squareIndex(move.destination(emptyBefore)));
+    view->showPosition(move.after, move.captured);
+    view->markSquares(squareIndex(move.from), squareIndex(move.to));
   }
   notify();
   forcedPausePending = forced && view;
@@ -111,7 +104,7 @@ void Game::pauseEnded() {
 
 bool Game::offerDraw() {
   if (outcome != InPlay || pauseRunning) return false;  // an ended game stays as it ended
-  const bool black = blackToMove();
+  const bool black = !whiteToMove();
   Player* other = players[black ? 0 : 1];
   if (!other) return false;
   ++questions;
@@ -134,7 +127,7 @@ bool Game::offerDraw() {
 void Game::cancelGame() {
   if (outcome == Canceled) return;
   if (view) view->detachInput();
-  if (outcome == InPlay && moveTotal != 0) log->post(MsgEvent, "", "Game was canceled.");
+  if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, "", "Game was canceled.");
   outcome = Canceled;
   if (pauseRunning) {
     pauseRunning = forcedPausePending = false;

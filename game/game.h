@@ -2,7 +2,6 @@
 // the end of a move's display pause. It gives the turn to the side to move, plays the moves,
 // carries draw offers, detects the end and reports to its log. Its owner releases it.
 #pragma once
-#include <memory>
 #include <vector>
 #include "game/game_record.h"
 #include "game/interfaces.h"
@@ -18,7 +17,7 @@ public:
   GameRecord record;
 
   // Sets each player's game. The game owns both players and deletes them with itself.
-  Game(Player* white, Player* black, const Position& start = InitialPosition, bool blackStarts = false);
+  Game(Player* white, Player* black, const Position& start = InitialPosition);
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
   virtual ~Game();
@@ -37,9 +36,9 @@ public:
 
   Player* whitePlayer() const { return players[0]; }
   Player* blackPlayer() const { return players[1]; }
-  Player* playerToMove() const { return players[blackToMove() ? 1 : 0]; }
-  const Move* moves() const { return moveList.get(); }
-  int moveCount() const { return moveTotal; }
+  Player* playerToMove() const { return players[whiteToMove() ? 0 : 1]; }
+  const MoveList& moves() const { return moveList; }
+  int moveCount() const { return moveList.size(); }
   GameResult result() const { return outcome; }
   bool started() const { return begun; }
   // A move is on display; the next turn waits for the pause to end.
@@ -49,7 +48,7 @@ public:
   // A call into a player (a turn, a draw question) is under way: the game must not be released.
   bool inCall() const { return advancing || questions > 0; }
   Position currentPosition() const { return record.currentPosition(); }
-  bool blackToMove() const { return record.blackToMove(); }
+  bool whiteToMove() const { return currentPosition().whiteToMove; }
   SquareSet emptySquares() const { return currentPosition().empty(); }
 
 protected:
@@ -64,8 +63,7 @@ private:
   static constexpr double ForcedMoveSeconds = 0.5;
 
   Player* players[2];
-  std::unique_ptr<Move[]> moveList;
-  int moveTotal = 0;
+  MoveList moveList;
   GameResult outcome = InPlay;
   bool begun = false;
   bool asked = false;         // the player to move was given the turn and owes a move

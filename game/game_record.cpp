@@ -3,8 +3,6 @@
 void GameRecord::append(const Move& move) {
   auto entry = std::make_unique<HistoryEntry>();
   entry->move = move;
-  entry->flags = blackToMove() ? 0 : sideBit;
-  entry->emptyBefore = currentPosition().empty();
   entries.push_back(std::move(entry));
   for (RecordObserver* observer : observers) observer->recordChanged(*this);
 }
@@ -13,14 +11,13 @@ void GameRecord::addObserver(RecordObserver* observer) { observers.push_back(obs
 
 bool GameRecord::isRepetition() const {
   if (entries.empty()) return false;
-  const Position& now = entries.back()->move;
+  const Position& now = entries.back()->move.after;
   for (int i = count() - 3; i >= 0; i -= 2)
-    if (entries[i]->move == now) return true;
+    if (entries[i]->move.after == now) return true;
   return false;
 }
 
 Position GameRecord::currentPosition() const {
   if (entries.empty()) return start;
-  const Move& last = entries.back()->move;
-  return Position(last.white, last.black, last.kings);
+  return entries.back()->move.after;
 }

@@ -15,9 +15,8 @@ public:
 
 class GameRecord {
 public:
-  // A game starts from the initial position with White to move, a set-up one from any.
-  explicit GameRecord(const Position& start = InitialPosition, bool blackStarts = false)
-      : start(start), blackStarts(blackStarts) {}
+  // A game starts from the initial position, a set-up one from any.
+  explicit GameRecord(const Position& start = InitialPosition) : start(start) {}
   virtual ~GameRecord() = default;
 
   // Adds the entry of a move just played, then tells the observers in their order.
@@ -31,11 +30,9 @@ public:
   HistoryEntry* last() const { return entries.empty() ? nullptr : entries.back().get(); }
   // The position after the last move, or the start position.
   Position currentPosition() const;
-  bool blackToMove() const { return entries.empty() ? blackStarts : entries.back()->blackToMove(); }
 
 private:
   Position start;
-  bool blackStarts;
   std::vector<std::unique_ptr<HistoryEntry>> entries;
   std::vector<RecordObserver*> observers;
 };

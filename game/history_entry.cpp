@@ -4,24 +4,18 @@
 
 HistoryEntry* HistoryEntry::children() {
   if (replies) return replies.get();
-  Move* moves = nullptr;
-  childCount = blackToMove() ? move.blackMoves(&moves) : move.whiteMoves(&moves);
+  const MoveList moves(move.after);
+  childCount = moves.size();
   replies.reset(new HistoryEntry[childCount]);
-  for (int i = 0; i < childCount; ++i) {
-    HistoryEntry& child = replies[i];
-    child.flags = blackToMove() ? 0 : sideBit;
-    child.move = moves[i];
-    child.emptyBefore = move.empty();
-  }
-  delete[] moves;
+  for (int i = 0; i < childCount; ++i) replies[i].move = moves[i];
   return replies.get();
 }
 
 const char* HistoryEntry::labelText() {
   char notation[6] = {};
-  move.writeNotation(emptyBefore, notation);
+  move.writeNotation(notation);
   int length = std::snprintf(text, sizeof text, "%s@%cc %s", (flags & bestBit) ? "@C2" : "",
-                             blackToMove() ? 'w' : 'b', notation);
+                             whiteToMove() ? 'b' : 'w', notation);
   if (depth == 0) return text;
   char* end = text + length;
   const size_t room = sizeof text - length;

@@ -5,16 +5,14 @@
 #include <memory>
 #include "engine/movelist.h"
 
-constexpr uint8_t sideBit = 1;       // Black is to move: a White move made this entry
 constexpr uint8_t openedBit = 2;     // open in the history browser
 constexpr uint8_t evaluatedBit = 4;  // evaluation holds a value
 constexpr uint8_t bestBit = 8;       // a best reply among its siblings
 
 struct HistoryEntry {
   uint8_t flags = 0;
-  Move move;                 // the position after the move, and the square it left
+  Move move;                 // the move and the position after it
   int32_t childCount = -1;   // -1 until the replies are generated
-  SquareSet emptyBefore = 0; // empty squares before the move
   int8_t evaluation = 0;     // value after the move for the side that made it
   uint8_t depth = 0;         // 0: never analysed; else the search depth of evaluation
   char text[34] = {};
@@ -23,7 +21,7 @@ struct HistoryEntry {
   HistoryEntry(const HistoryEntry&) = delete;
   HistoryEntry& operator=(const HistoryEntry&) = delete;
 
-  bool blackToMove() const { return flags & sideBit; }
+  bool whiteToMove() const { return move.after.whiteToMove; }
   // The replies in move-list order (childCount of them), generated on the first call.
   HistoryEntry* children();
   // The browser label, such as "@C2@bc D6-C5 (evaluation: 3)", rebuilt on every call.

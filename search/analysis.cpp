@@ -6,8 +6,7 @@ namespace {
 
 void addTarget(AnalysisPlan& plan, HistoryEntry& entry) {
   plan.targets.push_back(&entry);
-  plan.positions.push_back(Position(entry.move.white, entry.move.black, entry.move.kings));
-  plan.blackToMove.push_back(entry.blackToMove());
+  plan.positions.push_back(entry.move.after);
 }
 
 // The search scores the position for the side to move in it; an entry keeps the
@@ -21,11 +20,11 @@ void storeValue(HistoryEntry& entry, int depth, int score) {
 }  // namespace
 
 // The table keeps whatever size the last decision chose, or its largest.
-int analysePosition(Search& search, const Position& position, bool blackToMove, int depth) {
+int analysePosition(Search& search, const Position& position, int depth) {
   search.table.clear();
   search.probeWholeDatabase();
-  return search.searchNode(position.white, position.black, position.kings, !blackToMove, SCORE_MIN, SCORE_MAX,
-                           depth);
+  return search.searchNode(position.white, position.black, position.kings, position.whiteToMove, SCORE_MIN,
+                           SCORE_MAX, depth);
 }
 
 AnalysisPlan planEntryEvaluation(HistoryEntry& entry) {
@@ -50,7 +49,7 @@ void runAnalysis(Search& search, AnalysisPlan& plan) {
   const int depth = plan.replies ? ReplyDepth : EntryDepth;
   plan.scores.clear();
   for (size_t i = 0; i < plan.positions.size(); ++i) {
-    const int score = analysePosition(search, plan.positions[i], plan.blackToMove[i], depth);
+    const int score = analysePosition(search, plan.positions[i], depth);
     if (search.stopped()) return;
     plan.scores.push_back(score);
   }

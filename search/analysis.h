@@ -15,13 +15,12 @@ struct AnalysisPlan {
   bool replies = false;                // evaluate every reply rather than the entry alone
   std::vector<HistoryEntry*> targets;  // the entries to search, in order
   std::vector<Position> positions;     // their positions, copied for the searching thread
-  std::vector<bool> blackToMove;
   std::vector<int> scores;             // filled by runAnalysis
   bool complete = false;               // every target was searched to its full depth
 };
 
 // Score for the side to move after a full-window search from a cleared table.
-int analysePosition(Search& search, const Position& position, bool blackToMove, int depth);
+int analysePosition(Search& search, const Position& position, int depth);
 
 // The searches of "evaluate" and of "best move"; generates the entry's replies if need be.
 AnalysisPlan planEntryEvaluation(HistoryEntry& entry);

@@ -2,6 +2,7 @@
 #include <vector>
 #include "book/opening_book.h"
 #include "enddb/database.h"
+#include "engine/clock.h"
 #include "game/game.h"
 #include "search/decision.h"
 #include "search/search_runner.h"
@@ -17,9 +18,10 @@ struct RootMoves {
 };
 
 // The game's move that leads to `position` from `from`; none if the list has no such move.
-const Move* findListMove(const Game& game, const Position& position, SquareSet from) {
-  for (int i = 0; i < game.moveCount(); ++i)
-    if (game.moves()[i] == position && game.moves()[i].from == from) return &game.moves()[i];
+const Move* findListMove(const Game& game, SquareSet white, SquareSet black, SquareSet kings, SquareSet from) {
+  for (const Move& move : game.moves())
+    if (move.after.white == white && move.after.black == black && move.after.kings == kings && move.from == from)
+      return &move;
   return nullptr;
 }
 
@@ -29,27 +31,26 @@ const Move* findListMove(const Game& game, const Position& position, SquareSet f
 RootMoves chooseRootMoves(const Game& game, const EndgameDatabase& database) {
   RootMoves roots;
   const Position now = game.currentPosition();
-  const bool black = game.blackToMove();
   if ((uint32_t)popCount(now.white | now.black) <= database.pieceCount) {
-    SquareSet white = now.white, blackSet = now.black, kings = now.kings, from = 0;
-    const uint8_t status = black ? database.probeBlackToMove(white, blackSet, kings, from)
-                                 : database.probeWhiteToMove(white, blackSet, kings, from);
+    SquareSet white = now.white, black = now.black, kings = now.kings, from = 0;
+    const uint8_t status = now.whiteToMove ? database.probeWhiteToMove(white, black, kings, from)
+                                           : database.probeBlackToMove(white, black, kings, from);
     if (status == StatusWin || status == StatusLoss) {
-      if (const Move* move = findListMove(game, Position(white, blackSet, kings), from)) {
+      if (const Move* move = findListMove(game, white, black, kings, from)) {
         roots.moves.push_back(*move);
         roots.byDatabase = true;
         return roots;
       }
     } else if (status == StatusDraw) {
-      for (int i = 0; i < game.moveCount(); ++i) {
-        const Move& move = game.moves()[i];
-        if (database.statusOf(move.white, move.black, move.kings, black) == StatusDraw) roots.moves.push_back(move);
+      for (const Move& move : game.moves()) {
+        const Position& p = move.after;
+        if (database.statusOf(p.white, p.black, p.kings, p.whiteToMove) == StatusDraw) roots.moves.push_back(move);
       }
       roots.byDatabase = !roots.moves.empty();
       if (roots.byDatabase) return roots;
     }
   }
-  roots.moves.assign(game.moves(), game.moves() + game.moveCount());
+  roots.moves.assign(game.moves().begin(), game.moves().end());
   return roots;
 }
 
@@ -69,9 +70,8 @@ ComputerPlayer::~ComputerPlayer() { dropTurn(); }
 bool ComputerPlayer::acceptDraw() {
   const EndgameDatabase& database = runner.database();
   const Position now = game->currentPosition();
-  const bool black = game->blackToMove();
   if ((uint32_t)popCount(now.white | now.black) <= database.pieceCount &&
-      database.statusOf(now.white, now.black, now.kings, !black) == StatusDraw)
+      database.statusOf(now.white, now.black, now.kings, now.whiteToMove) == StatusDraw)
     return true;
   return game->record.isRepetition();
 }
@@ -89,11 +89,10 @@ void ComputerPlayer::takeTurn() {
   }
 
   const Position now = game.currentPosition();
-  const bool black = game.blackToMove();
-  const char* prefix = sidePrefix(black);
-  if (const Move* bookMove = book.pickBookMove(now, !black)) {
+  const char* prefix = sidePrefix(!now.whiteToMove);
+  if (const Move* bookMove = book.pickBookMove(now)) {
     char text[] = "      (opening book move)";
-    bookMove->writeNotation(game.emptySquares(), text);
+    bookMove->writeNotation(text);
     game.log->postMove(prefix, text);
     game.playMove(*bookMove);
     return;
@@ -102,7 +101,7 @@ void ComputerPlayer::takeTurn() {
   RootMoves roots = chooseRootMoves(game, runner.database());
   if (roots.byDatabase && roots.moves.size() == 1) {
     char text[] = "      (end db move)";
-    roots.moves[0].writeNotation(game.emptySquares(), text);
+    roots.moves[0].writeNotation(text);
     game.log->postMove(prefix, text);
     game.playMove(roots.moves[0]);
     return;
@@ -110,13 +109,12 @@ void ComputerPlayer::takeTurn() {
 
   auto pending = std::make_shared<PendingDecision>();
   pending->request.root = now;
-  pending->request.whiteToMove = !black;
   pending->request.moves = std::move(roots.moves);
   pending->request.timeLimit = timeLimit;
   // Every root move keeps the database draw: let the search choose among them by play.
   pending->request.probes = !roots.byDatabase;
   progress = std::make_shared<DecisionProgress>();
-  startedAt = steadySeconds();
+  startedAt = wallClock();
   auto watched = progress;
   job = runner.start(
       [pending, watched](Search& search) { pending->result = decide(search, pending->request, watched.get()); },
@@ -124,9 +122,8 @@ void ComputerPlayer::takeTurn() {
         job = 0;
         Game& game = *this->game;
         char line[160];
-        writeDecisionLine(pending->result, (int)pending->request.moves.size(), game.emptySquares(), line,
-                          sizeof line);
-        game.log->postMove(sidePrefix(game.blackToMove()), line);
+        writeDecisionLine(pending->result, (int)pending->request.moves.size(), line, sizeof line);
+        game.log->postMove(sidePrefix(!game.whiteToMove()), line);
         game.playMove(pending->result.move);
       });
 }
@@ -144,7 +141,7 @@ ThinkingState ComputerPlayer::thinkingState() const {
   state.thinking = true;
   state.depth = progress->depth.load(std::memory_order_relaxed);
   state.eval = progress->eval.load(std::memory_order_relaxed);
-  state.elapsed = steadySeconds() - startedAt;
+  state.elapsed = wallClock() - startedAt;
   state.allowed = timeLimit;
   return state;
 }

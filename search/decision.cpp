@@ -2,11 +2,13 @@
 #include <algorithm>
 #include <cstdio>
 #include "enddb/database.h"
+#include "engine/clock.h"
 
 namespace {
 
-int searchRootMove(Search& search, const Move& move, bool whiteToMove, int alpha, int beta, int depth) {
-  return -search.searchNode(move.white, move.black, move.kings, !whiteToMove, (Score)-beta, (Score)-alpha, depth);
+int searchRootMove(Search& search, const Move& move, int alpha, int beta, int depth) {
+  const Position& p = move.after;
+  return -search.searchNode(p.white, p.black, p.kings, p.whiteToMove, (Score)-beta, (Score)-alpha, depth);
 }
 
 // Root moves and their scores, highest first; a move passes only strictly lower ones.
@@ -19,21 +21,21 @@ void sortRootMoves(std::vector<Move>& moves, std::vector<int>& scores) {
 }
 
 // The score of root move i at this depth, with the re-searches of the root window.
-int scoreRootMove(Search& search, const Move& move, bool whiteToMove, bool first, int& alpha, int& beta, int depth) {
+int scoreRootMove(Search& search, const Move& move, bool first, int& alpha, int& beta, int depth) {
   int score;
   if (first) {
-    score = searchRootMove(search, move, whiteToMove, alpha, beta, depth);
+    score = searchRootMove(search, move, alpha, beta, depth);
     if (score <= alpha && !search.stopped()) {
-      score = searchRootMove(search, move, whiteToMove, SCORE_MIN, beta, depth);
+      score = searchRootMove(search, move, SCORE_MIN, beta, depth);
       alpha = SCORE_MIN;
     }
   } else {
-    score = searchRootMove(search, move, whiteToMove, alpha, alpha + 1, depth);
+    score = searchRootMove(search, move, alpha, alpha + 1, depth);
     if (alpha < score && score < beta && !search.stopped())
-      score = searchRootMove(search, move, whiteToMove, alpha, beta, depth);
+      score = searchRootMove(search, move, alpha, beta, depth);
   }
   if (score >= beta && !search.stopped()) {
-    score = searchRootMove(search, move, whiteToMove, alpha, SCORE_MAX, depth);
+    score = searchRootMove(search, move, alpha, SCORE_MAX, depth);
     beta = SCORE_MAX;
   }
   return score;
@@ -45,12 +47,11 @@ DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress*
   std::vector<Move>& moves = request.moves;
   const int n = (int)moves.size();
   const double timeLimit = request.timeLimit;
-  const bool whiteToMove = request.whiteToMove;
   std::vector<int> scores(n, 0);
-  const double start = steadySeconds();
+  const double start = wallClock();
   search.probeLimit = request.probes ? search.database().pieceCount : 0;
   search.table.reset(timeLimit);
-  search.table.markRoot(request.root.white, request.root.black, request.root.kings, whiteToMove);
+  search.table.markRoot(request.root.white, request.root.black, request.root.kings, request.root.whiteToMove);
   search.setDeadline(0);
   search.holdStops(true);  // so that a move is never played unsearched
   DecisionResult result;
@@ -67,7 +68,7 @@ DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress*
     }
     if (depth > MaxSearchDepth) break;
     for (int i = 0; i < n; ++i) {
-      const int score = scoreRootMove(search, moves[i], whiteToMove, i == 0, alpha, beta, depth);
+      const int score = scoreRootMove(search, moves[i], i == 0, alpha, beta, depth);
       if (search.stopped()) {  // the time is up or a move was asked for: this move is unfinished
         result.aborted = true;
         result.movesAtAbort = i;
@@ -84,7 +85,7 @@ DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress*
         result.best = score;
         result.move = moves[i];
       }
-      if (i < n - 1 && (steadySeconds() - start) + estimate >= timeLimit) {
+      if (i < n - 1 && (wallClock() - start) + estimate >= timeLimit) {
         result.aborted = true;
         result.movesAtAbort = i + 1;
         result.abortedDepth = depth;
@@ -101,24 +102,24 @@ DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress*
     if (result.best >= SCORE_WIN) break;
     alpha = std::max<int>(SCORE_MIN, result.best - 2);
     beta = std::min<int>(SCORE_MAX, result.best + 2);
-    estimate = (steadySeconds() - start) * (1 + 2.0 / n) / n;
+    estimate = (wallClock() - start) * (1 + 2.0 / n) / n;
     if (timeLimit <= estimate * n) break;
   }
   search.holdStops(false);
   search.setDeadline(0);
-  result.elapsed = steadySeconds() - start;
+  result.elapsed = wallClock() - start;
   return result;
 }
 
-void writeDecisionLine(const DecisionResult& result, int rootMoves, SquareSet emptyBefore, char* line, int size) {
+void writeDecisionLine(const DecisionResult& result, int rootMoves, char* line, int size) {
   if (result.aborted) {
     char format[] = "      (eval %d, time %.2lfs, depth %d and %d/%d moves at depth %d)";
-    result.move.writeNotation(emptyBefore, format);
+    result.move.writeNotation(format);
     std::snprintf(line, size, format, result.best, result.elapsed, result.abortedDepth - 1, result.movesAtAbort,
                   rootMoves, result.abortedDepth);
   } else {
     char format[] = "      (eval %d, time %.2lfs, depth %d)";
-    result.move.writeNotation(emptyBefore, format);
+    result.move.writeNotation(format);
     std::snprintf(line, size, format, result.best, result.elapsed, result.completedDepth);
   }
 }

@@ -8,7 +8,6 @@
 
 struct DecisionRequest {
   Position root;
-  bool whiteToMove = true;
   std::vector<Move> moves;  // the root moves, in the order to search them; at least one
   double timeLimit = 1;     // seconds
   bool probes = true;       // false: the root moves all keep a database draw; choose by play
@@ -35,4 +34,4 @@ struct DecisionResult {
 DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress* progress = nullptr);
 
 // The log line of a finished decision, with the move's notation over its first five characters.
-void writeDecisionLine(const DecisionResult& result, int rootMoves, SquareSet emptyBefore, char* line, int size);
+void writeDecisionLine(const DecisionResult& result, int rootMoves, char* line, int size);

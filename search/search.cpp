@@ -1,9 +1,8 @@
-// Fail-soft principal-variation search over the children of expandChildren, with
+// Fail-soft principal-variation search over the children of the move generator, with
 // the end-game database probed first and the transposition table second.
 #include "search/search.h"
-#include <time.h>
 #include "enddb/database.h"
-#include "search/children.h"
+#include "engine/clock.h"
 
 namespace {
 
@@ -17,12 +16,6 @@ inline uint8_t generationIndex(int slot, int swapped) {
 
 }  // namespace
 
-double steadySeconds() {
-  timespec now;
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return now.tv_sec + now.tv_nsec / 1e9;
-}
-
 Search::Search(const EndgameDatabase& database) : probeLimit(database.pieceCount), knowledge(database) {}
 
 void Search::probeWholeDatabase() { probeLimit = knowledge.pieceCount; }
@@ -34,7 +27,7 @@ void Search::clearStop() {
 
 void Search::pollStop() {
   if (stopsHeld) return;
-  if (stopRequest.load(std::memory_order_relaxed) || (deadline > 0 && steadySeconds() >= deadline)) stopping = true;
+  if (stopRequest.load(std::memory_order_relaxed) || (deadline > 0 && wallClock() >= deadline)) stopping = true;
 }
 
 template <bool WhiteToMove>
@@ -42,7 +35,7 @@ Score Search::quiescenceFor(SquareSet white, SquareSet black, SquareSet kings, i
   if ((++nodeCount & StopPollNodes) == 0) pollStop();
   if (stopping) return 0;
   Child children[ChildCapacity];
-  const int count = expandChildrenFor<WhiteToMove>(children, white, black, kings, true);
+  const int count = generateChildren<WhiteToMove>(children, white, black, kings, true);
   // No stand-pat: a side that can capture must, so only quiet positions are evaluated.
   if (count == 0) return evaluate(white, black, kings, WhiteToMove);
   int best = SCORE_MIN;
@@ -95,7 +88,7 @@ Score Search::searchFor(SquareSet white, SquareSet black, SquareSet kings, int a
   }
 
   Child children[ChildCapacity];
-  const int count = expandChildrenFor<WhiteToMove>(children, white, black, kings, false);
+  const int count = generateChildren<WhiteToMove>(children, white, black, kings, false);
   if (count == 0) return -SCORE_WIN;  // a side that cannot move has lost
 
   int swapped = 0;

@@ -4,7 +4,7 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
-#include "engine/board.h"
+#include "engine/movegen.h"
 #include "search/evaluate.h"
 #include "search/transposition_table.h"
 
@@ -17,20 +17,6 @@ constexpr Score SCORE_NONE = -128;  // no value
 constexpr Score SCORE_DRAW = 0;     // repetition on the search path
 
 constexpr int MaxSearchDepth = 62;
-constexpr int ChildCapacity = 256;         // children per node
-constexpr int CaptureStoreCapacity = 384;  // capture records per node
-
-// A position after one legal move.
-struct Child {
-  SquareSet white;
-  SquareSet black;
-  SquareSet kings;
-};
-
-// Fills `children` (room for ChildCapacity) with the legal moves' positions in the search's
-// order, captures only if asked; returns the count. Identical children are not merged.
-int expandChildren(Child* children, SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove,
-                   bool capturesOnly);
 
 // One searcher: its own table, node count, probe limit and stop flag. The database is only read.
 // One thread searches with it; any thread may ask it to stop.
@@ -58,7 +44,7 @@ public:
 
   // Asks a running search to stop soon; safe from any thread.
   void requestStop() { stopRequest.store(true, std::memory_order_relaxed); }
-  // A steady-clock time (seconds, see steadySeconds) at which the search stops by itself; 0: none.
+  // A time on wallClock() (engine/clock.h) at which the search stops by itself; 0: none.
   void setDeadline(double seconds) { deadline = seconds; }
   // While held, a stop request or the deadline waits until the hold ends, and counts then.
   void holdStops(bool held) {
@@ -86,6 +72,3 @@ private:
   template <bool WhiteToMove>
   void prefetchEntry(const Child& c) const;
 };
-
-// Seconds of a clock that never jumps, for deadlines.
-double steadySeconds();

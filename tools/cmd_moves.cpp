@@ -10,13 +10,10 @@ int runMoves(int argc, char** argv) {
   std::string error;
   if (!parseToolArgs(argc, argv, {}, args, error)) return toolError(error);
   if (!args.positional.empty()) return toolError("unexpected argument " + args.positional[0]);
-  Move* moves = nullptr;
-  const int count = args.whiteToMove ? args.position.whiteMoves(&moves) : args.position.blackMoves(&moves);
-  for (int i = 0; i < count; ++i) {
+  for (const Move& move : MoveList(args.position)) {
     char text[6] = {};
-    moves[i].writeNotation(args.position.empty(), text);
-    std::printf("%s %s\n", text, writeFen(moves[i], !args.whiteToMove).c_str());
+    move.writeNotation(text);
+    std::printf("%s %s\n", text, writeFen(move.after).c_str());
   }
-  delete[] moves;
   return 0;
 }

@@ -1,10 +1,9 @@
 // perft and divide: leaf counts of the move tree, whole or per root move.
-#include <chrono>
 #include <cstdio>
-#include "engine/movegen.h"
 #include "engine/movelist.h"
 #include "engine/perft.h"
 #include "tools/commands.h"
+#include "engine/clock.h"
 #include "tools/tool_args.h"
 
 namespace {
@@ -33,9 +32,9 @@ int runPerft(int argc, char** argv) {
   int depth = 0, status = 0;
   if (!readDepthArgs(argc, argv, args, depth, status)) return status;
   for (int d = 1; d <= depth; ++d) {
-    const auto start = std::chrono::steady_clock::now();
-    const uint64_t nodes = perft(args.position, args.whiteToMove, d);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double start = wallClock();
+    const uint64_t nodes = perft(args.position, d);
+    const double seconds = wallClock() - start;
     std::printf("depth %d nodes %llu time %.3f nps %.0f\n", d, (unsigned long long)nodes, seconds,
                 seconds > 0 ? nodes / seconds : 0.0);
     std::fflush(stdout);
@@ -48,17 +47,14 @@ int runDivide(int argc, char** argv) {
   int depth = 0, status = 0;
   if (!readDepthArgs(argc, argv, args, depth, status)) return status;
   if (depth < 1) return toolError("divide needs DEPTH of at least 1");
-  Move* moves = nullptr;
-  const int count = args.whiteToMove ? args.position.whiteMoves(&moves) : args.position.blackMoves(&moves);
   uint64_t total = 0;
-  for (int i = 0; i < count; ++i) {
-    const uint64_t leaves = perft(moves[i], !args.whiteToMove, depth - 1);
+  for (const Move& move : MoveList(args.position)) {
+    const uint64_t leaves = perft(move.after, depth - 1);
     char text[6] = {};
-    moves[i].writeNotation(args.position.empty(), text);
+    move.writeNotation(text);
     std::printf("%s %llu\n", text, (unsigned long long)leaves);
     total += leaves;
   }
-  delete[] moves;
   std::printf("total %llu\n", (unsigned long long)total);
   return 0;
 }

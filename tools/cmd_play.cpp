@@ -1,13 +1,16 @@
-// tarvenn-engine play --time SECONDS [--games N]: whole games of the computer against
-// itself, every logged line printed, and one summary line per game.
+// tarvenn-engine play --time SECONDS [--games N] [--pdn FILE]: whole games of the computer
+// against itself, every logged line printed, and one summary line per game; with --pdn
+// every game is also appended to FILE as PDN.
 #include <cstdio>
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "game/game.h"
+#include "game/pdn_writer.h"
 #include "search/computer_player.h"
 #include "search/search_runner.h"
 #include "tools/commands.h"
 #include "tools/computer_games.h"
+#include "tools/played_game_pdn.h"
 #include "tools/tool_args.h"
 
 namespace {
@@ -16,7 +19,7 @@ constexpr long long MaxGames = 100000;
 
 const char* outcomeName(const Game& game) {
   if (game.result() == Drawn) return "draw";
-  return game.blackToMove() ? "white-wins" : "black-wins";  // the side to move has lost
+  return game.whiteToMove() ? "black-wins" : "white-wins";  // the side to move has lost
 }
 
 }  // namespace
@@ -24,7 +27,7 @@ const char* outcomeName(const Game& game) {
 int runPlay(int argc, char** argv) {
   ToolArgs args;
   std::string error;
-  if (!parseToolArgs(argc, argv, {"--time", "--games"}, args, error)) return toolError(error);
+  if (!parseToolArgs(argc, argv, {"--time", "--games", "--pdn"}, args, error)) return toolError(error);
   if (!args.positional.empty()) return toolError("unexpected argument: " + args.positional[0]);
   if (args.options.count("--fen")) return toolError("play starts from the initial position; --fen is not taken");
   double seconds = 0;
@@ -34,6 +37,9 @@ int runPlay(int argc, char** argv) {
   if (args.options.count("--games") && (!readCount(args.options["--games"], MaxGames, games) || games < 1))
     return toolError("--games needs a whole number from 1 to 100000");
 
+  const bool keepPdn = args.options.count("--pdn");
+  if (keepPdn && !checkAppendable(args.options["--pdn"], error)) return toolError(error);
+
   prepareComputerKnowledge();
   PrintLog log;
   InlineRunner runner(endgameDatabase);
@@ -42,7 +48,9 @@ int runPlay(int argc, char** argv) {
     game->log = &log;
     game->startGame();
     std::printf("result %s plies %d\n", outcomeName(*game), game->record.count());
+    const bool kept = !keepPdn || appendPdnGame(args.options["--pdn"], pdnOfPlayedGame(*game, i + 1), error);
     delete game;
+    if (!kept) return toolError(error);
   }
   return 0;
 }

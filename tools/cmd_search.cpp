@@ -1,11 +1,12 @@
 // tarvenn-engine search [--fen FEN] --depth D: the fixed-depth search of the
 // position analysis, with the end-game database prepared as the game does.
-#include <chrono>
 #include <cstdio>
 #include "enddb/program_steps.h"
 #include "enddb/database.h"
 #include "search/search.h"
 #include "tools/commands.h"
+#include "engine/clock.h"
+#include "tools/computer_games.h"
 #include "tools/tool_args.h"
 
 namespace {
@@ -23,13 +24,13 @@ int runSearch(int argc, char** argv) {
   if (!args.options.count("--depth") || !readCount(args.options["--depth"], MaxSearchDepth, depth) || depth < 1)
     return toolError("--depth needs a whole number from 1 to 62");
 
-  prepareStartupDatabase();
+  prepareStartupDatabase(gameFiles().databaseFolder);
   Search search(endgameDatabase);
   search.table.reset(DecisionSeconds);
   const Position& p = args.position;
-  const auto start = std::chrono::steady_clock::now();
-  const int score = search.searchNode(p.white, p.black, p.kings, args.whiteToMove, SCORE_MIN, SCORE_MAX, (int)depth);
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double start = wallClock();
+  const int score = search.searchNode(p.white, p.black, p.kings, p.whiteToMove, SCORE_MIN, SCORE_MAX, (int)depth);
+  const double seconds = wallClock() - start;
   std::printf("score %d nodes %llu time %.3f\n", score, (unsigned long long)search.nodes(), seconds);
   return 0;
 }

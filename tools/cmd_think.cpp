@@ -21,14 +21,14 @@ int runThink(int argc, char** argv) {
   PrintLog log;
   InlineRunner runner(endgameDatabase);
   Game* game = new Game(new ComputerPlayer(seconds, runner, Book), new ComputerPlayer(seconds, runner, Book),
-                        args.position, !args.whiteToMove);
+                        args.position);
   game->log = &log;
   if (game->moveCount() == 0) {
     delete game;
     return toolError("the side to move has no legal move");
   }
   prepareComputerKnowledge();
-  (args.whiteToMove ? game->whitePlayer() : game->blackPlayer())->takeTurn();
+  (args.position.whiteToMove ? game->whitePlayer() : game->blackPlayer())->takeTurn();
   delete game;  // no turn loop runs: the decision alone, without the game's own messages
   return 0;
 }

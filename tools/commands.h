@@ -9,3 +9,4 @@ int runPlay(int argc, char** argv);
 int runBook(int argc, char** argv);
 int runProbe(int argc, char** argv);
 int runSearch(int argc, char** argv);
+int runPdn(int argc, char** argv);

@@ -3,10 +3,18 @@
 #include "book/opening_book.h"
 #include "enddb/program_steps.h"
 
+const GameFiles& gameFiles() {
+  static const GameFiles files = locateGameFiles(currentFileEnvironment());
+  return files;
+}
+
+void loadOpeningBook() {
+  Book.loadBookFiles(gameFiles().whiteBook, gameFiles().blackBook);
+}
+
 void prepareComputerKnowledge() {
-  prepareStartupDatabase();
-  Book.loadBookFile("white.ouv", true);
-  Book.loadBookFile("black.ouv", false);
+  prepareStartupDatabase(gameFiles().databaseFolder);
+  loadOpeningBook();
 }
 
 void PrintLog::write(int, const char* prefix, const char* text) {

@@ -1,10 +1,15 @@
-// What the think and play commands share: the computer's knowledge, prepared as the
-// game prepares it, and a log that prints the lines the game's log would show.
+// What the commands share: the computer's knowledge, found and prepared as the game
+// prepares it, and a log that prints the lines the game's log would show.
 #pragma once
+#include "app/game_files.h"
 #include "game/message_log.h"
 
-// Loads (or computes) the end-game database and reads the opening book, both from the
-// working directory, as the game does at start-up.
+// The game's files for this run: the working folder's, else the data folder's.
+const GameFiles& gameFiles();
+// Reads the opening book the game would read.
+void loadOpeningBook();
+// Loads (or computes) the end-game database and reads the opening book, as the game
+// does at start-up.
 void prepareComputerKnowledge();
 
 // Prints every message of kind 1 and above as one line on standard output:

@@ -1,6 +1,6 @@
 // tarvenn-engine: the engine without a window, for scripts, tests and benchmarks.
+#include <cstdio>
 #include <cstring>
-#include "enddb/index.h"
 #include "tools/commands.h"
 #include "tools/tool_args.h"
 
@@ -9,25 +9,74 @@ namespace {
 struct Command {
   const char* name;
   int (*run)(int argc, char** argv);
+  const char* arguments;
+  const char* summary;
+  const char* options;  // one line per option or argument
 };
 
+const char* const FenOption = "  --fen FEN        the position, as in W:W21,22,K23:B1-12 (White to move, squares\n"
+                              "                   1 to 32 from Black's side, K a king); default the initial one\n";
+
 const Command Commands[] = {
-    {"perft", runPerft},
-    {"divide", runDivide},
-    {"moves", runMoves},
-    {"think", runThink},
-    {"play", runPlay},
-    {"book", runBook},
-    {"probe", runProbe},
-    {"search", runSearch},
+    {"perft", runPerft, "[--fen FEN] DEPTH", "count the leaves of the move tree for each depth up to DEPTH",
+     "  DEPTH            0 to 30\n"},
+    {"divide", runDivide, "[--fen FEN] DEPTH", "count the leaves at DEPTH below each legal move",
+     "  DEPTH            1 to 30\n"},
+    {"moves", runMoves, "[--fen FEN]", "list the legal moves in order with the position after each", ""},
+    {"think", runThink, "[--fen FEN] --time SECONDS", "print one decision of the computer as the game logs it",
+     "  --time SECONDS   the computer's time for the move, above 0\n"},
+    {"play", runPlay, "--time SECONDS [--games N] [--pdn FILE]",
+     "play whole games of the computer against itself",
+     "  --time SECONDS   the computer's time per move, above 0\n"
+     "  --games N        the number of games, 1 to 100000 (default 1)\n"
+     "  --pdn FILE       also append every game to FILE as PDN\n"},
+    {"book", runBook, "[--fen FEN]", "print the opening book's size and its moves for the position", ""},
+    {"probe", runProbe, "[--fen FEN]", "print the end-game database's verdict and move for the side to move",
+     ""},
+    {"search", runSearch, "[--fen FEN] --depth D", "print the fixed-depth search's score, nodes and time",
+     "  --depth D        the depth in plies, 1 to 62\n"},
+    {"pdn", runPdn, "FILE", "print each game of a PDN file: players, result, moves and last position",
+     "  FILE             a PDN file of one or more games; a damaged one gives its line and fault\n"},
 };
+
+void printCommands(FILE* out) {
+  std::fprintf(out, "usage: tarvenn-engine COMMAND [options]   (tarvenn-engine COMMAND --help for its options)\n\n");
+  for (const Command& command : Commands) std::fprintf(out, "  %-8s %s\n", command.name, command.summary);
+  std::fprintf(out,
+               "\nThe book and the database are read where the game reads them: the working folder\n"
+               "when it holds the game's files, else the data folder (see tarvenn --help).\n");
+}
+
+void printCommandHelp(const Command& command) {
+  std::printf("usage: tarvenn-engine %s %s\n%s\n", command.name, command.arguments, command.summary);
+  const bool takesFen = std::strstr(command.arguments, "--fen") != nullptr;
+  if (takesFen || *command.options) std::printf("\n%s%s", takesFen ? FenOption : "", command.options);
+}
+
+bool asksForHelp(int argc, char** argv) {
+  for (int i = 0; i < argc; ++i)
+    if (std::strcmp(argv[i], "--help") == 0) return true;
+  return false;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  fillProcessTables();
-  if (argc < 2) return toolError("usage: tarvenn-engine COMMAND [options]");
-  for (const Command& command : Commands)
-    if (std::strcmp(argv[1], command.name) == 0) return command.run(argc - 2, argv + 2);
+  if (argc < 2) {
+    printCommands(stderr);
+    return 2;
+  }
+  if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    printCommands(stdout);
+    return 0;
+  }
+  for (const Command& command : Commands) {
+    if (std::strcmp(argv[1], command.name) != 0) continue;
+    if (asksForHelp(argc - 2, argv + 2)) {
+      printCommandHelp(command);
+      return 0;
+    }
+    return command.run(argc - 2, argv + 2);
+  }
   return toolError(std::string("unknown command: ") + argv[1]);
 }

@@ -28,7 +28,7 @@ bool parseToolArgs(int argc, char** argv, const std::vector<std::string>& allowe
       return false;
     }
     args.options[word] = value;
-    if (word == "--fen" && !parseFen(value, args.position, args.whiteToMove, error)) return false;
+    if (word == "--fen" && !parseFen(value, args.position, error)) return false;
   }
   return true;
 }

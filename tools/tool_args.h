@@ -7,7 +7,6 @@
 
 struct ToolArgs {
   Position position = InitialPosition;
-  bool whiteToMove = true;
   std::map<std::string, std::string> options;  // "--depth" -> "12"; "--fen" is parsed into position
   std::vector<std::string> positional;
 };

@@ -1,5 +1,4 @@
 #include "ui/board_view.h"
-#include <memory>
 #include "ui/board_geometry.h"
 
 BoardView::BoardView(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) {
@@ -19,7 +18,7 @@ int BoardView::handle(int event) {
 }
 
 void BoardView::showPosition(const Position& shown, SquareSet crossedSquares) {
-  position = Position(shown.white, shown.black, shown.kings);
+  position = shown;
   crossed = crossedSquares;
   redraw();
 }
@@ -41,21 +40,16 @@ bool BoardView::hasInputHandler() const {
   return callback() && callback() != Fl_Widget::default_callback;
 }
 
-void BoardView::markMovable(bool black) {
-  Move* list = nullptr;
-  const int count = black ? position.blackMoves(&list) : position.whiteMoves(&list);
-  std::unique_ptr<Move[]> moves(list);
+void BoardView::markMovable() {
   clearMarks();
-  for (int i = 0; i < count; ++i) marks[squareIndex(moves[i].from)] = 1;
+  for (const Move& move : MoveList(position)) marks[squareIndex(move.from)] = 1;
   redraw();
 }
 
-void BoardView::markDestinations(SquareSet empty, const Move* moves, int count, int square) {
+void BoardView::markDestinations(const MoveList& moves, int square) {
   clearMarks();
-  for (int i = 0; i < count; ++i) {
-    if (moves[i].from != (SquareSet)1 << square) continue;
-    marks[squareIndex(moves[i].destination(empty))] += 1;
-  }
+  for (const Move& move : moves)
+    if (move.from == (SquareSet)1 << square) marks[squareIndex(move.to)] += 1;
   redraw();
 }
 

@@ -24,10 +24,10 @@ public:
 
   bool hasInputHandler() const;
   void clearMarks();
-  // Frames every piece of that side that has a legal move.
-  void markMovable(bool black);
+  // Frames every piece of the side to move that has a legal move.
+  void markMovable();
   // Frames each destination of the piece on `square`, once per move that ends there.
-  void markDestinations(SquareSet empty, const Move* moves, int count, int square);
+  void markDestinations(const MoveList& moves, int square);
   // Square under a point in widget coordinates, see board_geometry.h.
   int squareAt(int x, int y, int* xOff = nullptr, int* yOff = nullptr) const;
   int alternativeAt(int xOff, int yOff, int count) const;

@@ -118,8 +118,8 @@ void HistoryTree::refreshLabels() {
 
 void HistoryTree::showEntry(const HistoryEntry& entry) {
   const Move& m = entry.move;
-  smallBoard->showPosition(m, m.captured(entry.emptyBefore));
-  smallBoard->markSquares(squareIndex(m.from), squareIndex(m.destination(entry.emptyBefore)));
+  smallBoard->showPosition(m.after, m.captured);
+  smallBoard->markSquares(squareIndex(m.from), squareIndex(m.to));
 }
 
 int HistoryTree::handle(int event) {

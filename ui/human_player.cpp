@@ -13,7 +13,7 @@ void HumanPlayer::takeTurn() {
 }
 
 bool HumanPlayer::acceptDraw() {
-  return askQuestion("Ask to %s: Accept draw?", sidePrefix(!game->blackToMove()));
+  return askQuestion("Ask to %s: Accept draw?", sidePrefix(game->whiteToMove()));
 }
 
 void HumanPlayer::resetTurn() {
@@ -21,7 +21,7 @@ void HumanPlayer::resetTurn() {
   BoardView* b = board();
   if (!b) return;
   b->showPosition(game->currentPosition(), 0);
-  b->markMovable(game->blackToMove());
+  b->markMovable();
 }
 
 void HumanPlayer::inputHandler(Fl_Widget* widget, void* data) {
@@ -42,10 +42,8 @@ void HumanPlayer::inputHandler(Fl_Widget* widget, void* data) {
 }
 
 const Move* HumanPlayer::alternative(int square, int k) const {
-  const SquareSet empty = game->emptySquares();
-  for (int i = 0; i < game->moveCount(); ++i) {
-    const Move& m = game->moves()[i];
-    if (m.from != preview.from || squareIndex(m.destination(empty)) != square) continue;
+  for (const Move& m : game->moves()) {
+    if (m.from != preview.from || squareIndex(m.to) != square) continue;
     if (k-- == 0) return &m;
   }
   return nullptr;
@@ -59,8 +57,8 @@ void HumanPlayer::click(int x, int y) {
   if (s < 0 || b->marks[s] == 0) return;
   if (!preview.from) {
     preview.from = (SquareSet)1 << s;
-    preview.white = preview.black = preview.kings = 0;
-    b->markDestinations(game->emptySquares(), game->moves(), game->moveCount(), s);
+    preview.after = Position(0, 0, 0);
+    b->markDestinations(game->moves(), s);
     hover(x, y);
     return;
   }
@@ -79,13 +77,13 @@ void HumanPlayer::hover(int x, int y) {
   const int s = b->squareAt(x, y, &xOff, &yOff);
   const Move* m = (s >= 0 && b->marks[s] > 0) ? alternative(s, b->alternativeAt(xOff, yOff, b->marks[s])) : nullptr;
   if (m) {
-    if ((const Position&)*m == (const Position&)preview) return;
+    if (m->after == preview.after) return;
     preview = *m;
-    b->showPosition(*m, m->captured(game->emptySquares()));
+    b->showPosition(m->after, m->captured);
     return;
   }
-  if (preview.white | preview.black | preview.kings) {
-    preview.white = preview.black = preview.kings = 0;
+  if (preview.after.white | preview.after.black) {
+    preview.after = Position(0, 0, 0);
     b->showPosition(game->currentPosition(), 0);
   }
 }

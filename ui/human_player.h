@@ -10,7 +10,7 @@ class BoardView;
 class HumanPlayer : public Player {
 public:
   bool active = false;  // the person is to move and the board takes input
-  Move preview;         // position previewed (all 0: none) and the selected square (0: none)
+  Move preview;         // the move previewed (no pieces after it: none) and the selected square (0: none)
 
   void takeTurn() override;
   bool acceptDraw() override;

@@ -11,8 +11,8 @@ void showBookInfo() {
 void showDatabaseInfo() {
   showMessage("Program use@C1@b %u@n pieces end game database.\n\n\tRun it with parameter:\n\t@i@b;-e x@n "
               "(where@i@b x@n is integer from 1 to 5)\n\tto generate@i@b x@n pieces end game database.\n\n\t"
-              "@b;Warning:@n \n\tabout 2h, 0,5GB of memory and 205Mb free disk space are required to generate "
-              "5 pieces db.",
+              "@b;Warning:@n \n\tabout 4 minutes of one core, 430 MB of memory and 206 MB free disk space are "
+              "required\n\tto generate 5 pieces db.",
               (unsigned)endgameDatabase.pieceCount);
 }
 

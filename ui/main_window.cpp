@@ -117,7 +117,7 @@ void refreshStatus(void*) {
   if (GuiGame* game = Main.game) {
     facts.hasGame = true;
     facts.result = game->result();
-    facts.blackToMove = game->blackToMove();
+    facts.blackToMove = !game->whiteToMove();
     facts.thinking = thinkingOfCurrentGame();
   }
   facts.analysing = Main.analysisJob != 0;

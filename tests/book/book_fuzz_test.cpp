@@ -23,21 +23,16 @@ std::string randomGameLine(std::mt19937& rng, int maxPlies, std::vector<BookPly>
   Position position = InitialPosition;
   bool whiteToMove = true;
   for (int ply = 0; ply < maxPlies; ++ply) {
-    Move* moves;
-    const int count = whiteToMove ? position.whiteMoves(&moves) : position.blackMoves(&moves);
-    if (count == 0) {
-      delete[] moves;
-      break;
-    }
+    const MoveList moves(position);
+    const int count = moves.size();
+    if (count == 0) break;
     const Move& chosen = moves[rng() % count];
-    const int from = squareIndex(chosen.from), to = squareIndex(chosen.destination(position.empty()));
-    const bool capture = popCount(position.empty()) < popCount(chosen.empty());
-    delete[] moves;
-    Move move;
-    position.findMove(whiteToMove, (uint8_t)from, (uint8_t)to, move);
+    const int from = squareIndex(chosen.from), to = squareIndex(chosen.to);
+    const bool capture = popCount(position.empty()) < popCount(chosen.after.empty());
+    const Move move = *moves.find(from, to);
     line += std::to_string(pdnFromSquare(from)) + (capture ? "x" : "-") + std::to_string(pdnFromSquare(to)) + " ";
     plies.push_back({position, whiteToMove, count, move});
-    position = move;
+    position = move.after;
     whiteToMove = !whiteToMove;
   }
   return line;
@@ -74,10 +69,10 @@ TEST(BookFuzz, GameLinesReadBackMoveByMove) {
       for (const BookPly& ply : plies) expected += ply.whiteToMove == white && ply.legalMoves > 1;
       ASSERT_EQ(book.parseBookLine(line.c_str(), white), expected) << line;
       for (const BookPly& ply : plies) {
-        const BookMoves& stored = book.findBookMoves(ply.before, ply.whiteToMove);
+        const BookMoves& stored = book.findBookMoves(withSide(ply.before, ply.whiteToMove));
         const bool kept = ply.whiteToMove == white && ply.legalMoves > 1;
         EXPECT_EQ(stored.count(ply.move), kept ? 1u : 0u)
-            << writeFen(ply.before, ply.whiteToMove) << " in line " << line;
+            << writeFen(withSide(ply.before, ply.whiteToMove)) << " in line " << line;
       }
     }
   }

@@ -23,7 +23,8 @@ BookCounts countsAfterLines(const std::vector<const char*>& lines, bool whiteFil
 Position fromFen(const char* fen, bool& whiteToMove) {
   Position position;
   std::string error;
-  EXPECT_TRUE(parseFen(fen, position, whiteToMove, error)) << fen << ": " << error;
+  EXPECT_TRUE(parseFen(fen, position, error)) << fen << ": " << error;
+  whiteToMove = position.whiteToMove;
   return position;
 }
 
@@ -63,8 +64,8 @@ TEST(BookLine, MovesAreStoredUnderThePositionBeforeThem) {
   EXPECT_EQ(bookMoveTexts(book, InitialPosition, true), std::vector<std::string>{"C3-D4"});
   EXPECT_EQ(bookMoveTexts(book, afterC3D4, false), std::vector<std::string>{"D6-C5"});
   // The side to move selects the map: the same squares with the other side to move are not in the book.
-  EXPECT_TRUE(book.findBookMoves(InitialPosition, false).empty());
-  EXPECT_TRUE(book.findBookMoves(afterC3D4, true).empty());
+  EXPECT_TRUE(book.findBookMoves(withSide(InitialPosition, false)).empty());
+  EXPECT_TRUE(book.findBookMoves(withSide(afterC3D4, true)).empty());
 }
 
 TEST(BookLine, ParseReportsTheMovesTheLineStores) {
@@ -84,17 +85,17 @@ TEST(BookMoves, AreListedInTheOrderOfThePositionTheyLeadTo) {
 TEST(BookPick, ReturnsTheElementAtRandModuloTheSetSize) {
   OpeningBook book;
   for (const char* line : {"22-18", "21-17", "23-19"}) book.parseBookLine(line, true);
-  const BookMoves& moves = book.findBookMoves(InitialPosition, true);
+  const BookMoves& moves = book.findBookMoves(withSide(InitialPosition, true));
   ASSERT_EQ(moves.size(), 3u);
   std::set<SquareSet> picked;
   for (unsigned seed = 1; seed <= 50; ++seed) {
     std::srand(seed);
     const unsigned expected = (unsigned)std::rand() % 3;
     std::srand(seed);
-    const Move* move = book.pickBookMove(InitialPosition, true);
+    const Move* move = book.pickBookMove(withSide(InitialPosition, true));
     ASSERT_NE(move, nullptr);
     EXPECT_EQ(*move, *std::next(moves.begin(), expected)) << "seed " << seed;
-    picked.insert(move->white);
+    picked.insert(move->after.white);
   }
   EXPECT_EQ(picked.size(), 3u) << "every book move is picked for some seed";
 }
@@ -104,8 +105,8 @@ TEST(BookPick, GivesNoMoveOutsideTheBook) {
   book.parseBookLine("22-18 10-14", true);
   bool whiteToMove;
   const Position afterC3D4 = fromFen("B:W18,21,23-32:B1-12", whiteToMove);
-  EXPECT_EQ(book.pickBookMove(afterC3D4, false), nullptr) << "B:W18,21,23-32:B1-12";
-  EXPECT_EQ(book.pickBookMove(InitialPosition, false), nullptr) << "initial position, Black to move";
+  EXPECT_EQ(book.pickBookMove(withSide(afterC3D4, false)), nullptr) << "B:W18,21,23-32:B1-12";
+  EXPECT_EQ(book.pickBookMove(withSide(InitialPosition, false)), nullptr) << "initial position, Black to move";
 }
 
 }  // namespace

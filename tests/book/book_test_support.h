@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "book/opening_book.h"
+#include "tests/engine/squares.h"
 
 struct BookCounts {
   unsigned whitePositions, whiteMoves, blackPositions, blackMoves;
@@ -25,9 +26,9 @@ inline BookCounts countsOf(const OpeningBook& book) {
 // The five-character texts of the book moves of a position, in set order.
 inline std::vector<std::string> bookMoveTexts(const OpeningBook& book, const Position& position, bool whiteToMove) {
   std::vector<std::string> texts;
-  for (const Move& move : book.findBookMoves(position, whiteToMove)) {
+  for (const Move& move : book.findBookMoves(withSide(position, whiteToMove))) {
     char text[5];
-    move.writeNotation(position.empty(), text);
+    move.writeNotation(text);
     texts.emplace_back(text, 5);
   }
   return texts;

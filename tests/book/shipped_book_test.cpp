@@ -18,23 +18,21 @@ int playableMoves(const std::string& line, int& written) {
   std::istringstream words(line);
   std::string word;
   Position position = InitialPosition;
-  bool whiteToMove = true;
   int played = 0;
   written = 0;
   bool stopped = false;
   while (words >> word) {
     ++written;
     std::smatch parts;
-    Move move;
+    const MoveList moves(position);
+    const Move* move = nullptr;
     if (stopped || !std::regex_match(word, parts, MoveText) || std::stoi(parts[1]) > 32 || std::stoi(parts[3]) > 32 ||
-        position.findMove(whiteToMove, (uint8_t)squareFromPdn(std::stoi(parts[1])),
-                          (uint8_t)squareFromPdn(std::stoi(parts[3])), move) == 0) {
+        !(move = moves.find(squareFromPdn(std::stoi(parts[1])), squareFromPdn(std::stoi(parts[3]))))) {
       stopped = true;
       continue;
     }
     ++played;
-    position = move;
-    whiteToMove = !whiteToMove;
+    position = move->after;
   }
   return played;
 }
@@ -62,13 +60,10 @@ TEST(ShippedBook, CoversTheOpeningMovesOfBothSides) {
   OpeningBook book;
   book.loadBookFile((BookDir + "/white.ouv").c_str(), true);
   book.loadBookFile((BookDir + "/black.ouv").c_str(), false);
-  EXPECT_GE(book.findBookMoves(InitialPosition, true).size(), 3u) << "White varies its first move";
-  Move* firstMoves;
-  const int count = InitialPosition.whiteMoves(&firstMoves);
-  for (int i = 0; i < count; ++i)
-    EXPECT_FALSE(book.findBookMoves(firstMoves[i], false).empty())
-        << "Black has a book reply in " << writeFen(firstMoves[i], false);
-  delete[] firstMoves;
+  EXPECT_GE(book.findBookMoves(withSide(InitialPosition, true)).size(), 3u) << "White varies its first move";
+  for (const Move& first : MoveList(InitialPosition))
+    EXPECT_FALSE(book.findBookMoves(withSide(first.after, false)).empty())
+        << "Black has a book reply in " << writeFen(withSide(first.after, false));
 }
 
 }  // namespace

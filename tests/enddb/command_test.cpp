@@ -11,8 +11,9 @@ class DatabaseCommands : public testing::Test {
 protected:
   void SetUp() override { ASSERT_FALSE(scratch.path.empty()); }
   CommandResult run(const std::string& command) { return runCommand("cd '" + directory + "' && " + command); }
+  // Of a file in the working folder, or anywhere by its absolute path.
   long fileSize(const std::string& name) {
-    std::ifstream in(directory + "/" + name, std::ios::binary | std::ios::ate);
+    std::ifstream in(name[0] == '/' ? name : directory + "/" + name, std::ios::binary | std::ios::ate);
     return in ? long(in.tellg()) : -1;
   }
   ScratchDirectory scratch;
@@ -24,25 +25,56 @@ const std::string Tool = ENGINE_TOOL;
 
 }  // namespace
 
-TEST_F(DatabaseCommands, DatabaseRunPrintsProgressWritesFilesAndSucceeds) {
+TEST_F(DatabaseCommands, DatabaseRunNamesItsFolderPrintsProgressWritesFilesAndSucceeds) {
+  // An empty working folder: the files go to the data folder.
+  const std::string dataFolder = std::string(std::getenv("XDG_DATA_HOME")) + "/tarvenn";
   const CommandResult r = run(Program + " -e 2");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.out.rfind("Init end game db for (pieces): 1 2 DONE\nCalc db for 1 (1) vs 1 (1):", 0), 0u) << r.out;
+  EXPECT_EQ(r.out.rfind("End game db folder: " + dataFolder +
+                            "\nInit end game db for (pieces): 1 2 DONE\nCalc db for 1 (1) vs 1 (1):",
+                        0),
+            0u)
+      << r.out;
   EXPECT_NE(r.out.find("\nCalc db for 1 (0) vs 1 (0):"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("\nTime: "), std::string::npos) << r.out;
   EXPECT_EQ(r.out.substr(r.out.size() - 4), "sec\n") << r.out;
-  EXPECT_EQ(fileSize("enddb1.bin"), 128);
-  EXPECT_EQ(fileSize("enddb2.bin"), 7936);
-  EXPECT_EQ(fileSize("enddb3.bin"), -1);
+  EXPECT_EQ(fileSize(dataFolder + "/enddb1.bin"), 128);
+  EXPECT_EQ(fileSize(dataFolder + "/enddb2.bin"), 7936);
+  EXPECT_EQ(fileSize(dataFolder + "/enddb3.bin"), -1);
+  EXPECT_EQ(fileSize("enddb1.bin"), -1) << "nothing in the working folder";
 }
 
-TEST_F(DatabaseCommands, DatabaseRunThatCannotWriteEndsWithStatusOne) {
+TEST_F(DatabaseCommands, DatabaseRunInAFolderWithTheGamesFilesWritesThere) {
+  ASSERT_EQ(run("touch white.ouv").status, 0);
+  const CommandResult r = run(Program + " -e 1");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("End game db folder: " + directory + "\nInit end game db", 0), 0u) << r.out;
+  EXPECT_EQ(fileSize("enddb1.bin"), 128);
+}
+
+TEST_F(DatabaseCommands, DatabaseRunThatCannotWriteEndsWithStatusOneAndTheReason) {
   ASSERT_EQ(run("mkdir enddb1.bin").status, 0);
   const CommandResult r = run(Program + " --enddbgen 2");
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "tarvenn: cannot write enddb1.bin\n");
+  EXPECT_EQ(r.err, "tarvenn: cannot write enddb1.bin: Is a directory\n");
   EXPECT_EQ(fileSize("enddb2.bin"), 7936);
+}
+
+TEST_F(DatabaseCommands, DatabaseRunOnAFullDiskSaysSo) {
+  ASSERT_EQ(run("ln -s /dev/full enddb1.bin").status, 0);
+  const CommandResult r = run(Program + " -e 1");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "tarvenn: cannot write enddb1.bin: No space left on device\n");
+}
+
+TEST_F(DatabaseCommands, DatabaseRunWithoutADataFolderEndsAtOnceWithOneLine) {
+  ASSERT_EQ(run("touch blocker").status, 0);
+  // The 5-piece database would take minutes: the folder is checked before it.
+  const CommandResult r = run("XDG_DATA_HOME='" + directory + "/blocker' " + Program + " -e 5");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "tarvenn: cannot make the data folder " + directory + "/blocker/tarvenn: Not a directory\n");
 }
 
 TEST_F(DatabaseCommands, DatabaseRunWithoutMemoryForItsTablesEndsWithStatusOne) {

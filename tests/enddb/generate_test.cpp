@@ -10,7 +10,7 @@
 namespace {
 
 std::string fenOf(SquareSet mover, SquareSet opponent, SquareSet kings) {
-  return writeFen(Position(mover, opponent, kings), true);
+  return writeFen(Position(mover, opponent, kings));
 }
 
 // A man standing where it would already have been crowned.

@@ -16,7 +16,8 @@ void orient(const std::string& fen, SquareSet& mover, SquareSet& opponent, Squar
   Position position;
   bool whiteToMove;
   std::string error;
-  ASSERT_TRUE(parseFen(fen, position, whiteToMove, error)) << fen << ": " << error;
+  ASSERT_TRUE(parseFen(fen, position, error)) << fen << ": " << error;
+  whiteToMove = position.whiteToMove;
   mover = whiteToMove ? position.white : reverseSquares(position.black);
   opponent = whiteToMove ? position.black : reverseSquares(position.white);
   kings = whiteToMove ? position.kings : reverseSquares(position.kings);
@@ -72,7 +73,7 @@ TEST(PositionIndex, EveryIndexUpToFourPiecesRoundTrips) {
       uint32_t pieces;
       const uint32_t again = indexOf(occupied, mover, kings, pieces);
       if (again != index || pieces != n) {
-        FAIL() << "index " << index << " of " << n << " pieces decodes to " << writeFen(Position(mover, occupied & ~mover, kings), true)
+        FAIL() << "index " << index << " of " << n << " pieces decodes to " << writeFen(Position(mover, occupied & ~mover, kings))
                << " which encodes as " << again << " of " << pieces;
       }
     }

@@ -6,15 +6,6 @@
 #include "engine/fen.h"
 #include "engine/movegen.h"
 
-inline const char* statusName(uint8_t status) {
-  switch (status) {
-    case StatusWin: return "win";
-    case StatusLoss: return "loss";
-    case StatusDraw: return "draw";
-    default: return "not covered";
-  }
-}
-
 inline uint8_t probe(const EndgameDatabase& db, Position& position, SquareSet& from, bool whiteToMove) {
   return whiteToMove ? db.probeWhiteToMove(position.white, position.black, position.kings, from)
                      : db.probeBlackToMove(position.white, position.black, position.kings, from);
@@ -39,7 +30,7 @@ inline void expectConsistentProbes(const EndgameDatabase& db, uint32_t pieces) {
         Position after = before;
         SquareSet from = 0;
         const uint8_t status = probe(db, after, from, whiteToMove);
-        const std::string fen = writeFen(before, whiteToMove);
+        const std::string fen = writeFen({before.white, before.black, before.kings, whiteToMove});
         ASSERT_NE(status, 0) << fen;
         ASSERT_EQ(status, db.statusOf(before.white, before.black, before.kings, whiteToMove)) << fen;
         if (status == StatusDraw) {
@@ -55,12 +46,12 @@ inline void expectConsistentProbes(const EndgameDatabase& db, uint32_t pieces) {
         ASSERT_NE(from & (whiteToMove ? before.white : before.black), 0u) << fen << ": the move starts on own piece";
         const uint8_t expected = status == StatusWin ? StatusLoss : StatusWin;
         ASSERT_EQ(db.statusOf(after.white, after.black, after.kings, !whiteToMove), expected)
-            << fen << " is a " << statusName(status) << " but its database move leads to " << writeFen(after, !whiteToMove);
+            << fen << " is a " << statusWord(status) << " but its database move leads to " << writeFen({after.white, after.black, after.kings, !whiteToMove});
         Position next = after;
         const uint8_t reply = probe(db, next, from, !whiteToMove);
         // A side left without pieces or moves has lost and has no move to hand back.
         if (reply != 0) {
-          ASSERT_EQ(reply, expected) << writeFen(after, !whiteToMove);
+          ASSERT_EQ(reply, expected) << writeFen({after.white, after.black, after.kings, !whiteToMove});
         }
       }
     }

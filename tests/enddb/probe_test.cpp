@@ -29,7 +29,8 @@ TEST(DatabaseProbe, PositionsWithMorePiecesThanHeldAreNotCovered) {
     Position position;
     bool whiteToMove;
     std::string error;
-    ASSERT_TRUE(parseFen(c.fen, position, whiteToMove, error)) << c.fen << ": " << error;
+    ASSERT_TRUE(parseFen(c.fen, position, error)) << c.fen << ": " << error;
+    whiteToMove = position.whiteToMove;
     Position after = position;
     SquareSet from = 0;
     EXPECT_EQ(probe(db, after, from, whiteToMove), 0) << c.fen;
@@ -47,7 +48,8 @@ TEST(DatabaseProbe, KingAgainstLoneManWinsForBothColours) {
     Position position;
     bool whiteToMove;
     std::string error;
-    ASSERT_TRUE(parseFen(fen, position, whiteToMove, error)) << fen << ": " << error;
+    ASSERT_TRUE(parseFen(fen, position, error)) << fen << ": " << error;
+    whiteToMove = position.whiteToMove;
     SquareSet from = 0;
     EXPECT_EQ(probe(db, position, from, whiteToMove), StatusWin) << fen;
     EXPECT_EQ(bitCount(from), 1) << fen;

@@ -25,13 +25,12 @@ TEST(Fen, ReadsListsRangesKingsAndEitherOrder) {
   };
   for (const auto& c : cases) {
     Position position;
-    bool white = false;
     std::string error;
-    ASSERT_TRUE(parseFen(c.text, position, white, error)) << c.text << ": " << error;
-    EXPECT_EQ(position, c.position) << c.text;
-    EXPECT_EQ(white, c.whiteToMove) << c.text;
+    ASSERT_TRUE(parseFen(c.text, position, error)) << c.text << ": " << error;
+    EXPECT_EQ(position, withSide(c.position, c.whiteToMove)) << c.text;
+    EXPECT_EQ(position.whiteToMove, c.whiteToMove) << c.text;
   }
-  EXPECT_EQ(writeFen(InitialPosition, true),
+  EXPECT_EQ(writeFen(InitialPosition),
             "W:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12");
 }
 
@@ -43,9 +42,8 @@ TEST(Fen, RejectsMalformedAndImpossiblePositionsWithAReason) {
   };
   for (const char* text : bad) {
     Position position;
-    bool white = true;
     std::string error;
-    EXPECT_FALSE(parseFen(text, position, white, error)) << text;
+    EXPECT_FALSE(parseFen(text, position, error)) << text;
     EXPECT_EQ(error.find('\n'), std::string::npos);
     EXPECT_EQ(error.rfind("bad FEN: ", 0), 0u) << text;
   }
@@ -59,16 +57,14 @@ TEST(Fen, AnyTextEitherParsesToALegalPositionOrIsRejected) {
     const int length = (int)(rng() % 40);
     for (int k = 0; k < length; ++k) text += alphabet[rng() % alphabet.size()];
     Position position;
-    bool white = true;
     std::string error;
-    if (!parseFen(text, position, white, error)) continue;
+    if (!parseFen(text, position, error)) continue;
     EXPECT_EQ(position.white & position.black, 0u) << text;
     EXPECT_EQ(position.kings & ~(position.white | position.black), 0u) << text;
     Position again;
-    bool whiteAgain = !white;
-    ASSERT_TRUE(parseFen(writeFen(position, white), again, whiteAgain, error)) << text;
+    ASSERT_TRUE(parseFen(writeFen(position), again, error)) << text;
     EXPECT_EQ(again, position) << text;
-    EXPECT_EQ(whiteAgain, white) << text;
+    EXPECT_EQ(again.whiteToMove, position.whiteToMove) << text;
     MoveRecord records[MoveBufferCapacity];
     EXPECT_LE(generateWhiteMoves(records, position.white, position.black, position.kings) - records,
               MoveBufferCapacity);

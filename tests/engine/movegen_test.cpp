@@ -47,7 +47,7 @@ TEST(MoveGeneration, ListsFollowTheRulesInTheirExactOrder) {
   for (const ListCase& c : ListCases) {
     const Position position(squares(c.white), squares(c.black), squares(c.kings));
     EXPECT_EQ(moveTexts(position, c.whiteToMove), c.moves)
-        << c.rule << " in " << writeFen(position, c.whiteToMove);
+        << c.rule << " in " << writeFen(withSide(position, c.whiteToMove));
   }
 }
 

@@ -136,9 +136,21 @@ TEST(MoveGeneration, AgreesWithAPlainImplementationOfTheRules) {
                                     : generateBlackMoves(records, p.white, p.black, p.kings);
       std::set<Result> generated;
       for (const MoveRecord* r = records; r != end; ++r) generated.emplace(r->from, r->white, r->black, r->kings);
-      ASSERT_EQ(generated.size(), size_t(end - records)) << "a move listed twice in " << writeFen(p, white);
+      ASSERT_EQ(generated.size(), size_t(end - records)) << "a move listed twice in " << writeFen({p.white, p.black, p.kings, white});
       Reference reference(boardOf(p), white);
-      ASSERT_EQ(generated, reference.moves(p)) << writeFen(p, white);
+      ASSERT_EQ(generated, reference.moves(p)) << writeFen({p.white, p.black, p.kings, white});
     }
+  }
+}
+
+TEST(MoveGeneration, CountingTheMovesGivesTheLengthOfTheList) {
+  std::mt19937 rng(20261208);
+  for (int i = 0; i < 100000; ++i) {
+    const Position p = randomPosition(rng);
+    MoveRecord records[MoveBufferCapacity];
+    ASSERT_EQ(countMoves<true>(p.white, p.black, p.kings), generateWhiteMoves(records, p.white, p.black, p.kings) - records)
+        << writeFen({p.white, p.black, p.kings, true});
+    ASSERT_EQ(countMoves<false>(p.white, p.black, p.kings), generateBlackMoves(records, p.white, p.black, p.kings) - records)
+        << writeFen({p.white, p.black, p.kings, false});
   }
 }

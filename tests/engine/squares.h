@@ -18,20 +18,23 @@ inline SquareSet squares(const std::string& names) {
   return set;
 }
 
+// The position with the other side to move, or the same one.
+inline Position withSide(Position position, bool whiteToMove) {
+  position.whiteToMove = whiteToMove;
+  return position;
+}
+
 // The move list in order as "G3-H4 G3-F4 ...".
 inline std::string moveTexts(const Position& position, bool whiteToMove) {
-  MoveRecord records[MoveBufferCapacity];
-  const MoveRecord* end = whiteToMove ? generateWhiteMoves(records, position.white, position.black, position.kings)
-                                      : generateBlackMoves(records, position.white, position.black, position.kings);
   std::string texts;
-  for (const MoveRecord* r = records; r != end; ++r) {
+  for (const Move& move : MoveList(withSide(position, whiteToMove))) {
     char text[6] = {};
-    Move(*r).writeNotation(position.empty(), text);
+    move.writeNotation(text);
     if (!texts.empty()) texts += ' ';
     texts += text;
   }
   return texts;
 }
 
-// Failure messages show positions as FEN with White to move.
-inline void PrintTo(const Position& position, std::ostream* out) { *out << writeFen(position, true); }
+// Failure messages show positions as FEN.
+inline void PrintTo(const Position& position, std::ostream* out) { *out << writeFen(position); }

@@ -8,25 +8,22 @@
 #include "game/game.h"
 
 struct FenSetup {
-  Position position;
-  bool blackToMove = false;
+  Position position;  // with its side to move
 };
 
 inline FenSetup setupFromFen(const char* fen) {
   FenSetup setup;
   std::string error;
-  bool white = true;
-  if (!parseFen(fen, setup.position, white, error)) ADD_FAILURE() << fen << ": " << error;
-  setup.blackToMove = !white;
+  if (!parseFen(fen, setup.position, error)) ADD_FAILURE() << fen << ": " << error;
   return setup;
 }
 
 // The move of the game's list written as `notation`, such as "C3xE5".
 inline const Move* findNamedMove(const Game& game, const char* notation) {
-  for (int i = 0; i < game.moveCount(); ++i) {
+  for (const Move& move : game.moves()) {
     char text[6] = {};
-    game.moves()[i].writeNotation(game.emptySquares(), text);
-    if (std::strcmp(text, notation) == 0) return &game.moves()[i];
+    move.writeNotation(text);
+    if (std::strcmp(text, notation) == 0) return &move;
   }
   return nullptr;
 }
@@ -83,7 +80,7 @@ public:
   std::vector<std::pair<int, int>> marked;
   int detached = 0;
   void showPosition(const Position& position, SquareSet crossed) override {
-    shown.push_back({Position(position.white, position.black, position.kings), crossed});
+    shown.push_back({position, crossed});
   }
   void markSquares(int from, int to) override { marked.push_back({from, to}); }
   void detachInput() override { ++detached; }

@@ -20,7 +20,7 @@ struct Table {
     const FenSetup setup = setupFromFen(fen);
     white->deleted = &whiteDeleted;
     black->deleted = &blackDeleted;
-    game = new PausingGame(white, black, setup.position, setup.blackToMove);
+    game = new PausingGame(white, black, setup.position);
     game->log = &log;
     if (withView) game->view = &view;
     game->listeners.push_back(&listener);
@@ -236,7 +236,7 @@ TEST(GameMoves, MovesNotInTheCurrentListAreIgnored) {
   stale.from <<= 1;  // right position, wrong origin
   table.game->playMove(stale);
   Move foreign;
-  foreign.white = 1;
+  foreign.after.white = 1;
   table.game->playMove(foreign);
   EXPECT_EQ(table.game->record.count(), 0);
   EXPECT_TRUE(table.game->awaitingMove());

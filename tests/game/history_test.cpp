@@ -8,22 +8,17 @@ namespace {
 Move moveTo(const char* fen) {
   const FenSetup setup = setupFromFen(fen);
   Move move;
-  move.white = setup.position.white;
-  move.black = setup.position.black;
-  move.kings = setup.position.kings;
+  move.after = setup.position;
   return move;
 }
 
 Move firstMoveNamed(const Position& position, bool black, const char* notation) {
-  Move* moves = nullptr;
-  const int count = black ? position.blackMoves(&moves) : position.whiteMoves(&moves);
   Move found;
-  for (int i = 0; i < count; ++i) {
+  for (const Move& move : MoveList(Position(position.white, position.black, position.kings, !black))) {
     char text[6] = {};
-    moves[i].writeNotation(position.empty(), text);
-    if (std::string(text) == notation) found = moves[i];
+    move.writeNotation(text);
+    if (std::string(text) == notation) found = move;
   }
-  delete[] moves;
   EXPECT_NE(found.from, 0u) << notation;
   return found;
 }
@@ -32,10 +27,11 @@ TEST(HistoryEntries, FirstMoveRecordsWhiteSideAndTheInitialEmptySquares) {
   GameRecord record;
   record.append(firstMoveNamed(InitialPosition, false, "G3-H4"));
   HistoryEntry& entry = record.entry(0);
-  EXPECT_EQ(entry.flags, sideBit);
-  EXPECT_EQ(entry.emptyBefore, 0x000FF000u);
+  EXPECT_EQ(entry.flags, 0);
+  EXPECT_FALSE(entry.whiteToMove());
+  EXPECT_EQ(entry.move.to, SquareSet(1) << 15) << "H4";
   EXPECT_STREQ(entry.labelText(), "@wc G3-H4");
-  EXPECT_TRUE(record.blackToMove());
+  EXPECT_FALSE(record.currentPosition().whiteToMove);
 }
 
 TEST(HistoryEntries, RepliesAreGeneratedOnceWithTheOtherSideAndCanBeOpenedInTurn) {
@@ -49,7 +45,7 @@ TEST(HistoryEntries, RepliesAreGeneratedOnceWithTheOtherSideAndCanBeOpenedInTurn
   for (int i = 0; i < entry.childCount; ++i) {
     HistoryEntry& reply = replies[i];
     EXPECT_EQ(std::string(reply.labelText()).substr(0, 4), "@bc ") << reply.labelText();
-    EXPECT_EQ(reply.emptyBefore, entry.move.empty());
+    EXPECT_NE(reply.move.from & entry.move.after.black, 0u) << "a reply moves a black piece";
     EXPECT_EQ(reply.childCount, -1);
     reply.children();
     EXPECT_GT(reply.childCount, 0) << reply.labelText();
@@ -68,26 +64,28 @@ TEST(HistoryEntries, EntryWhoseSideToMoveCannotMoveIsALeaf) {
 
 TEST(HistoryEntries, LabelShowsTheAnalysedValueAndBestReplyColour) {
   struct Case {
+    bool whiteMoved;
     uint8_t flags;
     int evaluation;
     int depth;
     const char* label;
   };
   const Case cases[] = {
-      {sideBit, 3, 0, "@wc C3-D4"},
-      {sideBit | evaluatedBit, 3, 12, "@wc C3-D4 (evaluation: 3)"},
-      {sideBit | evaluatedBit, -119, 11, "@wc C3-D4 (evaluation: -119)"},
-      {sideBit | evaluatedBit, 120, 12, "@wc C3-D4 (win)"},
-      {sideBit | evaluatedBit, -124, 12, "@wc C3-D4 (lose)"},
-      {sideBit, 5, 12, "@wc C3-D4 (lose)"},  // depth without a value
-      {sideBit | evaluatedBit | bestBit, -119, 11, "@C2@wc C3-D4 (evaluation: -119)"},
-      {evaluatedBit | bestBit, 0, 11, "@C2@bc C3-D4 (evaluation: 0)"},
+      {true, 0, 3, 0, "@wc C3-D4"},
+      {true, evaluatedBit, 3, 12, "@wc C3-D4 (evaluation: 3)"},
+      {true, evaluatedBit, -119, 11, "@wc C3-D4 (evaluation: -119)"},
+      {true, evaluatedBit, 120, 12, "@wc C3-D4 (win)"},
+      {true, evaluatedBit, -124, 12, "@wc C3-D4 (lose)"},
+      {true, 0, 5, 12, "@wc C3-D4 (lose)"},  // depth without a value
+      {true, evaluatedBit | bestBit, -119, 11, "@C2@wc C3-D4 (evaluation: -119)"},
+      {false, evaluatedBit | bestBit, 0, 11, "@C2@bc C3-D4 (evaluation: 0)"},
   };
   GameRecord record;
   record.append(firstMoveNamed(InitialPosition, false, "C3-D4"));
   HistoryEntry& entry = record.entry(0);
   for (const Case& c : cases) {
     entry.flags = c.flags;
+    entry.move.after.whiteToMove = !c.whiteMoved;
     entry.evaluation = (int8_t)c.evaluation;
     entry.depth = (uint8_t)c.depth;
     EXPECT_STREQ(entry.labelText(), c.label);

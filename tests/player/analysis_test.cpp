@@ -20,19 +20,16 @@ int bestReplyIndex(HistoryEntry& entry) { return bestReplyIndex(searcher(), entr
 // A record of one move from a FEN position; its entry is what the history browser shows.
 struct History {
   GameRecord record;
-  History(const char* fen, const char* notation) : record(setupFromFen(fen).position, setupFromFen(fen).blackToMove) {
+  History(const char* fen, const char* notation) : record(setupFromFen(fen).position) {
     const FenSetup setup = setupFromFen(fen);
-    Move* moves = nullptr;
-    const int count = setup.blackToMove ? setup.position.blackMoves(&moves) : setup.position.whiteMoves(&moves);
-    for (int i = 0; i < count; ++i) {
+    for (const Move& move : MoveList(setup.position)) {
       char text[6] = {};
-      moves[i].writeNotation(setup.position.empty(), text);
+      move.writeNotation(text);
       if (std::string(text) == notation) {
-        record.append(moves[i]);
+        record.append(move);
         break;
       }
     }
-    delete[] moves;
     EXPECT_EQ(record.count(), 1) << fen << " " << notation;
   }
   HistoryEntry& entry() { return record.entry(0); }

@@ -27,8 +27,8 @@ struct Match {
   Match(const char* fen, double seconds) {
     const FenSetup setup = setupFromFen(fen);
     computer = new ComputerPlayer(seconds, runner(), Book);
-    game = setup.blackToMove ? new Game(opponent, computer, setup.position, true)
-                             : new Game(computer, opponent, setup.position, false);
+    game = setup.position.whiteToMove ? new Game(computer, opponent, setup.position)
+                                      : new Game(opponent, computer, setup.position);
     game->log = &log;
   }
   ~Match() { delete game; }
@@ -70,7 +70,7 @@ TEST(ComputerDatabase, DatabaseDecidesWonAndSingleDrawingMovesWithoutSearch) {
     const Move& played = match.game->record.last()->move;
     const uint8_t status =
         endgameDatabase.statusOf(setup.position.white, setup.position.black, setup.position.kings, true);
-    const uint8_t after = endgameDatabase.statusOf(played.white, played.black, played.kings, false);
+    const uint8_t after = endgameDatabase.statusOf(played.after.white, played.after.black, played.after.kings, false);
     EXPECT_EQ(after, status == StatusDraw ? StatusDraw : StatusLoss) << c.fen;
   }
 }
@@ -99,7 +99,7 @@ TEST(ComputerSearch, LostWithTheDatabaseTheComputerDefendsOnMaterial) {
   const char* fen = "W:W10,30:BK9,K18";
   const FenSetup setup = setupFromFen(fen);
   Search search(endgameDatabase);
-  ASSERT_LE(analysePosition(search, setup.position, false, 4), -120) << fen;
+  ASSERT_LE(analysePosition(search, setup.position, 4), -120) << fen;
   Match match(fen, 0.1);
   const std::string line = match.decide();
   std::smatch parts;
@@ -134,9 +134,8 @@ TEST(ComputerDraws, AfterARefusedOfferTheComputerWaitsFiveTurnsBeforeOfferingAga
     if (black.drawQuestions > questions) offeredOnTurn.push_back(turn);
     // Black answers with a move that keeps its king.
     const Game& game = *match.game;
-    for (int i = 0; i < game.moveCount(); ++i) {
-      const Move& move = game.moves()[i];
-      if (endgameDatabase.statusOf(move.white, move.black, move.kings, true) == StatusDraw) {
+    for (const Move& move : game.moves()) {
+      if (endgameDatabase.statusOf(move.after.white, move.after.black, move.after.kings, true) == StatusDraw) {
         match.game->playMove(move);
         break;
       }

@@ -34,7 +34,7 @@ struct ThreadedMatch {
   explicit ThreadedMatch(double seconds, const char* fen = MiddleGame) {
     const FenSetup setup = setupFromFen(fen);
     computer = new ComputerPlayer(seconds, runner, Book);
-    game = new Game(computer, new ScriptedPlayer, setup.position, false);
+    game = new Game(computer, new ScriptedPlayer, setup.position);
     game->log = &log;
   }
   ~ThreadedMatch() {
@@ -90,12 +90,11 @@ TEST(ComputerThinking, ADecisionEndsWithinItsTimeAndReportsTheUnfinishedDepth) {
   if (!TimedBuild) GTEST_SKIP() << "timing is checked in the release build";
   const FenSetup setup = setupFromFen(Opening);
   Search search(endgameDatabase);
-  Move* list = nullptr;
-  const int count = setup.position.whiteMoves(&list);
+  const MoveList list(setup.position);
+  const int count = list.size();
   DecisionRequest request;
   request.root = setup.position;
-  request.moves.assign(list, list + count);
-  delete[] list;
+  request.moves.assign(list.begin(), list.end());
   int aborted = 0;
   for (double limit : {0.05, 0.3, 1.0}) {
     request.timeLimit = limit;
@@ -113,13 +112,11 @@ TEST(ComputerThinking, ADecisionEndsWithinItsTimeAndReportsTheUnfinishedDepth) {
 TEST(ComputerThinking, TheFirstRootMoveIsSearchedEvenWhenTheStopCameFirst) {
   const FenSetup setup = setupFromFen(MiddleGame);
   Search search(endgameDatabase);
-  Move* list = nullptr;
-  const int count = setup.position.whiteMoves(&list);
+  const MoveList list(setup.position);
   DecisionRequest request;
   request.root = setup.position;
-  request.moves.assign(list, list + count);
+  request.moves.assign(list.begin(), list.end());
   request.timeLimit = 30;
-  delete[] list;
   search.requestStop();  // Move now before the search began
   const DecisionResult result = decide(search, request);
   EXPECT_TRUE(result.aborted);

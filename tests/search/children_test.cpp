@@ -68,15 +68,15 @@ void expectSameAsMoveList(const Position& p, bool whiteToMove) {
   const std::vector<Child> children = childrenOf(p, whiteToMove, false);
   const std::vector<Child> list = moveListOf(p, whiteToMove);
   const std::vector<Child> merged = withoutEarlierRepeats(children);
-  ASSERT_EQ(merged.size(), list.size()) << writeFen(p, whiteToMove);
+  ASSERT_EQ(merged.size(), list.size()) << writeFen({p.white, p.black, p.kings, whiteToMove});
   for (size_t i = 0; i < list.size(); ++i)
-    ASSERT_TRUE(sameChild(merged[i], list[i])) << "child " << i << " of " << writeFen(p, whiteToMove);
+    ASSERT_TRUE(sameChild(merged[i], list[i])) << "child " << i << " of " << writeFen({p.white, p.black, p.kings, whiteToMove});
 
   const std::vector<Child> captures = childrenOf(p, whiteToMove, true);
   const bool anyCapture = !children.empty() && isCapture(p, children[0], whiteToMove);
-  ASSERT_EQ(captures.size(), anyCapture ? children.size() : 0u) << "captures only: " << writeFen(p, whiteToMove);
+  ASSERT_EQ(captures.size(), anyCapture ? children.size() : 0u) << "captures only: " << writeFen({p.white, p.black, p.kings, whiteToMove});
   for (size_t i = 0; i < captures.size(); ++i)
-    ASSERT_TRUE(sameChild(captures[i], children[i])) << "capture " << i << " of " << writeFen(p, whiteToMove);
+    ASSERT_TRUE(sameChild(captures[i], children[i])) << "capture " << i << " of " << writeFen({p.white, p.black, p.kings, whiteToMove});
 }
 
 }  // namespace

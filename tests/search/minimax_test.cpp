@@ -110,7 +110,7 @@ TEST(SearchValue, PruningTableAndOrderingNeverChangeTheNegamaxValue) {
     const int expected = reference.value(p.position, p.whiteToMove, depth);
     if (reference.tableMayDiffer) continue;
     ++compared;
-    const std::string where = writeFen(p.position, p.whiteToMove) + " depth " + std::to_string(depth);
+    const std::string where = writeFen(p.position) + " depth " + std::to_string(depth);
 
     resetTable(1.0);
     EXPECT_EQ(search(p, SCORE_MIN, SCORE_MAX, depth), expected) << "single search of " << where;
@@ -140,7 +140,7 @@ TEST(SearchValue, NarrowWindowsBracketTheValueFailSoft) {
       if (alpha < SCORE_MIN || alpha + 1 > SCORE_MAX) continue;
       resetTable(1.0);
       const int v = search(p, alpha, alpha + 1, 6);
-      const std::string where = writeFen(p.position, p.whiteToMove) + " window " + std::to_string(alpha);
+      const std::string where = writeFen(p.position) + " window " + std::to_string(alpha);
       if (exact <= alpha)
         EXPECT_TRUE(v <= alpha && v >= exact) << where << ": " << v << " vs " << exact;
       else

@@ -16,7 +16,8 @@ struct SidePosition {
 inline SidePosition fromFen(const std::string& fen) {
   SidePosition p;
   std::string error;
-  EXPECT_TRUE(parseFen(fen, p.position, p.whiteToMove, error)) << fen << ": " << error;
+  EXPECT_TRUE(parseFen(fen, p.position, error)) << fen << ": " << error;
+  p.whiteToMove = p.position.whiteToMove;
   return p;
 }
 

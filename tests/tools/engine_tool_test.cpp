@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 #include "tests/support/run_command.h"
+#include "tests/support/scratch_directory.h"
 
 namespace {
 
@@ -31,10 +34,78 @@ TEST(EngineTool, MovesPrintsNotationAndTheNextPosition) {
 
 TEST(EngineTool, BadInputIsOneLineAndStatusTwo) {
   const char* bad[] = {
-      "",                          "unknown",  "perft",           "perft x",     "perft -1",
+      "unknown",                   "-x",       "perft",           "perft x",     "perft -1",
       "perft 2 3",                 "perft 99", "perft --fen",     "divide 0",    "moves --fen W:W33:B1",
       "moves --fen 'W:W21,21:B1'", "moves --fen W:W1:B9", "moves --fen W:W21:B29", "moves --depth 3",
       "perft --fen 'W:W:B' 1 --fen 'W:W1:B2'",
   };
   for (const char* arguments : bad) expectRejectedWithOneLine(tool(arguments), arguments);
+}
+
+TEST(EngineTool, WithoutACommandOrWithHelpItListsEveryCommand) {
+  const struct {
+    const char* arguments;
+    int status;
+    bool onStandardOutput;
+  } cases[] = {{"", 2, false}, {"--help", 0, true}, {"-h", 0, true}};
+  for (const auto& c : cases) {
+    const CommandResult r = tool(c.arguments);
+    EXPECT_EQ(r.status, c.status) << c.arguments;
+    const std::string& list = c.onStandardOutput ? r.out : r.err;
+    EXPECT_EQ((c.onStandardOutput ? r.err : r.out), "") << c.arguments;
+    for (const char* command : {"perft", "divide", "moves", "think", "play", "book", "probe", "search", "pdn"})
+      EXPECT_NE(list.find(std::string("\n  ") + command + " "), std::string::npos) << c.arguments << ": " << command;
+  }
+}
+
+TEST(EngineTool, CommandHelpNamesItsOptionsAndRunsNothing) {
+  const struct {
+    const char* command;
+    std::vector<const char*> options;
+  } cases[] = {
+      {"perft", {"--fen FEN", "DEPTH"}},       {"divide", {"--fen FEN", "DEPTH"}},
+      {"moves", {"--fen FEN"}},                {"think", {"--fen FEN", "--time SECONDS"}},
+      {"play", {"--time SECONDS", "--games N", "--pdn FILE"}}, {"book", {"--fen FEN"}},
+      {"probe", {"--fen FEN"}},                {"search", {"--fen FEN", "--depth D"}},
+      {"pdn", {"FILE"}},
+  };
+  for (const auto& c : cases) {
+    // A help request wins over arguments the command would run with or reject.
+    for (const std::string& words : {std::string(" --help"), std::string(" --time 5 --help"),
+                                     std::string(" 99 --help")}) {
+      const CommandResult r = tool(c.command + words);
+      EXPECT_EQ(r.status, 0) << c.command << words;
+      EXPECT_EQ(r.err, "") << c.command << words;
+      EXPECT_EQ(r.out.rfind(std::string("usage: tarvenn-engine ") + c.command + " ", 0), 0u) << r.out;
+      for (const char* option : c.options)
+        EXPECT_NE(r.out.find(std::string("\n  ") + option), std::string::npos) << c.command << ": " << option;
+    }
+  }
+}
+
+TEST(EngineTool, BookComesFromTheWorkingFolderTheUsersDataFolderOrTheInstalledCopy) {
+  // Each folder's book holds a different number of lines for White.
+  const char* const Lines[] = {"22-18\n", "22-18\n21-17\n", "22-18\n21-17\n23-19\n"};
+  const struct {
+    const char* name;
+    bool inWorkingFolder, inDataFolder, installed;
+    const char* counts;  // White's positions and moves
+  } cases[] = {
+      {"nothing anywhere", false, false, false, "white 0 0 "},
+      {"installed only", false, false, true, "white 1 3 "},
+      {"the user's own and installed", false, true, true, "white 1 2 "},
+      {"working folder first", true, true, true, "white 1 1 "},
+  };
+  for (const auto& c : cases) {
+    ScratchDirectory tree;
+    const std::string work = tree.path + "/work", data = tree.path + "/data", installed = tree.path + "/share";
+    ASSERT_EQ(system(("mkdir -p " + work + " " + data + "/tarvenn " + installed + "/tarvenn").c_str()), 0);
+    if (c.inWorkingFolder) std::ofstream(work + "/white.ouv") << Lines[0];
+    if (c.inDataFolder) std::ofstream(data + "/tarvenn/white.ouv") << Lines[1];
+    if (c.installed) std::ofstream(installed + "/tarvenn/white.ouv") << Lines[2];
+    const CommandResult r = runCommand("cd " + work + " && XDG_DATA_HOME=" + data + " XDG_DATA_DIRS=" + installed +
+                                       " " + ENGINE_TOOL + " book");
+    EXPECT_EQ(r.status, 0) << c.name << ": " << r.err;
+    EXPECT_EQ(r.out.rfind(c.counts, 0), 0u) << c.name << ": " << r.out;
+  }
 }

@@ -9,7 +9,8 @@ namespace {
 Position positionOf(const std::string& fen, bool& whiteToMove) {
   Position p;
   std::string error;
-  EXPECT_TRUE(parseFen(fen, p, whiteToMove, error)) << fen << ": " << error;
+  EXPECT_TRUE(parseFen(fen, p, error)) << fen << ": " << error;
+  whiteToMove = p.whiteToMove;
   return p;
 }
 
@@ -34,7 +35,7 @@ TEST(BoardView, OnlyPiecesThatCanMoveAreFramed) {
     bool whiteToMove = true;
     BoardView board(0, 0, 380, 380);
     board.showPosition(positionOf(c.fen, whiteToMove), 0);
-    board.markMovable(!whiteToMove);
+    board.markMovable();
     for (int pdn : c.framed) EXPECT_EQ(board.marks[squareFromPdn(pdn)], 1) << c.fen << " square " << pdn;
     EXPECT_EQ(frameCount(board), (int)c.framed.size()) << c.fen;
   }
@@ -43,16 +44,14 @@ TEST(BoardView, OnlyPiecesThatCanMoveAreFramed) {
 TEST(BoardView, TwoCapturesOfOnePieceToOneSquareGiveItTwoFrames) {
   bool whiteToMove = true;
   const Position p = positionOf("W:WK30:B26,18,15,7", whiteToMove);  // king C1, both ways end on F8
-  Move* list = nullptr;
-  const int count = p.whiteMoves(&list);
-  std::unique_ptr<Move[]> moves(list);
+  const MoveList moves(p);
   BoardView board(0, 0, 380, 380);
   board.showPosition(p, 0);
-  board.markDestinations(p.empty(), moves.get(), count, squareFromPdn(30));
+  board.markDestinations(moves, squareFromPdn(30));
   EXPECT_EQ(board.marks[squareFromPdn(3)], 2);  // F8
   EXPECT_EQ(frameCount(board), 2);
   // Another piece's square selects nothing.
-  board.markDestinations(p.empty(), moves.get(), count, squareFromPdn(26));
+  board.markDestinations(moves, squareFromPdn(26));
   EXPECT_EQ(frameCount(board), 0);
 }
 

@@ -78,7 +78,7 @@ TEST_F(HumanGame, ClickingAFramedDestinationPlaysTheMoveAndHandsTheTurnOver) {
   ASSERT_EQ(game->record.count(), 1);
   EXPECT_FALSE(white->active);
   EXPECT_TRUE(black->active);
-  EXPECT_TRUE(game->blackToMove());
+  EXPECT_FALSE(game->whiteToMove());
   // Black's movable men are framed: B6, D6, F6, H6.
   for (int pdn : {9, 10, 11, 12}) EXPECT_EQ(framed(pdn), 1) << "square " << pdn;
   EXPECT_EQ(framed(22), 0);
@@ -111,8 +111,8 @@ TEST_F(HumanGame, TwoCaptureRoutesToOneSquareSplitItsFrameAndTheLeftHalfPlaysThe
     ASSERT_EQ(board.marks[A7], 2);
     mouseOn(FL_RELEASE, A7, FL_LEFT_MOUSE, side == 0 ? 5 : 40, 23);
     ASSERT_EQ(game->record.count(), 15);
-    const Position played = game->record.last()->move;
-    EXPECT_EQ(played, side == 0 ? (const Position&)first : (const Position&)second) << "half " << side;
+    const Position played = game->record.last()->move.after;
+    EXPECT_EQ(played, side == 0 ? first.after : second.after) << "half " << side;
   }
 }
 

@@ -2,8 +2,10 @@
 # Drives the real program in an X server with xdotool and reads what it shows from
 # screenshots: board squares by their colours, log lines by comparing them with the same
 # lines drawn by log_reference, history rows by the selection colour.
-#   window_test.sh basics|computer_game|thinking <tarvenn> <log_reference> <close_window> <window_probe>
+#   window_test.sh first_start|basics|computer_game|thinking <tarvenn> <log_reference> <close_window> <window_probe>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
+# The program runs in an empty folder with a scratch data folder: first_start begins with
+# it empty and leaves the database it computed in window-data/ for the other parts.
 set -u
 part=$1
 program=$2
@@ -17,6 +19,8 @@ fi
 
 work=$(mktemp -d)
 shots=$PWD
+export XDG_DATA_HOME=$work/data XDG_DATA_DIRS=$work/installed
+prepared=$shots/window-data
 app=""
 helper=""
 cleanup() {
@@ -163,20 +167,34 @@ log_line_is() {
   [ "$(compare -metric AE "$work/expected.png" "$work/actual.png" null: 2>&1)" = "0" ]
 }
 
+# Starts the program and waits for its main window; with "any", for its first window.
 start_program() {
+  local which=${1:-main}
   for _ in $(seq 5); do
     (cd "$work" && exec "$program") &
     app=$!
     for _ in $(seq 600); do
-      W=$(xdotool search --onlyvisible --name "^$Title\$" 2>/dev/null | head -1)
+      if [ "$which" = any ]; then
+        W=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -1)
+      else
+        W=$(xdotool search --onlyvisible --name "^$Title\$" 2>/dev/null | head -1)
+      fi
       [ -n "$W" ] && break 2
       kill -0 "$app" 2>/dev/null || break  # it could not connect: start it again
       sleep 0.1
     done
   done
-  [ -n "$W" ] || fail "the main window did not open"
+  [ -n "$W" ] || fail "the program opened no window"
+  [ "$which" = any ] && return
   [ "$(xdotool getwindowname "$W")" = "$Title" ] || fail "window title is '$(xdotool getwindowname "$W")'"
   wait_for 10 '[ "$(pixels 23,43)" = FFFFFF ]' || fail "the board is not drawn"
+}
+
+# The data folder with the database that first_start computed, so no progress window shows.
+use_prepared_data() {
+  [ -s "$prepared/tarvenn/enddb4.bin" ] || fail "no $prepared/tarvenn/enddb4.bin: run window_first_start first"
+  mkdir -p "$XDG_DATA_HOME"
+  cp -r "$prepared/tarvenn" "$XDG_DATA_HOME/"
 }
 
 key() {
@@ -235,7 +253,46 @@ quit_with_status_zero() {
 
 Initial=wwwwwwwwwwww........bbbbbbbbbbbb
 
+first_start() {
+  # A data folder that cannot be made: a message box, and after OK the game with 3 pieces.
+  : >"$work/blocker"
+  XDG_DATA_HOME=$work/blocker start_program any
+  [ "$(xdotool getwindowname "$W")" != "$Title" ] || fail "the game opened without a message box"
+  sleep 0.5
+  save_shot window-first-start-failure.png
+  key Return
+  W=$(find_window "^$Title\$") || fail "the game did not start after the message box"
+  wait_for 10 '[ "$(pixels 23,43)" = FFFFFF ]' || fail "the board is not drawn"
+  [ -e "$work/blocker/tarvenn" ] && fail "a data folder was made behind a file"
+  quit_with_status_zero
+
+  # An empty data folder: the progress window, then the game; the folder holds enddb1-4.
+  start_program any
+  [ "$(xdotool getwindowname "$W")" = "Tarvenn: first start" ] ||
+    fail "the first window is '$(xdotool getwindowname "$W")', not the progress window"
+  sleep 1
+  save_shot window-first-start.png
+  local end=$((SECONDS + 600))
+  W=""
+  while [ -z "$W" ] && [ $SECONDS -le $end ]; do
+    kill -0 "$app" 2>/dev/null || fail "the program ended during its first start"
+    W=$(xdotool search --onlyvisible --name "^$Title\$" 2>/dev/null | head -1)
+    sleep 0.2
+  done
+  [ -n "$W" ] || fail "the main window did not follow the progress window"
+  wait_for 10 '[ "$(pixels 23,43)" = FFFFFF ]' || fail "the board is not drawn"
+  [ -z "$(xdotool search --onlyvisible --name '^Tarvenn: first start$' 2>/dev/null)" ] ||
+    fail "the progress window stays open beside the game"
+  local sizes=""
+  for n in 1 2 3 4; do sizes+="$(stat -c %s "$XDG_DATA_HOME/tarvenn/enddb$n.bin" 2>/dev/null) "; done
+  [ "$sizes" = "128 7936 317440 9205760 " ] || fail "the data folder holds database files of sizes: $sizes"
+  quit_with_status_zero
+  rm -rf "$prepared"
+  cp -r "$XDG_DATA_HOME" "$prepared"
+}
+
 basics() {
+  use_prepared_data
   start_program
   [ "$(main_board)" = "$(printf '.%.0s' $(seq 32))" ] || fail "the board is not empty before the first game"
 
@@ -340,6 +397,7 @@ basics() {
 }
 
 computer_game() {
+  use_prepared_data
   start_program
   new_game 0.01 0.01
   # The whole game runs inside the New command; it ends with a result line in bold.

@@ -1,0 +1,14 @@
+#include "app/database_run.h"
+#include <iostream>
+#include "app/game_files.h"
+#include "enddb/program_steps.h"
+
+int runDatabaseCommand(int pieces) {
+  const GameFiles files = locateGameFiles(currentFileEnvironment());
+  if (!files.problem.empty()) {
+    std::cerr << "tarvenn: cannot make the data folder " << files.folder << ": " << files.problem << std::endl;
+    return 1;
+  }
+  std::cout << "End game db folder: " << files.folder << std::endl;
+  return runDatabaseGeneration(endgameDatabase, (uint32_t)pieces, files.databaseFolder);
+}

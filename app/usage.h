@@ -1,0 +1,9 @@
+// The texts of tarvenn --help and --version.
+#pragma once
+#include <string>
+#include "app/game_files.h"
+
+// The usage, naming the data folder and the installed book of this environment.
+std::string usageText(const FileEnvironment& environment);
+// "tarvenn 0.7"
+std::string versionText();

@@ -1,0 +1,113 @@
+#include "game/pdn_writer.h"
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include "engine/fen.h"
+#include "game/atomic_file.h"
+#include "game/pdn_notation.h"
+
+namespace {
+
+constexpr size_t LineLimit = 79;
+const char* const ArchivalTags[] = {"Event", "Site", "Date", "Round", "White", "Black"};
+const char* const WrittenTags[] = {"Event", "Site", "Date", "Round", "White", "Black", "Result", "GameType", "SetUp",
+                                   "FEN"};
+
+std::string tagLine(const std::string& name, const std::string& value) {
+  return "[" + name + " " + pdnQuoted(value) + "]\n";
+}
+
+bool writtenAnyway(const std::string& name) {
+  for (const char* tag : WrittenTags)
+    if (name == tag) return true;
+  return false;
+}
+
+// Tokens separated by spaces, broken into lines that stay under the limit.
+class Lines {
+public:
+  void add(const std::string& token) {
+    if (!current.empty() && current.size() + 1 + token.size() > LineLimit) {
+      text += current + '\n';
+      current.clear();
+    }
+    current += (current.empty() ? "" : " ") + token;
+  }
+  std::string finish() { return text + current + '\n'; }
+
+private:
+  std::string text, current;
+};
+
+// A file that someone cut off mid-line gets its line ended, so the tags start a line.
+bool endsMidLine(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in || !in.seekg(-1, std::ios::end)) return false;
+  return in.get() != '\n';
+}
+
+}  // namespace
+
+std::string pdnText(const PdnGame& game) {
+  std::string out;
+  for (const char* name : ArchivalTags)
+    out += tagLine(name, game.tag(name, std::strcmp(name, "Date") == 0 ? "????.??.??" : "?"));
+  out += tagLine("Result", resultText(game.result));
+  out += tagLine("GameType", "26,W,8,8,A0,0");
+  if (game.isSetUp()) {
+    out += tagLine("SetUp", "1");
+    out += tagLine("FEN", writeFen(game.start));
+  }
+  for (const PdnTag& tag : game.tags)
+    if (!writtenAnyway(tag.name)) out += tagLine(tag.name, tag.value);
+  out += '\n';
+
+  Lines moves;
+  Position position = game.start;
+  for (size_t i = 0; i < game.moves.size(); ++i) {
+    const int number = 1 + (int)(i + (game.start.whiteToMove ? 0 : 1)) / 2;
+    // Black's first move carries its number too: "1... f6-e5".
+    std::string token = position.whiteToMove ? std::to_string(number) + ". "
+                        : i == 0             ? std::to_string(number) + "... "
+                                             : "";
+    token += moveText(position, game.moves[i]);
+    moves.add(token);
+    position = game.moves[i].after;
+  }
+  moves.add(resultText(game.result));
+  return out + moves.finish() + '\n';
+}
+
+std::string pdnQuoted(const std::string& value) {
+  std::string out = "\"";
+  for (char c : value) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += (unsigned char)c < 0x20 || c == 0x7F ? ' ' : c;  // a tag stays on its line
+  }
+  return out + '"';
+}
+
+std::string pdnDate(std::time_t when) {
+  std::tm local{};
+  localtime_r(&when, &local);
+  char text[16];
+  std::strftime(text, sizeof text, "%Y.%m.%d", &local);
+  return text;
+}
+
+bool appendPdnGame(const std::string& path, const PdnGame& game, std::string& error) {
+  const bool separate = endsMidLine(path);
+  std::ofstream out(path, std::ios::binary | std::ios::app);
+  if (out) out << (separate ? "\n\n" : "") << pdnText(game) << std::flush;
+  if (!out) {
+    error = "cannot write " + path + ": " + std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
+bool savePdnGames(const std::string& path, const std::vector<PdnGame>& games, std::string& error) {
+  std::string text;
+  for (const PdnGame& game : games) text += pdnText(game);
+  return writeFileAtomically(path, text, error);
+}

@@ -1,0 +1,139 @@
+#include "game/settings.h"
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <utility>
+#include <vector>
+#include "game/atomic_file.h"
+
+namespace {
+
+constexpr size_t LargestFile = 64 * 1024;
+constexpr double MinSeconds = 0.01, MaxSeconds = 30.0;
+const char* const Sides[2] = {"white", "black"};
+
+using Lines = std::vector<std::pair<std::string, std::string>>;  // key, value in file order
+
+std::string trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// Only "key = value" lines of printable text count; anything else is dropped.
+Lines readLines(const std::string& path) {
+  Lines lines;
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  size_t total = 0;
+  while (in && std::getline(in, line) && (total += line.size() + 1) <= LargestFile) {
+    bool printable = true;
+    for (unsigned char c : line) printable &= (c >= 0x20 && c != 0x7F) || c == '\t' || c == '\r';
+    const size_t equals = line.find('=');
+    if (!printable || line.empty() || line[0] == '#' || equals == std::string::npos) continue;
+    const std::string key = trimmed(line.substr(0, equals));
+    if (!key.empty()) lines.emplace_back(key, trimmed(line.substr(equals + 1)));
+  }
+  return lines;
+}
+
+const std::string* find(const Lines& lines, const std::string& key) {
+  for (auto it = lines.rbegin(); it != lines.rend(); ++it)
+    if (it->first == key) return &it->second;
+  return nullptr;
+}
+
+bool isName(const std::string& text, bool mayBeEmpty) {
+  if (text.size() > 32 || (text.empty() && !mayBeEmpty)) return false;
+  for (unsigned char c : text)
+    if (!std::isalnum(c) && c != '_' && c != '-' && c != ' ') return false;
+  return true;
+}
+
+bool readSeconds(const std::string& text, double& seconds) {
+  if (text.empty() || text.size() > 16) return false;
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (*end != '\0' || !std::isfinite(value) || value < MinSeconds || value > MaxSeconds) return false;
+  seconds = value;
+  return true;
+}
+
+void readSide(const Lines& lines, const std::string& side, SideChoice& choice) {
+  if (const std::string* player = find(lines, side + ".player"))
+    if (isName(*player, false)) choice.player = *player;
+  if (const std::string* seconds = find(lines, side + ".seconds")) readSeconds(*seconds, choice.seconds);
+  if (const std::string* level = find(lines, side + ".level"))
+    if (isName(*level, true)) choice.level = *level;
+}
+
+void setLine(Lines& lines, const std::string& key, const std::string& value) {
+  for (auto& line : lines)
+    if (line.first == key) {
+      line.second = value;
+      return;
+    }
+  lines.emplace_back(key, value);
+}
+
+std::string secondsText(double seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", seconds);
+  return text;
+}
+
+}  // namespace
+
+std::string settingsFolder() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  if (config && config[0] == '/') return std::string(config) + "/tarvenn";  // relative ones are to be ignored
+  const char* home = std::getenv("HOME");
+  if (home && home[0]) return std::string(home) + "/.config/tarvenn";
+  return "";
+}
+
+std::string newGameChoicesPath() {
+  const std::string folder = settingsFolder();
+  return folder.empty() ? "" : folder + "/new-game";
+}
+
+NewGameChoices readNewGameChoices(const std::string& path) {
+  NewGameChoices choices;
+  if (path.empty()) return choices;
+  const Lines lines = readLines(path);
+  readSide(lines, Sides[0], choices.white);
+  readSide(lines, Sides[1], choices.black);
+  return choices;
+}
+
+bool writeNewGameChoices(const std::string& path, const NewGameChoices& choices, std::string& error) {
+  Lines lines = readLines(path);
+  const SideChoice* sides[2] = {&choices.white, &choices.black};
+  for (int i = 0; i < 2; ++i) {
+    const std::string side = Sides[i];
+    if (!isName(sides[i]->player, false) || !isName(sides[i]->level, true) ||
+        !(sides[i]->seconds >= MinSeconds && sides[i]->seconds <= MaxSeconds)) {
+      error = "the new-game choices for " + side + " cannot be saved: a name or time is out of range";
+      return false;
+    }
+    setLine(lines, side + ".player", sides[i]->player);
+    setLine(lines, side + ".seconds", secondsText(sides[i]->seconds));
+    setLine(lines, side + ".level", sides[i]->level);
+  }
+  std::string text = "# Tarvenn: the new-game dialog's last choices\n";
+  for (const auto& line : lines) text += line.first + " = " + line.second + "\n";
+  return writeFileAtomically(path, text, error);
+}
+
+NewGameChoices loadNewGameChoices() { return readNewGameChoices(newGameChoicesPath()); }
+
+bool saveNewGameChoices(const NewGameChoices& choices, std::string& error) {
+  const std::string folder = settingsFolder();
+  if (folder.empty()) {
+    error = "no settings folder: neither XDG_CONFIG_HOME nor HOME is set";
+    return false;
+  }
+  return makeFolders(folder, error) && writeNewGameChoices(newGameChoicesPath(), choices, error);
+}

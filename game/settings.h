@@ -1,0 +1,25 @@
+// The new-game dialog's last choices, kept between runs in the user's settings folder.
+// A missing or damaged file, or a damaged value in it, gives the defaults silently.
+#pragma once
+#include <string>
+
+struct SideChoice {
+  std::string player = "human";  // a player type's name; the window checks it is registered
+  double seconds = 1.0;          // the computer's time per move, 0.01 to 30
+  std::string level;             // kept for the computer's level; empty for now
+};
+
+struct NewGameChoices {
+  SideChoice white, black;
+};
+
+// $XDG_CONFIG_HOME/tarvenn, else $HOME/.config/tarvenn; empty when neither is set.
+std::string settingsFolder();
+std::string newGameChoicesPath();  // settingsFolder() + "/new-game"
+
+NewGameChoices loadNewGameChoices();
+// Creates the folder when missing; keeps lines of the file it does not know.
+bool saveNewGameChoices(const NewGameChoices& choices, std::string& error);
+
+NewGameChoices readNewGameChoices(const std::string& path);
+bool writeNewGameChoices(const std::string& path, const NewGameChoices& choices, std::string& error);

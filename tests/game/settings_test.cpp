@@ -1,0 +1,164 @@
+// The new-game choices survive a restart, and a missing or damaged file gives the defaults.
+#include <gtest/gtest.h>
+#include <dirent.h>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include "game/settings.h"
+#include "tests/support/scratch_directory.h"
+
+namespace {
+
+// Points XDG_CONFIG_HOME and HOME at a scratch folder for one test and restores them.
+class SettingsTest : public ::testing::Test {
+protected:
+  ScratchDirectory scratch;
+
+  void SetUp() override {
+    for (const char* name : {"XDG_CONFIG_HOME", "HOME"}) {
+      const char* value = std::getenv(name);
+      saved.push_back({name, value ? value : "", value != nullptr});
+    }
+    setenv("XDG_CONFIG_HOME", (scratch.path + "/config").c_str(), 1);
+    setenv("HOME", (scratch.path + "/home").c_str(), 1);
+  }
+  void TearDown() override {
+    for (const Saved& s : saved) s.had ? setenv(s.name, s.value.c_str(), 1) : unsetenv(s.name);
+  }
+
+  static std::string contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  static void write(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  }
+  int filesIn(const std::string& folder) {
+    int count = 0;
+    if (DIR* dir = opendir(folder.c_str())) {
+      while (dirent* entry = readdir(dir)) count += entry->d_name[0] != '.';
+      closedir(dir);
+    }
+    return count;
+  }
+
+private:
+  struct Saved {
+    const char* name;
+    std::string value;
+    bool had;
+  };
+  std::vector<Saved> saved;
+};
+
+NewGameChoices sample() {
+  NewGameChoices choices;
+  choices.white = {"computer", 2.5, "strong"};
+  choices.black = {"human", 0.01, ""};
+  return choices;
+}
+
+void expectChoices(const NewGameChoices& read, const NewGameChoices& expected, const std::string& context) {
+  EXPECT_EQ(read.white.player, expected.white.player) << context;
+  EXPECT_DOUBLE_EQ(read.white.seconds, expected.white.seconds) << context;
+  EXPECT_EQ(read.white.level, expected.white.level) << context;
+  EXPECT_EQ(read.black.player, expected.black.player) << context;
+  EXPECT_DOUBLE_EQ(read.black.seconds, expected.black.seconds) << context;
+  EXPECT_EQ(read.black.level, expected.black.level) << context;
+}
+
+TEST_F(SettingsTest, ChoicesSurviveARestartInTheConfigFolder) {
+  expectChoices(loadNewGameChoices(), NewGameChoices(), "no file yet");
+  std::string error;
+  ASSERT_TRUE(saveNewGameChoices(sample(), error)) << error;
+  EXPECT_EQ(newGameChoicesPath(), scratch.path + "/config/tarvenn/new-game");
+  expectChoices(loadNewGameChoices(), sample(), "saved");
+  EXPECT_EQ(filesIn(scratch.path + "/config/tarvenn"), 1) << "no temporary file is left behind";
+}
+
+TEST_F(SettingsTest, WithoutXdgConfigHomeTheFolderIsUnderHome) {
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(settingsFolder(), scratch.path + "/home/.config/tarvenn");
+  setenv("XDG_CONFIG_HOME", "relative/path", 1);  // not absolute: to be ignored
+  EXPECT_EQ(settingsFolder(), scratch.path + "/home/.config/tarvenn");
+  std::string error;
+  ASSERT_TRUE(saveNewGameChoices(sample(), error)) << error;
+  expectChoices(readNewGameChoices(scratch.path + "/home/.config/tarvenn/new-game"), sample(), "under HOME");
+  unsetenv("XDG_CONFIG_HOME");
+  unsetenv("HOME");
+  EXPECT_EQ(settingsFolder(), "");
+  expectChoices(loadNewGameChoices(), NewGameChoices(), "no folder at all");
+  EXPECT_FALSE(saveNewGameChoices(sample(), error));
+  EXPECT_NE(error.find("HOME"), std::string::npos) << error;
+}
+
+TEST_F(SettingsTest, DamagedFilesAndValuesGiveTheDefaults) {
+  NewGameChoices blackComputer;
+  blackComputer.black.player = "computer";
+  const struct {
+    std::string text;
+    NewGameChoices expected;
+  } cases[] = {
+      {std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10), NewGameChoices()},
+      {"white.player = \nwhite.seconds = abc\nwhite.level = a\x01z\nblack.player = computer\n", blackComputer},
+      {"white.seconds = 31\nblack.seconds = 0.001\nblack.player = computer\n", blackComputer},
+      {"white.seconds = nan\nwhite.seconds\nblack.player = computer\n", blackComputer},
+      {"white.player = ../../etc\nblack.player = computer\nwhite.seconds = -1\n", blackComputer},
+      {"white.player = human\nblack.player = " + std::string(40, 'x') + "\nblack.player = computer", blackComputer},
+      {std::string(100000, 'z') + "\nblack.player = computer\n", NewGameChoices()},  // too long to be ours
+      {"", NewGameChoices()},
+  };
+  const std::string path = scratch.path + "/new-game";
+  for (const auto& c : cases) {
+    write(path, c.text);
+    expectChoices(readNewGameChoices(path), c.expected, c.text.substr(0, 60));
+  }
+}
+
+TEST_F(SettingsTest, SavingKeepsLinesItDoesNotKnow) {
+  std::string error;
+  ASSERT_TRUE(saveNewGameChoices(NewGameChoices(), error)) << error;
+  const std::string path = newGameChoicesPath();
+  write(path, contents(path) + "board.flipped = 1\n");
+  ASSERT_TRUE(saveNewGameChoices(sample(), error)) << error;
+  EXPECT_NE(contents(path).find("board.flipped = 1\n"), std::string::npos) << contents(path);
+  expectChoices(loadNewGameChoices(), sample(), "after the second save");
+}
+
+TEST_F(SettingsTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
+  std::string error;
+  ASSERT_TRUE(saveNewGameChoices(sample(), error)) << error;
+  const std::string folder = settingsFolder();
+  const std::string before = contents(newGameChoicesPath());
+  // A folder where the file should be: the rename fails.
+  const std::string blocked = folder + "/blocked";
+  mkdir(blocked.c_str(), 0700);
+  write(blocked + "/inside", "kept");
+  EXPECT_FALSE(writeNewGameChoices(blocked, NewGameChoices(), error));
+  EXPECT_NE(error.find("blocked"), std::string::npos) << error;
+  EXPECT_EQ(contents(blocked + "/inside"), "kept");
+  EXPECT_EQ(filesIn(folder), 2) << "the choices file and the blocking folder only";
+  // A file where the settings folder should be.
+  write(scratch.path + "/plain", "x");
+  setenv("XDG_CONFIG_HOME", (scratch.path + "/plain").c_str(), 1);
+  EXPECT_FALSE(saveNewGameChoices(sample(), error));
+  EXPECT_EQ(contents(scratch.path + "/plain"), "x");
+  setenv("XDG_CONFIG_HOME", (scratch.path + "/config").c_str(), 1);
+  EXPECT_EQ(contents(newGameChoicesPath()), before);
+}
+
+TEST_F(SettingsTest, ChoicesOutOfRangeAreNotWritten) {
+  std::string error;
+  NewGameChoices bad = sample();
+  bad.white.seconds = 0;
+  EXPECT_FALSE(saveNewGameChoices(bad, error));
+  bad = sample();
+  bad.black.player = "two\nlines";
+  EXPECT_FALSE(saveNewGameChoices(bad, error));
+  expectChoices(loadNewGameChoices(), NewGameChoices(), "nothing was written");
+}
+
+}  // namespace
