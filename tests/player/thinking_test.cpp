@@ -16,7 +16,7 @@ const char* const Opening = "W:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6
 const std::regex SearchLine(
     R"(@[wb]c [A-H][1-8][-x][A-H][1-8] \(eval -?\d+, time \d+\.\d\ds, depth (\d+)( and (\d+)/(\d+) moves at depth (\d+))?\))");
 
-#ifdef NDEBUG
+#if defined(NDEBUG) && !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__)
 constexpr bool TimedBuild = true;
 #else
 constexpr bool TimedBuild = false;  // sanitizers and debug code make every figure slower
