@@ -53,6 +53,7 @@ DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress*
   search.table.reset(timeLimit);
   search.table.markRoot(request.root.white, request.root.black, request.root.kings, request.root.whiteToMove);
   search.setDeadline(0);
+  search.rearm();
   search.holdStops(true);  // so that a move is never played unsearched
   DecisionResult result;
   result.move = moves[0];  // kept if no move ever scores above the window's floor

@@ -27,7 +27,11 @@ void Search::clearStop() {
 
 void Search::pollStop() {
   if (stopsHeld) return;
-  if (stopRequest.load(std::memory_order_relaxed) || (deadline > 0 && wallClock() >= deadline)) stopping = true;
+  if (stopRequest.load(std::memory_order_relaxed)) {
+    stopRequest.store(false, std::memory_order_relaxed);  // taken: the next search runs again
+    stopping = true;
+  }
+  if (deadline > 0 && wallClock() >= deadline) stopping = true;
 }
 
 template <bool WhiteToMove>

@@ -53,6 +53,8 @@ public:
   }
   // Forgets a stop: the next search runs until asked again.
   void clearStop();
+  // Ready for a new search after one that stopped; a stop asked for meanwhile still counts.
+  void rearm() { stopping = false; }
   // The last search was cut short by a stop.
   bool stopped() const { return stopping; }
 

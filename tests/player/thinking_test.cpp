@@ -100,6 +100,10 @@ TEST(ComputerThinking, ADecisionEndsWithinItsTimeAndReportsTheUnfinishedDepth) {
     request.timeLimit = limit;
     const DecisionResult result = decide(search, request);
     aborted += result.aborted;
+    // Each decision starts afresh, also after one that its deadline cut.
+    if (limit >= 0.3) {
+      EXPECT_GE(result.completedDepth, 4) << "limit " << limit;
+    }
     EXPECT_LT(result.elapsed, limit + 0.2) << "limit " << limit;  // 50 ms in the benchmark; margin for a busy machine
     if (result.aborted) {
       EXPECT_EQ(result.abortedDepth, result.completedDepth + 1) << "limit " << limit;
@@ -123,6 +127,8 @@ TEST(ComputerThinking, TheFirstRootMoveIsSearchedEvenWhenTheStopCameFirst) {
   EXPECT_EQ(result.abortedDepth, 2);
   EXPECT_EQ(result.movesAtAbort, 1) << "the first root move at depth 2 was searched in full";
   EXPECT_NE(result.move.from, 0u);
+  request.timeLimit = 0.5;
+  EXPECT_GE(decide(search, request).completedDepth, 4) << "the stop was for the first decision only";
 }
 
 }  // namespace
