@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include "bench/bench_positions.h"
 #include "enddb/database.h"
 #include "engine/fen.h"
 #include "engine/movelist.h"
@@ -11,20 +12,11 @@
 
 namespace {
 
-const char* const Positions[] = {
-    "W:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12",
-    "W:W13,22,23,26,27,29,31,32:B1,3,4,5,6,12,14,15",
-    "W:W17,18,19,21,23,25,29,30:B1,3,4,8,9,10,12,14",
-    "B:W13,19,22,24,26,27,29,30,31:B1,2,3,5,6,9,10,12,20",
-    "W:W17,21,22,23,25,26,27,29,30,31:B1,2,3,5,6,7,9,10,11,14",
-    "B:WK5,18,22,25,26,29,31:B3,7,11,12,K28",
-};
-
 void runGroup(Search& search, int decisions, double seconds) {
   double worst = -1e9, total = 0;
   int aborted = 0;
   for (int i = 0; i < decisions; ++i) {
-    const char* fen = Positions[i % (sizeof Positions / sizeof *Positions)];
+    const char* fen = BenchPositions[i % (sizeof BenchPositions / sizeof *BenchPositions)];
     Position position;
     std::string error;
     if (!parseFen(fen, position, error)) {
