@@ -46,20 +46,3 @@ bool writeFileAtomically(const std::string& path, const std::string& content, st
   }
   return true;
 }
-
-bool makeFolders(const std::string& path, std::string& error) {
-  for (size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
-    const std::string folder = path.substr(0, slash);
-    if (!folder.empty() && mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-      error = "cannot create " + folder + ": " + std::strerror(errno);
-      return false;
-    }
-    if (slash == std::string::npos) break;
-  }
-  struct stat status;
-  if (stat(path.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
-    error = "cannot create " + path + ": not a folder";
-    return false;
-  }
-  return true;
-}

@@ -5,5 +5,3 @@
 // Writes `content` to a temporary file beside `path`, flushes it to disk and renames it
 // over `path`. False with a one-line reason in `error`; the old file is then untouched.
 bool writeFileAtomically(const std::string& path, const std::string& content, std::string& error);
-// Creates the folder and its missing parents (mode 0700 for new ones).
-bool makeFolders(const std::string& path, std::string& error);

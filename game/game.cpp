@@ -11,109 +11,129 @@ Game::~Game() {
   if (players[1] != players[0]) delete players[1];
 }
 
-bool Game::pause(double) { return outcome == Canceled; }
+void Game::pause(double) { pauseEnded(); }
 
-void Game::refreshMoves() {
-  moveList = MoveList(currentPosition());
+void Game::refreshMoves() { moveList = MoveList(currentPosition()); }
+
+void Game::notify() {
+  for (GameListener* listener : listeners) listener->gameChanged(*this);
 }
 
 void Game::startGame() {
+  if (begun) return;
+  begun = true;
   log->post(MsgEvent, "", "New game start.");
-  runTurns();
+  advance();
 }
 
-void Game::runTurns() {
-  while (outcome == InPlay && moveList.size() != 0) {
-    turn = Asking;
+// Gives turns until one has to wait: for a move from outside, for a pause, or for the end.
+// A move handed in during a player's call lands here again, and the loop goes on.
+void Game::advance() {
+  if (!begun || advancing) return;
+  advancing = true;
+  while (outcome == InPlay && !pauseRunning && !asked && moveList.size() != 0) {
     if (moveList.size() == 1) {
       char text[] = "      - forced move";
       moveList[0].writeNotation(text);
       log->postMove(sidePrefix(!whiteToMove()), text);
-      playMove(moveList[0]);
-      pause(0.5);
-    } else if (Player* player = players[whiteToMove() ? 0 : 1]) {
-      player->takeTurn();
-    }  // without a player for the side, the game waits for a move from outside
-    if (outcome != InPlay || moveList.size() == 0) break;
-    if (turn == Asking) {
-      turn = Waiting;
-      return;
+      apply(moveList[0], true);
+      continue;
     }
+    asked = true;
+    // Without a player for the side, the game waits for a move from outside.
+    if (Player* player = playerToMove()) player->takeTurn();
+    if (asked && outcome == InPlay) notify();  // the turn goes on: a person chooses or a search runs
   }
-  switch (outcome) {
-    case Drawn:
-      log->post(MsgResult, "", "Game draw.");
-      turn = Waiting;
-      return;
-    case InPlay:
-      log->post(MsgResult, "", whiteToMove() ? "Black wins!" : "White wins!");
-      outcome = Won;
-      turn = Waiting;
-      return;
-    case Won:
-      return;
-    case Canceled:
-      for (GameListener* listener : listeners) listener->gameDeleted(this);
-      log->post(MsgDebug, "", "Game will be deleted.");
-      delete this;
-      return;
-  }
+  if (!pauseRunning && (outcome == Drawn || (outcome == InPlay && moveList.size() == 0))) finish();
+  advancing = false;
 }
 
-// Picks the loop up again after a move, offer or cancel that arrived from outside it.
-// An operation further up the call stack does this itself when it ends, so that the
-// game is never deleted under it. May delete the game.
-void Game::resumeIfIdle() {
-  if (turn == Waiting && busy == 0) runTurns();
+void Game::finish() {
+  if (reported) return;
+  reported = true;
+  if (outcome == Drawn) {
+    log->post(MsgResult, "", "Game draw.");
+  } else {
+    log->post(MsgResult, "", whiteToMove() ? "Black wins!" : "White wins!");
+    outcome = Won;
+  }
+  notify();
 }
 
 void Game::playMove(const Move& handed) {
-  if (outcome != InPlay) return;  // a move that arrives after the end changes nothing
-  const Move move = handed;  // the list it may come from is replaced below
+  // A move that arrives after the end, during a display, or that is not in the list changes nothing.
+  if (outcome != InPlay || pauseRunning) return;
+  for (const Move& move : moveList)
+    if (move == handed) {
+      apply(handed, false);
+      return;
+    }
+}
+
+void Game::apply(const Move& played, bool forced) {
+  const Move move = played;  // the list it may come from is replaced below
   record.append(move);
+  asked = false;
+  refreshMoves();
   if (view) {
     view->showPosition(move.after, move.captured);
     view->markSquares(squareIndex(move.from), squareIndex(move.to));
-    ++busy;
-    const bool canceled = pause(0.2);
-    --busy;
-    if (canceled) {
-      resumeIfIdle();
-      return;
-    }
   }
-  refreshMoves();
-  if (turn == Waiting)
-    resumeIfIdle();
-  else
-    turn = Moved;
+  notify();
+  forcedPausePending = forced && view;
+  if (view) beginPause(MoveDisplaySeconds);
+  else if (forced) beginPause(ForcedMoveSeconds);
+  else advance();
+}
+
+void Game::beginPause(double seconds) {
+  pauseRunning = true;
+  pause(seconds);  // may end it at once
+}
+
+void Game::pauseEnded() {
+  if (!pauseRunning) return;
+  pauseRunning = false;
+  if (forcedPausePending) {
+    forcedPausePending = false;
+    beginPause(ForcedMoveSeconds);
+    return;
+  }
+  advance();
 }
 
 bool Game::offerDraw() {
-  if (outcome != InPlay) return false;  // an ended game stays as it ended
+  if (outcome != InPlay || pauseRunning) return false;  // an ended game stays as it ended
   const bool black = !whiteToMove();
+  Player* other = players[black ? 0 : 1];
+  if (!other) return false;
+  ++questions;
+  const bool accepted = other->acceptDraw();
+  --questions;
+  if (outcome != InPlay) return false;  // canceled while the question was open
   const char* offering = sidePrefix(black);
-  const char* asked = sidePrefix(!black);
-  ++busy;
-  const bool accepted = players[black ? 0 : 1]->acceptDraw();
-  --busy;
-  if (outcome == Canceled) {  // canceled while the question was open
-    resumeIfIdle();
-    return false;
-  }
+  const char* askedPrefix = sidePrefix(!black);
   if (!accepted) {
-    log->postFormatted(offering, "offered draw but %srefused.", asked);
+    log->postFormatted(offering, "offered draw but %srefused.", askedPrefix);
     return false;
   }
   outcome = Drawn;
-  log->postFormatted(offering, "offered draw and %saccept.", asked);
-  resumeIfIdle();
+  log->postFormatted(offering, "offered draw and %saccept.", askedPrefix);
+  if (Player* mover = playerToMove()) mover->dropTurn();
+  advance();  // inside a turn the running loop posts the result itself
   return true;
 }
 
 void Game::cancelGame() {
+  if (outcome == Canceled) return;
   if (view) view->detachInput();
   if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, "", "Game was canceled.");
   outcome = Canceled;
-  resumeIfIdle();
+  if (pauseRunning) {
+    pauseRunning = forcedPausePending = false;
+    stopPause();
+  }
+  for (Player* player : players)
+    if (player) player->dropTurn();
+  notify();
 }

@@ -1,55 +1,82 @@
-// One game between two players: gives the turn to the side to move, plays the moves
-// handed back, carries draw offers, detects the end and reports to its log.
+// One game between two players, driven by events: a move handed in, a draw offer, a cancel,
+// the end of a move's display pause. It gives the turn to the side to move, plays the moves,
+// carries draw offers, detects the end and reports to its log. Its owner releases it.
 #pragma once
 #include <vector>
 #include "game/game_record.h"
 #include "game/interfaces.h"
 #include "game/message_log.h"
 
-enum TurnState { Asking = 0, Waiting = 1, Moved = 2 };
 enum GameResult { InPlay = 0, Won = 1, Drawn = 2, Canceled = 3 };
 
 class Game {
 public:
   MessageLog* log = &SilentLog;          // not owned
   GameView* view = nullptr;              // not owned
-  std::vector<GameListener*> listeners;  // told before the game deletes itself; not owned
+  std::vector<GameListener*> listeners;  // told after every change of turn or result; not owned
   GameRecord record;
 
   // Sets each player's game. The game owns both players and deletes them with itself.
   Game(Player* white, Player* black, const Position& start = InitialPosition);
-  // Waits while a move is on display; true if the game was canceled meanwhile.
-  // This version does not wait.
-  virtual bool pause(double seconds);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
   virtual ~Game();
 
-  // Posts "New game start." and runs the turns; with two computers the whole game.
+  // Posts "New game start." and gives the first turn; with two players that move at once,
+  // and pauses that end at once, the whole game.
   void startGame();
-  // Plays a move of the current list (or a copy of one). May delete the game.
+  // Plays a move of the current list (or a copy of one) for the side to move.
   void playMove(const Move& move);
   // The side to move offers a draw; true if the other player accepted.
   bool offerDraw();
-  // Ends the game; it deletes itself as soon as no player call or move is under way.
+  // Ends the game: no further turn, a running pause and a pending decision are dropped.
   void cancelGame();
+  // The display pause after a move is over; the next turn begins.
+  void pauseEnded();
 
   Player* whitePlayer() const { return players[0]; }
   Player* blackPlayer() const { return players[1]; }
+  Player* playerToMove() const { return players[whiteToMove() ? 0 : 1]; }
   const MoveList& moves() const { return moveList; }
   int moveCount() const { return moveList.size(); }
-  TurnState turnState() const { return turn; }
   GameResult result() const { return outcome; }
+  bool started() const { return begun; }
+  // A move is on display; the next turn waits for the pause to end.
+  bool pausing() const { return pauseRunning; }
+  // The player to move has the turn and no move has arrived yet.
+  bool awaitingMove() const { return asked && !pauseRunning && outcome == InPlay; }
+  // A call into a player (a turn, a draw question) is under way: the game must not be released.
+  bool inCall() const { return advancing || questions > 0; }
   Position currentPosition() const { return record.currentPosition(); }
   bool whiteToMove() const { return currentPosition().whiteToMove; }
   SquareSet emptySquares() const { return currentPosition().empty(); }
 
+protected:
+  // Shows a move for `seconds`; pauseEnded() must follow, at once or later.
+  // This version ends the pause at once.
+  virtual void pause(double seconds);
+  // Drops a running pause without calling pauseEnded().
+  virtual void stopPause() {}
+
 private:
+  static constexpr double MoveDisplaySeconds = 0.2;
+  static constexpr double ForcedMoveSeconds = 0.5;
+
   Player* players[2];
   MoveList moveList;
-  TurnState turn = Asking;
   GameResult outcome = InPlay;
-  int busy = 0;  // moves being displayed and draw questions open; the game is not deleted under them
+  bool begun = false;
+  bool asked = false;         // the player to move was given the turn and owes a move
+  bool pauseRunning = false;
+  bool forcedPausePending = false;  // after a forced move's display, the longer forced pause
+  bool advancing = false;     // inside advance(): a move handed in during a player call continues it
+  bool reported = false;      // the result line was posted
+  int questions = 0;          // draw questions open
 
   void refreshMoves();
-  void runTurns();
-  void resumeIfIdle();
+  void advance();
+  void apply(const Move& move, bool forced);
+  void beginPause(double seconds);
+  void finish();
+  void notify();
 };

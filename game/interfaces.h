@@ -4,17 +4,31 @@
 
 class Game;
 
+// What a thinking player shows in the status line: the last completed depth, its value,
+// the time used and the time allowed.
+struct ThinkingState {
+  bool thinking = false;
+  int depth = 0;
+  int eval = 0;
+  double elapsed = 0;
+  double allowed = 0;
+};
+
 class Player {
 public:
   Game* game = nullptr;  // set by the game's constructor
 
   virtual ~Player() = default;
-  // Either hands a move of game->moves to game->playMove before returning, or arms the
-  // board and returns, handing the move later. playMove may end with the game and both
-  // players deleted (a cancel during the move's display): touch nothing after it.
+  // Either hands a move of game->moves() to game->playMove before returning, or arms the
+  // board or starts a search and returns, handing the move later.
   virtual void takeTurn() = 0;
   // The other side offers a draw; true accepts it.
   virtual bool acceptDraw() = 0;
+  // The game no longer wants a move from this player (canceled): a pending one is dropped.
+  virtual void dropTurn() {}
+  // Plays the best move found so far at once, if the player is thinking.
+  virtual void moveNow() {}
+  virtual ThinkingState thinkingState() const { return {}; }
 };
 
 class GameView {
@@ -30,7 +44,7 @@ public:
 
 class GameListener {
 public:
-  // Called just before the game deletes itself.
-  virtual void gameDeleted(Game* game) = 0;
+  // Called after a move, the start of a turn, the end of the game or its cancel.
+  virtual void gameChanged(Game& game) = 0;
   virtual ~GameListener() = default;
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <utility>
 #include <vector>
@@ -135,5 +136,11 @@ bool saveNewGameChoices(const NewGameChoices& choices, std::string& error) {
     error = "no settings folder: neither XDG_CONFIG_HOME nor HOME is set";
     return false;
   }
-  return makeFolders(folder, error) && writeNewGameChoices(newGameChoicesPath(), choices, error);
+  std::error_code failure;
+  std::filesystem::create_directories(folder, failure);
+  if (failure) {
+    error = "cannot create " + folder + ": " + failure.message();
+    return false;
+  }
+  return writeNewGameChoices(newGameChoicesPath(), choices, error);
 }

@@ -1,43 +1,71 @@
 #include "search/analysis.h"
 #include <algorithm>
 #include "search/search.h"
-#include "search/transposition_table.h"
 
 namespace {
 
+void addTarget(AnalysisPlan& plan, HistoryEntry& entry) {
+  plan.targets.push_back(&entry);
+  plan.positions.push_back(entry.move.after);
+}
+
 // The search scores the position for the side to move in it; an entry keeps the
 // value for the side that made its move.
-void storeValue(HistoryEntry& entry, int depth) {
+void storeValue(HistoryEntry& entry, int depth, int score) {
   entry.depth = (uint8_t)depth;
-  const int score = analysePosition(entry.move.after, depth);
   entry.flags |= evaluatedBit;
   entry.evaluation = (int8_t)-score;
 }
 
 }  // namespace
 
-// The table is sized from the start, so an analysis before any computer decision
-// finds one; it keeps whatever size the last decision chose.
-int analysePosition(const Position& position, int depth) {
-  clearTable();
-  return searchNode(position.white, position.black, position.kings, position.whiteToMove, SCORE_MIN, SCORE_MAX, depth);
+// The table keeps whatever size the last decision chose, or its largest.
+int analysePosition(Search& search, const Position& position, int depth) {
+  search.table.clear();
+  search.probeWholeDatabase();
+  return search.searchNode(position.white, position.black, position.kings, position.whiteToMove, SCORE_MIN,
+                           SCORE_MAX, depth);
 }
 
-void evaluateEntry(HistoryEntry& entry) {
-  if (entry.depth != EntryDepth) storeValue(entry, EntryDepth);
+AnalysisPlan planEntryEvaluation(HistoryEntry& entry) {
+  AnalysisPlan plan;
+  plan.entry = &entry;
+  if (entry.depth != EntryDepth) addTarget(plan, entry);
+  return plan;
 }
 
-void evaluateReplies(HistoryEntry& entry) {
+AnalysisPlan planReplyEvaluation(HistoryEntry& entry) {
   HistoryEntry* replies = entry.children();
-  if (entry.childCount == 0) {
-    evaluateEntry(entry);
-    return;
+  if (entry.childCount == 0) return planEntryEvaluation(entry);
+  AnalysisPlan plan;
+  plan.entry = &entry;
+  plan.replies = true;
+  for (int i = 0; i < entry.childCount; ++i)
+    if (replies[i].depth != ReplyDepth) addTarget(plan, replies[i]);
+  return plan;
+}
+
+void runAnalysis(Search& search, AnalysisPlan& plan) {
+  const int depth = plan.replies ? ReplyDepth : EntryDepth;
+  plan.scores.clear();
+  for (size_t i = 0; i < plan.positions.size(); ++i) {
+    const int score = analysePosition(search, plan.positions[i], depth);
+    if (search.stopped()) return;
+    plan.scores.push_back(score);
   }
+  plan.complete = true;
+}
+
+void applyAnalysis(const AnalysisPlan& plan) {
+  if (!plan.complete || !plan.entry) return;
+  const int depth = plan.replies ? ReplyDepth : EntryDepth;
+  for (size_t i = 0; i < plan.targets.size(); ++i) storeValue(*plan.targets[i], depth, plan.scores[i]);
+  if (!plan.replies) return;
+  HistoryEntry& entry = *plan.entry;
+  HistoryEntry* replies = entry.children();
   int best = SCORE_NONE;
-  for (int i = 0; i < entry.childCount; ++i) {
-    if (replies[i].depth != ReplyDepth) storeValue(replies[i], ReplyDepth);
+  for (int i = 0; i < entry.childCount; ++i)
     if (replies[i].flags & evaluatedBit) best = std::max<int>(best, replies[i].evaluation);
-  }
   for (int i = 0; i < entry.childCount; ++i) {
     const int value = (replies[i].flags & evaluatedBit) ? replies[i].evaluation : SCORE_NONE;
     if (value == best)
@@ -50,9 +78,25 @@ void evaluateReplies(HistoryEntry& entry) {
   entry.depth = EntryDepth;
 }
 
-int bestReplyIndex(HistoryEntry& entry) {
-  evaluateReplies(entry);
+void evaluateEntry(Search& search, HistoryEntry& entry) {
+  AnalysisPlan plan = planEntryEvaluation(entry);
+  runAnalysis(search, plan);
+  applyAnalysis(plan);
+}
+
+void evaluateReplies(Search& search, HistoryEntry& entry) {
+  AnalysisPlan plan = planReplyEvaluation(entry);
+  runAnalysis(search, plan);
+  applyAnalysis(plan);
+}
+
+int markedBestReply(HistoryEntry& entry) {
   for (int i = 0; i < entry.childCount; ++i)
     if (entry.children()[i].flags & bestBit) return i;
   return -1;
+}
+
+int bestReplyIndex(Search& search, HistoryEntry& entry) {
+  evaluateReplies(search, entry);
+  return markedBestReply(entry);
 }

@@ -1,28 +1,49 @@
 // The computer as a player: draw offers, the opening book, the end-game database,
-// and otherwise an iterative-deepening search under a time limit per move.
+// and otherwise an iterative-deepening search under a time limit per move, run by a
+// SearchRunner so that the caller's thread does not wait for it.
 #pragma once
+#include <memory>
 #include "game/interfaces.h"
 #include "game/player_type.h"
+
+class OpeningBook;
+class SearchRunner;
+struct DecisionProgress;
 
 class ComputerPlayer : public Player {
 public:
   int drawOfferDelay = 0;  // own turns to wait before offering a draw again
   double timeLimit;        // seconds per move
 
-  explicit ComputerPlayer(double timeLimit) : timeLimit(timeLimit) {}
-  // Decides and hands one move to the game, unless a draw it offered was accepted.
+  // The runner and the book outlive the player.
+  ComputerPlayer(double timeLimit, SearchRunner& runner, const OpeningBook& book);
+  ~ComputerPlayer() override;  // a decision still running is dropped
+  // Decides and hands one move to the game, unless a draw it offered was accepted; a search
+  // hands its move when its result comes back.
   void takeTurn() override;
   // True in a database draw and in a repeated position.
   bool acceptDraw() override;
+  void dropTurn() override;
+  void moveNow() override;
+  ThinkingState thinkingState() const override;
+
+private:
+  SearchRunner& runner;
+  const OpeningBook& book;
+  int job = 0;  // the running decision, 0 when none
+  std::shared_ptr<DecisionProgress> progress;
+  double startedAt = 0;
 };
 
-// The "computer" kind. Without a window its players get `timeLimit`; the window's
-// version derives from it to add the time slider and read the limit from it.
+// The "computer" kind. Its players search with `runner` and read `book`; the window's version
+// derives from it to add the time slider and read the limit from it.
 class ComputerPlayerType : public PlayerType {
 public:
   double timeLimit = 1.0;
+  SearchRunner* runner = nullptr;  // set before the first game
+  const OpeningBook* book = nullptr;
 
-  Player* createPlayer(Fl_Widget* options) override { return new ComputerPlayer(timeLimitFrom(options)); }
+  Player* createPlayer(Fl_Widget* options) override;
   const char* typeName() const override { return "computer"; }
 
 protected:

@@ -2,17 +2,42 @@
 // the end-game database probed first and the transposition table second.
 #include "search/search.h"
 #include "enddb/database.h"
-#include "search/transposition_table.h"
+#include "engine/clock.h"
 
 namespace {
 
-uint64_t nodeCount = 0;
-
 constexpr int DatabaseDrawHorizon = 5;  // a drawn ending this close to the horizon is searched one ply
+constexpr uint64_t StopPollNodes = 4095;  // the stop flag and the clock are read every 4096 nodes
+
+// The child in slot `slot` after children 0 and `swapped` were exchanged, numbered in generation order.
+inline uint8_t generationIndex(int slot, int swapped) {
+  return (uint8_t)(slot == swapped ? 0 : slot == 0 ? swapped : slot);
+}
+
+}  // namespace
+
+Search::Search(const EndgameDatabase& database) : probeLimit(database.pieceCount), knowledge(database) {}
+
+void Search::probeWholeDatabase() { probeLimit = knowledge.pieceCount; }
+
+void Search::clearStop() {
+  stopRequest.store(false, std::memory_order_relaxed);
+  stopping = false;
+}
+
+void Search::pollStop() {
+  if (stopsHeld) return;
+  if (stopRequest.load(std::memory_order_relaxed)) {
+    stopRequest.store(false, std::memory_order_relaxed);  // taken: the next search runs again
+    stopping = true;
+  }
+  if (deadline > 0 && wallClock() >= deadline) stopping = true;
+}
 
 template <bool WhiteToMove>
-Score quiescenceFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta) {
-  ++nodeCount;
+Score Search::quiescenceFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta) {
+  if ((++nodeCount & StopPollNodes) == 0) pollStop();
+  if (stopping) return 0;
   Child children[ChildCapacity];
   const int count = generateChildren<WhiteToMove>(children, white, black, kings, true);
   // No stand-pat: a side that can capture must, so only quiet positions are evaluated.
@@ -32,28 +57,24 @@ Score quiescenceFor(SquareSet white, SquareSet black, SquareSet kings, int alpha
 
 // Starts loading the table slot of a position that is about to be searched.
 template <bool WhiteToMove>
-inline void prefetchEntry(const Child& c) {
+inline void Search::prefetchEntry(const Child& c) const {
   const uint64_t hash = positionHash(c.white, c.black, c.kings, WhiteToMove);
-  __builtin_prefetch(&transpositionTable.entries[hash >> (64 - transpositionTable.bits)]);
-}
-
-// The child in slot `slot` after children 0 and `swapped` were exchanged, numbered in generation order.
-inline uint8_t generationIndex(int slot, int swapped) {
-  return (uint8_t)(slot == swapped ? 0 : slot == 0 ? swapped : slot);
+  __builtin_prefetch(&table.entries[hash >> (64 - table.bits)]);
 }
 
 template <bool WhiteToMove>
-Score searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta, int depth) {
-  ++nodeCount;
+Score Search::searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta, int depth) {
+  if ((++nodeCount & StopPollNodes) == 0) pollStop();
+  if (stopping) return 0;
   const uint32_t pieces = (uint32_t)popCount(white | black);
-  if (pieces <= endgameDatabase.pieceCount) {
-    const uint8_t status = endgameDatabase.statusOf(white, black, kings, WhiteToMove);
+  if (pieces <= probeLimit) {
+    const uint8_t status = knowledge.statusOf(white, black, kings, WhiteToMove);
     if (status == StatusWin) return SCORE_WIN;
     if (status == StatusLoss) return -SCORE_WIN;
     if (status == StatusDraw && depth <= DatabaseDrawHorizon) depth = 1;
   }
 
-  TTEntry* entry = lookupEntry(positionHash(white, black, kings, WhiteToMove));
+  TTEntry* entry = table.lookup(positionHash(white, black, kings, WhiteToMove));
   const int entryDepth = depth < RootDepth ? depth : RootDepth;
   if (entry->depth >= entryDepth) {
     switch (entry->bound) {
@@ -102,6 +123,7 @@ Score searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, in
       if (value > alpha && value < beta)
         value = -searchFor<!WhiteToMove>(c.white, c.black, c.kings, -beta, -alpha, depth);
     }
+    if (stopping) return 0;  // the value is unfinished: store nothing
     if (value >= beta) {
       entry->bound = BOUND_LOWER;
       entry->value = (int8_t)value;
@@ -123,19 +145,13 @@ Score searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, in
   return (Score)best;
 }
 
-}  // namespace
-
-Score searchNode(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta,
+Score Search::searchNode(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta,
                  int depth) {
   return whiteToMove ? searchFor<true>(white, black, kings, alpha, beta, depth)
                      : searchFor<false>(white, black, kings, alpha, beta, depth);
 }
 
-Score quiescence(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta) {
+Score Search::quiescence(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta) {
   return whiteToMove ? quiescenceFor<true>(white, black, kings, alpha, beta)
                      : quiescenceFor<false>(white, black, kings, alpha, beta);
 }
-
-uint64_t searchedNodes() { return nodeCount; }
-
-void resetSearchedNodes() { nodeCount = 0; }

@@ -1,19 +1,30 @@
 #include "search/transposition_table.h"
 #include <sys/mman.h>
+#include <cstdlib>
+#include <cstring>
+#include <new>
 
 namespace {
 
 constexpr int ProbeSlots = 33;
+constexpr size_t HugePage = size_t(1) << 21;
+constexpr size_t TableBytes = sizeof(TTEntry) << MaxTableBits;
 
-// Zero until first used, so it costs nothing in the executable; aligned so that it can
-// live on huge pages, since random probes over 16 MiB would otherwise spend their time
-// in page walks.
-alignas(1 << 21) TTEntry Entries[1 << MaxTableBits];
+// Aligned so that the table can live on huge pages, since random probes over 16 MiB would
+// otherwise spend their time in page walks.
+TTEntry* allocateEntries() {
+  void* memory = std::aligned_alloc(HugePage, TableBytes);
+  if (!memory) throw std::bad_alloc();
+  madvise(memory, TableBytes, MADV_HUGEPAGE);  // without them the table only runs slower
+  std::memset(memory, 0, TableBytes);
+  return (TTEntry*)memory;
+}
 
 }  // namespace
 
-TranspositionTable transpositionTable = {MaxTableBits, 1 << MaxTableBits, (1 << MaxTableBits) - 1, Entries};
-TTEntry ScratchEntry;
+void TranspositionTable::Release::operator()(TTEntry* entries) const { std::free(entries); }
+
+TranspositionTable::TranspositionTable() : entries(allocateEntries()), storage(entries) {}
 
 // The mixing step of Bob Jenkins' 64-bit hash (lookup8), applied once.
 uint64_t mixHash64(uint64_t x, uint64_t y, uint64_t z) {
@@ -36,40 +47,36 @@ uint64_t positionHash(SquareSet white, SquareSet black, SquareSet kings, bool wh
   return whiteToMove ? mixHash64(white, black, kings) : mixHash64(black, white, (SquareSet)~kings);
 }
 
-void resetTable(double timeLimit) {
-  TranspositionTable& table = transpositionTable;
-  table.bits = timeLimit < 0.25 ? 19 : timeLimit < 0.75 ? 20 : MaxTableBits;
-  table.size = 1 << table.bits;
-  table.mask = table.size - 1;
-  clearTable();
+void TranspositionTable::reset(double timeLimit) {
+  bits = timeLimit < 0.25 ? 19 : timeLimit < 0.75 ? 20 : MaxTableBits;
+  size = 1 << bits;
+  mask = size - 1;
+  clear();
 }
 
-void clearTable() {
-  static const bool hugePagesAsked = madvise(Entries, sizeof Entries, MADV_HUGEPAGE) == 0;
-  (void)hugePagesAsked;  // without them the table only runs slower
-  for (int32_t i = 0; i < transpositionTable.size; ++i) transpositionTable.entries[i].depth = 0;
+void TranspositionTable::clear() {
+  for (int32_t i = 0; i < size; ++i) entries[i].depth = 0;
 }
 
-void markRoot(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove) {
-  TTEntry* entry = lookupEntry(positionHash(white, black, kings, whiteToMove));
+void TranspositionTable::markRoot(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove) {
+  TTEntry* entry = lookup(positionHash(white, black, kings, whiteToMove));
   entry->depth = RootDepth;
   entry->bound = BOUND_OPEN;
 }
 
-TTEntry* lookupEntry(uint64_t hash) {
-  TranspositionTable& table = transpositionTable;
+TTEntry* TranspositionTable::lookup(uint64_t hash) {
   const uint32_t check = (uint32_t)hash;
-  uint32_t slot = (uint32_t)(hash >> (64 - table.bits));
+  uint32_t slot = (uint32_t)(hash >> (64 - bits));
   // An odd step visits every slot of the power-of-two table.
-  const uint32_t step = ((uint32_t)(hash >> 32) * 2 + 1) & (uint32_t)table.mask;
+  const uint32_t step = ((uint32_t)(hash >> 32) * 2 + 1) & (uint32_t)mask;
   for (int probe = 0; probe < ProbeSlots; ++probe) {
-    TTEntry& entry = table.entries[slot];
+    TTEntry& entry = entries[slot];
     if (entry.depth == 0 || entry.key == check) {
       entry.key = check;
       return &entry;
     }
-    slot = (slot + step) & (uint32_t)table.mask;
+    slot = (slot + step) & (uint32_t)mask;
   }
-  ScratchEntry.depth = 0;
-  return &ScratchEntry;
+  scratch.depth = 0;
+  return &scratch;
 }

@@ -1,7 +1,8 @@
-// The transposition table of one search decision: results of searched positions,
-// and open marks on the positions of the current path so that repetitions score 0.
+// The transposition table of one search: results of searched positions, and open marks
+// on the positions of the current path so that repetitions score 0.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include "engine/board.h"
 
 enum Bound : uint8_t { BOUND_OPEN = 0, BOUND_LOWER = 1, BOUND_UPPER = 2, BOUND_EXACT = 3 };
@@ -18,26 +19,34 @@ static_assert(sizeof(TTEntry) == 8, "entries are 8 bytes");
 constexpr int MaxTableBits = 21;
 constexpr int RootDepth = 63;  // deeper than any search, so the root always answers as open
 
-struct TranspositionTable {
-  int32_t bits;  // 19, 20 or 21; MaxTableBits until the first resetTable
-  int32_t size;
-  int32_t mask;
-  TTEntry* entries;  // room for 2^MaxTableBits entries, allocated once
-};
-
-// The process-wide table, and the entry handed out when a probe sequence finds no usable slot.
-extern TranspositionTable transpositionTable;
-extern TTEntry ScratchEntry;
-
 uint64_t mixHash64(uint64_t x, uint64_t y, uint64_t z);
 // White to move hashes (white, black, kings), Black to move (black, white, ~kings).
 uint64_t positionHash(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove);
 
-// Sizes the table for a decision of `timeLimit` seconds (2^19, 2^20 or 2^21 entries) and empties it.
-void resetTable(double timeLimit);
-// Empties the entries in use, keeping the size.
-void clearTable();
-// Marks the root open at RootDepth, so that the root met again inside the search scores 0.
-void markRoot(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove);
-// The slot of the position with this hash, claimed for it; ScratchEntry (emptied) if none is free.
-TTEntry* lookupEntry(uint64_t hash);
+class TranspositionTable {
+public:
+  int32_t bits = MaxTableBits;  // 19, 20 or 21; MaxTableBits until the first reset
+  int32_t size = 1 << MaxTableBits;
+  int32_t mask = (1 << MaxTableBits) - 1;
+  TTEntry* entries;  // room for 2^MaxTableBits entries, allocated once, empty at first
+  TTEntry scratch{};  // handed out when a probe sequence finds no usable slot
+
+  TranspositionTable();
+  TranspositionTable(const TranspositionTable&) = delete;
+  TranspositionTable& operator=(const TranspositionTable&) = delete;
+
+  // Sizes the table for a decision of `timeLimit` seconds (2^19, 2^20 or 2^21 entries) and empties it.
+  void reset(double timeLimit);
+  // Empties the entries in use, keeping the size.
+  void clear();
+  // Marks the root open at RootDepth, so that the root met again inside the search scores 0.
+  void markRoot(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove);
+  // The slot of the position with this hash, claimed for it; the emptied scratch entry if none is free.
+  TTEntry* lookup(uint64_t hash);
+
+private:
+  struct Release {
+    void operator()(TTEntry* entries) const;
+  };
+  std::unique_ptr<TTEntry[], Release> storage;
+};

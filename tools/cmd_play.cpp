@@ -2,9 +2,12 @@
 // against itself, every logged line printed, and one summary line per game; with --pdn
 // every game is also appended to FILE as PDN.
 #include <cstdio>
+#include "book/opening_book.h"
+#include "enddb/database.h"
 #include "game/game.h"
 #include "game/pdn_writer.h"
 #include "search/computer_player.h"
+#include "search/search_runner.h"
 #include "tools/commands.h"
 #include "tools/computer_games.h"
 #include "tools/played_game_pdn.h"
@@ -39,14 +42,14 @@ int runPlay(int argc, char** argv) {
 
   prepareComputerKnowledge();
   PrintLog log;
+  InlineRunner runner(endgameDatabase);
   for (long long i = 0; i < games; ++i) {
-    // The game deletes itself and its players when it is canceled after its end.
-    Game* game = new Game(new ComputerPlayer(seconds), new ComputerPlayer(seconds));
+    Game* game = new Game(new ComputerPlayer(seconds, runner, Book), new ComputerPlayer(seconds, runner, Book));
     game->log = &log;
     game->startGame();
     std::printf("result %s plies %d\n", outcomeName(*game), game->record.count());
     const bool kept = !keepPdn || appendPdnGame(args.options["--pdn"], pdnOfPlayedGame(*game, i + 1), error);
-    game->cancelGame();
+    delete game;
     if (!kept) return toolError(error);
   }
   return 0;

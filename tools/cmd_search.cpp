@@ -2,8 +2,8 @@
 // position analysis, with the end-game database prepared as the game does.
 #include <cstdio>
 #include "enddb/program_steps.h"
+#include "enddb/database.h"
 #include "search/search.h"
-#include "search/transposition_table.h"
 #include "tools/commands.h"
 #include "engine/clock.h"
 #include "tools/computer_games.h"
@@ -25,12 +25,12 @@ int runSearch(int argc, char** argv) {
     return toolError("--depth needs a whole number from 1 to 62");
 
   prepareStartupDatabase(gameFiles().databaseFolder);
-  resetTable(DecisionSeconds);
-  resetSearchedNodes();
+  Search search(endgameDatabase);
+  search.table.reset(DecisionSeconds);
   const Position& p = args.position;
   const double start = wallClock();
-  const int score = searchNode(p.white, p.black, p.kings, p.whiteToMove, SCORE_MIN, SCORE_MAX, (int)depth);
+  const int score = search.searchNode(p.white, p.black, p.kings, p.whiteToMove, SCORE_MIN, SCORE_MAX, (int)depth);
   const double seconds = wallClock() - start;
-  std::printf("score %d nodes %llu time %.3f\n", score, (unsigned long long)searchedNodes(), seconds);
+  std::printf("score %d nodes %llu time %.3f\n", score, (unsigned long long)search.nodes(), seconds);
   return 0;
 }

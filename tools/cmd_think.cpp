@@ -1,7 +1,10 @@
 // tarvenn-engine think [--fen FEN] --time SECONDS: one decision of the computer player,
 // logged as the game logs it.
+#include "book/opening_book.h"
+#include "enddb/database.h"
 #include "game/game.h"
 #include "search/computer_player.h"
+#include "search/search_runner.h"
 #include "tools/commands.h"
 #include "tools/computer_games.h"
 #include "tools/tool_args.h"
@@ -16,7 +19,9 @@ int runThink(int argc, char** argv) {
     return toolError("--time needs a positive number of seconds");
 
   PrintLog log;
-  Game* game = new Game(new ComputerPlayer(seconds), new ComputerPlayer(seconds), args.position);
+  InlineRunner runner(endgameDatabase);
+  Game* game = new Game(new ComputerPlayer(seconds, runner, Book), new ComputerPlayer(seconds, runner, Book),
+                        args.position);
   game->log = &log;
   if (game->moveCount() == 0) {
     delete game;

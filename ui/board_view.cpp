@@ -40,16 +40,8 @@ bool BoardView::hasInputHandler() const {
   return callback() && callback() != Fl_Widget::default_callback;
 }
 
-void BoardView::markMovable() {
-  clearMarks();
-  for (const Move& move : MoveList(position)) marks[squareIndex(move.from)] = 1;
-  redraw();
-}
-
-void BoardView::markDestinations(const MoveList& moves, int square) {
-  clearMarks();
-  for (const Move& move : moves)
-    if (move.from == (SquareSet)1 << square) marks[squareIndex(move.to)] += 1;
+void BoardView::setFrames(const std::array<int, 32>& frames) {
+  for (int i = 0; i < 32; ++i) marks[i] = frames[i];
   redraw();
 }
 

@@ -2,6 +2,7 @@
 // square names; reports mouse events to whoever installed an input handler as its callback.
 #pragma once
 #include <FL/Fl_Widget.H>
+#include <array>
 #include "engine/movelist.h"
 #include "game/interfaces.h"
 
@@ -26,10 +27,8 @@ public:
 
   bool hasInputHandler() const;
   void clearMarks();
-  // Frames every piece of the side to move that has a legal move.
-  void markMovable();
-  // Frames each destination of the piece on `square`, once per move that ends there.
-  void markDestinations(const MoveList& moves, int square);
+  // Draws these numbers of frames on the squares (by square index).
+  void setFrames(const std::array<int, 32>& frames);
   // Square under a point in widget coordinates, see board_geometry.h.
   int squareAt(int x, int y, int* xOff = nullptr, int* yOff = nullptr) const;
   int alternativeAt(int xOff, int yOff, int count) const;

@@ -1,13 +1,10 @@
 #include "ui/gui_game.h"
 #include <FL/Fl.H>
-#include "engine/clock.h"
 
-bool GuiGame::pause(double seconds) {
-  const double start = wallClock();
-  for (;;) {
-    const double remaining = seconds - (wallClock() - start);
-    if (remaining < 0) return false;
-    Fl::wait(remaining);
-    if (result() == Canceled) return true;
-  }
-}
+GuiGame::~GuiGame() { Fl::remove_timeout(onPauseEnd, this); }
+
+void GuiGame::pause(double seconds) { Fl::add_timeout(seconds, onPauseEnd, this); }
+
+void GuiGame::stopPause() { Fl::remove_timeout(onPauseEnd, this); }
+
+void GuiGame::onPauseEnd(void* game) { ((GuiGame*)game)->pauseEnded(); }

@@ -1,10 +1,16 @@
-// A game shown in the window: its pauses keep the window alive.
+// A game shown in the window: a move's display pause is a timer of the event loop.
 #pragma once
 #include "game/game.h"
 
 class GuiGame : public Game {
 public:
   using Game::Game;
-  // Processes window events until the time is over; true as soon as the game was canceled.
-  bool pause(double seconds) override;
+  ~GuiGame() override;
+
+protected:
+  void pause(double seconds) override;
+  void stopPause() override;
+
+private:
+  static void onPauseEnd(void* game);
 };

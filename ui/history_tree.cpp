@@ -106,9 +106,10 @@ HistoryEntry* HistoryTree::focusedEntry() const {
   return item ? (HistoryEntry*)item->user_data() : nullptr;
 }
 
-void HistoryTree::selectReply(int k) {
-  Fl_Tree_Item* item = get_item_focus();
-  if (!item || !item->user_data()) return;
+void HistoryTree::selectReplyOf(HistoryEntry& entry, int k) {
+  Fl_Tree_Item* item = first();
+  while (item && item->user_data() != &entry) item = next(item);
+  if (!item) return;
   populate(item);
   if (k < 0 || k >= item->children()) return;
   open(item, 0);

@@ -21,8 +21,8 @@ public:
   void follow();
   // The entry of the focused row, or none.
   HistoryEntry* focusedEntry() const;
-  // Selects the k-th reply of the focused row (opening it) and shows it.
-  void selectReply(int k);
+  // Selects the k-th reply of the row of `entry` (opening it) and shows it.
+  void selectReplyOf(HistoryEntry& entry, int k);
   // Rebuilds every row's text after an analysis changed values.
   void refreshLabels();
   int handle(int event) override;

@@ -17,11 +17,12 @@ bool HumanPlayer::acceptDraw() {
 }
 
 void HumanPlayer::resetTurn() {
-  preview.from = 0;
+  selection.reset(game->moves());
+  preview.after = Position(0, 0, 0);
   BoardView* b = board();
   if (!b) return;
   b->showPosition(game->currentPosition(), 0);
-  b->markMovable();
+  b->setFrames(selection.frames());
 }
 
 void HumanPlayer::inputHandler(Fl_Widget* widget, void* data) {
@@ -41,12 +42,12 @@ void HumanPlayer::inputHandler(Fl_Widget* widget, void* data) {
   }
 }
 
-const Move* HumanPlayer::alternative(int square, int k) const {
-  for (const Move& m : game->moves()) {
-    if (m.from != preview.from || squareIndex(m.to) != square) continue;
-    if (k-- == 0) return &m;
-  }
-  return nullptr;
+const Move* HumanPlayer::moveAt(int x, int y) const {
+  const BoardView* b = board();
+  int xOff = 0, yOff = 0;
+  const int s = b->squareAt(x, y, &xOff, &yOff);
+  if (s < 0 || b->marks[s] == 0) return nullptr;
+  return selection.candidate(s, b->alternativeAt(xOff, yOff, b->marks[s]));
 }
 
 void HumanPlayer::click(int x, int y) {
@@ -54,29 +55,25 @@ void HumanPlayer::click(int x, int y) {
   if (!active || !b) return;
   int xOff = 0, yOff = 0;
   const int s = b->squareAt(x, y, &xOff, &yOff);
-  if (s < 0 || b->marks[s] == 0) return;
-  if (!preview.from) {
-    preview.from = (SquareSet)1 << s;
+  if (s < 0) return;
+  const Move* chosen = nullptr;
+  if (!selection.click(s, b->alternativeAt(xOff, yOff, b->marks[s] > 0 ? b->marks[s] : 1), &chosen)) return;
+  if (!chosen) {  // a piece was selected: its destinations are framed now
     preview.after = Position(0, 0, 0);
-    b->markDestinations(game->moves(), s);
+    b->setFrames(selection.frames());
     hover(x, y);
     return;
   }
-  const Move* chosen = alternative(s, b->alternativeAt(xOff, yOff, b->marks[s]));
-  if (!chosen) return;
   const Move move = *chosen;  // the game replaces its move list while playing
   b->clearMarks();
   active = false;
-  game->playMove(move);  // may end with this player deleted
+  game->playMove(move);
 }
 
 void HumanPlayer::hover(int x, int y) {
   BoardView* b = board();
-  if (!active || !preview.from || !b) return;
-  int xOff = 0, yOff = 0;
-  const int s = b->squareAt(x, y, &xOff, &yOff);
-  const Move* m = (s >= 0 && b->marks[s] > 0) ? alternative(s, b->alternativeAt(xOff, yOff, b->marks[s])) : nullptr;
-  if (m) {
+  if (!active || !selection.pieceSelected() || !b) return;
+  if (const Move* m = moveAt(x, y)) {
     if (m->after == preview.after) return;
     preview = *m;
     b->showPosition(m->after, m->captured);

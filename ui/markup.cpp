@@ -102,12 +102,19 @@ void drawLabel(const Fl_Label* label, int x, int y, int w, int h, Fl_Align align
   drawMarkup(label->value, x, y, w, h, align, label->font, label->size, label->color);
 }
 
+// The toolkit sizes a menu from its labels but shifts a toggle item's label by more than
+// it counts for the check box, so the label would run into its shortcut ("namesS"). Plain
+// menu labels (measured with shortcut underlines on) get room for a gap; the menu bar's
+// titles all carry markup and keep their places.
+constexpr int MenuShortcutGap = 12;
+
 void measureLabel(const Fl_Label* label, int& w, int& h) {
   w = h = 0;
   if (!label->value) return;
   if (!std::strchr(label->value, '@')) {
     fl_font(label->font, label->size);
     fl_measure(label->value, w, h);
+    if (fl_draw_shortcut) w += MenuShortcutGap;
     return;
   }
   measureMarkup(label->value, w, h, label->font, label->size);

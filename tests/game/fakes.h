@@ -88,19 +88,25 @@ public:
 
 class RecordingListener : public GameListener {
 public:
-  std::vector<Game*> deleted;
-  void gameDeleted(Game* game) override { deleted.push_back(game); }
+  int changes = 0;
+  void gameChanged(Game&) override { ++changes; }
 };
 
-// A game whose pauses run whatever the test wants to happen while a move is on display.
+// A game whose pauses run whatever the test wants to happen while a move is on display;
+// the pause then ends at once, unless the test holds it to end it later.
 class PausingGame : public Game {
 public:
   std::function<void(PausingGame&)> duringPause;
   std::vector<double> pauses;
+  bool holdPauses = false;
+  int stoppedPauses = 0;
   using Game::Game;
-  bool pause(double seconds) override {
+
+protected:
+  void pause(double seconds) override {
     pauses.push_back(seconds);
     if (duringPause) duringPause(*this);
-    return Game::pause(seconds);
+    if (!holdPauses) Game::pause(seconds);
   }
+  void stopPause() override { ++stoppedPauses; }
 };

@@ -25,10 +25,14 @@ struct Table {
     if (withView) game->view = &view;
     game->listeners.push_back(&listener);
   }
-  ~Table() {
-    if (listener.deleted.empty()) delete game;
+  ~Table() { delete game; }
+  // The owner releases a canceled game, and the game its players with it.
+  bool releasedWithItsPlayers() {
+    if (game->inCall() || game->result() != Canceled) return false;
+    delete game;
+    game = nullptr;
+    return whiteDeleted && blackDeleted;
   }
-  bool gameDeleted() const { return listener.deleted.size() == 1 && whiteDeleted && blackDeleted; }
 };
 
 int square(int pdn) { return squareFromPdn(pdn); }
@@ -41,7 +45,7 @@ TEST(GameTurns, SingleLegalMoveIsPlayedByTheGameAndLoggedAsForced) {
   EXPECT_EQ(table.white->turns, 0) << "the forced side is not asked";
   EXPECT_EQ(table.black->turns, 1);
   EXPECT_EQ(table.game->pauses, (std::vector<double>{0.5}));
-  EXPECT_EQ(table.game->turnState(), Waiting);
+  EXPECT_TRUE(table.game->awaitingMove());
   EXPECT_EQ(table.game->record.count(), 1);
 }
 
@@ -76,7 +80,8 @@ TEST(GameTurns, MovesHandedBackDuringTheTurnKeepTheLoopGoing) {
   table.game->startGame();
   EXPECT_EQ(table.white->turns + table.black->turns, 7);
   EXPECT_GE(table.game->record.count(), 6) << "six handed moves and the forced ones between them";
-  EXPECT_EQ(table.game->turnState(), Waiting) << "parked when a turn returned without a move";
+  EXPECT_TRUE(table.game->awaitingMove()) << "parked when a turn returned without a move";
+  EXPECT_FALSE(table.game->inCall());
   EXPECT_EQ(table.game->result(), InPlay);
 }
 
@@ -111,7 +116,8 @@ TEST(GameDraws, OfferAcceptedWhileWaitingForAMoveEndsTheGame) {
   table.game->startGame();
   EXPECT_TRUE(table.game->offerDraw());
   EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "@wc offered draw and @bc accept.", "Game draw."}));
-  EXPECT_EQ(table.game->turnState(), Waiting);
+  EXPECT_FALSE(table.game->inCall());
+  EXPECT_FALSE(table.game->awaitingMove());
 }
 
 TEST(GameDraws, OfferInAnEndedGameChangesNothing) {
@@ -135,67 +141,106 @@ TEST(GameView, MoveIsShownWithItsCapturesCrossedAndItsSquaresMarked) {
   EXPECT_EQ(table.game->pauses, (std::vector<double>{0.2, 0.5}));
 }
 
-TEST(GameCancel, CancelWhileWaitingLogsAndDeletesTheGameAndItsPlayers) {
+TEST(GameCancel, CancelWhileWaitingLogsAndTheOwnerReleasesTheGameAndItsPlayers) {
   Table table("W:W22,23:B10", true);
   table.game->startGame();
   table.game->cancelGame();
-  EXPECT_TRUE(table.gameDeleted());
   EXPECT_EQ(table.view.detached, 1);
-  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Game was canceled.", "Game will be deleted."}));
+  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Game was canceled."}));
   EXPECT_EQ(table.log.lines[1].kind, MsgEvent);
-  EXPECT_EQ(table.log.lines[2].kind, MsgDebug);
+  EXPECT_TRUE(table.releasedWithItsPlayers());
 }
 
-TEST(GameCancel, CancelOfAnEndedGameDeletesItSilently) {
+TEST(GameCancel, CancelOfAnEndedGameIsSilent) {
   Table table("W:W29:B25,22");
   table.game->startGame();
   table.game->cancelGame();
-  EXPECT_TRUE(table.gameDeleted());
-  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Black wins!", "Game will be deleted."}));
+  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Black wins!"}));
+  EXPECT_TRUE(table.releasedWithItsPlayers());
 }
 
-TEST(GameCancel, CancelDuringTheDisplayOfAHandedInMoveWaitsUntilTheMoveIsApplied) {
+TEST(GameCancel, CancelDuringTheDisplayOfAHandedInMoveKeepsTheMoveAndAsksForNoOther) {
   Table table("W:W22,23:B10", true);
   table.game->startGame();
-  bool deletedDuringPause = false;
+  bool callDuringPause = true;
   table.game->duringPause = [&](PausingGame& game) {
     game.cancelGame();
-    deletedDuringPause = !table.listener.deleted.empty();
+    callDuringPause = game.inCall();
   };
   int blackTurns = 0;  // counted outside the player, which goes with the game
   table.black->onTurn = [&blackTurns](ScriptedPlayer&) { ++blackTurns; };
   table.white->play("C3-D4");  // as a click would, from outside the turn loop
-  EXPECT_FALSE(deletedDuringPause);
-  EXPECT_TRUE(table.gameDeleted());
+  EXPECT_FALSE(callDuringPause) << "a click's move is no player call: the owner may release at once";
+  EXPECT_EQ(table.game->record.count(), 1);
   EXPECT_EQ(blackTurns, 0);
-  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Game was canceled.", "Game will be deleted."}));
+  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Game was canceled."}));
+  EXPECT_TRUE(table.releasedWithItsPlayers());
 }
 
-TEST(GameCancel, CancelDuringTheDisplayOfAComputerMoveEndsTheTurnsAndDeletesTheGame) {
+TEST(GameCancel, CancelDuringTheDisplayOfAComputerMoveEndsTheTurns) {
   Table table("W:W22,23:B10", true);
   table.white->onTurn = [](ScriptedPlayer& player) { player.play("C3-D4"); };
   int blackTurns = 0;
   table.black->onTurn = [&blackTurns](ScriptedPlayer&) { ++blackTurns; };
   table.game->duringPause = [](PausingGame& game) { game.cancelGame(); };
   table.game->startGame();
-  EXPECT_TRUE(table.gameDeleted());
   EXPECT_EQ(blackTurns, 0) << "no further move is asked for";
+  EXPECT_TRUE(table.releasedWithItsPlayers());
 }
 
-TEST(GameCancel, CancelWhileADrawQuestionIsOpenDeletesTheGameAfterTheAnswer) {
+TEST(GameCancel, CancelWhileADrawQuestionIsOpenKeepsTheGameUntilTheAnswerReturns) {
   Table table("W:W22,23:B10");
   table.game->startGame();
-  bool deletedDuringQuestion = false;
+  bool callDuringQuestion = false;
   // The question box runs the event loop, in which the user cancels the game.
   table.black->answer = true;
-  table.black->duringQuestion = [&table, &deletedDuringQuestion]() {
+  table.black->duringQuestion = [&table, &callDuringQuestion]() {
     table.game->cancelGame();
-    deletedDuringQuestion = !table.listener.deleted.empty();
+    callDuringQuestion = table.game->inCall();
   };
   EXPECT_FALSE(table.game->offerDraw());
-  EXPECT_FALSE(deletedDuringQuestion);
-  EXPECT_TRUE(table.gameDeleted());
-  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Game was canceled.", "Game will be deleted."}));
+  EXPECT_TRUE(callDuringQuestion) << "the owner must not release a game under an open question";
+  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Game was canceled."}));
+  EXPECT_TRUE(table.releasedWithItsPlayers());
+}
+
+// The window's pauses are timers: the game waits for pauseEnded() from the event loop.
+TEST(GamePauses, TheNextTurnWaitsForTheEndOfTheDisplayAndACancelStopsIt) {
+  struct Case {
+    bool cancel;
+    int blackTurns;
+    int stopped;
+  };
+  for (const Case c : {Case{false, 1, 0}, Case{true, 0, 1}}) {
+    Table table("W:W22,23:B10", true);
+    table.game->holdPauses = true;
+    table.game->startGame();
+    table.white->play("C3-D4");
+    EXPECT_TRUE(table.game->pausing());
+    EXPECT_FALSE(table.game->inCall());
+    table.game->playMove(table.game->moves()[0]);  // a second move during the display is not taken
+    EXPECT_EQ(table.game->record.count(), 1);
+    EXPECT_EQ(table.black->turns, 0) << "no turn while the move is on display";
+    if (c.cancel) table.game->cancelGame();
+    table.game->pauseEnded();  // a timer that fires late changes nothing after a cancel
+    EXPECT_EQ(table.black->turns, c.blackTurns) << "cancel " << c.cancel;
+    EXPECT_EQ(table.game->stoppedPauses, c.stopped) << "cancel " << c.cancel;
+    EXPECT_FALSE(table.game->pausing());
+  }
+}
+
+TEST(GameMoves, MovesNotInTheCurrentListAreIgnored) {
+  Table table("W:W22,23:B10");
+  table.game->startGame();
+  Move stale = table.game->moves()[0];
+  stale.from <<= 1;  // right position, wrong origin
+  table.game->playMove(stale);
+  Move foreign;
+  foreign.after.white = 1;
+  table.game->playMove(foreign);
+  EXPECT_EQ(table.game->record.count(), 0);
+  EXPECT_TRUE(table.game->awaitingMove());
+  EXPECT_GT(table.listener.changes, 0) << "the start of the turn was announced";
 }
 
 }  // namespace

@@ -1,10 +1,21 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "search/analysis.h"
+#include "enddb/database.h"
 #include "search/search.h"
 #include "tests/game/fakes.h"
 
 namespace {
+
+Search& searcher() {
+  static Search search(endgameDatabase);
+  return search;
+}
+void resetSearchedNodes() { searcher().resetNodes(); }
+uint64_t searchedNodes() { return searcher().nodes(); }
+void evaluateEntry(HistoryEntry& entry) { evaluateEntry(searcher(), entry); }
+void evaluateReplies(HistoryEntry& entry) { evaluateReplies(searcher(), entry); }
+int bestReplyIndex(HistoryEntry& entry) { return bestReplyIndex(searcher(), entry); }
 
 // A record of one move from a FEN position; its entry is what the history browser shows.
 struct History {

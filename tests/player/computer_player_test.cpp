@@ -4,9 +4,16 @@
 #include "enddb/database.h"
 #include "search/analysis.h"
 #include "search/computer_player.h"
+#include "search/search_runner.h"
 #include "tests/game/fakes.h"
 
 namespace {
+
+// Decisions run at once, as in the engine tool.
+InlineRunner& runner() {
+  static InlineRunner inline_(endgameDatabase);
+  return inline_;
+}
 
 using Lines = std::vector<std::string>;
 
@@ -19,7 +26,7 @@ struct Match {
 
   Match(const char* fen, double seconds) {
     const FenSetup setup = setupFromFen(fen);
-    computer = new ComputerPlayer(seconds);
+    computer = new ComputerPlayer(seconds, runner(), Book);
     game = setup.position.whiteToMove ? new Game(computer, opponent, setup.position)
                                       : new Game(opponent, computer, setup.position);
     game->log = &log;
@@ -73,7 +80,7 @@ TEST(ComputerDatabase, ProbesSwitchedOffForADrawnChoiceAreBackAfterTheDecision) 
   match.opponent->answer = false;
   const std::string line = match.decide();
   EXPECT_TRUE(std::regex_match(line, SearchLine)) << line;
-  EXPECT_EQ(endgameDatabase.pieceCount, 3u);
+  EXPECT_EQ(endgameDatabase.pieceCount, 3u) << "the database is only read";
   EXPECT_EQ(match.log.lines[0].joined(), "@wc offered draw but @bc refused.");
 }
 
@@ -91,7 +98,8 @@ TEST(ComputerSearch, LostWithTheDatabaseTheComputerDefendsOnMaterial) {
   // Two men against two kings: every line ends in three-piece endings the database calls lost.
   const char* fen = "W:W10,30:BK9,K18";
   const FenSetup setup = setupFromFen(fen);
-  ASSERT_LE(analysePosition(setup.position, 4), -120) << fen;
+  Search search(endgameDatabase);
+  ASSERT_LE(analysePosition(search, setup.position, 4), -120) << fen;
   Match match(fen, 0.1);
   const std::string line = match.decide();
   std::smatch parts;

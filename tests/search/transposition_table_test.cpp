@@ -8,9 +8,9 @@ TEST(TranspositionTable, TableGrowsWithTheTimeLimitAtTheQuarterAndThreeQuarterSe
   } cases[] = {{0.0, 19}, {0.2499, 19}, {0.25, 20}, {0.5, 20}, {0.7499, 20}, {0.75, 21}, {30.0, 21}};
   for (const auto& c : cases) {
     resetTable(c.seconds);
-    EXPECT_EQ(transpositionTable.bits, c.bits) << c.seconds << " s";
-    EXPECT_EQ(transpositionTable.size, 1 << c.bits) << c.seconds << " s";
-    EXPECT_EQ(transpositionTable.mask, (1 << c.bits) - 1) << c.seconds << " s";
+    EXPECT_EQ(testTable().bits, c.bits) << c.seconds << " s";
+    EXPECT_EQ(testTable().size, 1 << c.bits) << c.seconds << " s";
+    EXPECT_EQ(testTable().mask, (1 << c.bits) - 1) << c.seconds << " s";
   }
 }
 
@@ -35,37 +35,37 @@ TEST(TranspositionTable, SameBoardWithTheOtherSideToMoveHasAnotherKey) {
 TEST(TranspositionTable, ProbeTriesThirtyThreeSlotsThenHandsOutTheEmptiedScratchEntry) {
   resetTable(0.1);
   const uint64_t hash = 0x0123456789ABCDEFu;
-  const uint32_t mask = (uint32_t)transpositionTable.mask;
-  uint32_t slot = (uint32_t)(hash >> (64 - transpositionTable.bits));
+  const uint32_t mask = (uint32_t)testTable().mask;
+  uint32_t slot = (uint32_t)(hash >> (64 - testTable().bits));
   const uint32_t step = ((uint32_t)(hash >> 32) * 2 + 1) & mask;
   uint32_t slots[33];
   for (uint32_t& s : slots) {
     s = slot;
     slot = (slot + step) & mask;
   }
-  for (int i = 0; i < 32; ++i) transpositionTable.entries[slots[i]] = TTEntry{0xDEADBEEF, 5, 0, 7, BOUND_EXACT};
-  EXPECT_EQ(lookupEntry(hash), &transpositionTable.entries[slots[32]]);
-  EXPECT_EQ(transpositionTable.entries[slots[32]].key, (uint32_t)hash) << "the slot is claimed at once";
+  for (int i = 0; i < 32; ++i) testTable().entries[slots[i]] = TTEntry{0xDEADBEEF, 5, 0, 7, BOUND_EXACT};
+  EXPECT_EQ(testTable().lookup(hash), &testTable().entries[slots[32]]);
+  EXPECT_EQ(testTable().entries[slots[32]].key, (uint32_t)hash) << "the slot is claimed at once";
 
-  transpositionTable.entries[slots[32]] = TTEntry{0xDEADBEEF, 5, 0, 7, BOUND_EXACT};
-  ScratchEntry.depth = 9;
-  EXPECT_EQ(lookupEntry(hash), &ScratchEntry);
-  EXPECT_EQ(ScratchEntry.depth, 0);
+  testTable().entries[slots[32]] = TTEntry{0xDEADBEEF, 5, 0, 7, BOUND_EXACT};
+  testTable().scratch.depth = 9;
+  EXPECT_EQ(testTable().lookup(hash), &testTable().scratch);
+  EXPECT_EQ(testTable().scratch.depth, 0);
 
-  transpositionTable.entries[slots[5]].key = (uint32_t)hash;  // its own slot, though foreign slots come first
-  EXPECT_EQ(lookupEntry(hash), &transpositionTable.entries[slots[5]]);
+  testTable().entries[slots[5]].key = (uint32_t)hash;  // its own slot, though foreign slots come first
+  EXPECT_EQ(testTable().lookup(hash), &testTable().entries[slots[5]]);
   resetTable(0.1);
 }
 
 TEST(TranspositionTable, ResetEmptiesEveryEntryInUseButLeavesItsOtherBytes) {
   resetTable(0.5);
-  transpositionTable.entries[0] = TTEntry{42, 30, 3, 12, BOUND_LOWER};
-  transpositionTable.entries[transpositionTable.mask] = TTEntry{43, -30, 1, 62, BOUND_UPPER};
+  testTable().entries[0] = TTEntry{42, 30, 3, 12, BOUND_LOWER};
+  testTable().entries[testTable().mask] = TTEntry{43, -30, 1, 62, BOUND_UPPER};
   resetTable(0.5);
-  EXPECT_EQ(transpositionTable.entries[0].depth, 0);
-  EXPECT_EQ(transpositionTable.entries[transpositionTable.mask].depth, 0);
-  EXPECT_EQ(transpositionTable.entries[0].key, 42u);
-  EXPECT_EQ(transpositionTable.entries[0].value, 30);
+  EXPECT_EQ(testTable().entries[0].depth, 0);
+  EXPECT_EQ(testTable().entries[testTable().mask].depth, 0);
+  EXPECT_EQ(testTable().entries[0].key, 42u);
+  EXPECT_EQ(testTable().entries[0].value, 30);
 }
 
 TEST(TranspositionTable, MarkedRootIsOpenAtDepthSixtyThree) {

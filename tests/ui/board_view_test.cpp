@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 #include "engine/fen.h"
+#include "game/move_selection.h"
 #include "ui/board_view.h"
 
 namespace {
@@ -34,8 +35,12 @@ TEST(BoardView, OnlyPiecesThatCanMoveAreFramed) {
   for (const Case& c : cases) {
     bool whiteToMove = true;
     BoardView board(0, 0, 380, 380);
-    board.showPosition(positionOf(c.fen, whiteToMove), 0);
-    board.markMovable();
+    const Position position = positionOf(c.fen, whiteToMove);
+    const MoveList moves(position);
+    MoveSelection selection;
+    selection.reset(moves);
+    board.showPosition(position, 0);
+    board.setFrames(selection.frames());
     for (int pdn : c.framed) EXPECT_EQ(board.marks[squareFromPdn(pdn)], 1) << c.fen << " square " << pdn;
     EXPECT_EQ(frameCount(board), (int)c.framed.size()) << c.fen;
   }
@@ -47,12 +52,18 @@ TEST(BoardView, TwoCapturesOfOnePieceToOneSquareGiveItTwoFrames) {
   const MoveList moves(p);
   BoardView board(0, 0, 380, 380);
   board.showPosition(p, 0);
-  board.markDestinations(moves, squareFromPdn(30));
+  MoveSelection selection;
+  selection.reset(moves);
+  const Move* none = nullptr;
+  EXPECT_TRUE(selection.click(squareFromPdn(30), 0, &none));
+  board.setFrames(selection.frames());
   EXPECT_EQ(board.marks[squareFromPdn(3)], 2);  // F8
   EXPECT_EQ(frameCount(board), 2);
   // Another piece's square selects nothing.
-  board.markDestinations(moves, squareFromPdn(26));
-  EXPECT_EQ(frameCount(board), 0);
+  selection.reset(moves);
+  EXPECT_FALSE(selection.click(squareFromPdn(26), 0, &none));
+  EXPECT_FALSE(selection.pieceSelected());
+  EXPECT_EQ(none, nullptr);
 }
 
 TEST(BoardView, TheSameSquareMarkedTwiceGetsTwoFrames) {

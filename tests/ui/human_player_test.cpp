@@ -19,9 +19,7 @@ protected:
     game->view = &board;
     game->startGame();
   }
-  void TearDown() override {
-    if (game) game->cancelGame();
-  }
+  void TearDown() override { delete game; }
 
   // An event at a point inside a square (PDN number), offset from the square's top left.
   void mouse(int event, int pdn, int button = FL_LEFT_MOUSE, int dx = 23, int dy = 23) {
@@ -95,7 +93,7 @@ const int H4 = 15, A7 = 24;
 TEST_F(HumanGame, TwoCaptureRoutesToOneSquareSplitItsFrameAndTheLeftHalfPlaysTheFirst) {
   for (int side = 0; side < 2; ++side) {
     if (side == 1) {  // a fresh game for the right half
-      game->cancelGame();
+      delete game;
       game = new Game(white = new HumanPlayer, black = new HumanPlayer);
       SetUp();
     }
@@ -120,7 +118,6 @@ TEST_F(HumanGame, TwoCaptureRoutesToOneSquareSplitItsFrameAndTheLeftHalfPlaysThe
 
 TEST_F(HumanGame, ACanceledGameNoLongerListensToTheBoard) {
   game->cancelGame();
-  game = nullptr;
   EXPECT_FALSE(board.hasInputHandler());
 }
 

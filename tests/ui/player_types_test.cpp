@@ -2,7 +2,10 @@
 #include <memory>
 #include <string>
 #include "game/player_type.h"
+#include "book/opening_book.h"
+#include "enddb/database.h"
 #include "search/computer_player.h"
+#include "search/search_runner.h"
 #include "ui/time_slider.h"
 
 namespace {
@@ -24,8 +27,15 @@ TEST(PlayerTypes, TheComputerTakesItsTimeFromASliderStartingAtOneSecond) {
   EXPECT_EQ(std::string(slider->label()), "time to move (in sec)");
   EXPECT_DOUBLE_EQ(slider->seconds(), 1.0);
   slider->value(slider->minimum());
+  InlineRunner runner(endgameDatabase);
+  ComputerPlayerType* kind = static_cast<ComputerPlayerType*>(computer);
+  kind->runner = &runner;
+  kind->book = &Book;
   std::unique_ptr<Player> player(computer->createPlayer(slider));
+  ASSERT_NE(player, nullptr);
   EXPECT_DOUBLE_EQ(static_cast<ComputerPlayer*>(player.get())->timeLimit, 0.01);
+  player.reset();
+  kind->runner = nullptr;
 }
 
 TEST(TimeSlider, TimesStayBetweenAHundredthAndThirtySeconds) {

@@ -2,7 +2,7 @@
 # Drives the real program in an X server with xdotool and reads what it shows from
 # screenshots: board squares by their colours, log lines by comparing them with the same
 # lines drawn by log_reference, history rows by the selection colour.
-#   window_test.sh first_start|basics|computer_game <tarvenn> <log_reference> <close_window>
+#   window_test.sh first_start|basics|computer_game|thinking <tarvenn> <log_reference> <close_window> <window_probe>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -11,6 +11,7 @@ part=$1
 program=$2
 reference=$3
 closer=$4
+probe=$5
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   echo "no X display"
   exit 77
@@ -60,6 +61,7 @@ find_window() {
 }
 
 Title='Tarvenn v0.7 author: Odrowen'
+LogTop=420  # under the board and the status line
 Frame=FFFF66 Dark=414141 WhiteFace=CCCCCC BlackFace=FF6666 Selected=000080
 W=""
 
@@ -161,7 +163,7 @@ log_line_is() {
   wait "$helper" 2>/dev/null
   helper=""
   shot
-  convert "$work/now.png" -crop "${width}x${height}+2+$((400 + y))" +repage "$work/actual.png"
+  convert "$work/now.png" -crop "${width}x${height}+2+$((LogTop + y))" +repage "$work/actual.png"
   [ "$(compare -metric AE "$work/expected.png" "$work/actual.png" null: 2>&1)" = "0" ]
 }
 
@@ -200,7 +202,7 @@ key() {
   xdotool key "$@"
 }
 
-# New game: each side "human" or a computer's seconds as "0.01" (the slider's left end).
+# New game: each side "human" or a computer's seconds as "0.01" (the slider's left end) or "30" (its right end).
 new_game() {
   rm -f "$XDG_CONFIG_HOME/tarvenn/new-game"  # the dialog then shows its defaults, two people
   key ctrl+n
@@ -214,7 +216,9 @@ new_game() {
       sleep 0.3
       xdotool mousemove --window "$D" 130 $((37 + 100 * side)) click 1
       sleep 0.2
-      xdotool mousemove --window "$D" 38 $((39 + 100 * side)) click 1
+      local end=38
+      [ "$kind" = 30 ] && end=195
+      xdotool mousemove --window "$D" $end $((39 + 100 * side)) click 1
     fi
     side=1
   done
@@ -232,14 +236,15 @@ click_square() {  # button 1 (or $2) on the centre of square k of the main board
   xdotool mousemove --window "$W" $((x + 23)) $((y + 23)) click "${2:-1}"
 }
 
-# Quit from the menu's shortcut, or with "close" as the window manager's close request.
+# Quit from the menu's shortcut, or with "close" as the window manager's close request;
+# the program must be gone within $2 tenths of a second (default 100).
 quit_with_status_zero() {
   if [ "${1:-}" = close ]; then
     "$closer" "$W"
   else
     key alt+F4
   fi
-  for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  for _ in $(seq "${2:-100}"); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$app" 2>/dev/null && fail "Quit did not end the program"
   wait "$app"
   local status=$?
@@ -408,6 +413,72 @@ computer_game() {
   echo "result: $result"
   save_shot window-computer-game.png
   quit_with_status_zero close
+}
+
+# Milliseconds the window takes to answer, measured by the probe; fails above `limit`.
+answers_within() {
+  local limit=$1 what=$2 ms
+  shift 2
+  xdotool windowfocus --sync "$W" 2>/dev/null
+  ms=$("$probe" "$@") || fail "$what: no answer within 5 s"
+  echo "$what: ${ms} ms"
+  [ "$ms" -le "$limit" ] || fail "$what took $ms ms, more than $limit"
+}
+
+# Human against the computer at 30 s a move: the window keeps answering while it thinks.
+thinking() {
+  start_program
+  new_game human 30
+  wait_for 5 '[ "$(main_board)" = $Initial ]' || fail "new game does not show the initial position"
+  click_square 9
+  sleep 0.3
+  click_square 13
+  wait_for 5 '[ "$(main_board | cut -c10,14)" = ".w" ]' || fail "C3-D4 was not played"
+  sleep 1
+  shot
+  local thinking_board
+  thinking_board=$(main_board)
+  # The status line shows the search moving: its text changes a few times a second.
+  convert "$work/now.png" -crop 380x18+1+401 +repage "$work/status1.png"
+  sleep 1
+  shot
+  region_is 380x18+1+401 "$work/status1.png" && fail "the status line does not move while the computer thinks"
+  answers_within 200 "repaint of a covered area during the think" repaint "$W" 40 60 200 200
+  answers_within 200 "Game menu opened during the think" click "$W" 20 10
+  xdotool key Escape
+  sleep 0.3
+  [ "$(main_board)" = "$thinking_board" ] || fail "the computer moved before Move now"
+  answers_within 500 "Move now" key "$W" 0 20 380 380 Control_L m
+  wait_for 5 '[ "$(main_board | tr -cd b | wc -c)" = 12 ] && [ "$(main_board | cut -c21-32)" != bbbbbbbbbbbb ]' ||
+    fail "Move now did not play a black move: $(main_board)"
+  log_line_is 0 "@bc  x" 20 || fail "the newest log line is not Black's move"
+  # A second think, ended by Cancel.
+  sleep 0.5
+  wait_for 5 '[ "$(framed_count 0 20 380)" -gt 2 ]' || fail "White's turn did not come"
+  click_square 8
+  sleep 0.3
+  click_square 12
+  sleep 1
+  answers_within 500 "Cancel" key "$W" 2 421 360 15 Control_L c
+  wait_for 5 'log_line_is 0 "@b;Game was canceled."' || fail "Cancel did not log Game was canceled."
+  shot
+  thinking_board=$(main_board)
+  sleep 1
+  shot
+  [ "$(main_board)" = "$thinking_board" ] || fail "the computer moved after Cancel"
+  save_shot window-thinking.png
+
+  # Quit during a think, then closing the window during a think: status 0 within a second.
+  for how in quit close; do
+    [ -n "$app" ] || start_program
+    new_game human 30
+    click_square 9
+    sleep 0.3
+    click_square 13
+    sleep 1.5
+    quit_with_status_zero "$how" 10
+    echo "$how during a think: ended with status 0 within 1 s"
+  done
 }
 
 "$part"

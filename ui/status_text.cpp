@@ -1,0 +1,30 @@
+#include "ui/status_text.h"
+#include <cstdio>
+#include "game/game.h"
+
+std::string statusText(const StatusFacts& facts) {
+  char text[160];
+  const char* side = facts.blackToMove ? "Black" : "White";
+  if (!facts.hasGame) {
+    std::snprintf(text, sizeof text, "No game: Game > New starts one.");
+  } else if (facts.result == Won) {
+    // The side to move has no move left and has lost.
+    std::snprintf(text, sizeof text, "@b;Game over: %s wins!", facts.blackToMove ? "White" : "Black");
+  } else if (facts.result == Drawn) {
+    std::snprintf(text, sizeof text, "@b;Game over: draw.");
+  } else if (facts.result == Canceled) {
+    std::snprintf(text, sizeof text, "@b;Game was canceled.");
+  } else if (facts.thinking.thinking) {
+    const ThinkingState& t = facts.thinking;
+    if (t.depth > 0)
+      std::snprintf(text, sizeof text, "%s (computer) thinks: depth %d, eval %d, %.1f s of %.2f s", side, t.depth,
+                    t.eval, t.elapsed, t.allowed);
+    else
+      std::snprintf(text, sizeof text, "%s (computer) thinks: %.1f s of %.2f s", side, t.elapsed, t.allowed);
+  } else {
+    std::snprintf(text, sizeof text, "%s to move.", side);
+  }
+  std::string line = text;
+  if (facts.analysing) line += "  Analysing the history...";
+  return line;
+}

@@ -1,0 +1,15 @@
+// The status line under the board: whose turn it is, how far the computer's search has got,
+// and the result when the game is over.
+#pragma once
+#include <string>
+#include "game/interfaces.h"
+
+struct StatusFacts {
+  bool hasGame = false;
+  int result = 0;  // GameResult
+  bool blackToMove = false;
+  ThinkingState thinking;  // of the player to move
+  bool analysing = false;  // the history's analysis is running
+};
+
+std::string statusText(const StatusFacts& facts);
