@@ -13,6 +13,8 @@ int runInteractive(int argc, char** argv) {
   prepareGameDatabase(files);  // at least the 3-piece database; a first start computes 4 pieces
   Fl_Window* window = buildMainWindow(600, 500);
   window->show(argc, argv);
+  keepGamesInPlayAt(gameInPlayPath(currentFileEnvironment()));
+  offerGameInPlay();
   const int status = Fl::run();
   delete window;
   return status;

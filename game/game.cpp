@@ -22,6 +22,7 @@ void Game::notify() {
 void Game::startGame() {
   if (begun) return;
   begun = true;
+  refreshMoves();  // an opened game's moves were added to the record before the start
   log->post(MsgEvent, "", "New game start.");
   advance();
 }
@@ -135,5 +136,59 @@ void Game::cancelGame() {
   }
   for (Player* player : players)
     if (player) player->dropTurn();
+  notify();
+}
+
+// Stops whatever runs for the current position: a pause, a player's turn, the board's input.
+void Game::interruptTurn() {
+  if (pauseRunning) {
+    pauseRunning = forcedPausePending = false;
+    stopPause();
+  }
+  for (Player* player : players)
+    if (player) player->dropTurn();
+  if (view) view->detachInput();
+  asked = false;
+}
+
+// The record changed under the game: the position it shows and the turn start again.
+void Game::restartFromRecord() {
+  outcome = InPlay;
+  reported = false;
+  refreshMoves();
+  if (view) {
+    const HistoryEntry* last = record.last();
+    view->showPosition(currentPosition(), 0);
+    if (last) view->markSquares(squareIndex(last->move.from), squareIndex(last->move.to));
+    else view->markSquares(-1, -1);
+  }
+  notify();
+  advance();
+}
+
+void Game::takeBack(int plies) {
+  if (!begun || outcome == Canceled || inCall() || plies <= 0 || plies > record.count()) return;
+  interruptTurn();
+  record.takeBack(plies);
+  log->postFormatted("", plies == 1 ? "Took back %d move." : "Took back %d moves.", plies);
+  restartFromRecord();
+}
+
+void Game::replay(int plies) {
+  if (!begun || outcome == Canceled || inCall() || plies <= 0 || plies > (int)record.takenBack().size()) return;
+  interruptTurn();
+  for (int i = 0; i < plies; ++i) record.append(record.takenBack().front());
+  log->postFormatted("", plies == 1 ? "Replayed %d move." : "Replayed %d moves.", plies);
+  restartFromRecord();
+}
+
+void Game::resign() {
+  if (outcome != InPlay || inCall()) return;
+  interruptTurn();
+  const bool black = !whiteToMove();
+  log->post(MsgEvent, sidePrefix(black), "resigned.");
+  log->post(MsgResult, "", black ? "White wins!" : "Black wins!");
+  outcome = Won;
+  reported = true;
   notify();
 }

@@ -33,6 +33,13 @@ public:
   void cancelGame();
   // The display pause after a move is over; the next turn begins.
   void pauseEnded();
+  // Removes the last `plies` moves (kept for replay): a pause, a thinking computer and a
+  // person's selection are dropped, an ended game is in play again, the turn is given anew.
+  void takeBack(int plies);
+  // Plays the first `plies` taken-back moves again at once, then gives the turn.
+  void replay(int plies);
+  // The side to move gives the game up.
+  void resign();
 
   Player* whitePlayer() const { return players[0]; }
   Player* blackPlayer() const { return players[1]; }
@@ -74,6 +81,8 @@ private:
   int questions = 0;          // draw questions open
 
   void refreshMoves();
+  void interruptTurn();
+  void restartFromRecord();
   void advance();
   void apply(const Move& move, bool forced);
   void beginPause(double seconds);

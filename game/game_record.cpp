@@ -1,7 +1,8 @@
 #include "game/game_record.h"
 #include <algorithm>
 
-void GameRecord::append(const Move& move) {
+void GameRecord::append(const Move& handed) {
+  const Move move = handed;  // it may be the taken-back move erased here
   if (!undone.empty() && undone.front() == move)
     undone.erase(undone.begin());
   else

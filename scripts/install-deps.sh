@@ -3,7 +3,7 @@
 # and the further packages named as arguments.
 set -euo pipefail
 packages=(g++ cmake make libgtest-dev libfltk1.3-dev fluid
-          xvfb xdotool libxtst-dev x11-apps x11-utils imagemagick fonts-dejavu-core
+          xvfb xdotool libxtst-dev x11-apps x11-utils imagemagick fonts-dejavu-core xclip
           desktop-file-utils appstream "$@")
 missing=()
 for p in "${packages[@]}"; do

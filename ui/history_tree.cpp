@@ -73,13 +73,16 @@ void HistoryTree::populate(Fl_Tree_Item* item) {
 
 void HistoryTree::setRecord(GameRecord* shown) {
   record = shown;
+  set_item_focus(nullptr);  // the tree keeps it across clearing, pointing at a deleted row
   clear_children(root());
   follow();
 }
 
 void HistoryTree::follow() {
   const int count = record ? record->count() : 0;
-  // Moves taken back leave the history; their rows point to entries that are gone.
+  // Moves taken back leave the history; their rows point to entries that are gone. The
+  // tree would keep pointing its focus at a removed row.
+  if (root()->children() > count) set_item_focus(nullptr);
   while (root()->children() > count) Fl_Tree::remove(root()->child(root()->children() - 1));
   for (int i = root()->children(); i < count; ++i) addEntry(root(), record->entry(i));
   if (root()->children() > 0) {

@@ -4,28 +4,43 @@
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Window.H>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 #include "book/opening_book.h"
 #include "enddb/database.h"
+#include "engine/fen.h"
+#include "game/pdn_reader.h"
+#include "game/pdn_writer.h"
+#include "game/position_text.h"
+#include "game/record_pdn.h"
+#include "game/take_back.h"
 #include "search/analysis.h"
 #include "search/computer_player.h"
+#include "search/decision.h"
 #include "search/search_runner.h"
 #include "ui/board_view.h"
 #include "ui/browser_log.h"
+#include "ui/clipboard.h"
+#include "ui/game_facts.h"
 #include "ui/gui_game.h"
 #include "ui/history_tree.h"
 #include "ui/info_dialogs.h"
 #include "ui/markup.h"
+#include "ui/message_boxes.h"
 #include "ui/new_game_dialog.h"
 #include "ui/piece_symbols.h"
+#include "ui/saved_game_files.h"
+#include "ui/setup_dialog.h"
 #include "ui/status_text.h"
 #include "ui/window_layout.h"
 
 namespace {
 
 constexpr double StatusRefreshSeconds = 0.25;
+const char* const HowToBegin = "Game > New... (Ctrl+N) starts a game";
+const char* const PlayersTitle = "Players for this game";
 
 // After every move the newest history row is selected and shown on the small board.
 class HistoryFollower : public RecordObserver {
@@ -62,11 +77,15 @@ struct MainWindow {
   GuiGame* game = nullptr;          // the current game, owned
   std::vector<GuiGame*> released;   // canceled games waiting until no call runs inside them
   int analysisJob = 0;
+  int hintJob = 0;
+  std::string gameInPlayPath;  // where Quit keeps a game in play; "" for nowhere
   HistoryFollower follower;
   GameWatcher watcher;
   bool fullScreen = false;
   int savedX = 0, savedY = 0, savedW = 0, savedH = 0;
   int fullScreenItem = -1, namesItem = -1, moveNowItem = -1;
+  int takeBackItem = -1, replayItem = -1, hintItem = -1, resignItem = -1;
+  int saveItem = -1, copyItem = -1, flipItem = -1;
 };
 
 MainWindow Main;
@@ -105,9 +124,25 @@ ThinkingState thinkingOfCurrentGame() {
 void refreshStatus(void* = nullptr);
 
 // Move now while the computer thinks; the analysis commands while the worker is free.
+// A person is to move in the current game and the board waits for the move.
+bool humanToMove() {
+  GuiGame* game = Main.game;
+  return game && game->awaitingMove() && humanSides(*game).plays(game->whiteToMove());
+}
+
 void refreshCommands() {
   const bool thinking = thinkingOfCurrentGame().thinking;
   setActive(menuItem(Main.menu, Main.moveNowItem), thinking);
+  GuiGame* game = Main.game;
+  // Refreshed from inside the game's calls too, so its own guard against them stays in the game.
+  const bool changeable = game && game->started() && game->result() != Canceled;
+  setActive(menuItem(Main.menu, Main.takeBackItem),
+            changeable && pliesToTakeBack(game->record, humanSides(*game)) > 0);
+  setActive(menuItem(Main.menu, Main.replayItem), changeable && !game->record.takenBack().empty());
+  setActive(menuItem(Main.menu, Main.hintItem), humanToMove() && !Main.runner->busy());
+  setActive(menuItem(Main.menu, Main.resignItem), humanToMove());
+  setActive(menuItem(Main.menu, Main.saveItem), game != nullptr);
+  setActive(menuItem(Main.menu, Main.copyItem), game || Main.history->focusedEntry());
   const bool free = !Main.runner->busy();
   for (int i = 0; i < Main.popup->size() - 1; ++i) setActive(menuItem(Main.popup, i), free);
 }
@@ -149,9 +184,22 @@ void stopAnalysis() {
   Main.analysisJob = 0;
 }
 
+void stopHint() {
+  Main.runner->cancel(Main.hintJob);
+  Main.hintJob = 0;
+}
+
+// A game with moves is not thrown away without asking.
+bool mayAbandonGame() {
+  GuiGame* game = Main.game;
+  if (!game || game->result() != InPlay || game->record.count() == 0) return true;
+  return askQuestion("Abandon this game?");
+}
+
 // Cancels the current game and lets it go; the history no longer shows it.
 void releaseGame() {
   stopAnalysis();  // it writes into the game's history
+  stopHint();
   GuiGame* game = Main.game;
   Main.game = nullptr;
   Main.history->setRecord(nullptr);  // its rows point into the game's record
@@ -166,13 +214,21 @@ void releaseGame() {
   refreshStatus();
 }
 
-void newGame(Fl_Widget*, void*) {
-  GuiGame* game = runNewGameDialog();
-  if (!game) return;
+void setFlipped(bool flipped) {
+  for (BoardView* board : {Main.mainBoard, Main.smallBoard}) {
+    board->flipped = flipped;
+    board->redraw();
+  }
+  setCheck(Main.flipItem, flipped);
+}
+
+// Makes `game` the current one, its moves (if any) already in its record, and starts it.
+void beginGame(GuiGame* game) {
   Main.mainBoard->detachInput();
   game->log = Main.log;
   releaseGame();
   Main.game = game;
+  setFlipped(startsFlipped(*game));
   game->listeners.push_back(&Main.watcher);
   game->view = Main.mainBoard;
   Main.mainBoard->clearMarks();  // the last game's frames do not belong to this one
@@ -180,14 +236,130 @@ void newGame(Fl_Widget*, void*) {
   Main.history->setRecord(&game->record);
   game->record.addObserver(&Main.follower);
   game->startGame();
+  refreshCommands();
   refreshStatus();
 }
 
-void cancelGame(Fl_Widget*, void*) { releaseGame(); }
+void newGame(Fl_Widget*, void*) {
+  if (!mayAbandonGame()) return;
+  if (GuiGame* game = runNewGameDialog()) beginGame(game);
+}
+
+// A game from a saved, pasted or set-up one, with the players the user chooses.
+// False when the user cancels.
+bool beginGameFrom(const PdnGame& saved, const NewGameChoices& shown) {
+  Player *white = nullptr, *black = nullptr;
+  if (!runPlayersDialog(PlayersTitle, shown, white, black)) return false;
+  GuiGame* game = new GuiGame(white, black, saved.start);
+  appendPdnMoves(game->record, saved);
+  beginGame(game);
+  return true;
+}
+
+void cancelGame(Fl_Widget*, void*) {
+  if (mayAbandonGame()) releaseGame();
+}
+
+void openGame(Fl_Widget*, void*) {
+  if (!mayAbandonGame()) return;
+  PdnGame saved;
+  if (openSavedGame(saved)) beginGameFrom(saved, twoPeople());
+}
+
+void saveGame(Fl_Widget*, void*) {
+  if (Main.game) saveGameAs(gameAsPdn(*Main.game));
+}
+
+// The position of the history's selected row, else the game's current one.
+void copyPosition(Fl_Widget*, void*) {
+  if (HistoryEntry* entry = Main.history->focusedEntry()) copyToClipboard(writeFen(entry->move.after));
+  else if (Main.game) copyToClipboard(writeFen(Main.game->currentPosition()));
+}
+
+void startFromPosition(const Position& position) {
+  PdnGame saved;
+  saved.start = position;
+  beginGameFrom(saved, twoPeople());
+}
+
+void pasted(const std::string& text) {
+  Position position;
+  std::string error;
+  if (!readPositionText(text, position, error)) {
+    showAlert("Cannot paste a position:\n%s", plainForMarkup(error).c_str());
+    return;
+  }
+  if (mayAbandonGame()) startFromPosition(position);
+}
+
+void pastePosition(Fl_Widget*, void*) { requestClipboardText(pasted); }
+
+void setUpPosition(Fl_Widget*, void*) {
+  Position position = Main.game ? Main.game->currentPosition() : InitialPosition;
+  if (runSetUpDialog(position, Main.mainBoard->flipped) && mayAbandonGame()) startFromPosition(position);
+}
+
+void takeBack(Fl_Widget*, void*) {
+  GuiGame* game = Main.game;
+  if (!game) return;
+  stopAnalysis();  // it writes into history entries that may go
+  stopHint();
+  game->takeBack(pliesToTakeBack(game->record, humanSides(*game)));
+}
+
+void replay(Fl_Widget*, void*) {
+  GuiGame* game = Main.game;
+  if (!game) return;
+  stopHint();
+  game->replay(pliesToReplay(game->record, humanSides(*game)));
+}
+
+void resign(Fl_Widget*, void*) {
+  if (!humanToMove()) return;
+  stopHint();
+  Main.game->resign();
+}
+
+// The computer's choice for the person to move, shown with its frames and crosses, not played.
+void hint(Fl_Widget*, void*) {
+  if (!humanToMove() || Main.runner->busy()) return;
+  GuiGame* game = Main.game;
+  auto request = std::make_shared<DecisionRequest>();
+  request->root = game->currentPosition();
+  for (const Move& move : MoveList(request->root)) request->moves.push_back(move);
+  request->timeLimit = hintSeconds(*game);
+  auto result = std::make_shared<DecisionResult>();
+  Main.hintJob = Main.runner->start([request, result](Search& search) { *result = decide(search, *request); },
+                                    [request, result] {
+                                      Main.hintJob = 0;
+                                      // Only while the position asked about is still to be played.
+                                      if (humanToMove() && Main.game->currentPosition() == request->root) {
+                                        const Move& m = result->move;
+                                        Main.mainBoard->showPosition(request->root, m.captured);
+                                        Main.mainBoard->markSquares(squareIndex(m.from), squareIndex(m.to));
+                                      }
+                                      refreshCommands();
+                                      refreshStatus();
+                                    });
+  refreshCommands();
+  refreshStatus();
+}
+
+void flipBoard(Fl_Widget*, void*) { setFlipped(!Main.mainBoard->flipped); }
+
+// Quit and closing end at once; a game in play is kept for the next start.
+void keepGameInPlay() {
+  GuiGame* game = Main.game;
+  if (!game || game->result() != InPlay || Main.gameInPlayPath.empty()) return;
+  std::string error;
+  if (!savePdnGames(Main.gameInPlayPath, {gameAsPdn(*game)}, error))
+    std::fprintf(stderr, "tarvenn: the game in play was not kept: %s\n", error.c_str());
+}
 
 void quit(Fl_Widget*, void*) {
   // Escape reaches the window's callback too; it must not end a game by accident.
   if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+  keepGameInPlay();
   releaseGame();
   Main.runner->shutdown();  // the search stops within milliseconds
   std::exit(0);
@@ -263,12 +435,22 @@ void showBestReply(Fl_Widget*, void*) { analyseFocused(true); }
 void buildMenu(int width) {
   Fl_Menu_Bar* m = Main.menu = new Fl_Menu_Bar(0, 0, width, 20);
   m->add("@wc &Game/@UpArrow &New...", FL_CTRL + 'n', newGame);
+  m->add("@wc &Game/&Open game...", FL_CTRL + 'o', openGame);
+  Main.saveItem = m->add("@wc &Game/&Save game...", FL_CTRL + 's', saveGame, nullptr, FL_MENU_DIVIDER);
+  Main.copyItem = m->add("@wc &Game/Cop&y position", FL_CTRL + FL_SHIFT + 'c', copyPosition);
+  m->add("@wc &Game/&Paste position", FL_CTRL + 'v', pastePosition);
+  m->add("@wc &Game/Set &up position...", 0, setUpPosition, nullptr, FL_MENU_DIVIDER);
   m->add("@wc &Game/@C3@1+ @n &Cancel", FL_CTRL + 'c', cancelGame, nullptr, FL_MENU_DIVIDER);
   m->add("@wc &Game/@C1@1+ @n;&Quit", FL_ALT + FL_F + 4, quit);
   m->add("@b;M @n &Move/Offer &draw", FL_ALT + 'd', offerDraw);
   Main.moveNowItem = m->add("@b;M @n &Move/Move &now", FL_CTRL + 'm', moveNow, nullptr, FL_MENU_INACTIVE);
+  Main.takeBackItem = m->add("@b;M @n &Move/&Take back", FL_CTRL + 'z', takeBack, nullptr, FL_MENU_INACTIVE);
+  Main.replayItem = m->add("@b;M @n &Move/&Replay", FL_CTRL + 'y', replay, nullptr, FL_MENU_INACTIVE);
+  Main.hintItem = m->add("@b;M @n &Move/&Hint", FL_CTRL + 'h', hint, nullptr, FL_MENU_INACTIVE);
+  Main.resignItem = m->add("@b;M @n &Move/Re&sign", 0, resign, nullptr, FL_MENU_INACTIVE);
   Main.fullScreenItem = m->add("@b;V @n &View/&Full screen", 'f', toggleFullScreen, nullptr, FL_MENU_TOGGLE);
   Main.namesItem = m->add("@b;V @n &View/&Show squares names", 's', toggleSquareNames, nullptr, FL_MENU_TOGGLE);
+  Main.flipItem = m->add("@b;V @n &View/Flip &board", FL_CTRL + 'r', flipBoard, nullptr, FL_MENU_TOGGLE);
   m->add("@C3@b;?@n &Help/@C3@b;O@n &Opening book info", 0, bookInfo);
   m->add("@C3@b;?@n &Help/@C3@b;E@n &End game database info", 0, databaseInfo, nullptr, FL_MENU_DIVIDER);
   m->add("@C3@b;?@n &Help/@C3@b;i@n &About", FL_F + 1, about);
@@ -317,6 +499,7 @@ Fl_Window* buildMainWindow(int width, int height) {
   buildMenu(width);
   const Box& b = layout.board;
   Main.mainBoard = new BoardView(b.x, b.y, b.w, b.h);
+  Main.mainBoard->emptyText = HowToBegin;
   const Box& s = layout.status;
   Main.status = new Fl_Box(s.x, s.y, s.w, s.h);
   Main.status->box(FL_THIN_DOWN_BOX);
@@ -336,4 +519,18 @@ Fl_Window* buildMainWindow(int width, int height) {
   Main.follower.history = Main.history;
   refreshStatus();
   return window;
+}
+
+void keepGamesInPlayAt(const std::string& path) { Main.gameInPlayPath = path; }
+
+void offerGameInPlay() {
+  const std::string& path = Main.gameInPlayPath;
+  if (path.empty()) return;
+  const PdnReading reading = readPdnFile(path);
+  // A file that is missing or not one readable game (not ours) is left alone.
+  if (!reading.ok() || reading.games.size() != 1) return;
+  // Once resumed, the game is kept again at the next Quit if it is still in play.
+  if (!askQuestion("Resume the game that was in play when Tarvenn was closed?") ||
+      beginGameFrom(reading.games[0], choicesFromPdn(reading.games[0])))
+    std::remove(path.c_str());
 }

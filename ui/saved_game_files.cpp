@@ -12,16 +12,21 @@
 namespace {
 
 const char* const PdnFilter = "PDN games\t*.pdn\nAll files\t*";
+const char* const FirstSaveName = "game.pdn";
+
+// The file last saved or opened in this run: the chooser offers it again.
+std::string lastPath;
 
 // The chosen path, or "" when the user cancels; a chooser error shows in a box.
-std::string choosePath(const char* title, int type, int options) {
+std::string choosePath(const char* title, int type, int options, const std::string& preset) {
   Fl_Native_File_Chooser chooser;
   chooser.title(title);
   chooser.type(type);
   chooser.options(options);
   chooser.filter(PdnFilter);
+  if (!preset.empty()) chooser.preset_file(preset.c_str());
   switch (chooser.show()) {
-    case 0: return chooser.filename();
+    case 0: return lastPath = chooser.filename();
     case -1: showAlert("%s", plainForMarkup(chooser.errmsg() ? chooser.errmsg() : "the file chooser failed").c_str());
   }
   return "";
@@ -103,18 +108,22 @@ bool pickGameFromFile(const std::string& path, PdnGame& game) {
 }
 
 bool openSavedGame(PdnGame& game) {
-  const std::string path = choosePath("Open game", Fl_Native_File_Chooser::BROWSE_FILE, 0);
+  const std::string path = choosePath("Open game", Fl_Native_File_Chooser::BROWSE_FILE, 0, lastPath);
   return !path.empty() && pickGameFromFile(path, game);
 }
 
 bool saveGameAs(const PdnGame& game) {
   std::string path = choosePath("Save game", Fl_Native_File_Chooser::BROWSE_SAVE_FILE,
-                                Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER);
+                                Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER,
+                                lastPath.empty() ? FirstSaveName : lastPath);
   if (path.empty()) return false;
   const size_t slash = path.rfind('/');
   if (path.find('.', slash == std::string::npos ? 0 : slash + 1) == std::string::npos) path += ".pdn";
   std::string error;
-  if (savePdnGames(path, {game}, error)) return true;
+  if (savePdnGames(path, {game}, error)) {
+    lastPath = path;
+    return true;
+  }
   showAlert("Cannot save %s\n%s", plainForMarkup(path).c_str(), plainForMarkup(error).c_str());
   return false;
 }

@@ -2,7 +2,7 @@
 # Drives the real program in an X server with xdotool and reads what it shows from
 # screenshots: board squares by their colours, log lines by comparing them with the same
 # lines drawn by log_reference, history rows by the selection colour.
-#   window_test.sh first_start|basics|computer_game|thinking <tarvenn> <log_reference> <close_window> <window_probe>
+#   window_test.sh first_start|basics|computer_game|thinking|players <tarvenn> <log_reference> <close_window> <window_probe>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -170,6 +170,8 @@ log_line_is() {
 # Starts the program and waits for its main window; with "any", for its first window.
 start_program() {
   local which=${1:-main}
+  # A game kept by an earlier Quit would be offered for resuming first.
+  [ -n "${keep_game_in_play:-}" ] || rm -f "$XDG_DATA_HOME/tarvenn/game-in-play.pdn"
   for _ in $(seq 5); do
     (cd "$work" && exec "$program") &
     app=$!
@@ -202,10 +204,32 @@ key() {
   xdotool key "$@"
 }
 
+# A box of the program (untitled, such as "Abandon this game?") answered with the key $1
+# (Return: the default answer); with $2, gives up as soon as the window named $2 shows.
+answer_box() {
+  local B="" dialog=${2:-} w
+  for _ in $(seq 50); do
+    [ -n "$dialog" ] && xdotool search --onlyvisible --name "$dialog" >/dev/null 2>&1 && return 1
+    for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+      [ -z "$(xdotool getwindowname "$w" 2>/dev/null)" ] && B=$w && break 2
+    done
+    sleep 0.1
+  done
+  [ -n "$B" ] || return 1
+  xdotool windowfocus --sync "$B" 2>/dev/null
+  xdotool key "$1"
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -qx "$B" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # New game: each side "human" or a computer's seconds as "0.01" (the slider's left end) or "30" (its right end).
 new_game() {
   rm -f "$XDG_CONFIG_HOME/tarvenn/new-game"  # the dialog then shows its defaults, two people
   key ctrl+n
+  answer_box Return '^New game\.\.\.$'  # "Abandon this game?" when the game in play has moves
   local D
   D=$(find_window '^New game\.\.\.$') || fail "the new-game dialog did not open"
   local side=0
@@ -344,8 +368,9 @@ basics() {
   eval "$(xdotool getwindowgeometry --shell "$W")"
   [ "$WIDTH.$HEIGHT" = 600.500 ] || fail "leaving full screen did not restore 600x500 but gave ${WIDTH}x$HEIGHT"
 
-  # Cancel: logged, and the board takes no more moves.
+  # Cancel: asked, logged, and the board takes no more moves.
   key ctrl+c
+  answer_box Return || fail "Cancel did not ask before abandoning the game"
   wait_for 5 'log_line_is 0 "@b;Game was canceled."' || fail "Cancel did not log Game was canceled."
   before=$(main_board)
   click_square 10
@@ -389,6 +414,7 @@ basics() {
   new_game 0.01 0.01
   wait_for 10 '[ "$(main_board)" != $Initial ]' || fail "the computers do not play"
   key ctrl+c
+  answer_box Return || fail "Cancel during the computers' game did not ask before abandoning it"
   wait_for 5 'log_line_is 0 "@b;Game was canceled."' || fail "Cancel during the computers' game is not logged"
   before=$(main_board)
   sleep 1
@@ -459,7 +485,9 @@ thinking() {
   sleep 0.3
   click_square 12
   sleep 1
-  answers_within 500 "Cancel" key "$W" 2 421 360 15 Control_L c
+  # Cancel asks first ("Abandon this game?"); the question opens while the computer thinks.
+  key ctrl+c
+  answer_box Return || fail "Cancel during the think did not ask before abandoning the game"
   wait_for 5 'log_line_is 0 "@b;Game was canceled."' || fail "Cancel did not log Game was canceled."
   shot
   thinking_board=$(main_board)
@@ -479,6 +507,112 @@ thinking() {
     quit_with_status_zero "$how" 10
     echo "$how during a think: ended with status 0 within 1 s"
   done
+}
+
+# The board turned round: square k of the main board shows in the cell of square 31 - k.
+main_board_turned() { board_state 0 20 380 23 30 | rev; }
+click_turned() {
+  read -r x y < <(square_corner "$((31 - $1))" 0 20 380)
+  xdotool mousemove --window "$W" $((x + 23)) $((y + 23)) click 1
+}
+# The players dialog of an opened, pasted or set-up game: two people, accepted with Enter.
+accept_players() {
+  local D
+  D=$(find_window '^Players for this game$') || fail "the players dialog did not open"
+  xdotool windowfocus --sync "$D" 2>/dev/null
+  xdotool key Return
+  sleep 0.3
+}
+# FLTK's own file chooser (the desktop's is switched off in $HOME): a path, then Enter.
+choose_file() {
+  local F
+  F=$(find_window "^$1\$") || fail "the file chooser '$1' did not open"
+  xdotool windowfocus --sync "$F" 2>/dev/null
+  sleep 0.3
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$2"
+  xdotool key Return
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "the file chooser '$1' did not close"
+}
+
+players() {
+  use_prepared_data
+  export HOME=$work/home
+  mkdir -p "$HOME/.fltk/fltk.org"
+  printf '; FLTK preferences file format 1.0\n; vendor: fltk.org\n; application: fltk\n\n[./options]\nFNFCUsesGTK:0\n' \
+    >"$HOME/.fltk/fltk.org/fltk.prefs"
+  start_program
+  # The empty board says how to begin.
+  shot
+  [ "$(pixels 190,205)" != "$Dark" ] && [ "$(pixels 190,205)" != FFFFFF ] || fail "the empty board shows no text"
+
+  # Take back after the computer's reply: the position before the human's move, then Replay.
+  new_game human 0.01
+  click_square 9
+  sleep 0.3
+  click_square 13
+  wait_for 10 '[ "$(main_board | tr -cd b | wc -c)" = 12 ] && [ "$(main_board | cut -c21-32)" != bbbbbbbbbbbb ]' ||
+    fail "the computer did not answer C3-D4: $(main_board)"
+  local replied
+  replied=$(main_board)
+  key ctrl+z
+  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count 0 20 380)" = 4 ]' ||
+    fail "Take back did not restore the initial position with White to move: $(main_board)"
+  [ "$(pixels 560,33)" = FFFFFF ] || fail "the taken-back moves stay in the history"
+  key ctrl+y
+  wait_for 5 '[ "$(main_board)" = "$replied" ]' || fail "Replay did not bring the moves back: $(main_board)"
+  save_shot window-take-back.png
+
+  # Save, a new game, open: the history shows the same moves.
+  click_square 8
+  sleep 0.3
+  click_square 12
+  wait_for 10 '[ "$(pixels 560,78)" = $Selected ]' || fail "the fourth move is not in the history"
+  convert "$work/now.png" -crop 190x70+405+26 +repage "$work/history.png"
+  key ctrl+s
+  choose_file "Save game" "$work/kept.pdn"
+  [ -s "$work/kept.pdn" ] || fail "Save game wrote no file"
+  grep -q '^\[GameType "26,W,8,8,A0,0"\]' "$work/kept.pdn" || fail "the saved game has no GameType tag"
+  new_game human human
+  answer_box Return || fail "New did not ask before abandoning the game"
+  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(pixels 560,33)" = FFFFFF ]' ||
+    fail "New did not start a new game: $(main_board)"
+  key ctrl+o
+  choose_file "Open game" "$work/kept.pdn"
+  accept_players
+  wait_for 5 'region_is 190x70+405+26 "$work/history.png"' || fail "the opened game's history differs from the saved one"
+
+  # A pasted FEN shows its position.
+  printf 'B:W18,K30:B3,10' | xclip -selection clipboard
+  key ctrl+v
+  answer_box Return || fail "Paste did not ask before abandoning the game"
+  accept_players
+  wait_for 5 '[ "$(main_board | cut -c14,22,31)" = wbb ] && [ "$(main_board | tr -cd wb | wc -c)" = 3 ]' || fail "the pasted position is not shown: $(main_board)"
+
+  # Flip, then clicks on the turned board play the intended move.
+  new_game human human
+  answer_box Return
+  key ctrl+r
+  wait_for 5 '[ "$(main_board_turned)" = $Initial ]' || fail "the turned board does not show the initial position"
+  click_turned 9
+  sleep 0.3
+  click_turned 13
+  wait_for 5 '[ "$(main_board_turned | cut -c10,14)" = ".w" ]' || fail "C3-D4 on the turned board was not played"
+  save_shot window-flipped.png
+  key ctrl+r
+
+  # Quit keeps the game in play; the next start offers to resume it.
+  quit_with_status_zero
+  [ -s "$XDG_DATA_HOME/tarvenn/game-in-play.pdn" ] || fail "Quit did not keep the game in play"
+  keep_game_in_play=1 start_program
+  answer_box Return || fail "the start did not offer to resume the game"
+  accept_players
+  wait_for 5 '[ "$(main_board | cut -c10,14)" = ".w" ]' || fail "the resumed game does not show C3-D4"
+  quit_with_status_zero
 }
 
 "$part"
