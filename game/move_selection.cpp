@@ -25,13 +25,18 @@ const Move* MoveSelection::candidate(int square, int alternative) const {
 }
 
 bool MoveSelection::click(int square, int alternative, const Move** chosen) {
-  if (!moves || square < 0 || square > 31 || frames()[square] == 0) return false;
-  if (!origin) {
-    origin = (SquareSet)1 << square;
+  if (!moves || square < 0 || square > 31) return false;
+  if (origin && frames()[square] > 0) {  // a destination of the selected piece
+    const Move* move = candidate(square, alternative);
+    if (!move) return false;
+    *chosen = move;
     return true;
   }
-  const Move* move = candidate(square, alternative);
-  if (!move) return false;
-  *chosen = move;
-  return true;
+  // A movable piece is selected, also in place of the one selected before.
+  for (const Move& move : *moves)
+    if (move.from == (SquareSet)1 << square) {
+      origin = move.from;
+      return true;
+    }
+  return false;
 }

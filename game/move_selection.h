@@ -19,9 +19,9 @@ public:
   Frames frames() const;
   // The move from the selected piece to `square` with that alternative, or none.
   const Move* candidate(int square, int alternative) const;
-  // A click on a square with the alternative under the pointer: selects a movable piece
-  // (true, *chosen untouched) or, with a piece selected, chooses a move (true, *chosen set).
-  // False when the click means nothing.
+  // A click on a square with the alternative under the pointer: chooses a move to a
+  // destination of the selected piece (true, *chosen set), or selects a movable piece, also
+  // in place of another (true, *chosen untouched). False when the click means nothing.
   bool click(int square, int alternative, const Move** chosen);
 
 private:

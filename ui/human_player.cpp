@@ -60,6 +60,7 @@ void HumanPlayer::click(int x, int y) {
   if (!selection.click(s, b->alternativeAt(xOff, yOff, b->marks[s] > 0 ? b->marks[s] : 1), &chosen)) return;
   if (!chosen) {  // a piece was selected: its destinations are framed now
     preview.after = Position(0, 0, 0);
+    b->showPosition(game->currentPosition(), 0);  // without the last piece's preview or a hint's crosses
     b->setFrames(selection.frames());
     hover(x, y);
     return;

@@ -27,7 +27,13 @@ TEST(MoveSelection, MovablePiecesFirstThenTheDestinationsOfTheChosenOne) {
   EXPECT_EQ(frames[square(17)], 1);
   EXPECT_EQ(frames[square(18)], 1);
   EXPECT_EQ(framedCount(frames), 2);
-  EXPECT_FALSE(selection.click(square(21), 0, &chosen)) << "another piece is no destination";
+  // Another movable piece takes the selection over; a piece that cannot move does not.
+  EXPECT_TRUE(selection.click(square(21), 0, &chosen)) << "A3 is selected in place of C3";
+  EXPECT_EQ(chosen, nullptr);
+  EXPECT_EQ(selection.frames()[square(17)], 1) << "A3-B4";
+  EXPECT_EQ(framedCount(selection.frames()), 1);
+  EXPECT_FALSE(selection.click(square(26), 0, &chosen)) << "D2 cannot move";
+  EXPECT_EQ(framedCount(selection.frames()), 1);
   selection.drop();
   EXPECT_EQ(framedCount(selection.frames()), 4) << "the right button frames the pieces again";
   ASSERT_TRUE(selection.click(square(22), 0, &chosen));

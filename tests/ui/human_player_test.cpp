@@ -64,6 +64,20 @@ TEST_F(HumanGame, PointingAtADestinationPreviewsTheMoveAndLeavingRestoresThePosi
   EXPECT_EQ(framed(18), 1);  // the frames stay while previewing
 }
 
+TEST_F(HumanGame, ClickingAnotherMovablePieceSelectsIt) {
+  mouse(FL_RELEASE, 22);  // C3
+  mouse(FL_MOVE, 18);     // previewing C3-D4
+  mouse(FL_RELEASE, 23);  // E3 takes the selection over
+  EXPECT_EQ(board.position, InitialPosition) << "the preview of C3-D4 is gone";
+  EXPECT_EQ(framed(18), 1);  // D4
+  EXPECT_EQ(framed(19), 1);  // F4
+  EXPECT_EQ(framed(17), 0);  // B4 belonged to C3
+  mouse(FL_RELEASE, 26);     // D2 cannot move: the selection stays
+  mouse(FL_RELEASE, 19);
+  ASSERT_EQ(game->record.count(), 1);
+  EXPECT_EQ(game->record.last()->move.from, 1u << squareFromPdn(23));
+}
+
 TEST_F(HumanGame, TheRightButtonDropsTheSelection) {
   mouse(FL_RELEASE, 22);
   mouse(FL_RELEASE, 5, FL_RIGHT_MOUSE);
