@@ -242,18 +242,26 @@ new_game() {
       xdotool mousemove --window "$D" 130 $((37 + 100 * side)) click 1
       sleep 0.2
       local end=38
-      [ "$kind" = 30 ] && end=195
+      [ "$kind" = 30 ] && end=147  # the slider ends where the typed time begins
       xdotool mousemove --window "$D" $end $((39 + 100 * side)) click 1
     fi
     side=1
   done
+  accept_window '^New game\.\.\.$'
+}
+
+# Enter in the window named $1 (a pattern), which must then close.
+accept_window() {
+  local D
+  D=$(find_window "$1") || fail "the window '$1' did not open"
   xdotool windowfocus --sync "$D" 2>/dev/null
+  sleep 0.3
   xdotool key Return
   for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^New game\.\.\.$' >/dev/null 2>&1 || return 0
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
     sleep 0.1
   done
-  fail "the new-game dialog did not close"
+  fail "the window '$1' did not close"
 }
 
 click_square() {  # button 1 (or $2) on the centre of square k of the main board
@@ -517,27 +525,10 @@ click_turned() {
   xdotool mousemove --window "$W" $((x + 23)) $((y + 23)) click 1
 }
 # The players dialog of an opened, pasted or set-up game: two people, accepted with Enter.
-accept_players() {
-  local D
-  D=$(find_window '^Players for this game$') || fail "the players dialog did not open"
-  xdotool windowfocus --sync "$D" 2>/dev/null
-  xdotool key Return
-  sleep 0.3
-}
+accept_players() { accept_window '^Players for this game$'; }
 # FLTK's own file chooser (the desktop's is switched off in $HOME), accepted with Enter as
 # it comes: the first save offers game.pdn in the working folder, Open the file last saved.
-choose_file() {
-  local F
-  F=$(find_window "^$1\$") || fail "the file chooser '$1' did not open"
-  xdotool windowfocus --sync "$F" 2>/dev/null
-  sleep 0.3
-  xdotool key Return
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "the file chooser '$1' did not close"
-}
+choose_file() { accept_window "^$1\$"; }
 
 players() {
   use_prepared_data
