@@ -351,6 +351,8 @@ void flipBoard(Fl_Widget*, void*) { setFlipped(!Main.mainBoard->flipped); }
 void keepGameInPlay() {
   GuiGame* game = Main.game;
   if (!game || game->result() != InPlay || Main.gameInPlayPath.empty()) return;
+  // A game not begun from the initial position has nothing to lose.
+  if (game->record.count() == 0 && game->record.startPosition() == InitialPosition) return;
   std::string error;
   if (!savePdnGames(Main.gameInPlayPath, {gameAsPdn(*game)}, error))
     std::fprintf(stderr, "tarvenn: the game in play was not kept: %s\n", error.c_str());
