@@ -123,13 +123,14 @@ ThinkingState thinkingOfCurrentGame() {
 
 void refreshStatus(void* = nullptr);
 
-// Move now while the computer thinks; the analysis commands while the worker is free.
 // A person is to move in the current game and the board waits for the move.
 bool humanToMove() {
   GuiGame* game = Main.game;
   return game && game->awaitingMove() && humanSides(*game).plays(game->whiteToMove());
 }
 
+// Move now while the computer thinks; the analysis commands while the worker is free; take
+// back, replay, hint and resign where they have something to do.
 void refreshCommands() {
   const bool thinking = thinkingOfCurrentGame().thinking;
   setActive(menuItem(Main.menu, Main.moveNowItem), thinking);
@@ -351,7 +352,7 @@ void flipBoard(Fl_Widget*, void*) { setFlipped(!Main.mainBoard->flipped); }
 void keepGameInPlay() {
   GuiGame* game = Main.game;
   if (!game || game->result() != InPlay || Main.gameInPlayPath.empty()) return;
-  // A game not begun from the initial position has nothing to lose.
+  // A game still at the initial position has nothing to lose.
   if (game->record.count() == 0 && game->record.startPosition() == InitialPosition) return;
   std::string error;
   if (!savePdnGames(Main.gameInPlayPath, {gameAsPdn(*game)}, error))
