@@ -23,8 +23,10 @@ export XDG_DATA_HOME=$work/data XDG_DATA_DIRS=$work/installed XDG_CONFIG_HOME=$w
 prepared=$shots/window-data
 app=""
 helper=""
+clip=""
 cleanup() {
   [ -n "$helper" ] && kill "$helper" 2>/dev/null
+  [ -n "$clip" ] && kill "$clip" 2>/dev/null
   [ -n "$app" ] && kill "$app" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$work"
@@ -577,11 +579,15 @@ players() {
   wait_for 5 'region_is 190x70+405+26 "$work/history.png"' || fail "the opened game's history differs from the saved one"
 
   # A pasted FEN shows its position.
-  printf 'B:W18,K30:B3,10' | xclip -selection clipboard
+  # xclip serves the clipboard until it is killed; in the foreground, so that it is ours to end.
+  printf 'B:W18,K30:B3,10' | xclip -selection clipboard -quiet >/dev/null 2>&1 &
+  clip=$!
   key ctrl+v
   answer_box Return || fail "Paste did not ask before abandoning the game"
   accept_players
   wait_for 5 '[ "$(main_board | cut -c2,14,22,31)" = wwbb ] && [ "$(main_board | tr -cd wb | wc -c)" = 4 ]' || fail "the pasted position is not shown: $(main_board)"
+  kill "$clip" 2>/dev/null
+  clip=""
 
   # Flip, then clicks on the turned board play the intended move.
   new_game human human
