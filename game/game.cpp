@@ -22,7 +22,7 @@ void Game::notify() {
 void Game::startGame() {
   if (begun) return;
   begun = true;
-  log->post(MsgEvent, "", "New game start.");
+  log->post(MsgEvent, "New game start.");
   advance();
 }
 
@@ -33,9 +33,7 @@ void Game::advance() {
   advancing = true;
   while (outcome == InPlay && !pauseRunning && !asked && moveList.size() != 0) {
     if (moveList.size() == 1) {
-      char text[] = "      - forced move";
-      moveList[0].writeNotation(text);
-      log->postMove(sidePrefix(!whiteToMove()), text);
+      log->post(moveLine(LineTopic::ForcedMove, whiteToMove(), moveList[0]));
       apply(moveList[0], true);
       continue;
     }
@@ -52,9 +50,9 @@ void Game::finish() {
   if (reported) return;
   reported = true;
   if (outcome == Drawn) {
-    log->post(MsgResult, "", "Game draw.");
+    log->post(MsgResult, "Game draw.");
   } else {
-    log->post(MsgResult, "", whiteToMove() ? "Black wins!" : "White wins!");
+    log->post(MsgResult, whiteToMove() ? "Black wins!" : "White wins!");
     outcome = Won;
   }
   notify();
@@ -111,14 +109,9 @@ bool Game::offerDraw() {
   const bool accepted = other->acceptDraw();
   --questions;
   if (outcome != InPlay) return false;  // canceled while the question was open
-  const char* offering = sidePrefix(black);
-  const char* askedPrefix = sidePrefix(!black);
-  if (!accepted) {
-    log->postFormatted(offering, "offered draw but %srefused.", askedPrefix);
-    return false;
-  }
+  log->post(drawOfferLine(!black, accepted));
+  if (!accepted) return false;
   outcome = Drawn;
-  log->postFormatted(offering, "offered draw and %saccept.", askedPrefix);
   if (Player* mover = playerToMove()) mover->dropTurn();
   advance();  // inside a turn the running loop posts the result itself
   return true;
@@ -127,7 +120,7 @@ bool Game::offerDraw() {
 void Game::cancelGame() {
   if (outcome == Canceled) return;
   if (view) view->detachInput();
-  if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, "", "Game was canceled.");
+  if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, "Game was canceled.");
   outcome = Canceled;
   if (pauseRunning) {
     pauseRunning = forcedPausePending = false;
