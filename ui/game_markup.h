@@ -7,8 +7,8 @@
 
 // The window's names for the sides: the label symbols of a white and a black piece.
 extern const SideNames PieceSymbols;
-// The colour of the best replies in the history.
-constexpr Fl_Color BestReplyColour = FL_GREEN;
+// The colour of the best replies in the history: the colour map's pure green (FL_GREEN is darker).
+constexpr Fl_Color BestReplyColour = 2;
 
 // "@wc  C3-D4 (eval 0, time 1.02s, depth 13)"; events and results bold, errors red.
 std::string logLineMarkup(const LogLine& line);
