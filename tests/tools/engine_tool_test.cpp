@@ -118,7 +118,8 @@ TEST(EngineTool, ThinkPrintsTheDecisionAsTheGameLogHoldsIt) {
   } cases[] = {
       {"think --fen W:W28,K29:B3 --time 1", R"(@wc  A1-F6 \(end db move\)\n)"},
       {"think --fen B:WK29:BK3 --time 0.2", R"(@bc  offered draw and @wc accept\.\n)"},
-      {"think --fen W:WK1,14,22:B6,10,21,26 --time 5", R"(@wc  [A-H][1-8][-x][A-H][1-8] \(eval \d+, time \d+\.\d\ds, depth 5\)\n)"},
+      {"think --fen W:WK1,14,22:B6,10,21,26 --time 5",
+       R"(@wc  [A-H][1-8][-x][A-H][1-8] \(eval \d+, time \d+\.\d\ds, depth 5\)\n)"},
       {"think --fen B:WK1,14,22:B6,10,21,26 --time 0.000001",
        R"(@bc  [A-H][1-8][-x][A-H][1-8] \(eval -?\d+, time \d+\.\d\ds, depth 1 and 1/\d+ moves at depth 2\)\n)"},
   };
