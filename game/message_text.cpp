@@ -22,13 +22,12 @@ std::string searchFigures(const SearchFigures& s) {
 }  // namespace
 
 std::string lineWords(const LogLine& line, const SideNames& names) {
-  const std::string move = notation(line.move);
   switch (line.topic) {
     case LineTopic::Text: return line.text;
-    case LineTopic::ForcedMove: return move + " - forced move";
-    case LineTopic::BookMove: return move + " (opening book move)";
-    case LineTopic::DatabaseMove: return move + " (end db move)";
-    case LineTopic::SearchedMove: return move + " " + searchFigures(line.search);
+    case LineTopic::ForcedMove: return notation(line.move) + " - forced move";
+    case LineTopic::BookMove: return notation(line.move) + " (opening book move)";
+    case LineTopic::DatabaseMove: return notation(line.move) + " (end db move)";
+    case LineTopic::SearchedMove: return notation(line.move) + " " + searchFigures(line.search);
     case LineTopic::DrawOffer:
       return std::string(line.accepted ? "offered draw and " : "offered draw but ") + names.of(!line.white) +
              (line.accepted ? " accept." : " refused.");
