@@ -29,7 +29,6 @@ inline const Move* findNamedMove(const Game& game, const char* notation) {
   return nullptr;
 }
 
-// A logged line in words, its side named by the window's piece symbol.
 // The move written as `notation` in `position`'s list; an empty move if there is none.
 inline Move moveNamed(const Position& position, const char* notation) {
   for (const Move& move : MoveList(position)) {
@@ -41,10 +40,10 @@ inline Move moveNamed(const Position& position, const char* notation) {
   return Move();
 }
 
+// A logged line in words, its side named by the window's piece symbol.
 struct LoggedLine {
   int kind;
   std::string prefix, text;
-  LogLine line;
   std::string joined() const { return prefix + text; }
 };
 
@@ -55,7 +54,7 @@ public:
   void write(const LogLine& line) override {
     const SideNames symbols{"@wc", "@bc"};
     const std::string prefix = line.topic == LineTopic::Text ? "" : std::string(symbols.of(line.white)) + " ";
-    lines.push_back({line.kind, prefix, lineWords(line, symbols), line});
+    lines.push_back({line.kind, prefix, lineWords(line, symbols)});
   }
   std::vector<std::string> texts() const {
     std::vector<std::string> all;
