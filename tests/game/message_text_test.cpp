@@ -55,30 +55,4 @@ TEST(LogLineText, SidesAreNamedAsTheCallerNamesThem) {
   EXPECT_EQ(lineWords(textLine(MsgEvent, "Game was canceled."), words), "Game was canceled.");
 }
 
-TEST(HistoryEntryWords, AnalysedValuesShowAsEvaluationWinOrLose) {
-  struct Case {
-    uint8_t flags;
-    int evaluation;
-    int depth;
-    const char* words;
-  };
-  const Case cases[] = {
-      {0, 50, 0, "C3-D4"},  // never analysed: a value left from before shows nothing
-      {evaluatedBit, 0, 11, "C3-D4 (evaluation: 0)"},
-      {evaluatedBit, 119, 12, "C3-D4 (evaluation: 119)"},
-      {evaluatedBit | bestBit, -119, 12, "C3-D4 (evaluation: -119)"},
-      {evaluatedBit, 127, 12, "C3-D4 (win)"},
-      {evaluatedBit, -120, 12, "C3-D4 (lose)"},
-      {bestBit, 120, 12, "C3-D4 (lose)"},  // analysed, but no value
-  };
-  HistoryEntry entry;
-  entry.move = moveNamed(InitialPosition, "C3-D4");
-  for (const Case& c : cases) {
-    entry.flags = c.flags;
-    entry.evaluation = (int8_t)c.evaluation;
-    entry.depth = (uint8_t)c.depth;
-    EXPECT_EQ(entryWords(entry), c.words) << "flags " << int(c.flags) << ", value " << c.evaluation;
-  }
-}
-
 }  // namespace
