@@ -1,4 +1,5 @@
 #include "game/game.h"
+#include <string>
 
 Game::Game(Player* white, Player* black, const Position& start)
     : record(start), players{white, black}, moveList(start) {
@@ -23,7 +24,7 @@ void Game::startGame() {
   if (begun) return;
   begun = true;
   refreshMoves();  // an opened game's moves were added to the record before the start
-  log->post(MsgEvent, "", "New game start.");
+  log->post(MsgEvent, "New game start.");
   advance();
 }
 
@@ -34,9 +35,7 @@ void Game::advance() {
   advancing = true;
   while (outcome == InPlay && !pauseRunning && !asked && moveList.size() != 0) {
     if (moveList.size() == 1) {
-      char text[] = "      - forced move";
-      moveList[0].writeNotation(text);
-      log->postMove(sidePrefix(!whiteToMove()), text);
+      log->post(moveLine(LineTopic::ForcedMove, whiteToMove(), moveList[0]));
       apply(moveList[0], true);
       continue;
     }
@@ -53,9 +52,9 @@ void Game::finish() {
   if (reported) return;
   reported = true;
   if (outcome == Drawn) {
-    log->post(MsgResult, "", "Game draw.");
+    log->post(MsgResult, "Game draw.");
   } else {
-    log->post(MsgResult, "", whiteToMove() ? "Black wins!" : "White wins!");
+    log->post(MsgResult, whiteToMove() ? "Black wins!" : "White wins!");
     outcome = Won;
   }
   notify();
@@ -112,14 +111,9 @@ bool Game::offerDraw() {
   const bool accepted = other->acceptDraw();
   --questions;
   if (outcome != InPlay) return false;  // canceled while the question was open
-  const char* offering = sidePrefix(black);
-  const char* askedPrefix = sidePrefix(!black);
-  if (!accepted) {
-    log->postFormatted(offering, "offered draw but %srefused.", askedPrefix);
-    return false;
-  }
+  log->post(drawOfferLine(!black, accepted));
+  if (!accepted) return false;
   outcome = Drawn;
-  log->postFormatted(offering, "offered draw and %saccept.", askedPrefix);
   if (Player* mover = playerToMove()) mover->dropTurn();
   advance();  // inside a turn the running loop posts the result itself
   return true;
@@ -128,7 +122,7 @@ bool Game::offerDraw() {
 void Game::cancelGame() {
   if (outcome == Canceled) return;
   if (view) view->detachInput();
-  if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, "", "Game was canceled.");
+  if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, "Game was canceled.");
   outcome = Canceled;
   if (pauseRunning) {
     pauseRunning = forcedPausePending = false;
@@ -170,7 +164,8 @@ void Game::takeBack(int plies) {
   if (!begun || outcome == Canceled || inCall() || plies <= 0 || plies > record.count()) return;
   interruptTurn();
   record.takeBack(plies);
-  log->postFormatted("", plies == 1 ? "Took back %d move." : "Took back %d moves.", plies);
+  const std::string text = plies == 1 ? "Took back 1 move." : "Took back " + std::to_string(plies) + " moves.";
+  log->post(MsgMove, text.c_str());
   restartFromRecord();
 }
 
@@ -178,7 +173,8 @@ void Game::replay(int plies) {
   if (!begun || outcome == Canceled || inCall() || plies <= 0 || plies > (int)record.takenBack().size()) return;
   interruptTurn();
   for (int i = 0; i < plies; ++i) record.append(record.takenBack().front());
-  log->postFormatted("", plies == 1 ? "Replayed %d move." : "Replayed %d moves.", plies);
+  const std::string text = plies == 1 ? "Replayed 1 move." : "Replayed " + std::to_string(plies) + " moves.";
+  log->post(MsgMove, text.c_str());
   restartFromRecord();
 }
 
@@ -186,8 +182,8 @@ void Game::resign() {
   if (outcome != InPlay || inCall()) return;
   interruptTurn();
   const bool black = !whiteToMove();
-  log->post(MsgEvent, sidePrefix(black), "resigned.");
-  log->post(MsgResult, "", black ? "White wins!" : "Black wins!");
+  log->post(resignationLine(!black));
+  log->post(MsgResult, black ? "White wins!" : "Black wins!");
   outcome = Won;
   reported = true;
   notify();

@@ -15,7 +15,6 @@ struct HistoryEntry {
   int32_t childCount = -1;   // -1 until the replies are generated
   int8_t evaluation = 0;     // value after the move for the side that made it
   uint8_t depth = 0;         // 0: never analysed; else the search depth of evaluation
-  char text[34] = {};
 
   HistoryEntry() = default;
   HistoryEntry(const HistoryEntry&) = delete;
@@ -24,8 +23,6 @@ struct HistoryEntry {
   bool whiteToMove() const { return move.after.whiteToMove; }
   // The replies in move-list order (childCount of them), generated on the first call.
   HistoryEntry* children();
-  // The browser label, such as "@C2@bc D6-C5 (evaluation: 3)", rebuilt on every call.
-  const char* labelText();
 
 private:
   std::unique_ptr<HistoryEntry[]> replies;

@@ -1,26 +1,44 @@
 #include "game/message_log.h"
-#include <cstdarg>
-#include <cstdio>
 
 MessageLog SilentLog(1);
 
-void MessageLog::write(int, const char*, const char*) {}
-
-void MessageLog::post(int kind, const char* prefix, const char* text) {
-  if (kind < level) return;
-  write(kind, prefix, text);
+LogLine textLine(MessageKind kind, const char* text) {
+  LogLine line;
+  line.kind = kind;
+  line.text = std::string(text).substr(0, MaxLogTextLength);
+  return line;
 }
 
-void MessageLog::postMove(const char* prefix, const char* text) {
-  if (level <= MsgMove) write(MsgMove, prefix, text);
+LogLine moveLine(LineTopic topic, bool white, const Move& move, const SearchFigures& search) {
+  LogLine line;
+  line.kind = MsgMove;
+  line.topic = topic;
+  line.white = white;
+  line.move = move;
+  line.search = search;
+  return line;
 }
 
-void MessageLog::postFormatted(const char* prefix, const char* format, ...) {
-  if (level > MsgMove) return;
-  char text[1024];
-  va_list arguments;
-  va_start(arguments, format);
-  std::vsnprintf(text, sizeof text, format, arguments);
-  va_end(arguments);
-  write(MsgMove, prefix, text);
+LogLine drawOfferLine(bool white, bool accepted) {
+  LogLine line;
+  line.kind = MsgMove;
+  line.topic = LineTopic::DrawOffer;
+  line.white = white;
+  line.accepted = accepted;
+  return line;
+}
+
+LogLine resignationLine(bool white) {
+  LogLine line;
+  line.kind = MsgEvent;
+  line.topic = LineTopic::Resignation;
+  line.white = white;
+  return line;
+}
+
+void MessageLog::write(const LogLine&) {}
+
+void MessageLog::post(const LogLine& line) {
+  if (line.kind < level) return;
+  write(line);
 }

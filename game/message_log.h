@@ -1,6 +1,10 @@
-// Where a game tells the user what happens. Each message has a kind and a prefix;
-// the log shows kinds from `level` up.
+// Where a game tells the user what happens. Each line is plain data: its kind, the side it is
+// about, the move and how it was chosen; ui/ draws it and the engine tool prints it.
+// The log shows kinds from `level` up.
 #pragma once
+#include <cstdint>
+#include <string>
+#include "engine/movelist.h"
 
 enum MessageKind {
   MsgDebug = 0,   // never shown
@@ -10,10 +14,44 @@ enum MessageKind {
   MsgError = 5,
 };
 
-// Prefixes of messages about one side: the label symbols of a white and a black piece.
-constexpr const char* WhitePrefix = "@wc ";
-constexpr const char* BlackPrefix = "@bc ";
-inline const char* sidePrefix(bool black) { return black ? BlackPrefix : WhitePrefix; }
+// What a line reports.
+enum class LineTopic : uint8_t {
+  Text,          // an event, a result or an error, in `text`
+  ForcedMove,    // the side's only legal move
+  BookMove,      // taken from the opening book
+  DatabaseMove,  // decided by the end-game database
+  SearchedMove,  // chosen by a search, with its figures
+  DrawOffer,     // the side offered a draw; `accepted` is the other side's answer
+  Resignation,   // the side gave the game up
+};
+
+// The figures of a searched move.
+struct SearchFigures {
+  int eval = 0;
+  double seconds = 0;
+  int depth = 0;             // the last depth searched over every root move
+  bool partial = false;      // the time ran out during the next depth...
+  int movesAtNextDepth = 0;  // ...after this many of the root moves
+  int rootMoves = 0;
+};
+
+struct LogLine {
+  MessageKind kind = MsgEvent;
+  LineTopic topic = LineTopic::Text;
+  bool white = true;  // the side that moved or offered
+  Move move;
+  SearchFigures search;
+  bool accepted = false;
+  std::string text;
+};
+
+// Texts longer than this are cut.
+constexpr size_t MaxLogTextLength = 1023;
+
+LogLine textLine(MessageKind kind, const char* text);
+LogLine moveLine(LineTopic topic, bool white, const Move& move, const SearchFigures& search = {});
+LogLine drawOfferLine(bool white, bool accepted);
+LogLine resignationLine(bool white);
 
 class MessageLog {
 public:
@@ -21,13 +59,11 @@ public:
 
   explicit MessageLog(int level = 1) : level(level) {}
   virtual ~MessageLog() = default;
-  // Shows one message; this base log discards it.
-  virtual void write(int kind, const char* prefix, const char* text);
+  // Shows one line; this base log discards it.
+  virtual void write(const LogLine& line);
 
-  void post(int kind, const char* prefix, const char* text);
-  void postMove(const char* prefix, const char* text);
-  // Formats as printf into at most 1023 characters; longer texts are cut.
-  void postFormatted(const char* prefix, const char* format, ...) __attribute__((format(printf, 3, 4)));
+  void post(const LogLine& line);
+  void post(MessageKind kind, const char* text) { post(textLine(kind, text)); }
 };
 
 // The log of a game that has none set: discards everything.

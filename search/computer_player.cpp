@@ -54,6 +54,18 @@ RootMoves chooseRootMoves(const Game& game, const EndgameDatabase& database) {
   return roots;
 }
 
+// The figures the log shows for a finished decision over `rootMoves` moves.
+SearchFigures decisionFigures(const DecisionResult& result, int rootMoves) {
+  SearchFigures figures;
+  figures.eval = result.best;
+  figures.seconds = result.elapsed;
+  figures.depth = result.aborted ? result.abortedDepth - 1 : result.completedDepth;
+  figures.partial = result.aborted;
+  figures.movesAtNextDepth = result.movesAtAbort;
+  figures.rootMoves = rootMoves;
+  return figures;
+}
+
 // A decision between the thread that asked for it and the one that searches.
 struct PendingDecision {
   DecisionRequest request;
@@ -89,20 +101,15 @@ void ComputerPlayer::takeTurn() {
   }
 
   const Position now = game.currentPosition();
-  const char* prefix = sidePrefix(!now.whiteToMove);
   if (const Move* bookMove = book.pickBookMove(now)) {
-    char text[] = "      (opening book move)";
-    bookMove->writeNotation(text);
-    game.log->postMove(prefix, text);
+    game.log->post(moveLine(LineTopic::BookMove, now.whiteToMove, *bookMove));
     game.playMove(*bookMove);
     return;
   }
 
   RootMoves roots = chooseRootMoves(game, runner.database());
   if (roots.byDatabase && roots.moves.size() == 1) {
-    char text[] = "      (end db move)";
-    roots.moves[0].writeNotation(text);
-    game.log->postMove(prefix, text);
+    game.log->post(moveLine(LineTopic::DatabaseMove, now.whiteToMove, roots.moves[0]));
     game.playMove(roots.moves[0]);
     return;
   }
@@ -121,9 +128,8 @@ void ComputerPlayer::takeTurn() {
       [this, pending] {
         job = 0;
         Game& game = *this->game;
-        char line[160];
-        writeDecisionLine(pending->result, (int)pending->request.moves.size(), line, sizeof line);
-        game.log->postMove(sidePrefix(!game.whiteToMove()), line);
+        const SearchFigures figures = decisionFigures(pending->result, (int)pending->request.moves.size());
+        game.log->post(moveLine(LineTopic::SearchedMove, game.whiteToMove(), pending->result.move, figures));
         game.playMove(pending->result.move);
       });
 }

@@ -1,6 +1,5 @@
 #include "search/decision.h"
 #include <algorithm>
-#include <cstdio>
 #include "enddb/database.h"
 #include "engine/clock.h"
 
@@ -110,17 +109,4 @@ DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress*
   search.setDeadline(0);
   result.elapsed = wallClock() - start;
   return result;
-}
-
-void writeDecisionLine(const DecisionResult& result, int rootMoves, char* line, int size) {
-  if (result.aborted) {
-    char format[] = "      (eval %d, time %.2lfs, depth %d and %d/%d moves at depth %d)";
-    result.move.writeNotation(format);
-    std::snprintf(line, size, format, result.best, result.elapsed, result.abortedDepth - 1, result.movesAtAbort,
-                  rootMoves, result.abortedDepth);
-  } else {
-    char format[] = "      (eval %d, time %.2lfs, depth %d)";
-    result.move.writeNotation(format);
-    std::snprintf(line, size, format, result.best, result.elapsed, result.completedDepth);
-  }
 }

@@ -33,5 +33,3 @@ struct DecisionResult {
 // or the depth cap ends it. The first root move at depth 2 is always searched in full.
 DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress* progress = nullptr);
 
-// The log line of a finished decision, with the move's notation over its first five characters.
-void writeDecisionLine(const DecisionResult& result, int rootMoves, char* line, int size);

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include "book/opening_book.h"
 #include "enddb/program_steps.h"
+#include "game/message_text.h"
 
 const GameFiles& gameFiles() {
   static const GameFiles files = locateGameFiles(currentFileEnvironment());
@@ -17,7 +18,10 @@ void prepareComputerKnowledge() {
   loadOpeningBook();
 }
 
-void PrintLog::write(int, const char* prefix, const char* text) {
-  std::printf("%s%s%s\n", prefix, *prefix ? " " : "", text);
+// The window's piece symbols, which scripts reading the tool's lines know them by.
+constexpr SideNames LogSymbols{"@wc", "@bc"};
+
+void PrintLog::write(const LogLine& line) {
+  std::printf("%s\n", lineText(line, LogSymbols).c_str());
   std::fflush(stdout);
 }

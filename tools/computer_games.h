@@ -12,9 +12,9 @@ void loadOpeningBook();
 // does at start-up.
 void prepareComputerKnowledge();
 
-// Prints every message of kind 1 and above as one line on standard output:
-// the prefix, a space after a non-empty prefix, and the text.
+// Prints every message of kind 1 and above as one line on standard output, as the
+// window's log holds it: the side's piece symbol, two spaces and the words.
 class PrintLog : public MessageLog {
 public:
-  void write(int kind, const char* prefix, const char* text) override;
+  void write(const LogLine& line) override;
 };

@@ -1,5 +1,5 @@
 #include "ui/browser_log.h"
-#include <cstdio>
+#include "ui/game_markup.h"
 #include "ui/markup.h"
 #include "ui/message_boxes.h"
 
@@ -17,19 +17,15 @@ int LogBrowser::item_width(void* item) const {
   return w + 6;
 }
 
-void BrowserLog::write(int kind, const char* prefix, const char* text) {
-  const char* separator = *prefix ? " " : "";
-  const char* format = "%s%s%s";
-  if (kind == MsgEvent || kind == MsgResult) format = "%s%s@b;%s";
-  else if (kind == MsgError) format = "%s%s@C0xff000000;%s";
-  char line[1024];
-  std::snprintf(line, sizeof line, format, prefix, separator, text);
-  browser->insert(1, line);
+void BrowserLog::write(const LogLine& line) {
+  std::string markup = logLineMarkup(line);
+  if (markup.size() > MaxLogTextLength) markup.resize(MaxLogTextLength);
+  browser->insert(1, markup.c_str());
   // Once lines are dropped, the last one says so.
   while (browser->size() > MaxLines) {
     browser->remove(MaxLines + 1);
     browser->text(MaxLines, "...");
   }
   browser->redraw();
-  if (kind == MsgError) showAlert("%s\n%s", prefix, text);
+  if (line.kind == MsgError) showAlert("%s", lineText(line, PieceSymbols).c_str());
 }

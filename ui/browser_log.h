@@ -20,5 +20,5 @@ public:
   Fl_Browser* browser;  // not owned
 
   explicit BrowserLog(Fl_Browser* browser) : MessageLog(1), browser(browser) {}
-  void write(int kind, const char* prefix, const char* text) override;
+  void write(const LogLine& line) override;
 };

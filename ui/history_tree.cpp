@@ -3,10 +3,9 @@
 #include <FL/Fl_Image.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/fl_draw.H>
-#include <cstdlib>
-#include <cstring>
 #include "game/game_record.h"
 #include "ui/board_view.h"
+#include "ui/game_markup.h"
 
 namespace {
 
@@ -21,24 +20,14 @@ private:
   const char* symbol;
 };
 
-SymbolIcon WhiteIcon("@wc", 12);
-SymbolIcon BlackIcon("@bc", 12);
+SymbolIcon WhiteIcon(PieceSymbols.white, 12);
+SymbolIcon BlackIcon(PieceSymbols.black, 12);
 
-void setLabel(Fl_Tree_Item* item, HistoryEntry& entry, Fl_Color normal) {
-  const char* text = entry.labelText();
-  Fl_Color colour = normal;
-  if (std::strncmp(text, "@C", 2) == 0) {
-    char* end = nullptr;
-    colour = (Fl_Color)std::strtoul(text + 2, &end, 0);
-    text = end;
-  }
-  Fl_Image* icon = nullptr;
-  if (std::strncmp(text, "@wc ", 4) == 0) icon = &WhiteIcon;
-  else if (std::strncmp(text, "@bc ", 4) == 0) icon = &BlackIcon;
-  if (icon) text += 4;
-  item->label(text);
-  item->labelfgcolor(colour);
-  item->usericon(icon);
+void setLabel(Fl_Tree_Item* item, const HistoryEntry& entry, Fl_Color normal) {
+  const HistoryRow row = historyRow(entry, normal);
+  item->label(row.words.c_str());
+  item->labelfgcolor(row.colour);
+  item->usericon(row.white ? &WhiteIcon : &BlackIcon);
 }
 
 }  // namespace

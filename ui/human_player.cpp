@@ -2,6 +2,7 @@
 #include <FL/Fl.H>
 #include "game/game.h"
 #include "ui/board_view.h"
+#include "ui/game_markup.h"
 #include "ui/message_boxes.h"
 
 BoardView* HumanPlayer::board() const { return dynamic_cast<BoardView*>(game->view); }
@@ -13,7 +14,7 @@ void HumanPlayer::takeTurn() {
 }
 
 bool HumanPlayer::acceptDraw() {
-  return askQuestion("Ask to %s: Accept draw?", sidePrefix(game->whiteToMove()));
+  return askQuestion("Ask to %s : Accept draw?", PieceSymbols.of(!game->whiteToMove()));
 }
 
 void HumanPlayer::resetTurn() {

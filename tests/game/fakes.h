@@ -6,6 +6,7 @@
 #include <vector>
 #include "engine/fen.h"
 #include "game/game.h"
+#include "game/message_text.h"
 
 struct FenSetup {
   Position position;  // with its side to move
@@ -28,7 +29,19 @@ inline const Move* findNamedMove(const Game& game, const char* notation) {
   return nullptr;
 }
 
-struct LogLine {
+// The move written as `notation` in `position`'s list; an empty move if there is none.
+inline Move moveNamed(const Position& position, const char* notation) {
+  for (const Move& move : MoveList(position)) {
+    char text[6] = {};
+    move.writeNotation(text);
+    if (std::strcmp(text, notation) == 0) return move;
+  }
+  ADD_FAILURE() << "no move " << notation;
+  return Move();
+}
+
+// A logged line in words, its side named by the window's piece symbol.
+struct LoggedLine {
   int kind;
   std::string prefix, text;
   std::string joined() const { return prefix + text; }
@@ -36,12 +49,16 @@ struct LogLine {
 
 class RecordingLog : public MessageLog {
 public:
-  std::vector<LogLine> lines;
+  std::vector<LoggedLine> lines;
   explicit RecordingLog(int level = 0) : MessageLog(level) {}
-  void write(int kind, const char* prefix, const char* text) override { lines.push_back({kind, prefix, text}); }
+  void write(const LogLine& line) override {
+    const SideNames symbols{"@wc", "@bc"};
+    const std::string prefix = line.topic == LineTopic::Text ? "" : std::string(symbols.of(line.white)) + " ";
+    lines.push_back({line.kind, prefix, lineWords(line, symbols)});
+  }
   std::vector<std::string> texts() const {
     std::vector<std::string> all;
-    for (const LogLine& line : lines) all.push_back(line.joined());
+    for (const LoggedLine& line : lines) all.push_back(line.joined());
     return all;
   }
 };

@@ -2,6 +2,7 @@
 #include <string>
 #include "search/analysis.h"
 #include "enddb/database.h"
+#include "game/message_text.h"
 #include "search/search.h"
 #include "tests/game/fakes.h"
 
@@ -35,10 +36,8 @@ struct History {
   HistoryEntry& entry() { return record.entry(0); }
 };
 
-std::string suffix(HistoryEntry& entry) {
-  const std::string label = entry.labelText();
-  return label.substr(label.find(' ', 4));
-}
+// What the history row shows after the move, such as " (win)".
+std::string suffix(HistoryEntry& entry) { return entryWords(entry).substr(5); }
 
 TEST(Analysis, EntryEvaluatedTwiceIsSearchedOnce) {
   History history("W:W21,22,23,25,26:B5,6,7,10,11", "C3-D4");
@@ -46,11 +45,11 @@ TEST(Analysis, EntryEvaluatedTwiceIsSearchedOnce) {
   evaluateEntry(history.entry());
   EXPECT_GT(searchedNodes(), 0u);
   EXPECT_EQ(history.entry().depth, EntryDepth);
-  const std::string label = history.entry().labelText();
+  const std::string label = entryWords(history.entry());
   resetSearchedNodes();
   evaluateEntry(history.entry());
   EXPECT_EQ(searchedNodes(), 0u);
-  EXPECT_EQ(history.entry().labelText(), label);
+  EXPECT_EQ(entryWords(history.entry()), label);
 }
 
 TEST(Analysis, EntryAfterWhichTheSideToMoveCannotMoveIsAWinWithoutBestReply) {
@@ -72,7 +71,7 @@ TEST(Analysis, RepliesWithTheBestValueAllGetTheBestMark) {
   for (int i = 0; i < entry.childCount; ++i) {
     HistoryEntry& reply = entry.children()[i];
     EXPECT_EQ(reply.depth, ReplyDepth);
-    EXPECT_EQ((reply.flags & bestBit) != 0, reply.evaluation == 0) << reply.labelText();
+    EXPECT_EQ((reply.flags & bestBit) != 0, reply.evaluation == 0) << entryWords(reply);
     if (reply.flags & bestBit) {
       ++marked;
       if (first < 0) first = i;

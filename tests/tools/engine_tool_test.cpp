@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <regex>
 #include <string>
 #include <vector>
 #include "tests/support/run_command.h"
@@ -107,5 +108,24 @@ TEST(EngineTool, BookComesFromTheWorkingFolderTheUsersDataFolderOrTheInstalledCo
                                        " " + ENGINE_TOOL + " book");
     EXPECT_EQ(r.status, 0) << c.name << ": " << r.err;
     EXPECT_EQ(r.out.rfind(c.counts, 0), 0u) << c.name << ": " << r.out;
+  }
+}
+
+TEST(EngineTool, ThinkPrintsTheDecisionAsTheGameLogHoldsIt) {
+  const struct {
+    const char* arguments;
+    const char* pattern;
+  } cases[] = {
+      {"think --fen W:W28,K29:B3 --time 1", R"(@wc  A1-F6 \(end db move\)\n)"},
+      {"think --fen B:WK29:BK3 --time 0.2", R"(@bc  offered draw and @wc accept\.\n)"},
+      {"think --fen W:WK1,14,22:B6,10,21,26 --time 5",
+       R"(@wc  [A-H][1-8][-x][A-H][1-8] \(eval \d+, time \d+\.\d\ds, depth 5\)\n)"},
+      {"think --fen B:WK1,14,22:B6,10,21,26 --time 0.000001",
+       R"(@bc  [A-H][1-8][-x][A-H][1-8] \(eval -?\d+, time \d+\.\d\ds, depth 1 and 1/\d+ moves at depth 2\)\n)"},
+  };
+  for (const auto& c : cases) {
+    const CommandResult r = tool(c.arguments);
+    ASSERT_EQ(r.status, 0) << c.arguments << ": " << r.err;
+    EXPECT_TRUE(std::regex_match(r.out, std::regex(c.pattern))) << c.arguments << ": '" << r.out << "'";
   }
 }

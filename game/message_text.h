@@ -1,0 +1,21 @@
+// The words of the log's lines and the history's rows, without markup: the window adds its
+// piece symbols, bold and colours, and the engine tool prints them as they are.
+#pragma once
+#include <string>
+#include "game/history_entry.h"
+#include "game/message_log.h"
+
+// What the words call each side, such as the window's piece symbols.
+struct SideNames {
+  const char* white;
+  const char* black;
+  const char* of(bool isWhite) const { return isWhite ? white : black; }
+};
+
+// The words after the side's name: "C3-D4 (eval 0, time 1.02s, depth 13)", "C3xE5 - forced move",
+// "offered draw but <black> refused."; an event's or a result's text as it is.
+std::string lineWords(const LogLine& line, const SideNames& names);
+// The whole line: the side's name, two spaces and the words; a text line alone.
+std::string lineText(const LogLine& line, const SideNames& names);
+// A history row: the move and, once analysed, "(evaluation: 3)", "(win)" or "(lose)".
+std::string entryWords(const HistoryEntry& entry);

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+#include <string>
+#include "fakes.h"
+#include "game/message_text.h"
+
+namespace {
+
+const SideNames Symbols{"@wc", "@bc"};
+
+SearchFigures figures(int eval, double seconds, int depth, int movesAtNextDepth = -1, int rootMoves = 0) {
+  SearchFigures f;
+  f.eval = eval;
+  f.seconds = seconds;
+  f.depth = depth;
+  f.partial = movesAtNextDepth >= 0;
+  f.movesAtNextDepth = movesAtNextDepth < 0 ? 0 : movesAtNextDepth;
+  f.rootMoves = rootMoves;
+  return f;
+}
+
+TEST(LogLineText, EachKindOfLineReadsAsTheLogShowsIt) {
+  const Move c3d4 = moveNamed(InitialPosition, "C3-D4");
+  const Move b6a5 = moveNamed(Position(InitialPosition.white, InitialPosition.black, 0, false), "B6-A5");
+  const Move capture = moveNamed(setupFromFen("W:W22:B18").position, "C3xE5");
+  struct Case {
+    LogLine line;
+    const char* text;
+  };
+  const Case cases[] = {
+      {textLine(MsgEvent, "New game start."), "New game start."},
+      {textLine(MsgResult, "Black wins!"), "Black wins!"},
+      {moveLine(LineTopic::ForcedMove, true, capture), "@wc  C3xE5 - forced move"},
+      {moveLine(LineTopic::BookMove, true, c3d4), "@wc  C3-D4 (opening book move)"},
+      {moveLine(LineTopic::DatabaseMove, false, b6a5), "@bc  B6-A5 (end db move)"},
+      {moveLine(LineTopic::SearchedMove, true, c3d4, figures(0, 1.02, 13)),
+       "@wc  C3-D4 (eval 0, time 1.02s, depth 13)"},
+      {moveLine(LineTopic::SearchedMove, false, b6a5, figures(-125, 0.004, 5)),
+       "@bc  B6-A5 (eval -125, time 0.00s, depth 5)"},
+      {moveLine(LineTopic::SearchedMove, true, c3d4, figures(7, 5.0449, 15, 3, 7)),
+       "@wc  C3-D4 (eval 7, time 5.04s, depth 15 and 3/7 moves at depth 16)"},
+      {moveLine(LineTopic::SearchedMove, false, b6a5, figures(-3, 30, 1, 0, 9)),
+       "@bc  B6-A5 (eval -3, time 30.00s, depth 1 and 0/9 moves at depth 2)"},
+      {drawOfferLine(true, false), "@wc  offered draw but @bc refused."},
+      {drawOfferLine(false, false), "@bc  offered draw but @wc refused."},
+      {drawOfferLine(true, true), "@wc  offered draw and @bc accept."},
+      {drawOfferLine(false, true), "@bc  offered draw and @wc accept."},
+  };
+  for (const Case& c : cases) EXPECT_EQ(lineText(c.line, Symbols), c.text);
+}
+
+TEST(LogLineText, SidesAreNamedAsTheCallerNamesThem) {
+  const SideNames words{"White", "Black"};
+  EXPECT_EQ(lineText(drawOfferLine(false, false), words), "Black  offered draw but White refused.");
+  EXPECT_EQ(lineWords(drawOfferLine(true, true), words), "offered draw and Black accept.");
+  EXPECT_EQ(lineWords(textLine(MsgEvent, "Game was canceled."), words), "Game was canceled.");
+}
+
+}  // namespace
