@@ -7,22 +7,13 @@
 #include "app/generation_progress.h"
 #include "enddb/database.h"
 #include "enddb/program_steps.h"
+#include "ui/markup.h"
 #include "ui/message_boxes.h"
 #include "ui/progress_window.h"
 
 namespace {
 
 constexpr uint32_t FirstStartPieces = 4;
-
-// Texts go through the label markup, where '@' starts a command.
-std::string plainText(const std::string& text) {
-  std::string escaped;
-  for (char c : text) {
-    escaped += c;
-    if (c == '@') escaped += '@';
-  }
-  return escaped;
-}
 
 // Computes the tables on a worker thread while this one keeps the progress window
 // drawn; the worker's progress lines go to `progress` instead of the terminal.
@@ -54,7 +45,7 @@ void prepareGameDatabase(const GameFiles& files) {
     return;
   }
   if (!files.problem.empty()) {
-    showAlert("%s", plainText("Tarvenn cannot make its data folder " + files.folder + ":\n" + files.problem +
+    showAlert("%s", plainForMarkup("Tarvenn cannot make its data folder " + files.folder + ":\n" + files.problem +
                               ".\n\nThe game starts with the 3-piece end-game database in memory.")
                         .c_str());
     prepareStartupDatabase(files.databaseFolder);
@@ -69,7 +60,7 @@ void prepareGameDatabase(const GameFiles& files) {
   }
   const std::vector<std::string> failed = endgameDatabase.save(files.databaseFolder);
   if (!failed.empty())
-    showAlert("%s", plainText("Tarvenn cannot write its end-game database:\n" + failed.front() +
+    showAlert("%s", plainForMarkup("Tarvenn cannot write its end-game database:\n" + failed.front() +
                               "\n\nThe game uses the database it computed until it ends.")
                         .c_str());
 }

@@ -157,3 +157,12 @@ void drawMarkup(const char* text, int x, int y, int w, int h, Fl_Align align,
 }
 
 void installMarkupLabels() { Fl::set_labeltype(FL_NORMAL_LABEL, drawLabel, measureLabel); }
+
+std::string plainForMarkup(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    out += c;
+    if (c == '@') out += '@';
+  }
+  return out;
+}

@@ -5,9 +5,12 @@
 // "&x" underlines x, "\t" jumps to the next column, "\n" starts a line.
 #pragma once
 #include <FL/Enumerations.H>
+#include <string>
 
 void measureMarkup(const char* text, int& w, int& h, Fl_Font font, Fl_Fontsize size);
 void drawMarkup(const char* text, int x, int y, int w, int h, Fl_Align align,
                 Fl_Font font, Fl_Fontsize size, Fl_Color colour);
 // Makes every ordinary label (widgets, menus) understand the markup.
 void installMarkupLabels();
+// The text shown as it is: every '@', which would start a markup command, doubled.
+std::string plainForMarkup(const std::string& text);

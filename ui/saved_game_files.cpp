@@ -7,6 +7,7 @@
 #include <FL/Fl_Window.H>
 #include "game/pdn_reader.h"
 #include "game/pdn_writer.h"
+#include "ui/markup.h"
 #include "ui/message_boxes.h"
 
 namespace {
@@ -76,15 +77,6 @@ int pickGame(const std::vector<PdnGame>& games) {
 }
 
 }  // namespace
-
-std::string plainForMarkup(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    out += c;
-    if (c == '@') out += '@';
-  }
-  return out;
-}
 
 std::string gameListLine(int number, const PdnGame& game) {
   return std::to_string(number) + ". " + game.tag("White", "?") + " - " + game.tag("Black", "?") + ", " +

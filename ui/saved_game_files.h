@@ -17,5 +17,3 @@ bool saveGameAs(const PdnGame& game);
 bool pickGameFromFile(const std::string& path, PdnGame& game);
 // One line of the games list: "3. Ann - Bob, 1-0, 24 moves".
 std::string gameListLine(int number, const PdnGame& game);
-// Message texts are markup: an "@" from a file or a path must stay itself.
-std::string plainForMarkup(const std::string& text);
