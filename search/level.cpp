@@ -1,0 +1,53 @@
+#include "search/level.h"
+#include <algorithm>
+
+namespace {
+
+const char* const LevelNames[LevelCount] = {"beginner", "casual", "classic", "strong", "expert"};
+
+}  // namespace
+
+const char* levelName(Level level) { return LevelNames[(int)level]; }
+
+bool parseLevel(const std::string& name, Level& level) {
+  for (int i = 0; i < LevelCount; ++i)
+    if (name == LevelNames[i]) {
+      level = (Level)i;
+      return true;
+    }
+  return false;
+}
+
+LevelRecipe levelRecipe(Level level) {
+  LevelRecipe recipe;
+  switch (level) {
+    case Level::Beginner:  // the material search, two or three plies, blurred by a man either way
+      recipe.minDepth = 2;
+      recipe.maxDepth = 3;
+      recipe.noise = 1;
+      recipe.maxSeconds = 0.5;
+      break;
+    case Level::Casual:  // the positional evaluation at a shallow depth, a little blurred
+      recipe.positional = true;
+      recipe.minDepth = recipe.maxDepth = 4;
+      recipe.noise = 20;
+      break;
+    case Level::Classic:
+      break;
+    case Level::Strong:
+      recipe.positional = true;
+      break;
+    case Level::Expert:
+      recipe.positional = true;
+      recipe.timeFactor = 2;
+      recipe.threads = 2;
+      break;
+  }
+  return recipe;
+}
+
+double levelSeconds(Level level, double seconds) {
+  const LevelRecipe recipe = levelRecipe(level);
+  const double scaled = seconds * recipe.timeFactor;
+  return recipe.maxSeconds > 0 ? std::min(scaled, recipe.maxSeconds) : scaled;
+}

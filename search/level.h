@@ -1,0 +1,29 @@
+// The computer's levels, from a beginner's opponent to the strongest the program plays.
+// Each level is a fixed recipe: which engine decides, how deep or how long, and how much
+// random noise blurs its choice among the root moves.
+#pragma once
+#include <string>
+
+enum class Level { Beginner, Casual, Classic, Strong, Expert };
+
+constexpr Level DefaultLevel = Level::Classic;
+constexpr int LevelCount = 5;
+
+// "beginner", "casual", "classic", "strong", "expert".
+const char* levelName(Level level);
+// The level of a name as levelName writes it; false for anything else.
+bool parseLevel(const std::string& name, Level& level);
+
+struct LevelRecipe {
+  bool positional = false;  // the positional engine; else the classic material search
+  int minDepth = 0;         // with maxDepth: a fixed depth drawn from minDepth..maxDepth; 0: on the clock
+  int maxDepth = 0;
+  int noise = 0;            // largest random change of a root score, in the engine's own units
+  double timeFactor = 1;    // times the time chosen for the computer
+  double maxSeconds = 0;    // a cap on the time per move; 0: none
+  int threads = 1;          // searching threads
+};
+
+LevelRecipe levelRecipe(Level level);
+// The time a decision at this level may take when the player chose `seconds` a move.
+double levelSeconds(Level level, double seconds);
