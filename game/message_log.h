@@ -42,6 +42,7 @@ struct LogLine {
   Move move;
   SearchFigures search;
   bool accepted = false;
+  std::string level;  // a computer's decision at a level other than classic: the level's name
   std::string text;
 };
 

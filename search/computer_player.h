@@ -5,6 +5,7 @@
 #include <memory>
 #include "game/interfaces.h"
 #include "game/player_type.h"
+#include "search/level.h"
 
 class OpeningBook;
 class SearchRunner;
@@ -13,7 +14,8 @@ struct DecisionProgress;
 class ComputerPlayer : public Player {
 public:
   int drawOfferDelay = 0;  // own turns to wait before offering a draw again
-  double timeLimit;        // seconds per move
+  double timeLimit;        // seconds per move, as chosen; the level may scale it
+  Level level = DefaultLevel;
 
   // The runner and the book outlive the player.
   ComputerPlayer(double timeLimit, SearchRunner& runner, const OpeningBook& book);
