@@ -82,9 +82,9 @@ MatchTally playMatch(const MatchSetup& setup) {
 
 void printSummary(const MatchSetup& setup, const MatchTally& tally) {
   const EloEstimate elo = estimateElo(tally);
-  std::printf("match %s against %s: %d games, wins %d draws %d losses %d for the first\n",
-              engineText(setup.first).c_str(), engineText(setup.second).c_str(), tally.games(), tally.wins,
-              tally.draws, tally.losses);
+  std::printf("match %s against %s: %d game%s, wins %d draws %d losses %d for the first\n",
+              engineText(setup.first).c_str(), engineText(setup.second).c_str(), tally.games(),
+              tally.games() == 1 ? "" : "s", tally.wins, tally.draws, tally.losses);
   std::printf("score %.1f%% elo %s, 95%% interval %s to %s\n", 100 * elo.score, eloText(elo.elo).c_str(),
               eloText(elo.low).c_str(), eloText(elo.high).c_str());
 }

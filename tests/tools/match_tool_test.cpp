@@ -62,7 +62,7 @@ void expectWellFormedMatch(const std::string& first, const std::string& second, 
   const std::regex gameLine(
       R"(game (\d+) opening (\d+) first-engine (white|black) result (1-0|0-1|1/2-1/2) plies (\d+) )"
       R"(end (no-move|draw-agreed|ply-limit) \((\w+)-(\w+)\))");
-  const std::regex summaryLine(R"(match (\w+):([\d.]+) against (\w+):([\d.]+): (\d+) games, )"
+  const std::regex summaryLine(R"(match (\w+):([\d.]+) against (\w+):([\d.]+): (\d+) games?, )"
                                R"(wins (\d+) draws (\d+) losses (\d+) for the first)");
   const std::regex scoreLine(R"(score (\d+\.\d)% elo ([+-](\d+\.\d|inf)), 95% interval ([+-](\d+\.\d|inf)) to )"
                              R"(([+-](\d+\.\d|inf)))");
