@@ -33,3 +33,9 @@ struct DecisionResult {
 // or the depth cap ends it. The first root move at depth 2 is always searched in full.
 DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress* progress = nullptr);
 
+
+// Every root move searched `depth` plies deep with the full window, each score changed by a
+// random amount up to `noise` either way (drawn from `noiseSeed`); the best changed score wins.
+// The time limit cuts it short after the first move.
+DecisionResult decideAtDepth(Search& search, DecisionRequest request, int depth, int noise, uint32_t noiseSeed,
+                             DecisionProgress* progress = nullptr);
