@@ -139,6 +139,8 @@ void ComputerPlayer::takeTurn() {
   auto pending = std::make_shared<PendingDecision>();
   pending->request.root = now;
   pending->request.moves = std::move(roots.moves);
+  if (levelRecipe(level).positional)
+    for (int i = 0; i < game.record.count(); ++i) pending->request.earlier.push_back(game.record.positionBefore(i));
   pending->request.timeLimit = levelSeconds(level, timeLimit);
   pending->level = level;
   const LevelRecipe recipe = levelRecipe(level);

@@ -11,6 +11,7 @@ struct DecisionRequest {
   std::vector<Move> moves;  // the root moves, in the order to search them; at least one
   double timeLimit = 1;     // seconds
   bool probes = true;       // false: the root moves all keep a database draw; choose by play
+  std::vector<Position> earlier;  // the game's positions before the root, oldest first (strong engine)
 };
 
 // What a watcher on another thread may read while the decision runs.
