@@ -37,9 +37,9 @@ void helpSearch(StrongSearcher& helper, std::vector<Move> moves, int deepest) {
   for (int depth = 2; depth <= deepest; ++depth) {
     EvalScore best = -EvalInfinity;
     for (size_t i = 0; i < moves.size(); ++i) {
-      EvalScore score = helper.searchRootMove(moves[i], best, best + 1, depth);
-      if (score > best && i > 0 && !helper.stopped()) score = helper.searchRootMove(moves[i], best, EvalInfinity, depth);
-      if (i == 0 && !helper.stopped()) score = helper.searchRootMove(moves[i], -EvalInfinity, EvalInfinity, depth);
+      EvalScore score = i == 0 ? helper.searchRootMove(moves[i], -EvalInfinity, EvalInfinity, depth)
+                               : helper.searchRootMove(moves[i], best, best + 1, depth);
+      if (i > 0 && score > best && !helper.stopped()) score = helper.searchRootMove(moves[i], best, EvalInfinity, depth);
       if (helper.stopped()) return;
       best = std::max(best, score);
     }
