@@ -1,17 +1,22 @@
-// Search speed: a depth-12 search with the full window from the initial position
-// and a few middle games, in positions visited per second of processor time on one core. The
+// Search speed: a fixed-depth search with the full window from the initial position and a
+// few middle games, in positions visited per second of processor time on one core. The
 // database is switched off so that the figures do not depend on its files.
+// `search_bench` measures the classic search; `search_bench --engine strong` measures the
+// strong engine and the classic search beside it, in the same run.
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <string>
 #include "bench/bench_positions.h"
 #include "enddb/database.h"
 #include "engine/fen.h"
 #include "search/search.h"
+#include "search/strong_search.h"
 
 namespace {
 
-constexpr int Depth = 12;
+constexpr int ClassicDepth = 12;
+constexpr int StrongDepth = 16;
 
 // Processor time of this process, so that other work on the machine does not count.
 double cpuSeconds() {
@@ -20,32 +25,82 @@ double cpuSeconds() {
   return now.tv_sec + now.tv_nsec / 1e9;
 }
 
-}  // namespace
+struct Totals {
+  uint64_t nodes = 0;
+  double seconds = 0;
+};
 
-int main() {
-  Search search(endgameDatabase);
-  search.probeLimit = 0;
-  uint64_t totalNodes = 0;
-  double totalSeconds = 0;
+// Runs `searchOne(position)` on every benchmark position; it returns the score and leaves the node count in `nodes`.
+template <class SearchOne>
+bool measure(const char* name, int depth, uint64_t& nodes, SearchOne searchOne, Totals& totals) {
   for (const char* fen : BenchPositions) {
     Position p;
     std::string error;
     if (!parseFen(fen, p, error)) {
       std::fprintf(stderr, "search_bench: %s: %s\n", fen, error.c_str());
-      return 1;
+      return false;
     }
-    search.table.reset(1.0);
-    search.resetNodes();
     const double start = cpuSeconds();
-    const int score = search.searchNode(p.white, p.black, p.kings, p.whiteToMove, SCORE_MIN, SCORE_MAX, Depth);
+    const int score = searchOne(p);
     const double seconds = cpuSeconds() - start;
-    const uint64_t nodes = search.nodes();
-    std::printf("%-60s depth %d score %4d nodes %10llu time %7.3f nps %6.2f M\n", fen, Depth, score,
+    std::printf("%-8s %-60s depth %d score %5d nodes %10llu time %7.3f nps %6.2f M\n", name, fen, depth, score,
                 (unsigned long long)nodes, seconds, nodes / seconds / 1e6);
-    totalNodes += nodes;
-    totalSeconds += seconds;
+    totals.nodes += nodes;
+    totals.seconds += seconds;
   }
-  std::printf("total nodes %llu time %.3f nps %.2f M\n", (unsigned long long)totalNodes, totalSeconds,
-              totalNodes / totalSeconds / 1e6);
+  return true;
+}
+
+void printTotals(const char* name, const Totals& totals) {
+  std::printf("%-8s total nodes %llu time %.3f nps %.2f M\n", name, (unsigned long long)totals.nodes, totals.seconds,
+              totals.nodes / totals.seconds / 1e6);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool strong = false;
+  if (argc == 3 && std::strcmp(argv[1], "--engine") == 0 && std::strcmp(argv[2], "strong") == 0) strong = true;
+  else if (argc != 1 && !(argc == 3 && std::strcmp(argv[1], "--engine") == 0 && std::strcmp(argv[2], "classic") == 0)) {
+    std::fprintf(stderr, "usage: search_bench [--engine classic|strong]\n");
+    return 2;
+  }
+
+  Search search(endgameDatabase);
+  search.probeLimit = 0;
+  uint64_t classicNodes = 0;
+  Totals classic;
+  if (!measure("classic", ClassicDepth, classicNodes,
+               [&](const Position& p) {
+                 search.table.reset(1.0);
+                 search.resetNodes();
+                 const int score =
+                     search.searchNode(p.white, p.black, p.kings, p.whiteToMove, SCORE_MIN, SCORE_MAX, ClassicDepth);
+                 classicNodes = search.nodes();
+                 return score;
+               },
+               classic))
+    return 1;
+  if (!strong) {
+    printTotals("classic", classic);
+    return 0;
+  }
+
+  StrongEngine& engine = search.strongEngine();
+  engine.main.probeLimit = 0;
+  uint64_t strongNodes = 0;
+  Totals totals;
+  if (!measure("strong", StrongDepth, strongNodes,
+               [&](const Position& p) {
+                 engine.table.clear();
+                 engine.main.resetNodes();
+                 const int score = engine.main.searchPosition(p, -EvalInfinity, EvalInfinity, StrongDepth);
+                 strongNodes = engine.main.nodes();
+                 return score;
+               },
+               totals))
+    return 1;
+  printTotals("classic", classic);
+  printTotals("strong", totals);
   return 0;
 }

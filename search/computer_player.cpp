@@ -6,6 +6,7 @@
 #include "game/game.h"
 #include "search/decision.h"
 #include "search/search_runner.h"
+#include "search/strong_decision.h"
 
 namespace {
 
@@ -70,12 +71,33 @@ SearchFigures decisionFigures(const DecisionResult& result, int rootMoves) {
 struct PendingDecision {
   DecisionRequest request;
   DecisionResult result;
+  Level level = DefaultLevel;
+  int fixedDepth = 0;  // drawn from the recipe's range; 0: on the clock
+  uint32_t noiseSeed = 0;
 };
+
+// Decides as the level's recipe says; runs on the searching thread.
+DecisionResult decideByLevel(Search& search, const PendingDecision& pending, DecisionProgress* progress) {
+  const LevelRecipe recipe = levelRecipe(pending.level);
+  if (recipe.positional) {
+    StrongPlan plan;
+    plan.fixedDepth = pending.fixedDepth;
+    plan.noise = recipe.noise;
+    plan.noiseSeed = pending.noiseSeed;
+    plan.threads = recipe.threads;
+    return decideStrong(search, pending.request, plan, progress);
+  }
+  if (pending.fixedDepth > 0)
+    return decideAtDepth(search, pending.request, pending.fixedDepth, recipe.noise, pending.noiseSeed, progress);
+  return decide(search, pending.request, progress);
+}
 
 }  // namespace
 
 ComputerPlayer::ComputerPlayer(double timeLimit, SearchRunner& runner, const OpeningBook& book)
-    : timeLimit(timeLimit), runner(runner), book(book) {}
+    : timeLimit(timeLimit), runner(runner), book(book), random(std::random_device{}()) {}
+
+void ComputerPlayer::seedRandom(uint32_t seed) { random.seed(seed); }
 
 ComputerPlayer::~ComputerPlayer() { dropTurn(); }
 
@@ -117,19 +139,28 @@ void ComputerPlayer::takeTurn() {
   auto pending = std::make_shared<PendingDecision>();
   pending->request.root = now;
   pending->request.moves = std::move(roots.moves);
-  pending->request.timeLimit = timeLimit;
+  const LevelRecipe recipe = levelRecipe(level);
+  if (recipe.positional)  // the strong engine steers clear of the game's repetitions, or seeks them
+    for (int i = 0; i < game.record.count(); ++i) pending->request.earlier.push_back(game.record.positionBefore(i));
+  pending->request.timeLimit = levelSeconds(level, timeLimit);
+  pending->level = level;
+  if (recipe.minDepth > 0)
+    pending->fixedDepth = recipe.minDepth + (int)(random() % (uint32_t)(recipe.maxDepth - recipe.minDepth + 1));
+  pending->noiseSeed = (uint32_t)random();
   // Every root move keeps the database draw: let the search choose among them by play.
   pending->request.probes = !roots.byDatabase;
   progress = std::make_shared<DecisionProgress>();
   startedAt = wallClock();
   auto watched = progress;
   job = runner.start(
-      [pending, watched](Search& search) { pending->result = decide(search, pending->request, watched.get()); },
+      [pending, watched](Search& search) { pending->result = decideByLevel(search, *pending, watched.get()); },
       [this, pending] {
         job = 0;
         Game& game = *this->game;
         const SearchFigures figures = decisionFigures(pending->result, (int)pending->request.moves.size());
-        game.log->post(moveLine(LineTopic::SearchedMove, game.whiteToMove(), pending->result.move, figures));
+        LogLine line = moveLine(LineTopic::SearchedMove, game.whiteToMove(), pending->result.move, figures);
+        if (pending->level != Level::Classic) line.level = levelName(pending->level);
+        game.log->post(line);
         game.playMove(pending->result.move);
       });
 }
@@ -148,7 +179,7 @@ ThinkingState ComputerPlayer::thinkingState() const {
   state.depth = progress->depth.load(std::memory_order_relaxed);
   state.eval = progress->eval.load(std::memory_order_relaxed);
   state.elapsed = wallClock() - startedAt;
-  state.allowed = timeLimit;
+  state.allowed = levelSeconds(level, timeLimit);
   return state;
 }
 

@@ -2,7 +2,9 @@
 // and otherwise an iterative-deepening search under a time limit per move, run by a
 // SearchRunner so that the caller's thread does not wait for it.
 #pragma once
+#include <cstdint>
 #include <memory>
+#include <random>
 #include "game/interfaces.h"
 #include "game/player_type.h"
 #include "search/level.h"
@@ -28,6 +30,8 @@ public:
   void dropTurn() override;
   void moveNow() override;
   ThinkingState thinkingState() const override;
+  // Makes the level's random depths and noise repeatable.
+  void seedRandom(uint32_t seed);
 
 private:
   SearchRunner& runner;
@@ -35,6 +39,7 @@ private:
   int job = 0;  // the running decision, 0 when none
   std::shared_ptr<DecisionProgress> progress;
   double startedAt = 0;
+  std::mt19937 random;  // draws the level's depths and noise seeds
 };
 
 // The "computer" kind. Its players search with `runner` and read `book`; the window's version

@@ -1,5 +1,6 @@
 #include "search/decision.h"
 #include <algorithm>
+#include <random>
 #include "enddb/database.h"
 #include "engine/clock.h"
 
@@ -104,6 +105,50 @@ DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress*
     beta = std::min<int>(SCORE_MAX, result.best + 2);
     estimate = (wallClock() - start) * (1 + 2.0 / n) / n;
     if (timeLimit <= estimate * n) break;
+  }
+  search.holdStops(false);
+  search.setDeadline(0);
+  result.elapsed = wallClock() - start;
+  return result;
+}
+
+DecisionResult decideAtDepth(Search& search, DecisionRequest request, int depth, int noise, uint32_t noiseSeed,
+                             DecisionProgress* progress) {
+  const std::vector<Move>& moves = request.moves;
+  search.probeLimit = request.probes ? search.database().pieceCount : 0;
+  search.table.reset(request.timeLimit);
+  search.table.markRoot(request.root.white, request.root.black, request.root.kings, request.root.whiteToMove);
+  std::minstd_rand random(noiseSeed + 1);  // the generator refuses a zero seed
+  const double start = wallClock();
+  search.setDeadline(0);
+  search.rearm();
+  search.holdStops(true);  // the first move is always searched in full
+  DecisionResult result;
+  result.move = moves[0];
+  result.completedDepth = depth;
+  int best = 2 * SCORE_MIN - noise - 1;
+  for (size_t i = 0; i < moves.size(); ++i) {
+    const int change = noise > 0 ? (int)(random() % (2 * noise + 1)) - noise : 0;
+    const int score = searchRootMove(search, moves[i], SCORE_MIN, SCORE_MAX, depth);
+    if (search.stopped()) {
+      result.aborted = true;
+      result.movesAtAbort = (int)i;
+      result.abortedDepth = depth;
+      break;
+    }
+    if (2 * score + change > best) {  // the noise counts in half men
+      best = 2 * score + change;
+      result.best = score;
+      result.move = moves[i];
+    }
+    if (i == 0) {
+      search.setDeadline(start + request.timeLimit);
+      search.holdStops(false);
+    }
+  }
+  if (progress) {
+    progress->eval.store(result.best, std::memory_order_relaxed);
+    progress->depth.store(depth, std::memory_order_relaxed);
   }
   search.holdStops(false);
   search.setDeadline(0);

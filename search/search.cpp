@@ -2,7 +2,7 @@
 // the end-game database probed first and the transposition table second.
 #include "search/search.h"
 #include "enddb/database.h"
-#include "engine/clock.h"
+#include "search/strong_search.h"
 
 namespace {
 
@@ -20,24 +20,17 @@ Search::Search(const EndgameDatabase& database) : probeLimit(database.pieceCount
 
 void Search::probeWholeDatabase() { probeLimit = knowledge.pieceCount; }
 
-void Search::clearStop() {
-  stopRequest.store(false, std::memory_order_relaxed);
-  stopping = false;
-}
+Search::~Search() = default;
 
-void Search::pollStop() {
-  if (stopsHeld) return;
-  if (stopRequest.load(std::memory_order_relaxed)) {
-    stopRequest.store(false, std::memory_order_relaxed);  // taken: the next search runs again
-    stopping = true;
-  }
-  if (deadline > 0 && wallClock() >= deadline) stopping = true;
+StrongEngine& Search::strongEngine() {
+  if (!strong) strong = std::make_unique<StrongEngine>(knowledge, stops);
+  return *strong;
 }
 
 template <bool WhiteToMove>
 Score Search::quiescenceFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta) {
-  if ((++nodeCount & StopPollNodes) == 0) pollStop();
-  if (stopping) return 0;
+  if ((++nodeCount & StopPollNodes) == 0) stops.poll();
+  if (stops.stopped()) return 0;
   Child children[ChildCapacity];
   const int count = generateChildren<WhiteToMove>(children, white, black, kings, true);
   // No stand-pat: a side that can capture must, so only quiet positions are evaluated.
@@ -64,8 +57,8 @@ inline void Search::prefetchEntry(const Child& c) const {
 
 template <bool WhiteToMove>
 Score Search::searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta, int depth) {
-  if ((++nodeCount & StopPollNodes) == 0) pollStop();
-  if (stopping) return 0;
+  if ((++nodeCount & StopPollNodes) == 0) stops.poll();
+  if (stops.stopped()) return 0;
   const uint32_t pieces = (uint32_t)popCount(white | black);
   if (pieces <= probeLimit) {
     const uint8_t status = knowledge.statusOf(white, black, kings, WhiteToMove);
@@ -123,7 +116,7 @@ Score Search::searchFor(SquareSet white, SquareSet black, SquareSet kings, int a
       if (value > alpha && value < beta)
         value = -searchFor<!WhiteToMove>(c.white, c.black, c.kings, -beta, -alpha, depth);
     }
-    if (stopping) return 0;  // the value is unfinished: store nothing
+    if (stops.stopped()) return 0;  // the value is unfinished: store nothing
     if (value >= beta) {
       entry->bound = BOUND_LOWER;
       entry->value = (int8_t)value;

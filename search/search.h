@@ -4,11 +4,14 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include "engine/movegen.h"
 #include "search/evaluate.h"
+#include "search/stop_control.h"
 #include "search/transposition_table.h"
 
 class EndgameDatabase;
+class StrongEngine;
 
 constexpr Score SCORE_MAX = 124;    // +infinity of a window
 constexpr Score SCORE_MIN = -124;   // -infinity of a window
@@ -26,6 +29,7 @@ public:
   uint32_t probeLimit;  // positions of up to this many pieces are looked up in the database
 
   explicit Search(const EndgameDatabase& database);
+  ~Search();
 
   // Value of the position searched `depth` plies deep (1..MaxSearchDepth) inside (alpha, beta).
   // After a stop the value is meaningless: see stopped().
@@ -42,31 +46,24 @@ public:
   uint64_t nodes() const { return nodeCount; }
   void resetNodes() { nodeCount = 0; }
 
-  // Asks a running search to stop soon; safe from any thread.
-  void requestStop() { stopRequest.store(true, std::memory_order_relaxed); }
-  // A time on wallClock() (engine/clock.h) at which the search stops by itself; 0: none.
-  void setDeadline(double seconds) { deadline = seconds; }
-  // While held, a stop request or the deadline waits until the hold ends, and counts then.
-  void holdStops(bool held) {
-    stopsHeld = held;
-    if (!held) pollStop();
-  }
-  // Forgets a stop: the next search runs until asked again.
-  void clearStop();
-  // Ready for a new search after one that stopped; a stop asked for meanwhile still counts.
-  void rearm() { stopping = false; }
+  // Stops: asked from any thread, or at a deadline; see StopControl.
+  void requestStop() { stops.requestStop(); }
+  void setDeadline(double seconds) { stops.setDeadline(seconds); }
+  void holdStops(bool held) { stops.holdStops(held); }
+  void clearStop() { stops.clearStop(); }
+  void rearm() { stops.rearm(); }
   // The last search was cut short by a stop.
-  bool stopped() const { return stopping; }
+  bool stopped() const { return stops.stopped(); }
+
+  // The strong engine's table and searchers, made at their first use; they stop with this search.
+  StrongEngine& strongEngine();
 
 private:
   const EndgameDatabase& knowledge;
   uint64_t nodeCount = 0;
-  std::atomic<bool> stopRequest{false};
-  bool stopping = false;
-  bool stopsHeld = false;
-  double deadline = 0;
+  StopControl stops;
+  std::unique_ptr<StrongEngine> strong;
 
-  void pollStop();
   template <bool WhiteToMove>
   Score searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta, int depth);
   template <bool WhiteToMove>
