@@ -10,3 +10,4 @@ int runBook(int argc, char** argv);
 int runProbe(int argc, char** argv);
 int runSearch(int argc, char** argv);
 int runPdn(int argc, char** argv);
+int runMatch(int argc, char** argv);

@@ -37,6 +37,24 @@ const Command Commands[] = {
      "  --depth D        the depth in plies, 1 to 62\n"},
     {"pdn", runPdn, "FILE", "print each game of a PDN file: players, result, moves and last position",
      "  FILE             a PDN file of one or more games; a damaged one gives its line and fault\n"},
+    {"match", runMatch,
+     "--white ENGINE[:SECONDS] --black ENGINE[:SECONDS] --time SECONDS --games N [--openings FILE] [--threads K]",
+     "play games between two engines from set openings and print the first engine's score and Elo",
+     "  --white ENGINE   the first engine: beginner, casual, classic, strong or expert, with\n"
+     "                   its own seconds a move after a colon (classic:0.5); it plays White in\n"
+     "                   odd games and Black in even ones, each opening twice\n"
+     "  --black ENGINE   the second engine, written the same way\n"
+     "  --time SECONDS   the time a move of an engine without its own, above 0\n"
+     "  --games N        the number of games, 1 to 1000000; the openings repeat when N is\n"
+     "                   more than twice their number\n"
+     "  --openings FILE  one opening a line, as moves from the start (c3-d4 f6-g5) or a FEN;\n"
+     "                   '#' starts a comment; default the shipped openings.txt\n"
+     "  --threads K      games played at once, 1 to 256 (default every core; 1 with expert)\n"
+     "\n"
+     "Matches play without the opening book; a game still going after 300 plies is a draw.\n"
+     "One line a game: its number, opening, the first engine's colour, the result for White,\n"
+     "the plies played from the opening, how it ended (no-move, draw-agreed, ply-limit) and\n"
+     "the engines as White-Black.\n"},
 };
 
 void printCommands(FILE* out) {

@@ -54,7 +54,7 @@ TEST(EngineTool, WithoutACommandOrWithHelpItListsEveryCommand) {
     EXPECT_EQ(r.status, c.status) << c.arguments;
     const std::string& list = c.onStandardOutput ? r.out : r.err;
     EXPECT_EQ((c.onStandardOutput ? r.err : r.out), "") << c.arguments;
-    for (const char* command : {"perft", "divide", "moves", "think", "play", "book", "probe", "search", "pdn"})
+    for (const char* command : {"perft", "divide", "moves", "think", "play", "book", "probe", "search", "pdn", "match"})
       EXPECT_NE(list.find(std::string("\n  ") + command + " "), std::string::npos) << c.arguments << ": " << command;
   }
 }
@@ -69,6 +69,7 @@ TEST(EngineTool, CommandHelpNamesItsOptionsAndRunsNothing) {
       {"play", {"--time SECONDS", "--games N", "--pdn FILE"}}, {"book", {"--fen FEN"}},
       {"probe", {"--fen FEN"}},                {"search", {"--fen FEN", "--depth D"}},
       {"pdn", {"FILE"}},
+      {"match", {"--white ENGINE", "--black ENGINE", "--time SECONDS", "--games N", "--openings FILE", "--threads K"}},
   };
   for (const auto& c : cases) {
     // A help request wins over arguments the command would run with or reject.

@@ -1,0 +1,79 @@
+#include "tools/match_play.h"
+#include "book/opening_book.h"
+#include "game/game.h"
+#include "search/computer_player.h"
+#include "search/search_runner.h"
+
+namespace {
+
+// Ends the game as a draw once it is `limit` plies long and the side to move still has a move.
+class PlyLimit : public GameListener {
+public:
+  explicit PlyLimit(int limit) : limit(limit) {}
+  bool reached = false;
+
+  void gameChanged(Game& game) override {
+    if (reached || game.result() != InPlay || game.record.count() < limit || game.moveCount() == 0) return;
+    reached = true;
+    game.cancelGame();
+  }
+
+private:
+  int limit;
+};
+
+}  // namespace
+
+MatchPairing pairingOf(long long index, int openings) {
+  MatchPairing pairing;
+  pairing.opening = openings > 0 ? (int)((index / 2) % openings) : 0;
+  pairing.firstIsWhite = index % 2 == 0;
+  return pairing;
+}
+
+MatchGameResult playMatchGame(const MatchEngine& white, const MatchEngine& black, const Position& start,
+                              const EndgameDatabase& database, int plyLimit) {
+  static const OpeningBook noBook;  // matches play without the book
+  // Each side searches with its own table and stop flag, as two programs would.
+  InlineRunner whiteRunner(database), blackRunner(database);
+  auto* whitePlayer = new ComputerPlayer(white.seconds, whiteRunner, noBook);
+  auto* blackPlayer = new ComputerPlayer(black.seconds, blackRunner, noBook);
+  whitePlayer->level = white.level;
+  blackPlayer->level = black.level;
+  Game game(whitePlayer, blackPlayer, start);
+  PlyLimit limit(plyLimit);
+  game.listeners.push_back(&limit);
+  game.startGame();
+
+  MatchGameResult played;
+  played.plies = game.record.count();
+  if (limit.reached) {
+    played.ending = GameEnding::PlyLimit;
+    played.result = GameResultForWhite::Draw;
+  } else if (game.result() == Drawn) {
+    played.ending = GameEnding::DrawAgreed;
+    played.result = GameResultForWhite::Draw;
+  } else {
+    played.ending = GameEnding::NoMove;  // the side to move has lost
+    played.result = game.whiteToMove() ? GameResultForWhite::BlackWins : GameResultForWhite::WhiteWins;
+  }
+  return played;
+}
+
+const char* resultText(GameResultForWhite result) {
+  switch (result) {
+    case GameResultForWhite::WhiteWins: return "1-0";
+    case GameResultForWhite::BlackWins: return "0-1";
+    case GameResultForWhite::Draw: break;
+  }
+  return "1/2-1/2";
+}
+
+const char* endingText(GameEnding ending) {
+  switch (ending) {
+    case GameEnding::NoMove: return "no-move";
+    case GameEnding::DrawAgreed: return "draw-agreed";
+    case GameEnding::PlyLimit: break;
+  }
+  return "ply-limit";
+}

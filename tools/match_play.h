@@ -1,0 +1,43 @@
+// The games of a match: which opening and colours each one takes, and one game played
+// to its end between two engines that each search with their own state.
+#pragma once
+#include <string>
+#include "engine/board.h"
+#include "search/level.h"
+#include "tools/match_summary.h"
+
+class EndgameDatabase;
+
+struct MatchEngine {
+  Level level = DefaultLevel;
+  double seconds = 0;  // per move, as chosen; the level may scale it
+};
+
+// Game `index` (from 0) of a match over `openings` openings: each opening twice, the first
+// engine White in the first game of the pair and Black in the second; past the last
+// opening the order starts again.
+struct MatchPairing {
+  int opening = 0;  // from 0
+  bool firstIsWhite = true;
+};
+MatchPairing pairingOf(long long index, int openings);
+
+constexpr int MatchPlyLimit = 300;
+
+enum class GameEnding { NoMove, DrawAgreed, PlyLimit };
+
+struct MatchGameResult {
+  GameResultForWhite result = GameResultForWhite::Draw;
+  GameEnding ending = GameEnding::PlyLimit;
+  int plies = 0;  // played from the opening's position
+};
+
+// Plays from `start` without the opening book until the game ends or `plyLimit` plies
+// were played, a draw then.
+MatchGameResult playMatchGame(const MatchEngine& white, const MatchEngine& black, const Position& start,
+                              const EndgameDatabase& database, int plyLimit = MatchPlyLimit);
+
+// "1-0", "0-1", "1/2-1/2".
+const char* resultText(GameResultForWhite result);
+// "no-move", "draw-agreed", "ply-limit".
+const char* endingText(GameEnding ending);
