@@ -55,6 +55,25 @@ const Command Commands[] = {
      "One line a game: its number, opening, the first engine's colour, the result for White,\n"
      "the plies played from the opening, how it ended (no-move, draw-agreed, ply-limit) and\n"
      "the engines as White-Black.\n"},
+    {"tune", runTune,
+     "[--games N] [--seed S] [--depth D] [--endgame N] [--epochs N] [--l2 X] [--anchor LIST] [--threads K] "
+     "[--out FILE]",
+     "fit the positional evaluation's weights to self-play games and the database",
+     "  --games N        self-play games, 1 to 1000000 (default 4000)\n"
+     "  --seed S         the games' and samples' random seed, 0 to 10^12 (default 1)\n"
+     "  --depth D        plies the strong search looks at each move, 1 to 12 (default 6)\n"
+     "  --endgame N      positions drawn from the end-game database, 0 to 10000000 (default 20000)\n"
+     "  --epochs N       fitting steps at most, 1 to 100000 (default 1000)\n"
+     "  --l2 X           weight of the penalty on the squared weights (in men), 0 to 1000 (default 0)\n"
+     "  --anchor LIST    weights kept as they are, e.g. men,kings (the default) or none\n"
+     "  --threads K      games played at once, 1 to 256 (default every core); the table is the same\n"
+     "  --out FILE       the table to write (default eval_weights.h in the working folder);\n"
+     "                   search/eval_weights.h in the source tree is the one the build reads\n"
+     "\n"
+     "The games start with four random plies, then the strong search plays at the given depth\n"
+     "with a little noise. Quiet positions from ply 10 are labelled by the game's result, and\n"
+     "positions the database covers by its verdict (enddb files in the working folder, from\n"
+     "tarvenn -e 4). The same options give the same table.\n"},
 };
 
 void printCommands(FILE* out) {

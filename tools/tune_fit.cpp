@@ -1,0 +1,113 @@
+#include "tools/tune_fit.h"
+#include <cmath>
+
+namespace {
+
+constexpr double MinScale = 1e-6, MaxScale = 1.0;
+constexpr int StallEpochs = 50;  // the fit ends when the loss fell by less than StallGain over this many
+constexpr double StallGain = 1e-7;
+
+inline double sigmoid(double x) { return 1 / (1 + std::exp(-x)); }
+
+double evalOf(const TuneSample& sample, const double weights[EvalFeatureCount]) {
+  double eval = 0;
+  for (int j = 0; j < EvalFeatureCount; ++j) eval += weights[j] * sample.features[j];
+  return eval;
+}
+
+// Clamped so that a confident wrong guess costs much but not infinitely.
+double crossEntropy(double p, double target) {
+  p = std::fmin(std::fmax(p, 1e-12), 1 - 1e-12);
+  return -(target * std::log(p) + (1 - target) * std::log(1 - p));
+}
+
+double penalty(const double weights[EvalFeatureCount], const FitSettings& settings) {
+  double sum = 0;
+  for (int j = 0; j < EvalFeatureCount; ++j)
+    if (!(settings.anchored >> j & 1)) sum += (weights[j] / 100) * (weights[j] / 100);
+  return settings.l2 * sum;
+}
+
+// Adam over the free weights with K fixed; the step size shrinks to a tenth by the last epoch.
+int adamSteps(const std::vector<TuneSample>& samples, double weights[EvalFeatureCount], double scale,
+              const FitSettings& settings, int epochs) {
+  const double beta1 = 0.9, beta2 = 0.999, epsilon = 1e-12;
+  double m[EvalFeatureCount] = {}, v[EvalFeatureCount] = {};
+  double lastLoss[StallEpochs];
+  const double n = (double)samples.size();
+  for (int t = 1; t <= epochs; ++t) {
+    double gradient[EvalFeatureCount] = {};
+    double loss = 0;
+    for (const TuneSample& s : samples) {
+      const double p = sigmoid(scale * evalOf(s, weights));
+      loss += crossEntropy(p, s.target);
+      const double error = (p - s.target) * scale;
+      for (int j = 0; j < EvalFeatureCount; ++j) gradient[j] += error * s.features[j];
+    }
+    loss = loss / n + penalty(weights, settings);
+    if (t > StallEpochs && lastLoss[t % StallEpochs] - loss < StallGain) return t - 1;
+    lastLoss[t % StallEpochs] = loss;
+    const double rate = settings.rate * (1 - 0.9 * (t - 1) / epochs);
+    for (int j = 0; j < EvalFeatureCount; ++j) {
+      if (settings.anchored >> j & 1) continue;
+      const double g = gradient[j] / n + settings.l2 * 2 * weights[j] / 10000;
+      m[j] = beta1 * m[j] + (1 - beta1) * g;
+      v[j] = beta2 * v[j] + (1 - beta2) * g * g;
+      const double mHat = m[j] / (1 - std::pow(beta1, t)), vHat = v[j] / (1 - std::pow(beta2, t));
+      weights[j] -= rate * mHat / (std::sqrt(vHat) + epsilon);
+    }
+  }
+  return epochs;
+}
+
+}  // namespace
+
+double tuneLoss(const std::vector<TuneSample>& samples, const double weights[EvalFeatureCount], double scale) {
+  if (samples.empty()) return 0;
+  double loss = 0;
+  for (const TuneSample& s : samples) loss += crossEntropy(sigmoid(scale * evalOf(s, weights)), s.target);
+  return loss / (double)samples.size();
+}
+
+// The loss is convex in K; a golden-section search over log K finds its least.
+double fitScale(const std::vector<TuneSample>& samples, const double weights[EvalFeatureCount]) {
+  const double golden = (std::sqrt(5.0) - 1) / 2;
+  double low = std::log(MinScale), high = std::log(MaxScale);
+  double a = high - golden * (high - low), b = low + golden * (high - low);
+  double lossA = tuneLoss(samples, weights, std::exp(a)), lossB = tuneLoss(samples, weights, std::exp(b));
+  for (int i = 0; i < 80; ++i) {
+    if (lossA <= lossB) {
+      high = b, b = a, lossB = lossA;
+      a = high - golden * (high - low);
+      lossA = tuneLoss(samples, weights, std::exp(a));
+    } else {
+      low = a, a = b, lossA = lossB;
+      b = low + golden * (high - low);
+      lossB = tuneLoss(samples, weights, std::exp(b));
+    }
+  }
+  return std::exp((low + high) / 2);
+}
+
+FitResult fitWeights(const std::vector<TuneSample>& samples, const int16_t start[EvalFeatureCount],
+                     const FitSettings& settings) {
+  FitResult result;
+  double weights[EvalFeatureCount];
+  for (int j = 0; j < EvalFeatureCount; ++j) weights[j] = start[j];
+  result.scale = fitScale(samples, weights);
+  result.lossBefore = tuneLoss(samples, weights, result.scale);
+  // With material anchored, K must follow the other weights or the scale could not settle.
+  const int rounds = settings.rounds < 1 ? 1 : settings.rounds;
+  for (int round = 0; round < rounds; ++round) {
+    if (round > 0) result.scale = fitScale(samples, weights);
+    result.epochsRun += adamSteps(samples, weights, result.scale, settings, settings.epochs / rounds);
+  }
+  for (int j = 0; j < EvalFeatureCount; ++j) {
+    const double rounded = std::round(weights[j]);
+    result.weights[j] = (int16_t)std::fmax(-32000, std::fmin(32000, rounded));
+    weights[j] = result.weights[j];
+  }
+  result.scale = fitScale(samples, weights);
+  result.lossAfter = tuneLoss(samples, weights, result.scale);
+  return result;
+}
