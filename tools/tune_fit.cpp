@@ -28,36 +28,47 @@ double penalty(const double weights[EvalFeatureCount], const FitSettings& settin
   return settings.l2 * sum;
 }
 
-// Adam over the free weights with K fixed; the step size shrinks to a tenth by the last epoch.
-int adamSteps(const std::vector<TuneSample>& samples, double weights[EvalFeatureCount], double scale,
-              const FitSettings& settings, int epochs) {
+// Adam over the free weights, and over log K when some weight is anchored (without an
+// anchor K and the weights would trade scale forever, so K stays). The step size shrinks to a
+// tenth by the last epoch; log K moves a hundredth as far as a weight, being that much smaller.
+int adamSteps(const std::vector<TuneSample>& samples, double weights[EvalFeatureCount], double& scale,
+              const FitSettings& settings) {
+  constexpr int K = EvalFeatureCount;  // the slot of log K after the weights
   const double beta1 = 0.9, beta2 = 0.999, epsilon = 1e-12;
-  double m[EvalFeatureCount] = {}, v[EvalFeatureCount] = {};
+  double m[K + 1] = {}, v[K + 1] = {};
   double lastLoss[StallEpochs];
   const double n = (double)samples.size();
-  for (int t = 1; t <= epochs; ++t) {
-    double gradient[EvalFeatureCount] = {};
+  const bool fitsScale = settings.anchored != 0;
+  double logScale = std::log(scale);
+  for (int t = 1; t <= settings.epochs; ++t) {
+    double gradient[K + 1] = {};
     double loss = 0;
     for (const TuneSample& s : samples) {
-      const double p = sigmoid(scale * evalOf(s, weights));
+      const double eval = evalOf(s, weights);
+      const double p = sigmoid(scale * eval);
       loss += crossEntropy(p, s.target);
-      const double error = (p - s.target) * scale;
-      for (int j = 0; j < EvalFeatureCount; ++j) gradient[j] += error * s.features[j];
+      const double error = p - s.target;
+      for (int j = 0; j < K; ++j) gradient[j] += error * scale * s.features[j];
+      gradient[K] += error * scale * eval;
     }
     loss = loss / n + penalty(weights, settings);
     if (t > StallEpochs && lastLoss[t % StallEpochs] - loss < StallGain) return t - 1;
     lastLoss[t % StallEpochs] = loss;
-    const double rate = settings.rate * (1 - 0.9 * (t - 1) / epochs);
-    for (int j = 0; j < EvalFeatureCount; ++j) {
-      if (settings.anchored >> j & 1) continue;
-      const double g = gradient[j] / n + settings.l2 * 2 * weights[j] / 10000;
+    const double rate = settings.rate * (1 - 0.9 * (t - 1) / settings.epochs);
+    for (int j = 0; j <= K; ++j) {
+      if (j < K ? settings.anchored >> j & 1 : !fitsScale) continue;
+      const double g = gradient[j] / n + (j < K ? settings.l2 * 2 * weights[j] / 10000 : 0);
       m[j] = beta1 * m[j] + (1 - beta1) * g;
       v[j] = beta2 * v[j] + (1 - beta2) * g * g;
-      const double mHat = m[j] / (1 - std::pow(beta1, t)), vHat = v[j] / (1 - std::pow(beta2, t));
-      weights[j] -= rate * mHat / (std::sqrt(vHat) + epsilon);
+      const double step = rate * (m[j] / (1 - std::pow(beta1, t))) / (std::sqrt(v[j] / (1 - std::pow(beta2, t))) + epsilon);
+      if (j < K)
+        weights[j] -= step;
+      else
+        logScale -= step / 100;
     }
+    scale = std::exp(logScale);
   }
-  return epochs;
+  return settings.epochs;
 }
 
 }  // namespace
@@ -96,12 +107,7 @@ FitResult fitWeights(const std::vector<TuneSample>& samples, const int16_t start
   for (int j = 0; j < EvalFeatureCount; ++j) weights[j] = start[j];
   result.scale = fitScale(samples, weights);
   result.lossBefore = tuneLoss(samples, weights, result.scale);
-  // With material anchored, K must follow the other weights or the scale could not settle.
-  const int rounds = settings.rounds < 1 ? 1 : settings.rounds;
-  for (int round = 0; round < rounds; ++round) {
-    if (round > 0) result.scale = fitScale(samples, weights);
-    result.epochsRun += adamSteps(samples, weights, result.scale, settings, settings.epochs / rounds);
-  }
+  result.epochsRun = adamSteps(samples, weights, result.scale, settings);
   for (int j = 0; j < EvalFeatureCount; ++j) {
     const double rounded = std::round(weights[j]);
     result.weights[j] = (int16_t)std::fmax(-32000, std::fmin(32000, rounded));

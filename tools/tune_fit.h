@@ -1,6 +1,6 @@
 // Fitting the positional evaluation's weights to labelled positions: the chance that White
-// wins is modelled as sigmoid(K * eval), K fitted first, then the weights by Adam on the
-// mean cross-entropy. Single-threaded and in a fixed order, so a run repeats exactly.
+// wins is modelled as sigmoid(K * eval), K fitted first, then the weights (and K with them,
+// when some weights are anchored) by Adam on the mean cross-entropy. Single-threaded and in a fixed order, so a run repeats exactly.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -17,7 +17,6 @@ struct FitSettings {
   double rate = 2.0;              // the first steps' size, in evaluation units
   double l2 = 0;                  // times the sum of the free weights' squares (in men) added to the loss
   uint32_t anchored = 1u << FeatureMen;  // weights that stay as they are: bit per EvalFeature
-  int rounds = 3;                 // K and the weights are fitted in turn this many times
 };
 
 struct FitResult {

@@ -89,9 +89,17 @@ bool readWeightsHeader(const std::string& text, int16_t weights[EvalFeatureCount
   }
   std::istringstream items(code.substr(start + std::string(TableStart).size(), end - start - std::string(TableStart).size()));
   int count = 0;
+  bool ended = false;  // an empty item may only follow the last comma
   for (std::string item; std::getline(items, item, ',');) {
+    if (ended) {
+      error = "an empty weight";
+      return false;
+    }
     size_t first = item.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) continue;  // the space after the last comma
+    if (first == std::string::npos) {
+      ended = true;
+      continue;
+    }
     const size_t last = item.find_last_not_of(" \t\r\n");
     item = item.substr(first, last - first + 1);
     char* rest = nullptr;
