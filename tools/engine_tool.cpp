@@ -71,9 +71,10 @@ const Command Commands[] = {
      "                   search/eval_weights.h in the source tree is the one the build reads\n"
      "\n"
      "The games start with four random plies, then the strong search plays at the given depth\n"
-     "with a little noise. Quiet positions from ply 10 are labelled by the game's result, and\n"
-     "positions the database covers by its verdict (enddb files in the working folder, from\n"
-     "tarvenn -e 4). The same options give the same table.\n"},
+     "with a little noise; a game ends on reaching the end-game database, by its verdict.\n"
+     "Positions from ply 10 whose side to move cannot capture are labelled by the game's\n"
+     "result, and positions drawn from the database by its verdict. The same options give\n"
+     "the same table; the games use the weights the program was built with.\n"},
 };
 
 void printCommands(FILE* out) {
