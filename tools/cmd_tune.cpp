@@ -51,10 +51,9 @@ bool readAnchor(const std::string& list, uint32_t& anchored, std::string& error)
 
 bool readOptions(int argc, char** argv, TuneOptions& options, std::string& error) {
   ToolArgs args;
-  if (!parseToolArgs(argc, argv,
-                     {"--games", "--seed", "--depth", "--endgame", "--epochs", "--l2", "--anchor", "--threads", "--out"},
-                     args, error))
-    return false;
+  const std::vector<std::string> allowed = {"--games",  "--seed",   "--depth",   "--endgame", "--epochs",
+                                            "--l2",     "--anchor", "--threads", "--out"};
+  if (!parseToolArgs(argc, argv, allowed, args, error)) return false;
   if (!args.positional.empty() || args.options.count("--fen")) {
     error = "tune takes options only";
     return false;

@@ -60,7 +60,8 @@ int adamSteps(const std::vector<TuneSample>& samples, double weights[EvalFeature
       const double g = gradient[j] / n + (j < K ? settings.l2 * 2 * weights[j] / 10000 : 0);
       m[j] = beta1 * m[j] + (1 - beta1) * g;
       v[j] = beta2 * v[j] + (1 - beta2) * g * g;
-      const double step = rate * (m[j] / (1 - std::pow(beta1, t))) / (std::sqrt(v[j] / (1 - std::pow(beta2, t))) + epsilon);
+      const double mHat = m[j] / (1 - std::pow(beta1, t)), vHat = v[j] / (1 - std::pow(beta2, t));
+      const double step = rate * mHat / (std::sqrt(vHat) + epsilon);
       if (j < K)
         weights[j] -= step;
       else

@@ -1,6 +1,7 @@
 // Fitting the positional evaluation's weights to labelled positions: the chance that White
 // wins is modelled as sigmoid(K * eval), K fitted first, then the weights (and K with them,
-// when some weights are anchored) by Adam on the mean cross-entropy. Single-threaded and in a fixed order, so a run repeats exactly.
+// when some weights are anchored) by Adam on the mean cross-entropy. Single-threaded and
+// summed in a fixed order, so that a run repeats exactly.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -13,10 +14,10 @@ struct TuneSample {
 };
 
 struct FitSettings {
-  int epochs = 1000;              // Adam steps over the whole set, at most
-  double rate = 2.0;              // the first steps' size, in evaluation units
-  double l2 = 0;                  // times the sum of the free weights' squares (in men) added to the loss
-  uint32_t anchored = 1u << FeatureMen;  // weights that stay as they are: bit per EvalFeature
+  int epochs = 1000;                     // Adam steps over the whole set, at most
+  double rate = 2.0;                     // the first steps' size, in evaluation units
+  double l2 = 0;                         // times the free weights' squares (in men), added to the loss
+  uint32_t anchored = 1u << FeatureMen;  // weights that stay as they are: a bit per EvalFeature
 };
 
 struct FitResult {

@@ -87,7 +87,8 @@ bool readWeightsHeader(const std::string& text, int16_t weights[EvalFeatureCount
     error = "the EvalWeights table does not end";
     return false;
   }
-  std::istringstream items(code.substr(start + std::string(TableStart).size(), end - start - std::string(TableStart).size()));
+  const size_t first = start + std::string(TableStart).size();
+  std::istringstream items(code.substr(first, end - first));
   int count = 0;
   bool ended = false;  // an empty item may only follow the last comma
   for (std::string item; std::getline(items, item, ',');) {
@@ -95,13 +96,12 @@ bool readWeightsHeader(const std::string& text, int16_t weights[EvalFeatureCount
       error = "an empty weight";
       return false;
     }
-    size_t first = item.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) {
+    const size_t from = item.find_first_not_of(" \t\r\n");
+    if (from == std::string::npos) {
       ended = true;
       continue;
     }
-    const size_t last = item.find_last_not_of(" \t\r\n");
-    item = item.substr(first, last - first + 1);
+    item = item.substr(from, item.find_last_not_of(" \t\r\n") - from + 1);
     char* rest = nullptr;
     const long value = std::strtol(item.c_str(), &rest, 10);
     if (*rest != '\0' || value < INT16_MIN || value > INT16_MAX || !(std::isdigit((unsigned char)item.back()))) {
