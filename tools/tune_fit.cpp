@@ -4,7 +4,7 @@
 namespace {
 
 constexpr double MinScale = 1e-6, MaxScale = 1.0;
-constexpr int StallEpochs = 50;  // the fit ends when the loss fell by less than StallGain over this many
+constexpr int StallEpochs = 50;  // the fit ends when its least loss fell by less than StallGain over this many
 constexpr double StallGain = 1e-7;
 
 inline double sigmoid(double x) { return 1 / (1 + std::exp(-x)); }
@@ -31,45 +31,58 @@ double penalty(const double weights[EvalFeatureCount], const FitSettings& settin
 // Adam over the free weights, and over log K when some weight is anchored (without an
 // anchor K and the weights would trade scale forever, so K stays). The step size shrinks to a
 // tenth by the last epoch; log K moves a hundredth as far as a weight, being that much smaller.
+// Adam's first steps may overshoot, so the weights and K with the least loss seen are the
+// result, and the fit ends when that least loss fell by less than StallGain in StallEpochs.
 int adamSteps(const std::vector<TuneSample>& samples, double weights[EvalFeatureCount], double& scale,
               const FitSettings& settings) {
   constexpr int K = EvalFeatureCount;  // the slot of log K after the weights
   const double beta1 = 0.9, beta2 = 0.999, epsilon = 1e-12;
   double m[K + 1] = {}, v[K + 1] = {};
-  double lastLoss[StallEpochs];
+  double current[K], bestWeights[K];
+  for (int j = 0; j < K; ++j) current[j] = bestWeights[j] = weights[j];
+  double bestScale = scale, bestLoss = HUGE_VAL;
+  double bestLossBefore[StallEpochs];  // the least loss as it was at each of the last epochs
   const double n = (double)samples.size();
   const bool fitsScale = settings.anchored != 0;
   double logScale = std::log(scale);
-  for (int t = 1; t <= settings.epochs; ++t) {
+  int t = 1;
+  for (; t <= settings.epochs; ++t) {
+    const double currentScale = std::exp(logScale);
     double gradient[K + 1] = {};
     double loss = 0;
     for (const TuneSample& s : samples) {
-      const double eval = evalOf(s, weights);
-      const double p = sigmoid(scale * eval);
+      const double eval = evalOf(s, current);
+      const double p = sigmoid(currentScale * eval);
       loss += crossEntropy(p, s.target);
       const double error = p - s.target;
-      for (int j = 0; j < K; ++j) gradient[j] += error * scale * s.features[j];
-      gradient[K] += error * scale * eval;
+      for (int j = 0; j < K; ++j) gradient[j] += error * currentScale * s.features[j];
+      gradient[K] += error * currentScale * eval;
     }
-    loss = loss / n + penalty(weights, settings);
-    if (t > StallEpochs && lastLoss[t % StallEpochs] - loss < StallGain) return t - 1;
-    lastLoss[t % StallEpochs] = loss;
+    loss = loss / n + penalty(current, settings);
+    if (loss < bestLoss) {
+      bestLoss = loss;
+      bestScale = currentScale;
+      for (int j = 0; j < K; ++j) bestWeights[j] = current[j];
+    }
+    if (t > StallEpochs && bestLossBefore[t % StallEpochs] - bestLoss < StallGain) break;
+    bestLossBefore[t % StallEpochs] = bestLoss;
     const double rate = settings.rate * (1 - 0.9 * (t - 1) / settings.epochs);
     for (int j = 0; j <= K; ++j) {
       if (j < K ? settings.anchored >> j & 1 : !fitsScale) continue;
-      const double g = gradient[j] / n + (j < K ? settings.l2 * 2 * weights[j] / 10000 : 0);
+      const double g = gradient[j] / n + (j < K ? settings.l2 * 2 * current[j] / 10000 : 0);
       m[j] = beta1 * m[j] + (1 - beta1) * g;
       v[j] = beta2 * v[j] + (1 - beta2) * g * g;
       const double mHat = m[j] / (1 - std::pow(beta1, t)), vHat = v[j] / (1 - std::pow(beta2, t));
       const double step = rate * mHat / (std::sqrt(vHat) + epsilon);
       if (j < K)
-        weights[j] -= step;
+        current[j] -= step;
       else
         logScale -= step / 100;
     }
-    scale = std::exp(logScale);
   }
-  return settings.epochs;
+  for (int j = 0; j < K; ++j) weights[j] = bestWeights[j];
+  scale = bestScale;
+  return t - 1;
 }
 
 }  // namespace
@@ -116,5 +129,10 @@ FitResult fitWeights(const std::vector<TuneSample>& samples, const int16_t start
   }
   result.scale = fitScale(samples, weights);
   result.lossAfter = tuneLoss(samples, weights, result.scale);
+  if (result.lossAfter > result.lossBefore) {  // rounding lost what the fit found: keep the start
+    for (int j = 0; j < EvalFeatureCount; ++j) result.weights[j] = start[j], weights[j] = start[j];
+    result.scale = fitScale(samples, weights);
+    result.lossAfter = result.lossBefore;
+  }
   return result;
 }

@@ -90,6 +90,23 @@ TEST(TuneFit, AnchoredWeightsStayAndThePenaltyPullsTheOthersTowardZero) {
   EXPECT_LT(std::abs(tight.weights[FeatureRunaways]), std::abs(loose.weights[FeatureRunaways]));
 }
 
+TEST(TuneFit, AFitThatStartsAtTheBestWeightsEndsNoWorse) {
+  const double truth[EvalFeatureCount] = {100, 250, 5, 30, 10, 4, 20, 6, -8, -25, 60, 3, -50, -5, 2};
+  for (double scale : {0.005, 0.02}) {
+    const std::vector<TuneSample> samples = modelSamples(truth, scale, 2000);
+    int16_t start[EvalFeatureCount];
+    for (int j = 0; j < EvalFeatureCount; ++j) start[j] = (int16_t)truth[j];
+    for (double rate : {2.0, 20.0}) {  // steps far larger than the distance to the best
+      FitSettings settings;
+      settings.rate = rate;
+      const FitResult fit = fitWeights(samples, start, settings);
+      EXPECT_LE(fit.lossAfter, fit.lossBefore) << scale << " " << rate;
+      for (int j = 0; j < EvalFeatureCount; ++j)
+        EXPECT_NEAR(fit.weights[j], truth[j], 1.0) << scale << " " << rate << ": " << featureKey(j);
+    }
+  }
+}
+
 TEST(TuneFit, TheScaleThatFitsBestIsTheModelsOwn) {
   const double truth[EvalFeatureCount] = {100, 300, 0, 20, 0, 0, 10, 0, 0, -30, 50, 0, -40, 0, 0};
   for (double scale : {0.002, 0.01, 0.05}) {
