@@ -11,3 +11,4 @@ int runProbe(int argc, char** argv);
 int runSearch(int argc, char** argv);
 int runPdn(int argc, char** argv);
 int runMatch(int argc, char** argv);
+int runTune(int argc, char** argv);

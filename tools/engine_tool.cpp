@@ -55,6 +55,26 @@ const Command Commands[] = {
      "One line a game: its number, opening, the first engine's colour, the result for White,\n"
      "the plies played from the opening, how it ended (no-move, draw-agreed, ply-limit) and\n"
      "the engines as White-Black.\n"},
+    {"tune", runTune,
+     "[--games N] [--seed S] [--depth D] [--endgame N] [--epochs N] [--l2 X] [--anchor LIST] [--threads K] "
+     "[--out FILE]",
+     "fit the positional evaluation's weights to self-play games and the database",
+     "  --games N        self-play games, 1 to 1000000 (default 4000)\n"
+     "  --seed S         the games' and samples' random seed, 0 to 10^12 (default 1)\n"
+     "  --depth D        plies the strong search looks at each move, 1 to 12 (default 6)\n"
+     "  --endgame N      positions drawn from the end-game database, 0 to 10000000 (default 20000)\n"
+     "  --epochs N       fitting steps at most, 1 to 100000 (default 1000)\n"
+     "  --l2 X           weight of the penalty on the squared weights (in men), 0 to 1000 (default 0)\n"
+     "  --anchor LIST    weights kept as they are, e.g. men,kings (the default) or none\n"
+     "  --threads K      games played at once, 1 to 256 (default every core); the table is the same\n"
+     "  --out FILE       the table to write (default eval_weights.h in the working folder);\n"
+     "                   search/eval_weights.h in the source tree is the one the build reads\n"
+     "\n"
+     "The games start with four random plies, then the strong search plays at the given depth\n"
+     "with a little noise; a game ends on reaching the end-game database, by its verdict.\n"
+     "Positions from ply 10 whose side to move cannot capture are labelled by the game's\n"
+     "result, and positions drawn from the database by its verdict. The same options give\n"
+     "the same table; the games use the weights the program was built with.\n"},
 };
 
 void printCommands(FILE* out) {
