@@ -19,6 +19,14 @@ std::string searchFigures(const SearchFigures& s) {
   return text;
 }
 
+// A computer's choice at a level other than classic names the level after the side: " (strong)".
+// Only the lines that tell how it chose; the level is left out of every other line.
+std::string levelWords(const LogLine& line) {
+  const bool decision = line.topic == LineTopic::BookMove || line.topic == LineTopic::DatabaseMove ||
+                        line.topic == LineTopic::SearchedMove;
+  return decision && !line.level.empty() ? " (" + line.level + ")" : "";
+}
+
 }  // namespace
 
 std::string lineWords(const LogLine& line, const SideNames& names) {
@@ -38,7 +46,7 @@ std::string lineWords(const LogLine& line, const SideNames& names) {
 
 std::string lineText(const LogLine& line, const SideNames& names) {
   if (line.topic == LineTopic::Text) return line.text;
-  return std::string(names.of(line.white)) + "  " + lineWords(line, names);
+  return std::string(names.of(line.white)) + levelWords(line) + "  " + lineWords(line, names);
 }
 
 std::string entryWords(const HistoryEntry& entry) {

@@ -15,7 +15,9 @@ struct SideNames {
 // The words after the side's name: "C3-D4 (eval 0, time 1.02s, depth 13)", "C3xE5 - forced move",
 // "offered draw but <black> refused."; an event's or a result's text as it is.
 std::string lineWords(const LogLine& line, const SideNames& names);
-// The whole line: the side's name, two spaces and the words; a text line alone.
+// The whole line: the side's name, two spaces and the words; a text line alone. A computer's
+// book, database or searched move at a level other than classic names the level after the
+// side: "<white> (strong)  C3-D4 (opening book move)".
 std::string lineText(const LogLine& line, const SideNames& names);
 // A history row: the move and, once analysed, "(evaluation: 3)", "(win)" or "(lose)".
 std::string entryWords(const HistoryEntry& entry);

@@ -46,28 +46,18 @@ const std::string* find(const Lines& lines, const std::string& key) {
   return nullptr;
 }
 
-bool isName(const std::string& text, bool mayBeEmpty) {
-  if (text.size() > 32 || (text.empty() && !mayBeEmpty)) return false;
+bool isName(const std::string& text) {
+  if (text.size() > 32 || text.empty()) return false;
   for (unsigned char c : text)
     if (!std::isalnum(c) && c != '_' && c != '-' && c != ' ') return false;
   return true;
 }
 
-bool readSeconds(const std::string& text, double& seconds) {
-  if (text.empty() || text.size() > 16) return false;
-  char* end = nullptr;
-  const double value = std::strtod(text.c_str(), &end);
-  if (*end != '\0' || !std::isfinite(value) || value < MinSeconds || value > MaxSeconds) return false;
-  seconds = value;
-  return true;
-}
-
 void readSide(const Lines& lines, const std::string& side, SideChoice& choice) {
   if (const std::string* player = find(lines, side + ".player"))
-    if (isName(*player, false)) choice.player = *player;
-  if (const std::string* seconds = find(lines, side + ".seconds")) readSeconds(*seconds, choice.seconds);
-  if (const std::string* level = find(lines, side + ".level"))
-    if (isName(*level, true)) choice.level = *level;
+    if (isName(*player)) choice.player = *player;
+  if (const std::string* seconds = find(lines, side + ".seconds")) readChoiceSeconds(*seconds, choice.seconds);
+  if (const std::string* level = find(lines, side + ".level")) parseLevel(*level, choice.level);
 }
 
 void setLine(Lines& lines, const std::string& key, const std::string& value) {
@@ -77,12 +67,6 @@ void setLine(Lines& lines, const std::string& key, const std::string& value) {
       return;
     }
   lines.emplace_back(key, value);
-}
-
-std::string secondsText(double seconds) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", seconds);
-  return text;
 }
 
 }  // namespace
@@ -114,14 +98,15 @@ bool writeNewGameChoices(const std::string& path, const NewGameChoices& choices,
   const SideChoice* sides[2] = {&choices.white, &choices.black};
   for (int i = 0; i < 2; ++i) {
     const std::string side = Sides[i];
-    if (!isName(sides[i]->player, false) || !isName(sides[i]->level, true) ||
+    const int level = (int)sides[i]->level;
+    if (!isName(sides[i]->player) || level < 0 || level >= LevelCount ||
         !(sides[i]->seconds >= MinSeconds && sides[i]->seconds <= MaxSeconds)) {
-      error = "the new-game choices for " + side + " cannot be saved: a name or time is out of range";
+      error = "the new-game choices for " + side + " cannot be saved: a name, level or time is out of range";
       return false;
     }
     setLine(lines, side + ".player", sides[i]->player);
-    setLine(lines, side + ".seconds", secondsText(sides[i]->seconds));
-    setLine(lines, side + ".level", sides[i]->level);
+    setLine(lines, side + ".seconds", choiceSecondsText(sides[i]->seconds));
+    setLine(lines, side + ".level", levelName(sides[i]->level));
   }
   std::string text = "# Tarvenn: the new-game dialog's last choices\n";
   for (const auto& line : lines) text += line.first + " = " + line.second + "\n";
@@ -143,4 +128,19 @@ bool saveNewGameChoices(const NewGameChoices& choices, std::string& error) {
     return false;
   }
   return writeNewGameChoices(newGameChoicesPath(), choices, error);
+}
+
+bool readChoiceSeconds(const std::string& text, double& seconds) {
+  if (text.empty() || text.size() > 16) return false;
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (*end != '\0' || !std::isfinite(value) || value < MinSeconds || value > MaxSeconds) return false;
+  seconds = value;
+  return true;
+}
+
+std::string choiceSecondsText(double seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", seconds);
+  return text;
 }

@@ -2,11 +2,12 @@
 // A missing or damaged file, or a damaged value in it, gives the defaults silently.
 #pragma once
 #include <string>
+#include "search/level.h"
 
 struct SideChoice {
   std::string player = "human";  // a player type's name; the window checks it is registered
   double seconds = 1.0;          // the computer's time per move, 0.01 to 30
-  std::string level;             // kept for the computer's level; empty for now
+  Level level = DefaultLevel;    // the computer's level; an unknown name in the file reads as the default
 };
 
 struct NewGameChoices {
@@ -23,3 +24,8 @@ bool saveNewGameChoices(const NewGameChoices& choices, std::string& error);
 
 NewGameChoices readNewGameChoices(const std::string& path);
 bool writeNewGameChoices(const std::string& path, const NewGameChoices& choices, std::string& error);
+
+// A computer's time as the settings write it ("2.50") and read it back: a number from 0.01
+// to 30 and nothing else; false leaves `seconds` as it was.
+std::string choiceSecondsText(double seconds);
+bool readChoiceSeconds(const std::string& text, double& seconds);

@@ -67,6 +67,13 @@ SearchFigures decisionFigures(const DecisionResult& result, int rootMoves) {
   return figures;
 }
 
+// A line that reports how the computer chose; it names any level but the classic one.
+LogLine decisionLine(Level level, LineTopic topic, bool white, const Move& move, const SearchFigures& figures = {}) {
+  LogLine line = moveLine(topic, white, move, figures);
+  if (level != Level::Classic) line.level = levelName(level);
+  return line;
+}
+
 // A decision between the thread that asked for it and the one that searches.
 struct PendingDecision {
   DecisionRequest request;
@@ -124,14 +131,14 @@ void ComputerPlayer::takeTurn() {
 
   const Position now = game.currentPosition();
   if (const Move* bookMove = book.pickBookMove(now)) {
-    game.log->post(moveLine(LineTopic::BookMove, now.whiteToMove, *bookMove));
+    game.log->post(decisionLine(level, LineTopic::BookMove, now.whiteToMove, *bookMove));
     game.playMove(*bookMove);
     return;
   }
 
   RootMoves roots = chooseRootMoves(game, runner.database());
   if (roots.byDatabase && roots.moves.size() == 1) {
-    game.log->post(moveLine(LineTopic::DatabaseMove, now.whiteToMove, roots.moves[0]));
+    game.log->post(decisionLine(level, LineTopic::DatabaseMove, now.whiteToMove, roots.moves[0]));
     game.playMove(roots.moves[0]);
     return;
   }
@@ -158,9 +165,7 @@ void ComputerPlayer::takeTurn() {
         job = 0;
         Game& game = *this->game;
         const SearchFigures figures = decisionFigures(pending->result, (int)pending->request.moves.size());
-        LogLine line = moveLine(LineTopic::SearchedMove, game.whiteToMove(), pending->result.move, figures);
-        if (pending->level != Level::Classic) line.level = levelName(pending->level);
-        game.log->post(line);
+        game.log->post(decisionLine(pending->level, LineTopic::SearchedMove, game.whiteToMove(), pending->result.move, figures));
         game.playMove(pending->result.move);
       });
 }
@@ -185,5 +190,7 @@ ThinkingState ComputerPlayer::thinkingState() const {
 
 Player* ComputerPlayerType::createPlayer(Fl_Widget* options) {
   if (!runner || !book) return nullptr;
-  return new ComputerPlayer(timeLimitFrom(options), *runner, *book);
+  ComputerPlayer* player = new ComputerPlayer(timeLimitFrom(options), *runner, *book);
+  player->level = levelFrom(options);
+  return player;
 }

@@ -43,10 +43,11 @@ private:
 };
 
 // The "computer" kind. Its players search with `runner` and read `book`; the window's version
-// derives from it to add the time slider and read the limit from it.
+// derives from it to add the time slider and the level choice and read them back.
 class ComputerPlayerType : public PlayerType {
 public:
   double timeLimit = 1.0;
+  Level level = DefaultLevel;
   SearchRunner* runner = nullptr;  // set before the first game
   const OpeningBook* book = nullptr;
 
@@ -55,4 +56,5 @@ public:
 
 protected:
   virtual double timeLimitFrom(Fl_Widget*) { return timeLimit; }
+  virtual Level levelFrom(Fl_Widget*) { return level; }
 };

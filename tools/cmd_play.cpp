@@ -1,6 +1,6 @@
-// tarvenn-engine play --time SECONDS [--games N] [--pdn FILE]: whole games of the computer
-// against itself, every logged line printed, and one summary line per game; with --pdn
-// every game is also appended to FILE as PDN.
+// tarvenn-engine play --time SECONDS [--games N] [--pdn FILE] [--engine LEVEL]: whole games
+// of the computer at a level (classic by default) against itself, every logged line printed,
+// and one summary line per game; with --pdn every game is also appended to FILE as PDN.
 #include <cstdio>
 #include "book/opening_book.h"
 #include "enddb/database.h"
@@ -27,7 +27,7 @@ const char* outcomeName(const Game& game) {
 int runPlay(int argc, char** argv) {
   ToolArgs args;
   std::string error;
-  if (!parseToolArgs(argc, argv, {"--time", "--games", "--pdn"}, args, error)) return toolError(error);
+  if (!parseToolArgs(argc, argv, {"--time", "--games", "--pdn", "--engine"}, args, error)) return toolError(error);
   if (!args.positional.empty()) return toolError("unexpected argument: " + args.positional[0]);
   if (args.options.count("--fen")) return toolError("play starts from the initial position; --fen is not taken");
   double seconds = 0;
@@ -36,6 +36,8 @@ int runPlay(int argc, char** argv) {
   long long games = 1;
   if (args.options.count("--games") && (!readCount(args.options["--games"], MaxGames, games) || games < 1))
     return toolError("--games needs a whole number from 1 to 100000");
+  Level level;
+  if (!readEngineLevel(args, level, error)) return toolError(error);
 
   const bool keepPdn = args.options.count("--pdn");
   if (keepPdn && !checkAppendable(args.options["--pdn"], error)) return toolError(error);
@@ -44,7 +46,7 @@ int runPlay(int argc, char** argv) {
   PrintLog log;
   InlineRunner runner(endgameDatabase);
   for (long long i = 0; i < games; ++i) {
-    Game* game = new Game(new ComputerPlayer(seconds, runner, Book), new ComputerPlayer(seconds, runner, Book));
+    Game* game = new Game(newComputerPlayer(seconds, level, runner), newComputerPlayer(seconds, level, runner));
     game->log = &log;
     game->startGame();
     std::printf("result %s plies %d\n", outcomeName(*game), game->record.count());

@@ -1,5 +1,5 @@
-// tarvenn-engine think [--fen FEN] --time SECONDS: one decision of the computer player,
-// logged as the game logs it.
+// tarvenn-engine think [--fen FEN] --time SECONDS [--engine LEVEL]: one decision of the
+// computer player at a level (classic by default), logged as the game logs it.
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "game/game.h"
@@ -12,15 +12,17 @@
 int runThink(int argc, char** argv) {
   ToolArgs args;
   std::string error;
-  if (!parseToolArgs(argc, argv, {"--time"}, args, error)) return toolError(error);
+  if (!parseToolArgs(argc, argv, {"--time", "--engine"}, args, error)) return toolError(error);
   if (!args.positional.empty()) return toolError("unexpected argument: " + args.positional[0]);
   double seconds = 0;
   if (!args.options.count("--time") || !readSeconds(args.options["--time"], seconds) || seconds <= 0)
     return toolError("--time needs a positive number of seconds");
+  Level level;
+  if (!readEngineLevel(args, level, error)) return toolError(error);
 
   PrintLog log;
   InlineRunner runner(endgameDatabase);
-  Game* game = new Game(new ComputerPlayer(seconds, runner, Book), new ComputerPlayer(seconds, runner, Book),
+  Game* game = new Game(newComputerPlayer(seconds, level, runner), newComputerPlayer(seconds, level, runner),
                         args.position);
   game->log = &log;
   if (game->moveCount() == 0) {

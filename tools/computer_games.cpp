@@ -3,6 +3,7 @@
 #include "book/opening_book.h"
 #include "enddb/program_steps.h"
 #include "game/message_text.h"
+#include "search/computer_player.h"
 
 const GameFiles& gameFiles() {
   static const GameFiles files = locateGameFiles(currentFileEnvironment());
@@ -16,6 +17,12 @@ void loadOpeningBook() {
 void prepareComputerKnowledge() {
   prepareStartupDatabase(gameFiles().databaseFolder);
   loadOpeningBook();
+}
+
+ComputerPlayer* newComputerPlayer(double seconds, Level level, SearchRunner& runner) {
+  ComputerPlayer* player = new ComputerPlayer(seconds, runner, Book);
+  player->level = level;
+  return player;
 }
 
 // The window's piece symbols, which scripts reading the tool's lines know them by.

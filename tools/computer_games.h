@@ -3,6 +3,10 @@
 #pragma once
 #include "app/game_files.h"
 #include "game/message_log.h"
+#include "search/level.h"
+
+class ComputerPlayer;
+class SearchRunner;
 
 // The game's files for this run: the working folder's, else the data folder's.
 const GameFiles& gameFiles();
@@ -11,6 +15,10 @@ void loadOpeningBook();
 // Loads (or computes) the end-game database and reads the opening book, as the game
 // does at start-up.
 void prepareComputerKnowledge();
+
+// A computer player at `level` that thinks for `seconds` a move (the level scales them) with
+// `runner` and the opening book.
+ComputerPlayer* newComputerPlayer(double seconds, Level level, SearchRunner& runner);
 
 // Prints every message of kind 1 and above as one line on standard output, as the
 // window's log holds it: the side's piece symbol, two spaces and the words.

@@ -17,23 +17,28 @@ struct Command {
 const char* const FenOption = "  --fen FEN        the position, as in W:W21,22,K23:B1-12 (White to move, squares\n"
                               "                   1 to 32 from Black's side, K a king); default the initial one\n";
 
+const char* const EngineOption = "  --engine LEVEL   the computer's level: beginner, casual, classic (the default),\n"
+                                 "                   strong or expert\n";
+
 const Command Commands[] = {
     {"perft", runPerft, "[--fen FEN] DEPTH", "count the leaves of the move tree for each depth up to DEPTH",
      "  DEPTH            0 to 30\n"},
     {"divide", runDivide, "[--fen FEN] DEPTH", "count the leaves at DEPTH below each legal move",
      "  DEPTH            1 to 30\n"},
     {"moves", runMoves, "[--fen FEN]", "list the legal moves in order with the position after each", ""},
-    {"think", runThink, "[--fen FEN] --time SECONDS", "print one decision of the computer as the game logs it",
-     "  --time SECONDS   the computer's time for the move, above 0\n"},
-    {"play", runPlay, "--time SECONDS [--games N] [--pdn FILE]",
+    {"think", runThink, "[--fen FEN] --time SECONDS [--engine LEVEL]",
+     "print one decision of the computer as the game logs it",
+     "  --time SECONDS   the computer's time for the move, above 0 (the level scales it)\n"},
+    {"play", runPlay, "--time SECONDS [--games N] [--pdn FILE] [--engine LEVEL]",
      "play whole games of the computer against itself",
-     "  --time SECONDS   the computer's time per move, above 0\n"
+     "  --time SECONDS   the computer's time per move, above 0 (the level scales it)\n"
      "  --games N        the number of games, 1 to 100000 (default 1)\n"
      "  --pdn FILE       also append every game to FILE as PDN\n"},
     {"book", runBook, "[--fen FEN]", "print the opening book's size and its moves for the position", ""},
     {"probe", runProbe, "[--fen FEN]", "print the end-game database's verdict and move for the side to move",
      ""},
-    {"search", runSearch, "[--fen FEN] --depth D", "print the fixed-depth search's score, nodes and time",
+    {"search", runSearch, "[--fen FEN] --depth D [--engine LEVEL]",
+     "print the fixed-depth search's score, nodes and time",
      "  --depth D        the depth in plies, 1 to 62\n"},
     {"pdn", runPdn, "FILE", "print each game of a PDN file: players, result, moves and last position",
      "  FILE             a PDN file of one or more games; a damaged one gives its line and fault\n"},
@@ -88,7 +93,9 @@ void printCommands(FILE* out) {
 void printCommandHelp(const Command& command) {
   std::printf("usage: tarvenn-engine %s %s\n%s\n", command.name, command.arguments, command.summary);
   const bool takesFen = std::strstr(command.arguments, "--fen") != nullptr;
-  if (takesFen || *command.options) std::printf("\n%s%s", takesFen ? FenOption : "", command.options);
+  const bool takesEngine = std::strstr(command.arguments, "--engine") != nullptr;
+  if (takesFen || *command.options)
+    std::printf("\n%s%s%s", takesFen ? FenOption : "", command.options, takesEngine ? EngineOption : "");
 }
 
 bool asksForHelp(int argc, char** argv) {

@@ -51,6 +51,15 @@ bool readSeconds(const std::string& text, double& value) {
   return errno == 0 && *end == '\0' && std::isfinite(value) && value >= 0;
 }
 
+bool readEngineLevel(const ToolArgs& args, Level& level, std::string& error) {
+  level = DefaultLevel;
+  const auto engine = args.options.find("--engine");
+  if (engine == args.options.end() || parseLevel(engine->second, level)) return true;
+  error = "--engine needs a level: ";
+  for (int i = 0; i < LevelCount; ++i) error += std::string(i ? ", " : "") + levelName((Level)i);
+  return false;
+}
+
 int toolError(const std::string& message) {
   std::cerr << "tarvenn-engine: " << message << std::endl;
   return 2;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "engine/board.h"
+#include "search/level.h"
 
 struct ToolArgs {
   Position position = InitialPosition;
@@ -19,6 +20,10 @@ bool parseToolArgs(int argc, char** argv, const std::vector<std::string>& allowe
 // Whole-string non-negative integer / number readers; false on anything else.
 bool readCount(const std::string& text, long long max, long long& value);
 bool readSeconds(const std::string& text, double& value);
+
+// The level named by --engine, classic when it is not given; false with the reason for any
+// other name.
+bool readEngineLevel(const ToolArgs& args, Level& level, std::string& error);
 
 // Prints "tarvenn-engine: <message>" on standard error and returns exit status 2.
 int toolError(const std::string& message);

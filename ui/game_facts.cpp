@@ -17,9 +17,16 @@ const char* kindName(const Player* player) {
   return dynamic_cast<const ComputerPlayer*>(player) ? "computer" : "?";
 }
 
-SideChoice sideFromTag(const std::string& name) {
+// The tags that keep a computer's level and time in the game in play: "WhiteLevel", "BlackTime".
+std::string sideTag(const char* side, const char* what) { return std::string(side) + what; }
+
+SideChoice sideFromTags(const PdnGame& game, const char* sideName) {
   SideChoice side;
+  const std::string name = game.tag(sideName);
   if (findPlayerType(name.c_str())) side.player = name;
+  // Missing or damaged values leave the dialog's defaults.
+  parseLevel(game.tag(sideTag(sideName, "Level")), side.level);
+  readChoiceSeconds(game.tag(sideTag(sideName, "Time")), side.seconds);
   return side;
 }
 
@@ -54,9 +61,23 @@ PdnGame gameAsPdn(const Game& game) {
   return pdn;
 }
 
+PdnGame gameInPlayAsPdn(const Game& game) {
+  PdnGame pdn = gameAsPdn(game);
+  const struct {
+    const char* side;
+    const Player* player;
+  } sides[] = {{"White", game.whitePlayer()}, {"Black", game.blackPlayer()}};
+  for (const auto& s : sides)
+    if (const ComputerPlayer* computer = dynamic_cast<const ComputerPlayer*>(s.player)) {
+      pdn.setTag(sideTag(s.side, "Level"), levelName(computer->level));
+      pdn.setTag(sideTag(s.side, "Time"), choiceSecondsText(computer->timeLimit));
+    }
+  return pdn;
+}
+
 NewGameChoices choicesFromPdn(const PdnGame& game) {
   NewGameChoices choices;
-  choices.white = sideFromTag(game.tag("White"));
-  choices.black = sideFromTag(game.tag("Black"));
+  choices.white = sideFromTags(game, "White");
+  choices.black = sideFromTags(game, "Black");
   return choices;
 }

@@ -16,6 +16,9 @@ bool startsFlipped(const Game& game);
 PdnResult pdnResultOf(const Game& game);
 // The game with the program's tags: Event, Date, White and Black name the kinds of player.
 PdnGame gameAsPdn(const Game& game);
+// The game in play as Quit keeps it: a saved game whose computers also name their level
+// and time, in the tags WhiteLevel, WhiteTime, BlackLevel and BlackTime.
+PdnGame gameInPlayAsPdn(const Game& game);
 // The players dialog's choices for a saved game: kinds its White and Black tags name,
-// else two people.
+// else two people, and a computer's level and time where the game in play kept them.
 NewGameChoices choicesFromPdn(const PdnGame& game);

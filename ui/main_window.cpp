@@ -355,7 +355,7 @@ void keepGameInPlay() {
   // A game still at the initial position has nothing to lose.
   if (game->record.count() == 0 && game->record.startPosition() == InitialPosition) return;
   std::string error;
-  if (!savePdnGames(Main.gameInPlayPath, {gameAsPdn(*game)}, error))
+  if (!savePdnGames(Main.gameInPlayPath, {gameInPlayAsPdn(*game)}, error))
     std::fprintf(stderr, "tarvenn: the game in play was not kept: %s\n", error.c_str());
 }
 

@@ -5,27 +5,13 @@
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Scroll.H>
-#include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Window.H>
 #include <cstring>
 #include "game/player_type.h"
+#include "ui/computer_options.h"
 #include "ui/gui_game.h"
-#include "ui/time_slider.h"
 
 namespace {
-
-constexpr int TimeInputWidth = 45;
-
-// A typed time beside the slider; each follows the other.
-void onSliderMoved(Fl_Widget* slider, void* input) {
-  ((Fl_Value_Input*)input)->value(((TimeSlider*)slider)->seconds());
-}
-void onTimeTyped(Fl_Widget* input, void* slider) {
-  TimeSlider* s = (TimeSlider*)slider;
-  s->setSeconds(((Fl_Value_Input*)input)->value());
-  // Once typing is over, a time out of range shows as the one used.
-  if (Fl::focus() != input) ((Fl_Value_Input*)input)->value(s->seconds());
-}
 
 // One side's kind of player, chosen from the registry, with that kind's options below it.
 class PlayerChooser : public Fl_Group {
@@ -53,21 +39,21 @@ public:
       if (items[i].label() && std::strcmp(((PlayerType*)items[i].user_data())->typeName(), side.player.c_str()) == 0)
         choice->value(i);
     showOptions();
-    if (TimeSlider* slider = timeSlider()) {
-      slider->setSeconds(side.seconds);
-      onSliderMoved(slider, timeInput);
-    }
+    if (ComputerOptions* computer = computerOptions()) computer->showChoice(side.seconds, side.level);
   }
 
   // A time still being typed counts.
   void takeTypedTime() {
-    if (timeInput) timeInput->do_callback();
+    if (ComputerOptions* computer = computerOptions()) computer->takeTypedTime();
   }
 
   SideChoice chosen() const {
     SideChoice side;
     side.player = selectedType()->typeName();
-    if (const TimeSlider* slider = timeSlider()) side.seconds = slider->seconds();
+    if (const ComputerOptions* computer = computerOptions()) {
+      side.seconds = computer->seconds();
+      side.level = computer->level();
+    }
     return side;
   }
 
@@ -75,18 +61,16 @@ private:
   Fl_Choice* choice;
   Fl_Scroll* panel;
   Fl_Widget* options = nullptr;  // the selected kind's option widget; the panel's scrollbars are children too
-  Fl_Value_Input* timeInput = nullptr;
 
   PlayerType* selectedType() const { return (PlayerType*)choice->mvalue()->user_data(); }
-  TimeSlider* timeSlider() const { return dynamic_cast<TimeSlider*>(options); }
+  ComputerOptions* computerOptions() const { return dynamic_cast<ComputerOptions*>(options); }
 
   void showOptions() {
-    for (Fl_Widget** w : {&options, (Fl_Widget**)&timeInput})
-      if (*w) {
-        panel->remove(*w);
-        delete *w;
-        *w = nullptr;
-      }
+    if (options) {
+      panel->remove(options);
+      delete options;
+      options = nullptr;
+    }
     Fl_Group* current = Fl_Group::current();
     Fl_Group::current(nullptr);
     options = selectedType()->createOptions();
@@ -94,18 +78,6 @@ private:
     if (options) {
       options->resize(panel->x(), panel->y(), panel->w(), options->h());
       panel->add(options);
-    }
-    if (TimeSlider* slider = timeSlider()) {
-      slider->resize(panel->x(), panel->y(), panel->w() - TimeInputWidth - 5, slider->h());
-      timeInput = new Fl_Value_Input(panel->x() + panel->w() - TimeInputWidth, panel->y(), TimeInputWidth,
-                                     slider->h());
-      timeInput->bounds(0.01, 30);
-      timeInput->precision(2);
-      timeInput->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE);
-      timeInput->callback(onTimeTyped, slider);
-      slider->callback(onSliderMoved, timeInput);
-      onSliderMoved(slider, timeInput);
-      panel->add(timeInput);
     }
     panel->init_sizes();
     panel->redraw();

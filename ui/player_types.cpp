@@ -3,7 +3,7 @@
 #include "game/player_type.h"
 #include "search/computer_player.h"
 #include "ui/human_player.h"
-#include "ui/time_slider.h"
+#include "ui/computer_options.h"
 #include <FL/Fl_Group.H>
 
 namespace {
@@ -14,15 +14,19 @@ public:
   const char* typeName() const override { return "human"; }
 };
 
-// The computer kind with its time per move chosen on a slider.
+// The computer kind with its time per move chosen on a slider and its level from a list.
 class WindowComputerPlayerType : public ComputerPlayerType {
 public:
-  Fl_Widget* createOptions() override { return new TimeSlider(0, 0, 100, 20, "time to move (in sec)"); }
+  Fl_Widget* createOptions() override { return new ComputerOptions(0, 0, 200); }
 
 protected:
   double timeLimitFrom(Fl_Widget* options) override {
-    const TimeSlider* slider = dynamic_cast<TimeSlider*>(options);
-    return slider ? slider->seconds() : timeLimit;
+    const ComputerOptions* chosen = dynamic_cast<ComputerOptions*>(options);
+    return chosen ? chosen->seconds() : timeLimit;
+  }
+  Level levelFrom(Fl_Widget* options) override {
+    const ComputerOptions* chosen = dynamic_cast<ComputerOptions*>(options);
+    return chosen ? chosen->level() : level;
   }
 };
 

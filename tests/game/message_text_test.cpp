@@ -48,6 +48,41 @@ TEST(LogLineText, EachKindOfLineReadsAsTheLogShowsIt) {
   for (const Case& c : cases) EXPECT_EQ(lineText(c.line, Symbols), c.text);
 }
 
+LogLine atLevel(LogLine line, const char* level) {
+  line.level = level;
+  return line;
+}
+
+TEST(LogLineText, OnlyTheComputersDecisionLinesNameALevelOtherThanClassic) {
+  const Move c3d4 = moveNamed(InitialPosition, "C3-D4");
+  const Move b6a5 = moveNamed(Position(InitialPosition.white, InitialPosition.black, 0, false), "B6-A5");
+  struct Case {
+    LogLine line;
+    const char* text;
+  };
+  const Case cases[] = {
+      {atLevel(moveLine(LineTopic::BookMove, true, c3d4), "strong"), "@wc (strong)  C3-D4 (opening book move)"},
+      {atLevel(moveLine(LineTopic::DatabaseMove, false, b6a5), "expert"), "@bc (expert)  B6-A5 (end db move)"},
+      {atLevel(moveLine(LineTopic::SearchedMove, true, c3d4, figures(7, 5.0449, 15, 3, 7)), "beginner"),
+       "@wc (beginner)  C3-D4 (eval 7, time 5.04s, depth 15 and 3/7 moves at depth 16)"},
+      {atLevel(moveLine(LineTopic::SearchedMove, false, b6a5, figures(-3, 0.1, 4)), "casual"),
+       "@bc (casual)  B6-A5 (eval -3, time 0.10s, depth 4)"},
+      // Classic leaves the level empty: its lines read as they always did.
+      {atLevel(moveLine(LineTopic::SearchedMove, true, c3d4, figures(0, 1.02, 13)), ""),
+       "@wc  C3-D4 (eval 0, time 1.02s, depth 13)"},
+      {atLevel(moveLine(LineTopic::BookMove, false, b6a5), ""), "@bc  B6-A5 (opening book move)"},
+      // The game plays forced moves itself, and offers, resignations and texts are no choice of a level.
+      {atLevel(moveLine(LineTopic::ForcedMove, true, c3d4), "strong"), "@wc  C3-D4 - forced move"},
+      {atLevel(drawOfferLine(false, true), "expert"), "@bc  offered draw and @wc accept."},
+      {atLevel(resignationLine(true), "strong"), "@wc  resigned."},
+      {atLevel(textLine(MsgEvent, "New game start."), "strong"), "New game start."},
+  };
+  for (const Case& c : cases) EXPECT_EQ(lineText(c.line, Symbols), c.text);
+  // The words after the side stay the same at every level.
+  EXPECT_EQ(lineWords(atLevel(moveLine(LineTopic::BookMove, true, c3d4), "strong"), Symbols),
+            "C3-D4 (opening book move)");
+}
+
 TEST(LogLineText, SidesAreNamedAsTheCallerNamesThem) {
   const SideNames words{"White", "Black"};
   EXPECT_EQ(lineText(drawOfferLine(false, false), words), "Black  offered draw but White refused.");

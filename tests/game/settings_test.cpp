@@ -56,8 +56,8 @@ private:
 
 NewGameChoices sample() {
   NewGameChoices choices;
-  choices.white = {"computer", 2.5, "strong"};
-  choices.black = {"human", 0.01, ""};
+  choices.white = {"computer", 2.5, Level::Strong};
+  choices.black = {"human", 0.01, Level::Classic};
   return choices;
 }
 
@@ -118,6 +118,46 @@ TEST_F(SettingsTest, DamagedFilesAndValuesGiveTheDefaults) {
   }
 }
 
+TEST_F(SettingsTest, EveryLevelSurvivesARestartOnEitherSide) {
+  const std::string path = scratch.path + "/new-game";
+  for (int i = 0; i < LevelCount; ++i) {
+    NewGameChoices choices;
+    choices.white = {"computer", 0.5, (Level)i};
+    choices.black = {"computer", 30, (Level)(LevelCount - 1 - i)};
+    std::string error;
+    ASSERT_TRUE(writeNewGameChoices(path, choices, error)) << error;
+    EXPECT_NE(contents(path).find(std::string("white.level = ") + levelName((Level)i) + "\n"), std::string::npos)
+        << contents(path);
+    expectChoices(readNewGameChoices(path), choices, levelName((Level)i));
+  }
+}
+
+TEST_F(SettingsTest, AnUnknownOrDamagedLevelReadsAsClassic) {
+  const std::string path = scratch.path + "/new-game";
+  NewGameChoices strongWhite;
+  strongWhite.white = {"computer", 2, Level::Strong};
+  const char* const damaged[] = {"Strong", "strong2", "3", "", "grandmaster", "expert expert", "classic;strong"};
+  for (const char* level : damaged) {
+    const std::string text = "white.player = computer\nwhite.seconds = 2\nwhite.level = strong\n"
+                             "black.level = " + std::string(level) + "\nwhite.level = " + level + "\n";
+    NewGameChoices expected = strongWhite;
+    expected.white.level = Level::Classic;  // the last line of a key counts, and it is damaged
+    write(path, text);
+    expectChoices(readNewGameChoices(path), expected, std::string("level '") + level + "'");
+  }
+  // A file written before there were levels: the other choices stay, the levels are classic.
+  write(path, "# Tarvenn: the new-game dialog's last choices\nwhite.player = computer\nwhite.seconds = 2.00\n"
+              "black.player = human\nblack.seconds = 1.00\n");
+  NewGameChoices old;
+  old.white = {"computer", 2, Level::Classic};
+  expectChoices(readNewGameChoices(path), old, "a file without levels");
+  // Saving over it adds the levels and keeps what it had.
+  std::string error;
+  old.white.level = Level::Expert;
+  ASSERT_TRUE(writeNewGameChoices(path, old, error)) << error;
+  expectChoices(readNewGameChoices(path), old, "saved over a file without levels");
+}
+
 TEST_F(SettingsTest, SavingKeepsLinesItDoesNotKnow) {
   std::string error;
   ASSERT_TRUE(saveNewGameChoices(NewGameChoices(), error)) << error;
@@ -157,6 +197,9 @@ TEST_F(SettingsTest, ChoicesOutOfRangeAreNotWritten) {
   EXPECT_FALSE(saveNewGameChoices(bad, error));
   bad = sample();
   bad.black.player = "two\nlines";
+  EXPECT_FALSE(saveNewGameChoices(bad, error));
+  bad = sample();
+  bad.white.level = (Level)LevelCount;
   EXPECT_FALSE(saveNewGameChoices(bad, error));
   expectChoices(loadNewGameChoices(), NewGameChoices(), "nothing was written");
 }

@@ -65,9 +65,9 @@ TEST(EngineTool, CommandHelpNamesItsOptionsAndRunsNothing) {
     std::vector<const char*> options;
   } cases[] = {
       {"perft", {"--fen FEN", "DEPTH"}},       {"divide", {"--fen FEN", "DEPTH"}},
-      {"moves", {"--fen FEN"}},                {"think", {"--fen FEN", "--time SECONDS"}},
-      {"play", {"--time SECONDS", "--games N", "--pdn FILE"}}, {"book", {"--fen FEN"}},
-      {"probe", {"--fen FEN"}},                {"search", {"--fen FEN", "--depth D"}},
+      {"moves", {"--fen FEN"}},                {"think", {"--fen FEN", "--time SECONDS", "--engine LEVEL"}},
+      {"play", {"--time SECONDS", "--games N", "--pdn FILE", "--engine LEVEL"}}, {"book", {"--fen FEN"}},
+      {"probe", {"--fen FEN"}},                {"search", {"--fen FEN", "--depth D", "--engine LEVEL"}},
       {"pdn", {"FILE"}},
       {"match", {"--white ENGINE", "--black ENGINE", "--time SECONDS", "--games N", "--openings FILE", "--threads K"}},
   };
@@ -129,4 +129,36 @@ TEST(EngineTool, ThinkPrintsTheDecisionAsTheGameLogHoldsIt) {
     ASSERT_EQ(r.status, 0) << c.arguments << ": " << r.err;
     EXPECT_TRUE(std::regex_match(r.out, std::regex(c.pattern))) << c.arguments << ": '" << r.out << "'";
   }
+}
+
+TEST(EngineTool, ThinkAndPlayNameTheirLevelOrRejectAnUnknownOne) {
+  // The level goes after the side in the lines that tell how the computer chose; classic,
+  // given or not, prints the lines as they always were.
+  const struct {
+    const char* arguments;
+    const char* out;
+  } decisions[] = {
+      {"think --fen W:W28,K29:B3 --time 1 --engine strong", "@wc (strong)  A1-F6 (end db move)\n"},
+      {"think --engine beginner --fen W:W28,K29:B3 --time 1", "@wc (beginner)  A1-F6 (end db move)\n"},
+      {"think --fen W:W28,K29:B3 --time 1 --engine classic", "@wc  A1-F6 (end db move)\n"},
+      {"think --fen B:WK29:BK3 --time 0.2 --engine expert", "@bc  offered draw and @wc accept.\n"},
+  };
+  for (const auto& c : decisions) {
+    const CommandResult r = tool(c.arguments);
+    ASSERT_EQ(r.status, 0) << c.arguments << ": " << r.err;
+    EXPECT_EQ(r.out, c.out) << c.arguments;
+  }
+  const CommandResult searched = tool("think --fen W:WK1,14,22:B6,10,21,26 --time 0.05 --engine casual");
+  ASSERT_EQ(searched.status, 0) << searched.err;
+  EXPECT_TRUE(std::regex_match(searched.out, std::regex(R"(@wc \(casual\)  [A-H][1-8][-x][A-H][1-8] \(eval .*\)\n)")))
+      << searched.out;
+
+  const char* bad[] = {
+      "think --time 1 --engine Strong",   "think --time 1 --engine ''",         "think --time 1 --engine 3",
+      "think --time 1 --engine",          "think --engine strong",              "play --time 0.01 --engine grandmaster",
+      "think --time 1 --engine strong --engine expert", "play --time 0.01 --engine 'classic '",
+  };
+  for (const char* arguments : bad) expectRejectedWithOneLine(tool(arguments), arguments);
+  const CommandResult unknown = tool("think --time 1 --engine master");
+  EXPECT_NE(unknown.err.find("beginner, casual, classic, strong, expert"), std::string::npos) << unknown.err;
 }

@@ -71,4 +71,40 @@ TEST(GameFacts, ASavedGameNamesTheWinnerAsTheSideNotToMove) {
   EXPECT_EQ(choicesFromPdn(strange).white.player, "human");
 }
 
+TEST(GameFacts, TheGameInPlayKeepsItsComputersLevelAndTimeForResuming) {
+  Table table;
+  ComputerPlayer* white = static_cast<ComputerPlayer*>(table.make("computer", 2.5));
+  white->level = Level::Expert;
+  Game game(white, table.make("human"));
+  const PdnGame kept = gameInPlayAsPdn(game);
+  EXPECT_EQ(kept.tag("WhiteLevel"), "expert");
+  EXPECT_EQ(kept.tag("WhiteTime"), "2.50");
+  EXPECT_EQ(kept.tag("BlackLevel", "none"), "none") << "a person has no level";
+  EXPECT_EQ(gameAsPdn(game).tag("WhiteLevel", "none"), "none") << "a saved game stays as it was";
+  const NewGameChoices resumed = choicesFromPdn(kept);
+  EXPECT_EQ(resumed.white.player, "computer");
+  EXPECT_EQ(resumed.white.level, Level::Expert);
+  EXPECT_DOUBLE_EQ(resumed.white.seconds, 2.5);
+  EXPECT_EQ(resumed.black.player, "human");
+
+  // Damaged values in the kept game give the dialog's defaults, one value at a time.
+  const struct {
+    const char *level, *time;
+    Level expectedLevel;
+    double expectedSeconds;
+  } cases[] = {
+      {"strong", "0.01", Level::Strong, 0.01},  {"Strong", "2", Level::Classic, 2},
+      {"", "", Level::Classic, 1},              {"casual", "31", Level::Casual, 1},
+      {"beginner", "nan", Level::Beginner, 1},  {"expert", "1.5s", Level::Expert, 1},
+  };
+  for (const auto& c : cases) {
+    PdnGame edited = kept;
+    edited.setTag("WhiteLevel", c.level);
+    edited.setTag("WhiteTime", c.time);
+    const SideChoice side = choicesFromPdn(edited).white;
+    EXPECT_EQ(side.level, c.expectedLevel) << c.level << " " << c.time;
+    EXPECT_DOUBLE_EQ(side.seconds, c.expectedSeconds) << c.level << " " << c.time;
+  }
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include "enddb/database.h"
 #include "search/computer_player.h"
 #include "search/search_runner.h"
+#include "ui/computer_options.h"
 #include "ui/time_slider.h"
 
 namespace {
@@ -22,8 +23,9 @@ TEST(PlayerTypes, TheComputerTakesItsTimeFromASliderStartingAtOneSecond) {
   PlayerType* computer = findPlayerType("computer");
   ASSERT_NE(computer, nullptr);
   std::unique_ptr<Fl_Widget> options(computer->createOptions());
-  TimeSlider* slider = dynamic_cast<TimeSlider*>(options.get());
-  ASSERT_NE(slider, nullptr);
+  ComputerOptions* chosen = dynamic_cast<ComputerOptions*>(options.get());
+  ASSERT_NE(chosen, nullptr);
+  TimeSlider* slider = chosen->slider;
   EXPECT_EQ(std::string(slider->label()), "time to move (in sec)");
   EXPECT_DOUBLE_EQ(slider->seconds(), 1.0);
   slider->value(slider->minimum());
@@ -31,9 +33,17 @@ TEST(PlayerTypes, TheComputerTakesItsTimeFromASliderStartingAtOneSecond) {
   ComputerPlayerType* kind = static_cast<ComputerPlayerType*>(computer);
   kind->runner = &runner;
   kind->book = &Book;
-  std::unique_ptr<Player> player(computer->createPlayer(slider));
+  std::unique_ptr<Player> player(computer->createPlayer(chosen));
   ASSERT_NE(player, nullptr);
   EXPECT_DOUBLE_EQ(static_cast<ComputerPlayer*>(player.get())->timeLimit, 0.01);
+  EXPECT_EQ(static_cast<ComputerPlayer*>(player.get())->level, Level::Classic);
+  // The level chosen reaches the player; its time stays the slider's (the level scales it).
+  for (Level level : {Level::Beginner, Level::Expert}) {
+    chosen->showChoice(2.5, level);
+    player.reset(computer->createPlayer(chosen));
+    EXPECT_EQ(static_cast<ComputerPlayer*>(player.get())->level, level) << levelName(level);
+    EXPECT_DOUBLE_EQ(static_cast<ComputerPlayer*>(player.get())->timeLimit, 2.5) << levelName(level);
+  }
   player.reset();
   kind->runner = nullptr;
 }

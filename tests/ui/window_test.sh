@@ -2,7 +2,7 @@
 # Drives the real program in an X server with xdotool and reads what it shows from
 # screenshots: board squares by their colours, log lines by comparing them with the same
 # lines drawn by log_reference, history rows by the selection colour.
-#   window_test.sh first_start|basics|computer_game|thinking|players <tarvenn> <log_reference> <close_window> <window_probe>
+#   window_test.sh first_start|basics|computer_game|thinking|players|levels <tarvenn> <log_reference> <close_window> <window_probe>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -228,7 +228,13 @@ answer_box() {
   return 1
 }
 
-# New game: each side "human" or a computer's seconds as "0.01" (the slider's left end) or "30" (its right end).
+# The place of each level in the level choice, counted from classic, which the dialog starts with.
+level_offset() {
+  case $1 in beginner) echo -2 ;; casual) echo -1 ;; classic) echo 0 ;; strong) echo 1 ;; expert) echo 2 ;; esac
+}
+
+# New game: each side "human" or a computer's seconds as "0.01" (the slider's left end) or "30" (its right end),
+# optionally with a level after a colon ("0.01:strong").
 new_game() {
   rm -f "$XDG_CONFIG_HOME/tarvenn/new-game"  # the dialog then shows its defaults, two people
   key ctrl+n
@@ -243,9 +249,16 @@ new_game() {
       sleep 0.3
       xdotool mousemove --window "$D" 130 $((37 + 100 * side)) click 1
       sleep 0.2
-      local end=38
-      [ "$kind" = 30 ] && end=147  # the slider ends where the typed time begins
+      local end=38 level=${kind#*:}
+      [ "${kind%:*}" = 30 ] && end=147  # the slider ends where the typed time begins
       xdotool mousemove --window "$D" $end $((39 + 100 * side)) click 1
+      if [ "$level" != "$kind" ]; then
+        # The level choice pops up with the level shown under the pointer, the others 19 pixels apart.
+        xdotool mousemove --window "$D" 130 $((80 + 100 * side)) click 1
+        sleep 0.3
+        xdotool mousemove --window "$D" 130 $((80 + 100 * side + 19 * $(level_offset "$level"))) click 1
+        sleep 0.2
+      fi
     fi
     side=1
   done
@@ -607,6 +620,59 @@ players() {
   answer_box Return || fail "the start did not offer to resume the game"
   accept_players
   wait_for 5 '[ "$(main_board | cut -c10,14)" = ".w" ]' || fail "the resumed game does not show C3-D4"
+  quit_with_status_zero
+}
+
+# The computer's level: chosen in the dialog, named in the log, remembered at the next start
+# and kept by a game in play. A person plays White, the computer Black at 0.01 s.
+black_replied() { [ "$(main_board | tr -cd b | wc -c)" = 12 ] && [ "$(main_board | cut -c21-32)" != bbbbbbbbbbbb ]; }
+# One of the three newest log lines is the computer's decision at that level (an exchange it
+# chose puts two forced captures above it). The width stops before the move.
+level_named() { log_line_is 0 "@bc ($1)" 70 || log_line_is 1 "@bc ($1)" 70 || log_line_is 2 "@bc ($1)" 70; }
+levels() {
+  use_prepared_data
+  start_program
+  new_game human 0.01:strong
+  click_square 9
+  sleep 0.3
+  click_square 13
+  wait_for 10 black_replied || fail "the computer did not answer C3-D4: $(main_board)"
+  level_named strong || fail "the computer's decision line does not name its level"
+  save_shot window-levels.png
+  local saved=$XDG_CONFIG_HOME/tarvenn/new-game
+  grep -qx 'black.level = strong' "$saved" && grep -qx 'white.level = classic' "$saved" &&
+    grep -qx 'black.seconds = 0.01' "$saved" || fail "the dialog did not remember the level: $(cat "$saved")"
+  quit_with_status_zero
+  local kept=$XDG_DATA_HOME/tarvenn/game-in-play.pdn
+  grep -q '^\[BlackLevel "strong"\]' "$kept" && grep -q '^\[BlackTime "0.01"\]' "$kept" ||
+    fail "the game in play did not keep the computer's level and time: $(cat "$kept")"
+
+  # The next start resumes the game with the computer at its level.
+  keep_game_in_play=1 start_program
+  answer_box Return || fail "the start did not offer to resume the game"
+  accept_players
+  wait_for 10 '[ "$(main_board | cut -c10,14)" = ".w" ] && [ "$(framed_count 0 20 380)" -gt 0 ]' ||
+    fail "the resumed game does not wait for White's move: $(main_board)"
+  local before
+  before=$(main_board)
+  # G3-H4: a man on the edge cannot be taken, so the computer's answer is its own choice.
+  click_square 11
+  sleep 0.3
+  click_square 15
+  wait_for 10 '[ "$(main_board | cut -c12,16)" = ".w" ] && [ "$(main_board | cut -c17-32)" != "$(echo "$before" | cut -c17-32)" ]' ||
+    fail "the resumed computer did not answer G3-H4: $(main_board)"
+  level_named strong || fail "the resumed computer's line does not name its level"
+
+  # A new game shows the remembered choices: Enter starts it with the computer at its level.
+  key ctrl+n
+  answer_box Return '^New game\.\.\.$'
+  accept_window '^New game\.\.\.$'
+  wait_for 5 '[ "$(main_board)" = $Initial ]' || fail "the new game does not show the initial position"
+  click_square 9
+  sleep 0.3
+  click_square 13
+  wait_for 10 black_replied || fail "the remembered computer did not answer C3-D4: $(main_board)"
+  level_named strong || fail "the remembered level is not named in the log"
   quit_with_status_zero
 }
 
