@@ -12,6 +12,7 @@ struct ThinkingState {
   int eval = 0;
   double elapsed = 0;
   double allowed = 0;
+  bool hundredths = false;  // eval in hundredths of a man (the positional engine), else in men
 };
 
 class Player {

@@ -33,6 +33,7 @@ struct SearchFigures {
   bool partial = false;      // the time ran out during the next depth...
   int movesAtNextDepth = 0;  // ...after this many of the root moves
   int rootMoves = 0;
+  bool hundredths = false;   // eval in hundredths of a man (the positional engine), else in men
 };
 
 struct LogLine {

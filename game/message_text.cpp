@@ -1,5 +1,17 @@
 #include "game/message_text.h"
 #include <cstdio>
+#include <cstdlib>
+
+std::string evaluationText(int eval, bool hundredths) {
+  if (!hundredths) return std::to_string(eval);
+  // Beyond any material balance the positional engine's value is a proven result.
+  constexpr int ProvenResult = 10000;
+  if (eval >= ProvenResult) return "win";
+  if (eval <= -ProvenResult) return "loss";
+  char text[24];
+  std::snprintf(text, sizeof text, "%s%d.%02d", eval < 0 ? "-" : "", std::abs(eval) / 100, std::abs(eval) % 100);
+  return text;
+}
 
 namespace {
 
@@ -10,12 +22,13 @@ std::string notation(const Move& move) {
 }
 
 std::string searchFigures(const SearchFigures& s) {
-  char text[128];
+  char text[160];
+  const std::string eval = evaluationText(s.eval, s.hundredths);
   if (s.partial)
-    std::snprintf(text, sizeof text, "(eval %d, time %.2fs, depth %d and %d/%d moves at depth %d)", s.eval,
+    std::snprintf(text, sizeof text, "(eval %s, time %.2fs, depth %d and %d/%d moves at depth %d)", eval.c_str(),
                   s.seconds, s.depth, s.movesAtNextDepth, s.rootMoves, s.depth + 1);
   else
-    std::snprintf(text, sizeof text, "(eval %d, time %.2fs, depth %d)", s.eval, s.seconds, s.depth);
+    std::snprintf(text, sizeof text, "(eval %s, time %.2fs, depth %d)", eval.c_str(), s.seconds, s.depth);
   return text;
 }
 

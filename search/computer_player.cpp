@@ -164,7 +164,8 @@ void ComputerPlayer::takeTurn() {
       [this, pending] {
         job = 0;
         Game& game = *this->game;
-        const SearchFigures figures = decisionFigures(pending->result, (int)pending->request.moves.size());
+        SearchFigures figures = decisionFigures(pending->result, (int)pending->request.moves.size());
+        figures.hundredths = levelRecipe(pending->level).positional;
         game.log->post(decisionLine(pending->level, LineTopic::SearchedMove, game.whiteToMove(), pending->result.move, figures));
         game.playMove(pending->result.move);
       });
@@ -183,6 +184,7 @@ ThinkingState ComputerPlayer::thinkingState() const {
   state.thinking = true;
   state.depth = progress->depth.load(std::memory_order_relaxed);
   state.eval = progress->eval.load(std::memory_order_relaxed);
+  state.hundredths = levelRecipe(level).positional;
   state.elapsed = wallClock() - startedAt;
   state.allowed = levelSeconds(level, timeLimit);
   return state;

@@ -1,6 +1,7 @@
 #include "ui/status_text.h"
 #include <cstdio>
 #include "game/game.h"
+#include "game/message_text.h"
 
 std::string statusText(const StatusFacts& facts) {
   char text[160];
@@ -17,8 +18,8 @@ std::string statusText(const StatusFacts& facts) {
   } else if (facts.thinking.thinking) {
     const ThinkingState& t = facts.thinking;
     if (t.depth > 0)
-      std::snprintf(text, sizeof text, "%s (computer) thinks: depth %d, eval %d, %.1f s of %.2f s", side, t.depth,
-                    t.eval, t.elapsed, t.allowed);
+      std::snprintf(text, sizeof text, "%s (computer) thinks: depth %d, eval %s, %.1f s of %.2f s", side, t.depth,
+                    evaluationText(t.eval, t.hundredths).c_str(), t.elapsed, t.allowed);
     else
       std::snprintf(text, sizeof text, "%s (computer) thinks: %.1f s of %.2f s", side, t.elapsed, t.allowed);
   } else {

@@ -83,6 +83,23 @@ TEST(LogLineText, OnlyTheComputersDecisionLinesNameALevelOtherThanClassic) {
             "C3-D4 (opening book move)");
 }
 
+// The positional engine counts in hundredths of a man; the sign must survive values under one man.
+TEST(LogLineText, PositionalValuesReadAsMenWithTwoDecimalsAndProvenResultsAsWords) {
+  struct Case {
+    int eval;
+    const char* text;
+  };
+  const Case cases[] = {{0, "0.00"},    {5, "0.05"},       {-5, "-0.05"},   {-100, "-1.00"},  {1234, "12.34"},
+                        {9999, "99.99"}, {10000, "win"}, {29000, "win"}, {-10000, "loss"}, {-30000, "loss"}};
+  for (const Case& c : cases) EXPECT_EQ(evaluationText(c.eval, true), c.text) << c.eval;
+  EXPECT_EQ(evaluationText(-5, false), "-5");
+  SearchFigures positional = figures(-40, 0.1, 12);
+  positional.hundredths = true;
+  const Move c3d4 = moveNamed(InitialPosition, "C3-D4");
+  EXPECT_EQ(lineText(atLevel(moveLine(LineTopic::SearchedMove, true, c3d4, positional), "strong"), Symbols),
+            "@wc (strong)  C3-D4 (eval -0.40, time 0.10s, depth 12)");
+}
+
 TEST(LogLineText, SidesAreNamedAsTheCallerNamesThem) {
   const SideNames words{"White", "Black"};
   EXPECT_EQ(lineText(drawOfferLine(false, false), words), "Black  offered draw but White refused.");

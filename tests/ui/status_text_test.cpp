@@ -11,11 +11,14 @@ TEST(StatusLine, SaysWhoseTurnItIsHowFarTheSearchGotAndTheResult) {
   };
   ThinkingState thinking{true, 9, -2, 3.04, 30};
   ThinkingState starting{true, 0, 0, 0.12, 0.5};
+  ThinkingState positional{true, 14, -135, 0.4, 1, true};
   const Case cases[] = {
       {StatusFacts{}, "No game: Game > New starts one."},
       {StatusFacts{true, InPlay, false, {}, false}, "White to move."},
       {StatusFacts{true, InPlay, true, thinking, false}, "Black (computer) thinks: depth 9, eval -2, 3.0 s of 30.00 s"},
       {StatusFacts{true, InPlay, false, starting, false}, "White (computer) thinks: 0.1 s of 0.50 s"},
+      {StatusFacts{true, InPlay, false, positional, false},
+       "White (computer) thinks: depth 14, eval -1.35, 0.4 s of 1.00 s"},
       {StatusFacts{true, Won, true, {}, false}, "@b;Game over: White wins!"},
       {StatusFacts{true, Won, false, {}, false}, "@b;Game over: Black wins!"},
       {StatusFacts{true, Drawn, false, {}, false}, "@b;Game over: draw."},
