@@ -139,9 +139,11 @@ void ComputerPlayer::takeTurn() {
   auto pending = std::make_shared<PendingDecision>();
   pending->request.root = now;
   pending->request.moves = std::move(roots.moves);
+  const LevelRecipe recipe = levelRecipe(level);
+  if (recipe.positional)  // the strong engine steers clear of the game's repetitions, or seeks them
+    for (int i = 0; i < game.record.count(); ++i) pending->request.earlier.push_back(game.record.positionBefore(i));
   pending->request.timeLimit = levelSeconds(level, timeLimit);
   pending->level = level;
-  const LevelRecipe recipe = levelRecipe(level);
   if (recipe.minDepth > 0)
     pending->fixedDepth = recipe.minDepth + (int)(random() % (uint32_t)(recipe.maxDepth - recipe.minDepth + 1));
   pending->noiseSeed = (uint32_t)random();

@@ -126,7 +126,7 @@ DecisionResult decideAtDepth(Search& search, DecisionRequest request, int depth,
   DecisionResult result;
   result.move = moves[0];
   result.completedDepth = depth;
-  int best = SCORE_MIN - 2 * noise - 1;
+  int best = 2 * SCORE_MIN - noise - 1;
   for (size_t i = 0; i < moves.size(); ++i) {
     const int change = noise > 0 ? (int)(random() % (2 * noise + 1)) - noise : 0;
     const int score = searchRootMove(search, moves[i], SCORE_MIN, SCORE_MAX, depth);
@@ -136,8 +136,8 @@ DecisionResult decideAtDepth(Search& search, DecisionRequest request, int depth,
       result.abortedDepth = depth;
       break;
     }
-    if (score + change > best) {
-      best = score + change;
+    if (2 * score + change > best) {  // the noise counts in half men
+      best = 2 * score + change;
       result.best = score;
       result.move = moves[i];
     }

@@ -11,6 +11,7 @@ struct DecisionRequest {
   std::vector<Move> moves;  // the root moves, in the order to search them; at least one
   double timeLimit = 1;     // seconds
   bool probes = true;       // false: the root moves all keep a database draw; choose by play
+  std::vector<Position> earlier;  // the game's positions before the root, oldest first (strong engine)
 };
 
 // What a watcher on another thread may read while the decision runs.
@@ -35,7 +36,8 @@ DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress*
 
 
 // Every root move searched `depth` plies deep with the full window, each score changed by a
-// random amount up to `noise` either way (drawn from `noiseSeed`); the best changed score wins.
+// random amount up to `noise` half men either way (drawn from `noiseSeed`); the best changed
+// score wins.
 // The time limit cuts it short after the first move.
 DecisionResult decideAtDepth(Search& search, DecisionRequest request, int depth, int noise, uint32_t noiseSeed,
                              DecisionProgress* progress = nullptr);

@@ -29,8 +29,9 @@ LevelRecipe levelRecipe(Level level) {
       break;
     case Level::Casual:  // the positional evaluation at a shallow depth, a little blurred
       recipe.positional = true;
-      recipe.minDepth = recipe.maxDepth = 4;
-      recipe.noise = 20;
+      recipe.minDepth = 4;
+      recipe.maxDepth = 5;
+      recipe.noise = 8;
       break;
     case Level::Classic:
       break;

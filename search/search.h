@@ -54,7 +54,6 @@ public:
   void rearm() { stops.rearm(); }
   // The last search was cut short by a stop.
   bool stopped() const { return stops.stopped(); }
-  StopControl& stopControl() { return stops; }
 
   // The strong engine's table and searchers, made at their first use; they stop with this search.
   StrongEngine& strongEngine();

@@ -37,9 +37,9 @@ void helpSearch(StrongSearcher& helper, std::vector<Move> moves, int deepest) {
   for (int depth = 2; depth <= deepest; ++depth) {
     EvalScore best = -EvalInfinity;
     for (size_t i = 0; i < moves.size(); ++i) {
-      EvalScore score = helper.searchRootMove(moves[i], best, best + 1, depth);
-      if (score > best && i > 0 && !helper.stopped()) score = helper.searchRootMove(moves[i], best, EvalInfinity, depth);
-      if (i == 0 && !helper.stopped()) score = helper.searchRootMove(moves[i], -EvalInfinity, EvalInfinity, depth);
+      EvalScore score = i == 0 ? helper.searchRootMove(moves[i], -EvalInfinity, EvalInfinity, depth)
+                               : helper.searchRootMove(moves[i], best, best + 1, depth);
+      if (i > 0 && score > best && !helper.stopped()) score = helper.searchRootMove(moves[i], best, EvalInfinity, depth);
       if (helper.stopped()) return;
       best = std::max(best, score);
     }
@@ -58,7 +58,7 @@ DecisionResult decideStrong(Search& search, DecisionRequest request, const Stron
   StrongSearcher& searcher = engine.main;
   const uint32_t probeLimit = request.probes ? search.database().pieceCount : 0;
   searcher.probeLimit = probeLimit;
-  searcher.startDecision(request.root);
+  searcher.startDecision(request.root, request.earlier);
   engine.table.newSearch();  // aged, not cleared: nothing to pay for before the clock starts
 
   std::vector<EvalScore> noise(n, 0);
@@ -72,7 +72,7 @@ DecisionResult decideStrong(Search& search, DecisionRequest request, const Stron
   std::thread helperThread;
   if (plan.threads > 1 && plan.fixedDepth == 0) {
     engine.helper.probeLimit = probeLimit;
-    engine.helper.startDecision(request.root);
+    engine.helper.startDecision(request.root, request.earlier);
     engine.helperStops.clearStop();
     helperThread = std::thread(helpSearch, std::ref(engine.helper), moves, deepest);
   }

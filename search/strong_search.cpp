@@ -30,12 +30,40 @@ StrongSearcher::StrongSearcher(StrongTable& table, const EndgameDatabase& databa
   startDecision(InitialPosition);
 }
 
-void StrongSearcher::startDecision(const Position& root) {
+namespace {
+
+// The later position follows from the earlier one by a king's move without a capture.
+bool reversibleStep(const Position& before, const Position& after) {
+  return (before.white | before.black) != (after.white | after.black) &&
+         popCount(before.white | before.black) == popCount(after.white | after.black) &&
+         (before.white & ~before.kings) == (after.white & ~after.kings) &&
+         (before.black & ~before.kings) == (after.black & ~after.kings);
+}
+
+}  // namespace
+
+void StrongSearcher::startDecision(const Position& root, const std::vector<Position>& earlier) {
+  gameHashCount[0] = gameHashCount[1] = 0;
+  Position later = root;
+  for (auto p = earlier.rbegin(); p != earlier.rend() && reversibleStep(*p, later); ++p) {
+    const int side = p->whiteToMove == root.whiteToMove ? 0 : 1;
+    if (gameHashCount[side] == StrongMaxPly) break;
+    gameHashes[side][gameHashCount[side]++] = positionHash(p->white, p->black, p->kings, p->whiteToMove);
+    later = *p;
+  }
   path[0] = positionHash(root.white, root.black, root.kings, root.whiteToMove);
   lastIrreversible[0] = 0;
   rootKings = root.kings;
   std::memset(killers, 0, sizeof killers);
   std::memset(history, 0, sizeof history);
+}
+
+bool StrongSearcher::repeatsGame(uint64_t hash, int ply) const {
+  if (lastIrreversible[ply] != 0) return false;
+  const int side = ply & 1;
+  for (int i = 0; i < gameHashCount[side]; ++i)
+    if (gameHashes[side][i] == hash) return true;
+  return false;
 }
 
 EvalScore StrongSearcher::child(const Position& after, EvalScore alpha, EvalScore beta, int depth, int ply) {
@@ -88,6 +116,7 @@ EvalScore StrongSearcher::node(SquareSet white, SquareSet black, SquareSet kings
   const uint64_t hash = positionHash(white, black, kings, WhiteToMove);
   for (int earlier = ply - 2; earlier >= lastIrreversible[ply]; earlier -= 2)
     if (path[earlier] == hash) return 0;  // a repetition on the path
+  if (repeatsGame(hash, ply)) return 0;
   path[ply] = hash;
 
   if ((uint32_t)popCount(white | black) <= probeLimit) {

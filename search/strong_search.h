@@ -27,8 +27,9 @@ public:
 
   StrongSearcher(StrongTable& table, const EndgameDatabase& database, StopControl& stops);
 
-  // Forgets the killers and the history, and sets the root for the repetition check.
-  void startDecision(const Position& root);
+  // Forgets the killers and the history, and sets the root and the game's positions before it
+  // (oldest first) for the repetition check.
+  void startDecision(const Position& root, const std::vector<Position>& earlier = {});
   // Value of root move `move` at `depth` plies below the root, inside (alpha, beta).
   EvalScore searchRootMove(const Move& move, EvalScore alpha, EvalScore beta, int depth);
   // Value of a position `depth` plies deep (tools and tests).
@@ -49,7 +50,12 @@ private:
   int lastIrreversible[StrongMaxPly + 2];  // ply of the latest capture or man's move on the path
   uint16_t killers[StrongMaxPly + 2][2];
   int32_t history[1024];
+  // Hashes of the game's positions since its last capture or man's move, by the side to move:
+  // [0] the root's side, [1] the other.
+  uint64_t gameHashes[2][StrongMaxPly];
+  int gameHashCount[2] = {0, 0};
 
+  bool repeatsGame(uint64_t hash, int ply) const;
   template <bool WhiteToMove>
   EvalScore node(SquareSet white, SquareSet black, SquareSet kings, EvalScore alpha, EvalScore beta, int depth, int ply);
   template <bool WhiteToMove>
