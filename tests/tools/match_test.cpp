@@ -158,6 +158,12 @@ TEST(MatchOpenings, LinesReadAsMovesOrAsAFenAndBadOnesNameTheirLineAndFault) {
       {"an alphanumeric FEN", "W:Wd4,Kc3:Ba7\n", true, "W:W18,K22:B5"},
       {"illegal move", "c3-d4\nc3-d4 c3-d4\n", false, ":2: after 1 plies: illegal move"},
       {"not a move", "c3-d4 hello\n", false, ":1: after 1 plies: "},
+      // Two captures of the king on e3 end on d2; the short form names neither.
+      {"ambiguous capture",
+       "c3-b4 b6-a5 b4-c5 d6xb4 a3xc5 f6-e5 b2-a3 c7-b6 c1-b2 b6xd4 e3xc5 b8-c7 g3-h4 c7-d6 h4-g5 d6xb4 a3xc5 "
+       "h6xf4 f2-g3 g7-f6 g3-h4 a7-b6 c5xa7 e7-d6 d2-e3 f4xd2 e1xc3 d8-c7 c3-b4 a5xc3 b2xd4 e5xc3 a7-b8 f6-e5 "
+       "b8-a7 f8-e7 g1-f2 e7-f6 a7-e3 e5-f4 e3xd2\n",
+       false, ":1: after 40 plies: ambiguous move"},
       {"bad FEN", "# openings\nW:W33:B1\n", false, ":2: "},
       {"a FEN that cannot start a game", "W:W21-32:B1-13\n", false, ":1: 13 black pieces"},
       {"no move for the side to move", "B:W30,31:B26\n", false, ":1: the side to move has no move"},
