@@ -166,7 +166,8 @@ void ComputerPlayer::takeTurn() {
         Game& game = *this->game;
         SearchFigures figures = decisionFigures(pending->result, (int)pending->request.moves.size());
         figures.hundredths = levelRecipe(pending->level).positional;
-        game.log->post(decisionLine(pending->level, LineTopic::SearchedMove, game.whiteToMove(), pending->result.move, figures));
+        game.log->post(
+            decisionLine(pending->level, LineTopic::SearchedMove, game.whiteToMove(), pending->result.move, figures));
         game.playMove(pending->result.move);
       });
 }

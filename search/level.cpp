@@ -21,7 +21,7 @@ bool parseLevel(const std::string& name, Level& level) {
 LevelRecipe levelRecipe(Level level) {
   LevelRecipe recipe;
   switch (level) {
-    case Level::Beginner:  // the material search, two or three plies, blurred by a man either way
+    case Level::Beginner:  // the material search, two or three plies, blurred by half a man either way
       recipe.minDepth = 2;
       recipe.maxDepth = 3;
       recipe.noise = 1;
