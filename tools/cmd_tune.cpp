@@ -130,7 +130,7 @@ int runTune(int argc, char** argv) {
   EndgameDatabase& database = endgameDatabase;
   database.load(MaxDatabasePieces, gameFiles().databaseFolder);
   if (database.pieceCount < 2)
-    std::fprintf(stderr, "tarvenn-engine: no end-game database here (tarvenn -e 4 makes one); "
+    std::fprintf(stderr, "tarvenn-engine: no end-game database found (tarvenn -e 4 makes one); "
                          "positions are labelled by game results only\n");
 
   const auto playStart = std::chrono::steady_clock::now();
@@ -143,6 +143,7 @@ int runTune(int argc, char** argv) {
   const std::vector<TuneSample> endgame = databaseSamples(database, options.endgame, options.play.seed);
   std::printf("database positions %zu of 2 to %u pieces\n", endgame.size(), database.pieceCount);
   samples.insert(samples.end(), endgame.begin(), endgame.end());
+  if (samples.empty()) return toolError("no positions to fit: play more games");
 
   const auto fitStart = std::chrono::steady_clock::now();
   const FitResult fit = fitWeights(samples, EvalWeights, options.fit);
@@ -157,10 +158,15 @@ int runTune(int argc, char** argv) {
   const std::string notes = "Fitted by: " + commandLine(options) +
                             "\n(self-play and the starting weights were those of the table this one replaced)\n" +
                             figures;
-  std::ofstream out(options.out, std::ios::trunc);
+  // Written beside and renamed, so that a failed write leaves the old table whole.
+  const std::string partial = options.out + ".partial";
+  std::ofstream out(partial, std::ios::trunc);
   out << weightsHeader(fit.weights, notes);
   out.close();
-  if (!out) return toolError("cannot write " + options.out);
+  if (!out || std::rename(partial.c_str(), options.out.c_str()) != 0) {
+    std::remove(partial.c_str());
+    return toolError("cannot write " + options.out);
+  }
   std::printf("wrote %s\n", options.out.c_str());
   return 0;
 }

@@ -121,7 +121,7 @@ TEST(StrongSearch, RepeatingAPositionOfTheGameScoresADrawOnlyWhileNothingIrrever
   StrongSearcher& searcher = testSearch().strongEngine().main;
   searcher.probeLimit = 0;  // the database knows two kings against one for a draw
   searcher.startDecision(root);
-  EXPECT_GT(searcher.searchRootMove(step, -EvalInfinity, EvalInfinity, 3), 200) << "nothing repeated";
+  EXPECT_GT(searcher.searchRootMove(step, -EvalInfinity, EvalInfinity, 3), 50) << "nothing repeated";
   searcher.startDecision(root, circle);
   EXPECT_EQ(searcher.searchRootMove(step, -EvalInfinity, EvalInfinity, 3), 0) << "the game's position repeated";
   // A man's move before the circle hides what came before it.
