@@ -625,9 +625,11 @@ players() {
 
 # The computer's level: chosen in the dialog, named in the log, remembered at the next start
 # and kept by a game in play. A person plays White, the computer Black at 0.01 s.
-black_replied() { [ "$(main_board | tr -cd b | wc -c)" = 12 ] && [ "$(main_board | cut -c21-32)" != bbbbbbbbbbbb ]; }
+# Black has moved and White's men are framed for the person's next move (an exchange may
+# have taken men on both sides).
+black_replied() { [ "$(main_board | cut -c21-32)" != bbbbbbbbbbbb ] && [ "$(framed_count 0 20 380)" -gt 0 ]; }
 # One of the three newest log lines is the computer's decision at that level (an exchange it
-# chose puts two forced captures above it). The width stops before the move.
+# chose puts a forced capture and its own capture above it). The width stops before the move.
 level_named() { log_line_is 0 "@bc ($1)" 70 || log_line_is 1 "@bc ($1)" 70 || log_line_is 2 "@bc ($1)" 70; }
 levels() {
   use_prepared_data
@@ -636,9 +638,11 @@ levels() {
   click_square 9
   sleep 0.3
   click_square 13
-  wait_for 10 black_replied || fail "the computer did not answer C3-D4: $(main_board)"
-  level_named strong || fail "the computer's decision line does not name its level"
+  wait_for 15 'black_replied && level_named strong' ||
+    fail "the computer did not answer C3-D4 with a line naming its level: $(main_board)"
   save_shot window-levels.png
+  local at_quit
+  at_quit=$(main_board)
   local saved=$XDG_CONFIG_HOME/tarvenn/new-game
   grep -qx 'black.level = strong' "$saved" && grep -qx 'white.level = classic' "$saved" &&
     grep -qx 'black.seconds = 0.01' "$saved" || fail "the dialog did not remember the level: $(cat "$saved")"
@@ -651,17 +655,20 @@ levels() {
   keep_game_in_play=1 start_program
   answer_box Return || fail "the start did not offer to resume the game"
   accept_players
-  wait_for 10 '[ "$(main_board | cut -c10,14)" = ".w" ] && [ "$(framed_count 0 20 380)" -gt 0 ]' ||
-    fail "the resumed game does not wait for White's move: $(main_board)"
-  local before
-  before=$(main_board)
-  # G3-H4: a man on the edge cannot be taken, so the computer's answer is its own choice.
-  click_square 11
+  wait_for 10 '[ "$(main_board)" = "$at_quit" ] && [ "$(framed_count 0 20 380)" -gt 0 ]' ||
+    fail "the resumed game does not wait for White's move where it was left: $(main_board)"
+  # Any of White's moves: the first framed man, then its first framed destination.
+  local k
+  for k in $(seq 0 31); do framed "$k" && break; done
+  click_square "$k"
   sleep 0.3
-  click_square 15
-  wait_for 10 '[ "$(main_board | cut -c12,16)" = ".w" ] && [ "$(main_board | cut -c17-32)" != "$(echo "$before" | cut -c17-32)" ]' ||
-    fail "the resumed computer did not answer G3-H4: $(main_board)"
-  level_named strong || fail "the resumed computer's line does not name its level"
+  shot
+  local to
+  for to in $(seq 0 31); do framed "$to" && break; done
+  click_square "$to"
+  # The resumed game's log starts empty, so a line naming the level is the computer's answer.
+  wait_for 15 '[ "$(main_board)" != "$at_quit" ] && [ "$(framed_count 0 20 380)" -gt 0 ] && level_named strong' ||
+    fail "the resumed computer did not answer White's move $k-$to with a line naming its level: $(main_board)"
 
   # A new game shows the remembered choices: Enter starts it with the computer at its level.
   key ctrl+n
@@ -671,8 +678,8 @@ levels() {
   click_square 9
   sleep 0.3
   click_square 13
-  wait_for 10 black_replied || fail "the remembered computer did not answer C3-D4: $(main_board)"
-  level_named strong || fail "the remembered level is not named in the log"
+  wait_for 15 'black_replied && level_named strong' ||
+    fail "the remembered computer did not answer C3-D4 with a line naming its level: $(main_board)"
   quit_with_status_zero
 }
 
