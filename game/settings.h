@@ -2,7 +2,7 @@
 // A missing or damaged file, or a damaged value in it, gives the defaults silently.
 #pragma once
 #include <string>
-#include "search/level.h"
+#include "game/level.h"
 
 struct SideChoice {
   std::string player = "human";  // a player type's name; the window checks it is registered

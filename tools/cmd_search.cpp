@@ -4,7 +4,7 @@
 #include <cstdio>
 #include "enddb/program_steps.h"
 #include "enddb/database.h"
-#include "search/level.h"
+#include "search/level_recipe.h"
 #include "search/search.h"
 #include "search/strong_search.h"
 #include "tools/commands.h"

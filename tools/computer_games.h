@@ -3,7 +3,7 @@
 #pragma once
 #include "app/game_files.h"
 #include "game/message_log.h"
-#include "search/level.h"
+#include "game/level.h"
 
 class ComputerPlayer;
 class SearchRunner;

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 #include "engine/board.h"
-#include "search/level.h"
+#include "game/level.h"
 #include "tools/match_summary.h"
 
 class EndgameDatabase;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 #include "engine/board.h"
-#include "search/level.h"
+#include "game/level.h"
 
 struct ToolArgs {
   Position position = InitialPosition;

@@ -1,22 +1,5 @@
-#include "search/level.h"
+#include "search/level_recipe.h"
 #include <algorithm>
-
-namespace {
-
-const char* const LevelNames[LevelCount] = {"beginner", "casual", "classic", "strong", "expert"};
-
-}  // namespace
-
-const char* levelName(Level level) { return LevelNames[(int)level]; }
-
-bool parseLevel(const std::string& name, Level& level) {
-  for (int i = 0; i < LevelCount; ++i)
-    if (name == LevelNames[i]) {
-      level = (Level)i;
-      return true;
-    }
-  return false;
-}
 
 LevelRecipe levelRecipe(Level level) {
   LevelRecipe recipe;

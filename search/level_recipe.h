@@ -1,18 +1,7 @@
-// The computer's levels, from a beginner's opponent to the strongest the program plays.
-// Each level is a fixed recipe: which engine decides, how deep or how long, and how much
-// random noise blurs its choice among the root moves.
+// How each level decides: which engine, how deep or how long, and how much random noise
+// blurs its choice among the root moves. Each level is a fixed recipe.
 #pragma once
-#include <string>
-
-enum class Level { Beginner, Casual, Classic, Strong, Expert };
-
-constexpr Level DefaultLevel = Level::Classic;
-constexpr int LevelCount = 5;
-
-// "beginner", "casual", "classic", "strong", "expert".
-const char* levelName(Level level);
-// The level of a name as levelName writes it; false for anything else.
-bool parseLevel(const std::string& name, Level& level);
+#include "game/level.h"
 
 struct LevelRecipe {
   bool positional = false;  // the positional engine; else the classic material search
