@@ -53,7 +53,7 @@ struct MatchSetup {
 
 // The games run on `threads` workers that take the next game's number from a shared counter;
 // a finished game's line is printed whole under the lock.
-MatchTally playMatch(const MatchSetup& setup) {
+MatchTally playMatch(const MatchSetup& setup, int& stalled) {
   std::atomic<long long> next{0};
   std::mutex printing;
   MatchTally tally;
@@ -67,6 +67,7 @@ MatchTally playMatch(const MatchSetup& setup) {
           playMatchGame(white, black, setup.openings[pairing.opening].start, endgameDatabase);
       std::lock_guard<std::mutex> lock(printing);
       countGame(tally, game.result, pairing.firstIsWhite);
+      if (game.ending == GameEnding::Stalled) ++stalled;
       std::printf("game %lld opening %d first-engine %s result %s plies %d end %s (%s)\n", index + 1,
                   pairing.opening + 1, pairing.firstIsWhite ? "white" : "black", resultText(game.result), game.plies,
                   endingText(game.ending), names.c_str());
@@ -125,6 +126,12 @@ int runMatch(int argc, char** argv) {
   if (!readOpeningsFile(openings, setup.openings, error)) return toolError(error);
 
   prepareStartupDatabase(gameFiles().databaseFolder);
-  printSummary(setup, playMatch(setup));
+  int stalled = 0;
+  printSummary(setup, playMatch(setup, stalled));
+  if (stalled > 0) {  // counted as losses above, but a fault of an engine all the same
+    std::fprintf(stderr, "tarvenn-engine: %d game%s stalled: an engine handed a move the game does not have\n",
+                 stalled, stalled == 1 ? "" : "s");
+    return 1;
+  }
   return 0;
 }

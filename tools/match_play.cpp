@@ -44,18 +44,26 @@ MatchGameResult playMatchGame(const MatchEngine& white, const MatchEngine& black
   PlyLimit limit(plyLimit);
   game.listeners.push_back(&limit);
   game.startGame();
+  return matchResultOf(game, limit.reached);
+}
 
+MatchGameResult matchResultOf(const Game& game, bool plyLimitReached) {
   MatchGameResult played;
   played.plies = game.record.count();
-  if (limit.reached) {
+  const GameResultForWhite sideToMoveLoses =
+      game.whiteToMove() ? GameResultForWhite::BlackWins : GameResultForWhite::WhiteWins;
+  if (plyLimitReached) {
     played.ending = GameEnding::PlyLimit;
     played.result = GameResultForWhite::Draw;
   } else if (game.result() == Drawn) {
     played.ending = GameEnding::DrawAgreed;
     played.result = GameResultForWhite::Draw;
-  } else {
-    played.ending = GameEnding::NoMove;  // the side to move has lost
-    played.result = game.whiteToMove() ? GameResultForWhite::BlackWins : GameResultForWhite::WhiteWins;
+  } else if (game.result() == Won) {
+    played.ending = GameEnding::NoMove;
+    played.result = sideToMoveLoses;
+  } else {  // still in play with every turn run: the player to move handed no move the game has
+    played.ending = GameEnding::Stalled;
+    played.result = sideToMoveLoses;
   }
   return played;
 }
@@ -73,6 +81,7 @@ const char* endingText(GameEnding ending) {
   switch (ending) {
     case GameEnding::NoMove: return "no-move";
     case GameEnding::DrawAgreed: return "draw-agreed";
+    case GameEnding::Stalled: return "stalled";
     case GameEnding::PlyLimit: break;
   }
   return "ply-limit";

@@ -7,6 +7,7 @@
 #include "tools/match_summary.h"
 
 class EndgameDatabase;
+class Game;
 
 struct MatchEngine {
   Level level = DefaultLevel;
@@ -24,7 +25,9 @@ MatchPairing pairingOf(long long index, int openings);
 
 constexpr int MatchPlyLimit = 300;
 
-enum class GameEnding { NoMove, DrawAgreed, PlyLimit };
+// Stalled: the player to move handed a move the game does not have, and the game stopped;
+// that side loses, and the match reports it as a fault.
+enum class GameEnding { NoMove, DrawAgreed, PlyLimit, Stalled };
 
 struct MatchGameResult {
   GameResultForWhite result = GameResultForWhite::Draw;
@@ -37,7 +40,10 @@ struct MatchGameResult {
 MatchGameResult playMatchGame(const MatchEngine& white, const MatchEngine& black, const Position& start,
                               const EndgameDatabase& database, int plyLimit = MatchPlyLimit);
 
+// How a game that stopped ended: as the game ended it, at the ply limit, or stalled.
+MatchGameResult matchResultOf(const Game& game, bool plyLimitReached);
+
 // "1-0", "0-1", "1/2-1/2".
 const char* resultText(GameResultForWhite result);
-// "no-move", "draw-agreed", "ply-limit".
+// "no-move", "draw-agreed", "ply-limit", "stalled".
 const char* endingText(GameEnding ending);

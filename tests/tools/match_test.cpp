@@ -5,6 +5,8 @@
 #include "enddb/database.h"
 #include "engine/fen.h"
 #include "engine/movelist.h"
+#include "game/game.h"
+#include "tests/game/fakes.h"
 #include "tests/support/scratch_directory.h"
 #include "tools/match_openings.h"
 #include "tools/match_play.h"
@@ -113,6 +115,30 @@ TEST(MatchGame, EndsAsTheGameEndsItOrAsADrawAtThePlyLimit) {
     EXPECT_EQ(resultText(r.result), std::string(resultText(c.result))) << name;
     EXPECT_EQ(r.plies, c.plies) << name;
   }
+}
+
+// A move the game does not have changes nothing and the game waits: the match must call that a
+// fault of the side to move, not a loss for having no move.
+TEST(MatchGame, AnEngineThatHandsAnIllegalMoveStallsTheGameAndLosesIt) {
+  auto* white = new ScriptedPlayer;
+  auto* black = new ScriptedPlayer;
+  white->onTurn = [](ScriptedPlayer& player) { player.play("C3-D4"); };
+  black->onTurn = [](ScriptedPlayer& player) {
+    Move foreign = player.game->moves()[0];
+    foreign.after.kings ^= foreign.to;  // crowns a man on the way: no such move
+    player.game->playMove(foreign);
+  };
+  Game game(white, black);
+  game.startGame();
+  const MatchGameResult stalled = matchResultOf(game, false);
+  EXPECT_EQ(endingText(stalled.ending), std::string("stalled"));
+  EXPECT_EQ(stalled.result, R::WhiteWins);
+  EXPECT_EQ(stalled.plies, 1);
+  // The same game stopped by the ply limit is a draw; one ended by the game keeps its result.
+  EXPECT_EQ(matchResultOf(game, true).result, R::Draw);
+  game.resign();
+  EXPECT_EQ(endingText(matchResultOf(game, false).ending), std::string("no-move"));
+  EXPECT_EQ(matchResultOf(game, false).result, R::WhiteWins);
 }
 
 TEST(MatchGame, TwoLoneKingsRepeatAndAgreeADraw) {
