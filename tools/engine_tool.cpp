@@ -59,7 +59,8 @@ const Command Commands[] = {
      "Matches play without the opening book; a game still going after 300 plies is a draw.\n"
      "One line a game: its number, opening, the first engine's colour, the result for White,\n"
      "the plies played from the opening, how it ended (no-move, draw-agreed, ply-limit) and\n"
-     "the engines as White-Black.\n"},
+     "the engines as White-Black. A game an engine stalls with a move the game does not have\n"
+     "ends \"stalled\", lost by that engine, and the match ends with status 1.\n"},
     {"tune", runTune,
      "[--games N] [--seed S] [--depth D] [--endgame N] [--epochs N] [--l2 X] [--anchor LIST] [--threads K] "
      "[--out FILE]",
