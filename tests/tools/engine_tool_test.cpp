@@ -54,7 +54,8 @@ TEST(EngineTool, WithoutACommandOrWithHelpItListsEveryCommand) {
     EXPECT_EQ(r.status, c.status) << c.arguments;
     const std::string& list = c.onStandardOutput ? r.out : r.err;
     EXPECT_EQ((c.onStandardOutput ? r.err : r.out), "") << c.arguments;
-    for (const char* command : {"perft", "divide", "moves", "think", "play", "book", "probe", "search", "pdn", "match"})
+    for (const char* command : {"perft", "divide", "moves", "think", "play", "book", "probe", "search", "pdn", "match",
+                                "tune"})
       EXPECT_NE(list.find(std::string("\n  ") + command + " "), std::string::npos) << c.arguments << ": " << command;
   }
 }
@@ -70,6 +71,8 @@ TEST(EngineTool, CommandHelpNamesItsOptionsAndRunsNothing) {
       {"probe", {"--fen FEN"}},                {"search", {"--fen FEN", "--depth D", "--engine LEVEL"}},
       {"pdn", {"FILE"}},
       {"match", {"--white ENGINE", "--black ENGINE", "--time SECONDS", "--games N", "--openings FILE", "--threads K"}},
+      {"tune", {"--games N", "--seed S", "--depth D", "--endgame N", "--epochs N", "--l2 X", "--anchor LIST",
+                "--threads K", "--out FILE"}},
   };
   for (const auto& c : cases) {
     // A help request wins over arguments the command would run with or reject.
