@@ -23,10 +23,12 @@ void onTimeTyped(Fl_Widget* input, void* options) {
 
 // Every level with its meaning, one line each: the choice's tooltip.
 const char* levelsTooltip() {
-  static std::string text;
-  if (text.empty())
+  static const std::string text = [] {
+    std::string lines;
     for (int i = 0; i < LevelCount; ++i)
-      text += std::string(i ? "\n" : "") + levelName((Level)i) + ": " + levelMeaning((Level)i);
+      lines += std::string(i ? "\n" : "") + levelName((Level)i) + ": " + levelMeaning((Level)i);
+    return lines;
+  }();
   return text.c_str();
 }
 
@@ -34,7 +36,8 @@ const char* levelsTooltip() {
 
 const char* levelMeaning(Level level) {
   switch (level) {
-    case Level::Beginner: return "looks two or three moves ahead and slips now and then; it loses pieces a club player would keep.";
+    case Level::Beginner:
+      return "looks two or three moves ahead and slips now and then; it loses pieces a club player would keep.";
     case Level::Casual: return "knows good positions but looks only a few moves ahead, with a little chance in its choice.";
     case Level::Classic: return "counts pieces and thinks for the time chosen: the computer as it has always played.";
     case Level::Strong: return "judges positions as draughts players do and thinks for the time chosen.";
