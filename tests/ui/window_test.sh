@@ -2,7 +2,7 @@
 # Drives the real program in an X server with xdotool and reads what it shows from
 # screenshots: board squares by their colours, log lines by comparing them with the same
 # lines drawn by log_reference, history rows by the selection colour.
-#   window_test.sh first_start|basics|computer_game|thinking|players|levels <tarvenn> <log_reference> <close_window> <window_probe>
+#   window_test.sh first_start|basics|computer_game|thinking|players|levels|features <tarvenn> <log_reference> <close_window> <window_probe>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -680,6 +680,92 @@ levels() {
   click_square 13
   wait_for 15 'black_replied && level_named strong' ||
     fail "the remembered computer did not answer C3-D4 with a line naming its level: $(main_board)"
+  quit_with_status_zero
+}
+
+# A menu command without a shortcut: Alt and the menu's letter open it, the item's letter picks it.
+menu_command() {
+  key "alt+$1"
+  local M="" w
+  for _ in $(seq 50); do
+    for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+      [ "$w" != "$W" ] && M=$w && break 2
+    done
+    sleep 0.1
+  done
+  [ -n "$M" ] || fail "the menu of alt+$1 did not open"
+  xdotool windowfocus --sync "$M" 2>/dev/null
+  xdotool key "$2"
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -qx "$M" || return 0
+    sleep 0.1
+  done
+  fail "the menu of alt+$1 did not close after $2"
+}
+# Squares of the main board that carry a frame, as their numbers.
+framed_squares() {
+  local k list=""
+  for k in $(seq 0 31); do framed "$k" && list+="$k "; done
+  echo "${list% }"
+}
+# Black's men on the sixth rank are the ones free to move after White's first move.
+black_to_move() { [ "$(framed_squares)" = "20 21 22 23" ]; }
+
+# Hint and Resign, for the person to move.
+features() {
+  use_prepared_data
+  start_program
+  new_game human human
+  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count 0 20 380)" = 4 ]' ||
+    fail "the new game does not wait for White: $(main_board)"
+  # Hint: one man and where it goes framed, nothing played.
+  key ctrl+h
+  wait_for 15 '[ "$(framed_count 0 20 380)" = 2 ]' || fail "Hint did not frame a move: $(framed_squares)"
+  local from to
+  read -r from to < <(framed_squares)
+  [ "$from" -ge 8 ] && [ "$from" -le 11 ] && [ "$to" -ge 12 ] && [ "$to" -le 15 ] ||
+    fail "Hint framed $from and $to, not a first move of White's"
+  [ "$(main_board)" = $Initial ] || fail "Hint changed the position: $(main_board)"
+  [ "$(pixels 560,33)" = FFFFFF ] || fail "Hint put a move into the history"
+  log_line_is 0 "@b;New game start." || fail "Hint wrote to the log"
+  save_shot window-hint.png
+  # The hinted move is still White's to play.
+  click_square "$from"
+  sleep 0.3
+  click_square "$to"
+  wait_for 5 '[ "$(main_board | cut -c$((from + 1)),$((to + 1)))" = ".w" ] && black_to_move' ||
+    fail "the hinted move $from-$to was not played: $(main_board)"
+
+  # A move made while the hint is searched: the late answer does not frame the new position.
+  new_game human human
+  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count 0 20 380)" = 4 ]' ||
+    fail "the second game does not wait for White: $(main_board)"
+  key ctrl+h
+  click_square 9
+  sleep 0.3
+  click_square 13
+  wait_for 5 '[ "$(main_board | cut -c10,14)" = ".w" ]' || fail "C3-D4 was not played during the hint"
+  sleep 2  # the hint searches for one second
+  shot
+  black_to_move || fail "the hint for White framed Black's turn: $(framed_squares)"
+  [ "$(main_board | cut -c10,14)" = ".w" ] || fail "the late hint changed the position: $(main_board)"
+
+  # Black resigns: the log says so, White wins, and the board takes no more moves.
+  menu_command m s
+  local before
+  wait_for 5 'log_line_is 0 "@b;White wins!"' || fail "Resign did not log White wins!"
+  log_line_is 1 "@b;@bc  resigned." || fail "Resign did not log that Black resigned"
+  before=$(main_board)
+  click_square 22
+  sleep 0.3
+  click_square 18
+  sleep 0.5
+  key ctrl+h
+  sleep 1.5
+  shot
+  [ "$(main_board)" = "$before" ] || fail "the board still plays after Resign: $(main_board)"
+  log_line_is 0 "@b;White wins!" || fail "the log goes on after Resign"
+  save_shot window-resign.png
   quit_with_status_zero
 }
 
