@@ -766,7 +766,89 @@ features() {
   [ "$(main_board)" = "$before" ] || fail "the board still plays after Resign: $(main_board)"
   log_line_is 0 "@b;White wins!" || fail "the log goes on after Resign"
   save_shot window-resign.png
+  set_up
   quit_with_status_zero
+}
+
+# The set-up dialog: its board is 320 pixels at (5, 5), without names' effect on clicks.
+setup_click() {  # square k of the dialog's board, clicked $2 times
+  read -r x y < <(square_corner "$1" 5 5 320)
+  for _ in $(seq "${2:-1}"); do
+    xdotool mousemove --window "$S" $((x + 20)) $((y + 20)) click 1
+    sleep 0.2
+  done
+}
+setup_button() {  # Clear, OK, Cancel, White, Black
+  local x y=372
+  case $1 in Clear) x=45 ;; OK) x=210 ;; Cancel) x=285 ;; White) x=20 y=340 ;; Black) x=140 y=340 ;; esac
+  xdotool mousemove --window "$S" $x $y click 1
+}
+open_set_up() {
+  menu_command g u
+  S=$(find_window '^Set up position$') || fail "Set up position did not open"
+  sleep 0.3
+}
+# The untitled box's message, as a picture in $1; the box is answered with Return.
+refusal_shown() {
+  local B="" w
+  for _ in $(seq 50); do
+    for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+      [ -z "$(xdotool getwindowname "$w" 2>/dev/null)" ] && B=$w && break 2
+    done
+    sleep 0.1
+  done
+  [ -n "$B" ] || return 1
+  sleep 0.3
+  xwd -id "$B" -silent -out "$work/box.xwd" && convert "xwd:$work/box.xwd" -crop 300x40+70+10 +repage "$1"
+  convert "xwd:$work/box.xwd" "$shots/window-set-up-refused.png"
+  xdotool windowfocus --sync "$B" 2>/dev/null
+  xdotool key Return
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -qx "$B" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+set_up() {
+  shot
+  local before
+  before=$(main_board)
+  # Refused set-ups: a white man on its crowning row, then an empty board, each with its own reason.
+  open_set_up
+  setup_button Clear
+  sleep 0.3
+  setup_click 29
+  setup_button OK
+  refusal_shown "$work/crowned.png" || fail "a man on its crowning row was not refused"
+  setup_button Clear
+  sleep 0.3
+  setup_button OK
+  refusal_shown "$work/empty.png" || fail "an empty board was not refused"
+  [ "$(compare -metric AE "$work/crowned.png" "$work/empty.png" null: 2>&1)" != 0 ] ||
+    fail "the two refusals give the same reason"
+  xdotool search --onlyvisible --name '^Set up position$' >/dev/null 2>&1 || fail "a refusal closed the dialog"
+  setup_button Cancel
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^Set up position$' >/dev/null 2>&1 || break
+    sleep 0.1
+  done
+  wait_for 5 '[ "$(main_board)" = "$before" ]' || fail "a refused set-up changed the board: $(main_board)"
+  log_line_is 0 "@b;White wins!" || fail "a refused set-up wrote to the log"
+
+  # A white man on C3 and a black man on F6, Black to move.
+  open_set_up
+  setup_button Clear
+  sleep 0.3
+  setup_click 9
+  setup_click 22 3  # white man, white king, black man
+  setup_button Black
+  sleep 0.2
+  setup_button OK
+  accept_players
+  wait_for 5 '[ "$(main_board)" = .........w............b......... ] && [ "$(framed_squares)" = 22 ]' ||
+    fail "the set-up position is not shown with Black to move: $(main_board), frames $(framed_squares)"
+  save_shot window-set-up.png
 }
 
 "$part"
