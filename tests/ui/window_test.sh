@@ -714,6 +714,10 @@ black_to_move() { [ "$(framed_squares)" = "20 21 22 23" ]; }
 # Hint and Resign, for the person to move.
 features() {
   use_prepared_data
+  export HOME=$work/home
+  mkdir -p "$HOME/.fltk/fltk.org"
+  printf '; FLTK preferences file format 1.0\n; vendor: fltk.org\n; application: fltk\n\n[./options]\nFNFCUsesGTK:0\n' \
+    >"$HOME/.fltk/fltk.org/fltk.prefs"
   start_program
   new_game human human
   wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count 0 20 380)" = 4 ]' ||
@@ -767,6 +771,7 @@ features() {
   log_line_is 0 "@b;White wins!" || fail "the log goes on after Resign"
   save_shot window-resign.png
   set_up
+  game_list
   quit_with_status_zero
 }
 
@@ -849,6 +854,66 @@ set_up() {
   wait_for 5 '[ "$(main_board)" = .........w............b......... ] && [ "$(framed_squares)" = 22 ]' ||
     fail "the set-up position is not shown with Black to move: $(main_board), frames $(framed_squares)"
   save_shot window-set-up.png
+}
+
+# A file of three games: Open shows them in a list, Cancel keeps the game in play and the
+# second game opens at its last position.
+game_list() {
+  cat >"$work/games.pdn" <<'END'
+[White "A"]
+[Black "B"]
+
+1. c3-d4 *
+
+[White "C"]
+[Black "D"]
+
+1. a3-b4 f6-g5 *
+
+[White "E"]
+[Black "F"]
+
+1. e3-f4 *
+END
+  shot
+  local before
+  before=$(main_board)
+  key ctrl+o
+  local C
+  C=$(find_window '^Open game$') || fail "Open game did not open"
+  xdotool windowfocus --sync "$C" 2>/dev/null
+  sleep 0.5
+  xdotool type games.pdn
+  sleep 0.3
+  xdotool key Return
+  local L
+  L=$(find_window '^Choose a game$') || fail "the list of games did not open"
+  sleep 0.5
+  xwd -id "$L" -silent -out "$work/list.xwd" && convert "xwd:$work/list.xwd" "$shots/window-game-list.png"
+  xdotool mousemove --window "$L" 310 237 click 1
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^Choose a game$' >/dev/null 2>&1 || break
+    sleep 0.1
+  done
+  wait_for 5 '[ "$(main_board)" = "$before" ]' || fail "Cancel in the list of games changed the board: $(main_board)"
+  log_line_is 0 "@b;New game start." && log_line_is 1 "@b;White wins!" || fail "Cancel in the list of games wrote to the log"
+
+  # Open again (the chooser offers the same file): the second game, picked with a click.
+  key ctrl+o
+  choose_file "Open game"
+  L=$(find_window '^Choose a game$') || fail "the list of games did not open again"
+  sleep 0.5
+  xdotool mousemove --window "$L" 100 34 click 1
+  sleep 0.3
+  xwd -id "$L" -silent -out "$work/list.xwd" && convert "xwd:$work/list.xwd" "$work/list.png"
+  [ "$(convert "$work/list.png" -format '%[hex:p{300,19}] %[hex:p{300,34}]' info:)" = "FFFFFF $Selected" ] ||
+    fail "a click on the second game does not select it"
+  xdotool windowfocus --sync "$L" 2>/dev/null
+  xdotool key Return
+  accept_players
+  wait_for 5 '[ "$(main_board)" = wwwwwwww.wwww......bbb.bbbbbbbbb ] && [ "$(pixels 560,48)" = $Selected ]' ||
+    fail "the second game (a3-b4 f6-g5) is not shown: $(main_board)"
+  save_shot window-game-list-opened.png
 }
 
 "$part"
