@@ -208,9 +208,10 @@ key() {
 }
 
 # A box of the program (untitled, such as "Abandon this game?") answered with the key $1
-# (Return: the default answer); with $2, gives up as soon as the window named $2 shows.
+# (Return: the default answer); with $2, gives up as soon as the window named $2 shows;
+# with $3, first saves the box's message as that picture.
 answer_box() {
-  local B="" dialog=${2:-} w
+  local B="" dialog=${2:-} picture=${3:-} w
   for _ in $(seq 50); do
     [ -n "$dialog" ] && xdotool search --onlyvisible --name "$dialog" >/dev/null 2>&1 && return 1
     for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
@@ -219,6 +220,10 @@ answer_box() {
     sleep 0.1
   done
   [ -n "$B" ] || return 1
+  if [ -n "$picture" ]; then
+    sleep 0.3
+    xwd -id "$B" -silent -out "$work/box.xwd" && convert "xwd:$work/box.xwd" -crop 300x40+70+10 +repage "$picture"
+  fi
   xdotool windowfocus --sync "$B" 2>/dev/null
   xdotool key "$1"
   for _ in $(seq 50); do
@@ -793,6 +798,22 @@ open_set_up() {
   S=$(find_window '^Set up position$') || fail "Set up position did not open"
   sleep 0.3
 }
+# A refusal box: its message saved as the picture $1, then answered with Return.
+refusal_shown() { answer_box Return "" "$1" && cp "$1" "$shots/window-set-up-refused.png"; }
+# Waits up to 5 seconds for the window named $1 to close.
+window_closed() {
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+set_up() {
+  menu_command g u
+  S=$(find_window '^Set up position$') || fail "Set up position did not open"
+  sleep 0.3
+}
 # The untitled box's message, as a picture in $1; the box is answered with Return.
 refusal_shown() {
   local B="" w
@@ -834,10 +855,7 @@ set_up() {
     fail "the two refusals give the same reason"
   xdotool search --onlyvisible --name '^Set up position$' >/dev/null 2>&1 || fail "a refusal closed the dialog"
   setup_button Cancel
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Set up position$' >/dev/null 2>&1 || break
-    sleep 0.1
-  done
+  window_closed '^Set up position$' || fail "Cancel did not close Set up position"
   wait_for 5 '[ "$(main_board)" = "$before" ]' || fail "a refused set-up changed the board: $(main_board)"
   log_line_is 0 "@b;White wins!" || fail "a refused set-up wrote to the log"
 
@@ -891,10 +909,7 @@ END
   sleep 0.5
   xwd -id "$L" -silent -out "$work/list.xwd" && convert "xwd:$work/list.xwd" "$shots/window-game-list.png"
   xdotool mousemove --window "$L" 310 237 click 1
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Choose a game$' >/dev/null 2>&1 || break
-    sleep 0.1
-  done
+  window_closed '^Choose a game$' || fail "Cancel did not close the list of games"
   wait_for 5 '[ "$(main_board)" = "$before" ]' || fail "Cancel in the list of games changed the board: $(main_board)"
   log_line_is 0 "@b;New game start." && log_line_is 1 "@b;White wins!" || fail "Cancel in the list of games wrote to the log"
 
