@@ -550,12 +550,17 @@ accept_players() { accept_window '^Players for this game$'; }
 # it comes: the first save offers game.pdn in the working folder, Open the file last saved.
 choose_file() { accept_window "^$1\$"; }
 
-players() {
-  use_prepared_data
+# FLTK's own file chooser, switched on in a scratch $HOME: the desktop's cannot be driven here.
+use_fltk_file_chooser() {
   export HOME=$work/home
   mkdir -p "$HOME/.fltk/fltk.org"
   printf '; FLTK preferences file format 1.0\n; vendor: fltk.org\n; application: fltk\n\n[./options]\nFNFCUsesGTK:0\n' \
     >"$HOME/.fltk/fltk.org/fltk.prefs"
+}
+
+players() {
+  use_prepared_data
+  use_fltk_file_chooser
   start_program
   # The empty board says how to begin.
   shot
@@ -716,13 +721,10 @@ framed_squares() {
 # Black's men on the sixth rank are the ones free to move after White's first move.
 black_to_move() { [ "$(framed_squares)" = "20 21 22 23" ]; }
 
-# Hint and Resign, for the person to move.
+# Hint, Resign, Set up position and the list of games of a file, for two people.
 features() {
   use_prepared_data
-  export HOME=$work/home
-  mkdir -p "$HOME/.fltk/fltk.org"
-  printf '; FLTK preferences file format 1.0\n; vendor: fltk.org\n; application: fltk\n\n[./options]\nFNFCUsesGTK:0\n' \
-    >"$HOME/.fltk/fltk.org/fltk.prefs"
+  use_fltk_file_chooser
   start_program
   new_game human human
   wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count 0 20 380)" = 4 ]' ||
