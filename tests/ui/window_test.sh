@@ -812,33 +812,6 @@ window_closed() {
 }
 
 set_up() {
-  menu_command g u
-  S=$(find_window '^Set up position$') || fail "Set up position did not open"
-  sleep 0.3
-}
-# The untitled box's message, as a picture in $1; the box is answered with Return.
-refusal_shown() {
-  local B="" w
-  for _ in $(seq 50); do
-    for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
-      [ -z "$(xdotool getwindowname "$w" 2>/dev/null)" ] && B=$w && break 2
-    done
-    sleep 0.1
-  done
-  [ -n "$B" ] || return 1
-  sleep 0.3
-  xwd -id "$B" -silent -out "$work/box.xwd" && convert "xwd:$work/box.xwd" -crop 300x40+70+10 +repage "$1"
-  convert "xwd:$work/box.xwd" "$shots/window-set-up-refused.png"
-  xdotool windowfocus --sync "$B" 2>/dev/null
-  xdotool key Return
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -qx "$B" || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-set_up() {
   shot
   local before
   before=$(main_board)
