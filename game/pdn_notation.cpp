@@ -6,9 +6,6 @@
 
 namespace {
 
-// Bit k is on row k / 4; the dark squares of rows 0, 2, 4, 6 are in files a, c, e, g.
-int fileOf(int square) { return 2 * (square % 4) + (square / 4) % 2; }
-
 bool isFileLetter(char c) { return (c >= 'a' && c <= 'h') || (c >= 'A' && c <= 'H'); }
 
 std::string shown(const std::string& text) { return text.size() > 24 ? text.substr(0, 24) + "..." : text; }
@@ -67,16 +64,6 @@ bool readWithoutSeparator(const std::string& text, std::vector<std::vector<int>>
 }
 
 }  // namespace
-
-std::string squareName(int square) {
-  return std::string(1, char('a' + fileOf(square))) + char('1' + square / 4);
-}
-
-int squareFromName(char file, char rank) {
-  const int column = std::tolower((unsigned char)file) - 'a', row = rank - '1';
-  if (column < 0 || column > 7 || row < 0 || row > 7 || (column + row) % 2 != 0) return -1;
-  return row * 4 + column / 2;
-}
 
 std::string moveText(const Position& before, const Move& move) {
   const int from = squareIndex(move.from), to = squareIndex(move.to);

@@ -4,10 +4,6 @@
 #include <string>
 #include "engine/movelist.h"
 
-std::string squareName(int square);  // "c3"
-// The square of a name such as "c3" or "C3", or -1 when it is not a dark square.
-int squareFromName(char file, char rank);
-
 // The move as a saved game writes it; a capture lists every landing square when
 // another legal move shares its origin and destination.
 std::string moveText(const Position& before, const Move& move);
