@@ -5,5 +5,5 @@
 
 // The usage, naming the data folder and the installed book of this environment.
 std::string usageText(const FileEnvironment& environment);
-// "tarvenn 0.7"
+// "tarvenn 0.7": the name and the version the build was made with
 std::string versionText();

@@ -2,6 +2,7 @@
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "ui/message_boxes.h"
+#include "version.h"
 
 void showBookInfo() {
   showMessage("Situations (and moves) in opening book:\n\t@wc %u (%u)\n\t@bc %u (%u)", Book.positionCount(true),
@@ -17,7 +18,7 @@ void showDatabaseInfo() {
 }
 
 void showAbout() {
-  showMessage("@b;Tarvenn@n v0.7, author: Odrowen\n\n"
+  showMessage("@b;Tarvenn@n v" TARVENN_VERSION ", author: Odrowen\n\n"
               "Draughts 8x8: men capture backward, kings fly, taking the most pieces is compulsory.\n\n"
               "Home: the README of the project's repository");
 }

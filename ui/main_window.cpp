@@ -35,6 +35,7 @@
 #include "ui/setup_dialog.h"
 #include "ui/status_text.h"
 #include "ui/window_layout.h"
+#include "version.h"
 
 namespace {
 
@@ -498,7 +499,7 @@ Fl_Window* buildMainWindow(int width, int height) {
   startWorker();
   buildPopup();
   const WindowLayout layout = layoutFor(width, height);
-  MainWindowWidget* window = Main.window = new MainWindowWidget(width, height, "Tarvenn v0.7 author: Odrowen");
+  MainWindowWidget* window = Main.window = new MainWindowWidget(width, height, "Tarvenn v" TARVENN_VERSION " author: Odrowen");
   buildMenu(width);
   const Box& b = layout.board;
   Main.mainBoard = new BoardView(b.x, b.y, b.w, b.h);
