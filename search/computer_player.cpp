@@ -130,7 +130,7 @@ void ComputerPlayer::takeTurn() {
   }
 
   const Position now = game.currentPosition();
-  if (const Move* bookMove = book.pickBookMove(now)) {
+  if (const Move* bookMove = book.pickBookMove(now, random)) {
     game.log->post(decisionLine(level, LineTopic::BookMove, now.whiteToMove, *bookMove));
     game.playMove(*bookMove);
     return;

@@ -30,7 +30,7 @@ public:
   void dropTurn() override;
   void moveNow() override;
   ThinkingState thinkingState() const override;
-  // Makes the level's random depths and noise repeatable.
+  // Makes the book's choice and the level's random depths and noise repeatable.
   void seedRandom(uint32_t seed);
 
 private:
@@ -39,7 +39,7 @@ private:
   int job = 0;  // the running decision, 0 when none
   std::shared_ptr<DecisionProgress> progress;
   double startedAt = 0;
-  std::mt19937 random;  // draws the level's depths and noise seeds
+  std::mt19937 random;  // draws the book move and the level's depths and noise seeds
 };
 
 // The "computer" kind. Its players search with `runner` and read `book`; the window's version
