@@ -1,11 +1,19 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <random>
+#include <string>
 #include <vector>
+#include "engine/fen.h"
 #include "engine/movegen.h"
-#include "tests/search/search_support.h"
 
 namespace {
+
+Position fromFen(const std::string& fen) {
+  Position p;
+  std::string error;
+  EXPECT_TRUE(parseFen(fen, p, error)) << fen << ": " << error;
+  return p;
+}
 
 bool sameChild(const Child& a, const Child& b) {
   return a.white == b.white && a.black == b.black && a.kings == b.kings;
@@ -42,8 +50,8 @@ bool isCapture(const Position& before, const Child& after, bool whiteToMove) {
 }
 
 // A random position that keeps the men off their own king rows.
-SidePosition randomPosition(std::mt19937& random) {
-  SidePosition p;
+Position randomPosition(std::mt19937& random) {
+  Position p;
   SquareSet taken = 0;
   auto place = [&](SquareSet& side, int count, SquareSet forbiddenMen, int kingPercent) {
     for (int placed = 0; placed < count;) {
@@ -53,13 +61,13 @@ SidePosition randomPosition(std::mt19937& random) {
       if (!king && (square & forbiddenMen)) continue;
       side |= square;
       taken |= square;
-      if (king) p.position.kings |= square;
+      if (king) p.kings |= square;
       ++placed;
     }
   };
   const int kingPercent = (int)(random() % 4) * 15;
-  place(p.position.white, 1 + (int)(random() % 12), WhiteKingRow, kingPercent);
-  place(p.position.black, 1 + (int)(random() % 12), BlackKingRow, kingPercent);
+  place(p.white, 1 + (int)(random() % 12), WhiteKingRow, kingPercent);
+  place(p.black, 1 + (int)(random() % 12), BlackKingRow, kingPercent);
   p.whiteToMove = random() % 2 == 0;
   return p;
 }
@@ -81,7 +89,7 @@ void expectSameAsMoveList(const Position& p, bool whiteToMove) {
 
 }  // namespace
 
-TEST(SearchChildren, FollowTheMoveListOrderWithoutMergingEqualChildren) {
+TEST(Children, FollowTheMoveListOrderWithoutMergingEqualChildren) {
   const struct {
     const char* rule;
     const char* fen;
@@ -100,34 +108,33 @@ TEST(SearchChildren, FollowTheMoveListOrderWithoutMergingEqualChildren) {
       {"a king's slides vanish when a man can capture", "W:WK29,22:B18", 1, 1},
   };
   for (const auto& c : cases) {
-    const SidePosition p = fromFen(c.fen);
-    EXPECT_EQ(childrenOf(p.position, p.whiteToMove, false).size(), c.children) << c.rule << ": " << c.fen;
-    EXPECT_EQ(moveListOf(p.position, p.whiteToMove).size(), c.moves) << c.rule << ": " << c.fen;
-    expectSameAsMoveList(p.position, p.whiteToMove);
+    const Position p = fromFen(c.fen);
+    EXPECT_EQ(childrenOf(p, p.whiteToMove, false).size(), c.children) << c.rule << ": " << c.fen;
+    EXPECT_EQ(moveListOf(p, p.whiteToMove).size(), c.moves) << c.rule << ": " << c.fen;
+    expectSameAsMoveList(p, p.whiteToMove);
   }
 }
 
-TEST(SearchChildren, CapturesOnlyLeavesQuietPositionsWithoutChildren) {
+TEST(Children, CapturesOnlyLeavesQuietPositionsWithoutChildren) {
   const char* quiet[] = {"W:WK18,21,24:B2", "B:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12",
                          "W:W29:B25,22"};
   for (const char* fen : quiet) {
-    const SidePosition p = fromFen(fen);
-    EXPECT_TRUE(childrenOf(p.position, p.whiteToMove, true).empty()) << fen;
+    const Position p = fromFen(fen);
+    EXPECT_TRUE(childrenOf(p, p.whiteToMove, true).empty()) << fen;
   }
 }
 
-TEST(SearchChildren, AgreeWithTheMoveListAlongRandomGames) {
+TEST(Children, AgreeWithTheMoveListAlongRandomGames) {
   std::mt19937 random(20261207);
   for (int game = 0; game < 400; ++game) {
-    SidePosition p = randomPosition(random);
+    Position p = randomPosition(random);
     for (int ply = 0; ply < 60; ++ply) {
-      expectSameAsMoveList(p.position, p.whiteToMove);
+      expectSameAsMoveList(p, p.whiteToMove);
       if (HasFatalFailure()) return;
-      const std::vector<Child> children = childrenOf(p.position, p.whiteToMove, false);
+      const std::vector<Child> children = childrenOf(p, p.whiteToMove, false);
       if (children.empty()) break;
       const Child& next = children[random() % children.size()];
-      p.position = Position(next.white, next.black, next.kings);
-      p.whiteToMove = !p.whiteToMove;
+      p = Position(next.white, next.black, next.kings, !p.whiteToMove);
     }
   }
 }
