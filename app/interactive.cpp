@@ -2,8 +2,8 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 #include "app/first_start.h"
-#include "app/game_files.h"
 #include "book/opening_book.h"
+#include "game/file_locations.h"
 #include "ui/main_window.h"
 
 int runInteractive(int argc, char** argv) {

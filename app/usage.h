@@ -1,7 +1,7 @@
 // The texts of tarvenn --help and --version.
 #pragma once
 #include <string>
-#include "app/game_files.h"
+#include "game/file_locations.h"
 
 // The usage, naming the data folder and the installed book of this environment.
 std::string usageText(const FileEnvironment& environment);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 #include "game/atomic_file.h"
+#include "game/file_locations.h"
 
 namespace {
 
@@ -71,13 +72,7 @@ void setLine(Lines& lines, const std::string& key, const std::string& value) {
 
 }  // namespace
 
-std::string settingsFolder() {
-  const char* config = std::getenv("XDG_CONFIG_HOME");
-  if (config && config[0] == '/') return std::string(config) + "/tarvenn";  // relative ones are to be ignored
-  const char* home = std::getenv("HOME");
-  if (home && home[0]) return std::string(home) + "/.config/tarvenn";
-  return "";
-}
+std::string settingsFolder() { return settingsFolderPath(currentFileEnvironment()); }
 
 std::string newGameChoicesPath() {
   const std::string folder = settingsFolder();

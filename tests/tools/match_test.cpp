@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include "enddb/database.h"
@@ -216,3 +219,18 @@ TEST(MatchOpenings, LinesReadAsMovesOrAsAFenAndBadOnesNameTheirLineAndFault) {
 }
 
 }  // namespace
+
+TEST(MatchOpenings, TheCopyBesideTheProgramComesBeforeTheSourceTrees) {
+  ScratchDirectory tree;
+  ASSERT_FALSE(tree.path.empty());
+  ASSERT_EQ(std::system(("mkdir -p '" + tree.path + "/prefix/bin' '" + tree.path + "/prefix/share/tarvenn'").c_str()), 0);
+  const std::string installed = tree.path + "/prefix/share/tarvenn/openings.txt";
+  std::ofstream(installed) << "22-18 11-15\n";
+  FileEnvironment environment;
+  environment.programFolder = tree.path + "/prefix/bin";
+  environment.dataDirs = tree.path + "/nowhere";
+  EXPECT_EQ(defaultOpeningsFile(environment), installed);
+  std::remove(installed.c_str());
+  EXPECT_EQ(defaultOpeningsFile(environment), std::filesystem::path(SHIPPED_OPENINGS).lexically_normal().string())
+      << "a build without an installed copy reads the source tree's";
+}

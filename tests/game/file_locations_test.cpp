@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 #include <vector>
-#include "app/game_files.h"
+#include "game/file_locations.h"
 #include "tests/support/scratch_directory.h"
 
 namespace {
@@ -152,4 +152,39 @@ TEST_F(GameFilesChoice, TheUsersOwnBookWinsOverTheInstalledCopyFileByFile) {
     EXPECT_EQ(files.whiteBook, tree.path + c.white) << list;
     EXPECT_EQ(files.blackBook, tree.path + c.black) << list;
   }
+}
+
+TEST_F(GameFilesChoice, SettingsFollowXdgConfigHomeElseHomeAndOnlyDataFallsBackOnTheAccountsHome) {
+  const struct {
+    std::string configHome, dataHome, home, accountHome;
+    std::string settings, data;  // "" for none
+  } cases[] = {
+      {"/cfg", "/dat", "/h", "/acct", "/cfg/tarvenn", "/dat/tarvenn"},
+      {"", "", "/h", "/acct", "/h/.config/tarvenn", "/h/.local/share/tarvenn"},
+      {"cfg", "dat", "/h", "", "/h/.config/tarvenn", "/h/.local/share/tarvenn"},
+      {"", "", "", "/acct", "", "/acct/.local/share/tarvenn"},
+      {"/cfg", "", "", "/acct", "/cfg/tarvenn", "/acct/.local/share/tarvenn"},
+      {"", "", "", "", "", ""},
+  };
+  for (const auto& c : cases) {
+    environment.configHome = c.configHome;
+    environment.dataHome = c.dataHome;
+    environment.home = c.home;
+    environment.accountHome = c.accountHome;
+    const std::string facts = "XDG_CONFIG_HOME=" + c.configHome + " XDG_DATA_HOME=" + c.dataHome +
+                              " HOME=" + c.home + " account home " + c.accountHome;
+    EXPECT_EQ(settingsFolderPath(environment), c.settings) << facts;
+    EXPECT_EQ(dataFolderPath(environment), c.data) << facts;
+  }
+}
+
+TEST_F(GameFilesChoice, InstalledFilesAreSoughtBesideTheProgramThenInEachAbsoluteDataDir) {
+  environment.dataDirs = "relative:/usr/share::/opt/share";
+  EXPECT_EQ(installedFolders(environment),
+            (std::vector<std::string>{scratch.path + "/prefix/bin/../share/tarvenn", "/usr/share/tarvenn",
+                                      "/opt/share/tarvenn"}));
+  environment.programFolder.clear();
+  environment.dataDirs.clear();
+  EXPECT_EQ(installedFolders(environment), (std::vector<std::string>{"/usr/local/share/tarvenn", "/usr/share/tarvenn"}))
+      << "an unset XDG_DATA_DIRS means /usr/local/share:/usr/share";
 }

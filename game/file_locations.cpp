@@ -1,4 +1,4 @@
-#include "app/game_files.h"
+#include "game/file_locations.h"
 #include <pwd.h>
 #include <unistd.h>
 #include <cstdlib>
@@ -16,6 +16,14 @@ const char* const BookNames[] = {"white.ouv", "black.ouv"};
 std::string environmentValue(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
+}
+
+// The program's folder under an XDG base folder: a relative base is to be ignored, as the
+// desktop's base-folder rules say, and then the folder under the home stands in.
+std::string ownFolder(const std::string& base, const std::string& home, const char* underHome) {
+  if (!base.empty() && base[0] == '/') return base + "/tarvenn";
+  if (!home.empty()) return home + underHome;
+  return "";
 }
 
 bool isGameFileName(const std::string& name) {
@@ -43,9 +51,10 @@ FileEnvironment currentFileEnvironment() {
   std::error_code error;
   environment.workingFolder = fs::current_path(error).string();
   environment.dataHome = environmentValue("XDG_DATA_HOME");
+  environment.configHome = environmentValue("XDG_CONFIG_HOME");
   environment.home = environmentValue("HOME");
   if (environment.home.empty())
-    if (const passwd* user = getpwuid(getuid())) environment.home = user->pw_dir ? user->pw_dir : "";
+    if (const passwd* user = getpwuid(getuid())) environment.accountHome = user->pw_dir ? user->pw_dir : "";
   environment.dataDirs = environmentValue("XDG_DATA_DIRS");
   const fs::path program = fs::read_symlink("/proc/self/exe", error);
   if (!error) environment.programFolder = program.parent_path().string();
@@ -60,10 +69,13 @@ bool holdsGameFiles(const std::string& folder) {
 }
 
 std::string dataFolderPath(const FileEnvironment& environment) {
-  // Relative values are to be ignored, as the desktop's base-folder rules say.
-  if (!environment.dataHome.empty() && environment.dataHome[0] == '/') return environment.dataHome + "/tarvenn";
-  if (!environment.home.empty()) return environment.home + "/.local/share/tarvenn";
-  return "";
+  const std::string& home = environment.home.empty() ? environment.accountHome : environment.home;
+  return ownFolder(environment.dataHome, home, "/.local/share/tarvenn");
+}
+
+// Without $HOME the settings are not kept; only the data folder falls back on the password database.
+std::string settingsFolderPath(const FileEnvironment& environment) {
+  return ownFolder(environment.configHome, environment.home, "/.config/tarvenn");
 }
 
 std::string gameInPlayPath(const FileEnvironment& environment) {
@@ -71,14 +83,18 @@ std::string gameInPlayPath(const FileEnvironment& environment) {
   return folder.empty() ? "" : folder + "/game-in-play.pdn";
 }
 
-std::string installedBookFolder(const FileEnvironment& environment) {
+std::vector<std::string> installedFolders(const FileEnvironment& environment) {
   std::vector<std::string> candidates;
   // An installed program finds its own copy first, whatever prefix it went to.
   if (!environment.programFolder.empty()) candidates.push_back(environment.programFolder + "/../share/tarvenn");
   std::istringstream dirs(environment.dataDirs.empty() ? "/usr/local/share:/usr/share" : environment.dataDirs);
   for (std::string dir; std::getline(dirs, dir, ':');)
     if (!dir.empty() && dir[0] == '/') candidates.push_back(dir + "/tarvenn");
-  for (const std::string& folder : candidates)
+  return candidates;
+}
+
+std::string installedBookFolder(const FileEnvironment& environment) {
+  for (const std::string& folder : installedFolders(environment))
     if (isFile(folder + "/" + BookNames[0]) || isFile(folder + "/" + BookNames[1]))
       return fs::path(folder).lexically_normal().string();
   return "";
