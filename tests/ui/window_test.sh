@@ -2,7 +2,7 @@
 # Drives the real program in an X server with xdotool and reads what it shows from
 # screenshots: board squares by their colours, log lines by comparing them with the same
 # lines drawn by log_reference, history rows by the selection colour.
-#   window_test.sh first_start|basics|computer_game|thinking|players|levels|features <tarvenn> <log_reference> <close_window> <window_probe>
+#   window_test.sh first_start|basics|computer_game|thinking|quitting|players|levels|features <tarvenn> <log_reference> <close_window> <window_probe>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -535,6 +535,46 @@ thinking() {
     sleep 1.5
     quit_with_status_zero "$how" 10
     echo "$how during a think: ended with status 0 within 1 s"
+  done
+}
+
+# Milliseconds from a Quit ("quit": its shortcut) or a close request ("close") until the
+# process is gone; fails above $2 ms. The time is printed.
+quit_time() {
+  local how=$1 limit=$2 what=$3 start ms
+  xdotool windowfocus --sync "$W" 2>/dev/null
+  start=$(date +%s%N)
+  if [ "$how" = close ]; then "$closer" "$W"; else xdotool key alt+F4; fi
+  for _ in $(seq 500); do kill -0 "$app" 2>/dev/null || break; sleep 0.005; done
+  ms=$((($(date +%s%N) - start) / 1000000))
+  kill -0 "$app" 2>/dev/null && fail "$how $what did not end the program"
+  wait "$app"
+  local status=$?
+  app=""
+  [ $status -eq 0 ] || fail "$how $what ended with status $status"
+  echo "$how $what: process gone after ${ms} ms"
+  [ "$ms" -le "$limit" ] || fail "$how $what took $ms ms, more than $limit"
+}
+
+# Quit and closing end the process at once, during a 30 s think and while a person is to move.
+quitting() {
+  use_prepared_data
+  local how
+  for how in quit close; do
+    start_program
+    new_game human "${THINK_KIND:-30}"
+    click_square 9
+    sleep 0.3
+    click_square 13
+    sleep 1.5
+    quit_time "$how" "${QUIT_LIMIT_MS:-300}" "during a think"
+    start_program
+    new_game human 0.01
+    click_square 9
+    sleep 0.3
+    click_square 13
+    wait_for 10 black_replied || fail "the computer did not answer C3-D4: $(main_board)"
+    quit_time "$how" "${QUIT_LIMIT_MS:-300}" "while White is to move"
   done
 }
 
