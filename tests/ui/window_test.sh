@@ -655,6 +655,11 @@ players() {
   clip=$!
   key ctrl+v
   answer_box Return || fail "Paste did not ask before abandoning the game"
+  # Wide enough for its title beside a window manager's icon and buttons.
+  local P WIDTH HEIGHT X Y SCREEN WINDOW
+  P=$(find_window '^Players for this game$') || fail "Paste did not ask for the players"
+  eval "$(xdotool getwindowgeometry --shell "$P")"
+  [ "$WIDTH" -ge 300 ] || fail "the players dialog is $WIDTH pixels wide, too narrow for its title"
   accept_players
   wait_for 5 '[ "$(main_board | cut -c2,14,22,31)" = wwbb ] && [ "$(main_board | tr -cd wb | wc -c)" = 4 ]' || fail "the pasted position is not shown: $(main_board)"
   kill "$clip" 2>/dev/null
