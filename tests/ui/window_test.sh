@@ -564,7 +564,8 @@ quit_time() {
   [ "$ms" -le "$limit" ] || fail "$how $what took $ms ms, more than $limit"
 }
 
-# Quit and closing end the process at once, during a 30 s think and while a person is to move.
+# Quit and closing end the process at once: during a 30 s think, while a person is to move,
+# and without a game.
 quitting() {
   use_prepared_data
   local how
@@ -583,6 +584,8 @@ quitting() {
     click_square 13
     wait_for 10 black_replied || fail "the computer did not answer C3-D4: $(main_board)"
     quit_time "$how" "${QUIT_LIMIT_MS:-300}" "while White is to move"
+    start_program
+    quit_time "$how" "${QUIT_LIMIT_MS:-300}" "without a game"
   done
 }
 
