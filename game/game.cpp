@@ -1,5 +1,6 @@
 #include "game/game.h"
 #include <string>
+#include "game/message_text.h"
 
 Game::Game(Player* white, Player* black, const Position& start)
     : record(start), players{white, black}, moveList(start) {
@@ -164,8 +165,7 @@ void Game::takeBack(int plies) {
   if (!begun || outcome == Canceled || inCall() || plies <= 0 || plies > record.count()) return;
   interruptTurn();
   record.takeBack(plies);
-  const std::string text = plies == 1 ? "Took back 1 move." : "Took back " + std::to_string(plies) + " moves.";
-  log->post(MsgMove, text.c_str());
+  log->post(MsgMove, takeBackText(plies).c_str());
   restartFromRecord();
 }
 
@@ -173,8 +173,7 @@ void Game::replay(int plies) {
   if (!begun || outcome == Canceled || inCall() || plies <= 0 || plies > (int)record.takenBack().size()) return;
   interruptTurn();
   for (int i = 0; i < plies; ++i) record.append(record.takenBack().front());
-  const std::string text = plies == 1 ? "Replayed 1 move." : "Replayed " + std::to_string(plies) + " moves.";
-  log->post(MsgMove, text.c_str());
+  log->post(MsgMove, replayText(plies).c_str());
   restartFromRecord();
 }
 

@@ -62,6 +62,18 @@ std::string lineText(const LogLine& line, const SideNames& names) {
   return std::string(names.of(line.white)) + levelWords(line) + "  " + lineWords(line, names);
 }
 
+std::string movesText(int moves) { return std::to_string(moves) + (moves == 1 ? " move" : " moves"); }
+
+int wholeMoves(int plies) { return plies <= 0 ? 0 : (plies + 1) / 2; }
+
+std::string takeBackText(int plies) { return "Took back " + movesText(wholeMoves(plies)) + "."; }
+
+std::string replayText(int plies) { return "Replayed " + movesText(wholeMoves(plies)) + "."; }
+
+std::string drawQuestionText(bool offeredByWhite) {
+  return offeredByWhite ? "White offers a draw. Does Black accept?" : "Black offers a draw. Does White accept?";
+}
+
 std::string entryWords(const HistoryEntry& entry) {
   std::string words = notation(entry.move);
   if (entry.depth == 0) return words;  // never analysed

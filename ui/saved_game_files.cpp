@@ -6,6 +6,7 @@
 #include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Window.H>
 #include "game/pdn_reader.h"
+#include "game/message_text.h"
 #include "game/pdn_writer.h"
 #include "ui/markup.h"
 #include "ui/message_boxes.h"
@@ -80,7 +81,7 @@ int pickGame(const std::vector<PdnGame>& games) {
 
 std::string gameListLine(int number, const PdnGame& game) {
   return std::to_string(number) + ". " + game.tag("White", "?") + " - " + game.tag("Black", "?") + ", " +
-         resultText(game.result) + ", " + std::to_string(game.moves.size()) + " moves";
+         resultText(game.result) + ", " + movesText(wholeMoves((int)game.moves.size()));
 }
 
 bool pickGameFromFile(const std::string& path, PdnGame& game) {

@@ -15,5 +15,5 @@ bool saveGameAs(const PdnGame& game);
 // The file's single game, or the one the user picks in a list; false on cancel or a fault,
 // which is shown.
 bool pickGameFromFile(const std::string& path, PdnGame& game);
-// One line of the games list: "3. Ann - Bob, 1-0, 24 moves".
+// One line of the games list, counting whole moves: "3. Ann - Bob, 1-0, 24 moves", "1 move".
 std::string gameListLine(int number, const PdnGame& game);

@@ -26,6 +26,7 @@ std::string statusText(const StatusFacts& facts) {
     std::snprintf(text, sizeof text, "%s to move.", side);
   }
   std::string line = text;
+  if (!facts.hint.empty()) line += "  " + facts.hint;
   if (facts.analysing) line += "  Analysing the history...";
   return line;
 }

@@ -1,5 +1,5 @@
 // The status line under the board: whose turn it is, how far the computer's search has got,
-// and the result when the game is over.
+// the result when the game is over, and a hint the person asked for.
 #pragma once
 #include <string>
 #include "game/interfaces.h"
@@ -10,6 +10,7 @@ struct StatusFacts {
   bool blackToMove = false;
   ThinkingState thinking;  // of the player to move
   bool analysing = false;  // the history's analysis is running
+  std::string hint;        // "Hint: c3-d4" while the hinted position waits for the move; "" for none
 };
 
 std::string statusText(const StatusFacts& facts);

@@ -2,7 +2,7 @@
 # Drives the real program in an X server with xdotool and reads what it shows from
 # screenshots: board squares by their colours, log lines by comparing them with the same
 # lines drawn by log_reference, history rows by the selection colour.
-#   window_test.sh first_start|basics|computer_game|thinking|players|levels|features <tarvenn> <log_reference> <close_window> <window_probe>
+#   window_test.sh first_start|basics|computer_game|thinking|quitting|players|levels|features <tarvenn> <log_reference> <close_window> <window_probe>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -246,6 +246,8 @@ new_game() {
   answer_box Return '^New game\.\.\.$'  # "Abandon this game?" when the game in play has moves
   local D
   D=$(find_window '^New game\.\.\.$') || fail "the new-game dialog did not open"
+  local WIDTH HEIGHT X Y SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$D")"
   local side=0
   for kind in "$1" "$2"; do
     if [ "$kind" != human ]; then
@@ -255,7 +257,7 @@ new_game() {
       xdotool mousemove --window "$D" 130 $((37 + 100 * side)) click 1
       sleep 0.2
       local end=38 level=${kind#*:}
-      [ "${kind%:*}" = 30 ] && end=147  # the slider ends where the typed time begins
+      [ "${kind%:*}" = 30 ] && end=$((WIDTH - 53))  # the slider ends where the typed time begins
       xdotool mousemove --window "$D" $end $((39 + 100 * side)) click 1
       if [ "$level" != "$kind" ]; then
         # The level choice pops up with the level shown under the pointer, the others 19 pixels apart.
@@ -349,6 +351,12 @@ basics() {
   use_prepared_data
   start_program
   [ "$(main_board)" = "$(printf '.%.0s' $(seq 32))" ] || fail "the board is not empty before the first game"
+  # The desktop finds the menu entry's icon by the window's class.
+  xprop -id "$W" WM_CLASS | grep -q '"tarvenn"' || fail "the window's class is not tarvenn: $(xprop -id "$W" WM_CLASS)"
+  # Without a game there is nothing to save: the greyed command's shortcut opens nothing.
+  key ctrl+s
+  sleep 1
+  xdotool search --onlyvisible --name '^Save game$' >/dev/null 2>&1 && fail "Save game opened without a game"
 
   # Square names: on, then off again, leaving the board as it was.
   convert "$work/now.png" -crop 380x380+0+20 +repage "$work/before.png"
@@ -538,6 +546,49 @@ thinking() {
   done
 }
 
+# Milliseconds from a Quit ("quit": its shortcut) or a close request ("close") until the
+# process is gone; fails above $2 ms. The time is printed.
+quit_time() {
+  local how=$1 limit=$2 what=$3 start ms
+  xdotool windowfocus --sync "$W" 2>/dev/null
+  start=$(date +%s%N)
+  if [ "$how" = close ]; then "$closer" "$W"; else xdotool key alt+F4; fi
+  for _ in $(seq 500); do kill -0 "$app" 2>/dev/null || break; sleep 0.005; done
+  ms=$((($(date +%s%N) - start) / 1000000))
+  kill -0 "$app" 2>/dev/null && fail "$how $what did not end the program"
+  wait "$app"
+  local status=$?
+  app=""
+  [ $status -eq 0 ] || fail "$how $what ended with status $status"
+  echo "$how $what: process gone after ${ms} ms"
+  [ "$ms" -le "$limit" ] || fail "$how $what took $ms ms, more than $limit"
+}
+
+# Quit and closing end the process at once: during a 30 s think, while a person is to move,
+# and without a game.
+quitting() {
+  use_prepared_data
+  local how
+  for how in quit close; do
+    start_program
+    new_game human "${THINK_KIND:-30}"
+    click_square 9
+    sleep 0.3
+    click_square 13
+    sleep 1.5
+    quit_time "$how" "${QUIT_LIMIT_MS:-300}" "during a think"
+    start_program
+    new_game human 0.01
+    click_square 9
+    sleep 0.3
+    click_square 13
+    wait_for 10 black_replied || fail "the computer did not answer C3-D4: $(main_board)"
+    quit_time "$how" "${QUIT_LIMIT_MS:-300}" "while White is to move"
+    start_program
+    quit_time "$how" "${QUIT_LIMIT_MS:-300}" "without a game"
+  done
+}
+
 # The board turned round: square k of the main board shows in the cell of square 31 - k.
 main_board_turned() { board_state 0 20 380 23 30 | rev; }
 click_turned() {
@@ -607,6 +658,11 @@ players() {
   clip=$!
   key ctrl+v
   answer_box Return || fail "Paste did not ask before abandoning the game"
+  # Wide enough for its title beside a window manager's icon and buttons.
+  local P WIDTH HEIGHT X Y SCREEN WINDOW
+  P=$(find_window '^Players for this game$') || fail "Paste did not ask for the players"
+  eval "$(xdotool getwindowgeometry --shell "$P")"
+  [ "$WIDTH" -ge 300 ] || fail "the players dialog is $WIDTH pixels wide, too narrow for its title"
   accept_players
   wait_for 5 '[ "$(main_board | cut -c2,14,22,31)" = wwbb ] && [ "$(main_board | tr -cd wb | wc -c)" = 4 ]' || fail "the pasted position is not shown: $(main_board)"
   kill "$clip" 2>/dev/null
@@ -729,7 +785,9 @@ features() {
   new_game human human
   wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count 0 20 380)" = 4 ]' ||
     fail "the new game does not wait for White: $(main_board)"
-  # Hint: one man and where it goes framed, nothing played.
+  # Hint: one man and where it goes framed and named in the status line, nothing played.
+  shot
+  convert "$work/now.png" -crop 380x18+1+401 +repage "$work/status-before-hint.png"
   key ctrl+h
   wait_for 15 '[ "$(framed_count 0 20 380)" = 2 ]' || fail "Hint did not frame a move: $(framed_squares)"
   local from to
@@ -737,6 +795,7 @@ features() {
   [ "$from" -ge 8 ] && [ "$from" -le 11 ] && [ "$to" -ge 12 ] && [ "$to" -le 15 ] ||
     fail "Hint framed $from and $to, not a first move of White's"
   [ "$(main_board)" = $Initial ] || fail "Hint changed the position: $(main_board)"
+  region_is 380x18+1+401 "$work/status-before-hint.png" && fail "the status line does not name the hint"
   [ "$(pixels 560,33)" = FFFFFF ] || fail "Hint put a move into the history"
   log_line_is 0 "@b;New game start." || fail "Hint wrote to the log"
   save_shot window-hint.png
@@ -761,11 +820,20 @@ features() {
   black_to_move || fail "the hint for White framed Black's turn: $(framed_squares)"
   [ "$(main_board | cut -c10,14)" = ".w" ] || fail "the late hint changed the position: $(main_board)"
 
-  # Black resigns: the log says so, White wins, and the board takes no more moves.
+  # Resign asks first: No leaves the game going, with Black's men framed.
   menu_command m s
+  answer_box Escape || fail "Resign did not ask for confirmation"
+  sleep 0.5
+  shot
+  black_to_move || fail "No to Resign did not leave Black to move: $(framed_squares)"
+  log_line_is 0 "@b;White wins!" && fail "No to Resign ended the game"
+  # Black resigns: the log says so, White wins, no frames stay, and the board takes no more moves.
+  menu_command m s
+  answer_box Return || fail "Resign did not ask for confirmation"
   local before
   wait_for 5 'log_line_is 0 "@b;White wins!"' || fail "Resign did not log White wins!"
   log_line_is 1 "@b;@bc  resigned." || fail "Resign did not log that Black resigned"
+  [ "$(framed_count 0 20 380)" = 0 ] || fail "frames stay on the board after Resign: $(framed_squares)"
   before=$(main_board)
   click_square 22
   sleep 0.3
