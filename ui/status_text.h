@@ -10,6 +10,7 @@ struct StatusFacts {
   bool blackToMove = false;
   ThinkingState thinking;  // of the player to move
   bool analysing = false;  // the history's analysis is running
+  bool whiteWon = false;   // of a won game
 };
 
 std::string statusText(const StatusFacts& facts);

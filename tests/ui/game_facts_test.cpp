@@ -71,16 +71,17 @@ TEST(GameFacts, ASavedGameNamesTheWinnerAsTheSideNotToMove) {
   EXPECT_EQ(choicesFromPdn(strange).white.player, "human");
 }
 
-TEST(GameFacts, TheGameInPlayKeepsItsComputersLevelAndTimeForResuming) {
+TEST(GameFacts, ASavedGameKeepsItsComputersKindLevelAndTimeForReopening) {
   Table table;
   ComputerPlayer* white = static_cast<ComputerPlayer*>(table.make("computer", 2.5));
   white->level = Level::Expert;
   Game game(white, table.make("human"));
-  const PdnGame kept = gameInPlayAsPdn(game);
+  const PdnGame kept = gameAsPdn(game);
+  EXPECT_EQ(kept.tag("WhiteType"), "computer");
+  EXPECT_EQ(kept.tag("BlackType"), "human");
   EXPECT_EQ(kept.tag("WhiteLevel"), "expert");
   EXPECT_EQ(kept.tag("WhiteTime"), "2.50");
   EXPECT_EQ(kept.tag("BlackLevel", "none"), "none") << "a person has no level";
-  EXPECT_EQ(gameAsPdn(game).tag("WhiteLevel", "none"), "none") << "a saved game stays as it was";
   const NewGameChoices resumed = choicesFromPdn(kept);
   EXPECT_EQ(resumed.white.player, "computer");
   EXPECT_EQ(resumed.white.level, Level::Expert);
