@@ -146,7 +146,8 @@ bool saveNewGameChoices(const NewGameChoices& choices, std::string& error) {
 
 std::string readLastGameFolder(const std::string& path) {
   if (path.empty()) return "";
-  const std::string* folder = find(readLines(path), LastFolderKey);
+  const Lines lines = readLines(path);
+  const std::string* folder = find(lines, LastFolderKey);
   return folder && !folder->empty() && (*folder)[0] == '/' ? *folder : "";
 }
 
