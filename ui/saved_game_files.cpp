@@ -5,6 +5,7 @@
 #include <FL/Fl_Native_File_Chooser.H>
 #include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Window.H>
+#include <algorithm>
 #include <ctime>
 #include "game/pdn_reader.h"
 #include "game/pdn_writer.h"
@@ -17,8 +18,12 @@ namespace {
 
 const char* const PdnFilter = "PDN games\t*.pdn\nAll files\t*";
 
+// The file last saved or opened in this run: Open offers it again.
+std::string lastPath;
+
 // The folder of the file last saved or opened, kept in the settings so that it outlives the run.
 void rememberFolderOf(const std::string& path) {
+  lastPath = path;
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return;
   std::string ignored;  // a settings folder that cannot be written only loses the folder
@@ -112,7 +117,11 @@ bool pickGameFromFile(const std::string& path, PdnGame& game) {
 }
 
 bool openSavedGame(PdnGame& game) {
-  const std::string path = choosePath("Open game", Fl_Native_File_Chooser::BROWSE_FILE, 0, chooserFolder(), "");
+  const std::string folder = chooserFolder();
+  const size_t slash = lastPath.rfind('/');
+  const bool offerLast = slash != std::string::npos && lastPath.substr(0, std::max<size_t>(slash, 1)) == folder;
+  const std::string path = choosePath("Open game", Fl_Native_File_Chooser::BROWSE_FILE, 0, folder,
+                                      offerLast ? lastPath.substr(slash + 1) : "");
   if (path.empty()) return false;
   rememberFolderOf(path);
   return pickGameFromFile(path, game);

@@ -7,7 +7,8 @@
 // The choosers start in the folder of the last file opened or saved (kept in the settings),
 // else the documents folder, else home.
 
-// Asks for a file and reads the game the user picks from it (a chooser when it holds several).
+// Asks for a file (offering the one last saved or opened in this run) and reads the game the
+// user picks from it (a chooser when it holds several).
 // False when the user cancels or the file cannot be read.
 bool openSavedGame(PdnGame& game);
 // Asks for a file name (offering the players and the date, "Ana-Bruno-2026-12-08.pdn"; ".pdn"

@@ -547,7 +547,8 @@ click_turned() {
 # The players dialog of an opened, pasted or set-up game: two people, accepted with Enter.
 accept_players() { accept_window '^Players for this game$'; }
 # FLTK's own file chooser (the desktop's is switched off in $HOME), accepted with Enter as
-# it comes: the first save offers game.pdn in the working folder, Open the file last saved.
+# it comes: the first save offers the players and the date in $HOME (there is no documents
+# folder here), Open the file last saved.
 choose_file() { accept_window "^$1\$"; }
 
 # FLTK's own file chooser, switched on in a scratch $HOME: the desktop's cannot be driven here.
@@ -591,8 +592,14 @@ players() {
   convert "$work/now.png" -crop 190x70+405+26 +repage "$work/history.png"
   key ctrl+s
   choose_file "Save game"
-  [ -s "$work/game.pdn" ] || fail "Save game wrote no file"
-  grep -q '^\[GameType "26,W,8,8,A0,0"\]' "$work/game.pdn" || fail "the saved game has no GameType tag"
+  local saved_file
+  saved_file=$HOME/human-computer-$(date +%Y-%m-%d).pdn
+  [ -s "$saved_file" ] || fail "Save game wrote no file $saved_file: $(ls "$HOME")"
+  grep -q '^\[GameType "26,W,8,8,A0,0"\]' "$saved_file" || fail "the saved game has no GameType tag"
+  grep -q '^\[BlackType "computer"\]' "$saved_file" && grep -q '^\[BlackTime "0.01"\]' "$saved_file" ||
+    fail "the saved game does not name the computer and its time: $(cat "$saved_file")"
+  grep -qx "files.folder = $HOME" "$XDG_CONFIG_HOME/tarvenn/new-game" ||
+    fail "the folder of the saved file is not remembered: $(cat "$XDG_CONFIG_HOME/tarvenn/new-game")"
   new_game human human  # it answers "Abandon this game?"
   wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(pixels 560,33)" = FFFFFF ]' ||
     fail "New did not start a new game: $(main_board)"
@@ -849,10 +856,12 @@ set_up() {
   save_shot window-set-up.png
 }
 
-# A file of three games: Open shows them in a list, Cancel keeps the game in play and the
+# A file of three games in $HOME: Open starts there and shows them in a list, Cancel keeps
+# the game in play and the
 # second game opens at its last position.
 game_list() {
-  cat >"$work/games.pdn" <<'END'
+  # In $HOME, where the chooser starts before any file was opened or saved.
+  cat >"$HOME/games.pdn" <<'END'
 [White "A"]
 [Black "B"]
 
@@ -877,7 +886,6 @@ END
   xdotool windowfocus --sync "$C" 2>/dev/null
   sleep 0.5
   xdotool type games.pdn
-  sleep 0.3
   xdotool key Return
   local L
   L=$(find_window '^Choose a game$') || fail "the list of games did not open"
