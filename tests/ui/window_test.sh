@@ -857,8 +857,7 @@ set_up() {
 }
 
 # A file of three games in $HOME: Open starts there and shows them in a list, Cancel keeps
-# the game in play and the
-# second game opens at its last position.
+# the game in play and the second game opens at its last position.
 game_list() {
   # In $HOME, where the chooser starts before any file was opened or saved.
   cat >"$HOME/games.pdn" <<'END'
