@@ -50,12 +50,12 @@ private:
   size_t column = 0;
 };
 
-bool isMark(const std::string& note) { return note[0] == '!' || note[0] == '?'; }
+bool isMark(const std::string& note) { return !note.empty() && (note[0] == '!' || note[0] == '?'); }
 
 // Comments and variations stand between a move and the next; NAGs and marks belong to the move.
 bool interrupts(const PdnNotes& notes) {
   for (const std::string& note : notes)
-    if (note[0] == '{' || note[0] == '(' || note[0] == ';') return true;
+    if (!note.empty() && (note[0] == '{' || note[0] == '(' || note[0] == ';')) return true;
   return false;
 }
 
@@ -93,7 +93,8 @@ std::string pdnText(const PdnGame& game) {
   out += '\n';
 
   Lines moves;
-  for (const std::string& note : game.openingNotes) moves.add(note);
+  for (const std::string& note : game.openingNotes)
+    if (!note.empty()) moves.add(note);
   Position position = game.start;
   for (size_t i = 0; i < game.moves.size(); ++i) {
     const int number = 1 + (int)(i + (game.start.whiteToMove ? 0 : 1)) / 2;
@@ -108,7 +109,7 @@ std::string pdnText(const PdnGame& game) {
       if (isMark(note)) token += note;  // "c3-d4!?"
     moves.add(token);
     for (const std::string& note : game.notesAfter(i))
-      if (!isMark(note)) moves.add(note);
+      if (!isMark(note) && !note.empty()) moves.add(note);
     position = game.moves[i].after;
   }
   moves.add(resultText(game.result));

@@ -101,6 +101,7 @@ TEST(GameFacts, ASavedGameKeepsItsComputersKindLevelAndTimeForReopening) {
       {"strong", "0.01", Level::Strong, 0.01},  {"Strong", "2", Level::Classic, 2},
       {"", "", Level::Classic, 1},              {"casual", "31", Level::Casual, 1},
       {"beginner", "nan", Level::Beginner, 1},  {"expert", "1.5s", Level::Expert, 1},
+      {"grandmaster", "abc", Level::Classic, 1},
   };
   for (const auto& c : cases) {
     PdnGame edited = kept;
