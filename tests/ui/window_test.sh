@@ -857,7 +857,8 @@ set_up() {
 }
 
 # A file of three games in $HOME: Open starts there and shows them in a list, Cancel keeps
-# the game in play and the second game opens at its last position.
+# the game in play and the second game opens at its last position, ended as its file says;
+# saved again it keeps what its file held.
 game_list() {
   # In $HOME, where the chooser starts before any file was opened or saved.
   cat >"$HOME/games.pdn" <<'END'
@@ -866,10 +867,13 @@ game_list() {
 
 1. c3-d4 *
 
+[Event "Club evening"]
 [White "C"]
 [Black "D"]
+[Result "2-0"]
+[Annotator "E"]
 
-1. a3-b4 f6-g5 *
+1. a3-b4 {a comment} f6-g5 (1... f6-e5) 2-0
 
 [White "E"]
 [Black "F"]
@@ -910,7 +914,19 @@ END
   accept_players
   wait_for 5 '[ "$(main_board)" = wwwwwwww.wwww......bbb.bbbbbbbbb ] && [ "$(pixels 560,48)" = $Selected ]' ||
     fail "the second game (a3-b4 f6-g5) is not shown: $(main_board)"
+  log_line_is 0 "@b;White wins!" && log_line_is 1 "@b;New game start." ||
+    fail "the second game, ended 2-0 in its file, does not open ended"
   save_shot window-game-list-opened.png
+
+  # Saved again, it keeps its tags, notes and result; the chooser offers the players and the date.
+  key ctrl+s
+  choose_file "Save game"
+  local again
+  again=$HOME/C-D-$(date +%Y-%m-%d).pdn
+  [ -s "$again" ] || fail "Save game wrote no file $again: $(ls "$HOME")"
+  grep -q '^\[Event "Club evening"\]' "$again" && grep -q '^\[Annotator "E"\]' "$again" &&
+    grep -q '^\[Result "1-0"\]' "$again" && grep -q '{a comment}' "$again" && grep -q '(1\.\.\. f6-e5)' "$again" ||
+    fail "the saved game lost what its file held: $(cat "$again")"
 }
 
 "$part"
