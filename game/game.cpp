@@ -26,6 +26,7 @@ void Game::startGame() {
   begun = true;
   refreshMoves();  // an opened game's moves were added to the record before the start
   log->post(MsgEvent, "New game start.");
+  if (outcome != InPlay) finish();  // a saved game that is over
   advance();
 }
 
@@ -55,7 +56,8 @@ void Game::finish() {
   if (outcome == Drawn) {
     log->post(MsgResult, "Game draw.");
   } else {
-    log->post(MsgResult, whiteToMove() ? "Black wins!" : "White wins!");
+    if (outcome != Won) winnerIsWhite = !whiteToMove();  // the side to move has no move left
+    log->post(MsgResult, winnerIsWhite ? "White wins!" : "Black wins!");
     outcome = Won;
   }
   notify();
@@ -184,6 +186,13 @@ void Game::resign() {
   log->post(resignationLine(!black));
   log->post(MsgResult, black ? "White wins!" : "Black wins!");
   outcome = Won;
+  winnerIsWhite = black;
   reported = true;
   notify();
+}
+
+void Game::endAs(GameResult result, bool whiteWins) {
+  if (begun || (result != Won && result != Drawn)) return;
+  outcome = result;
+  winnerIsWhite = whiteWins;
 }

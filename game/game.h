@@ -40,6 +40,9 @@ public:
   void replay(int plies);
   // The side to move gives the game up.
   void resign();
+  // Before the start: the game is over as its saved game says (Won or Drawn). The start
+  // posts the result line and gives no turn; take back brings it into play.
+  void endAs(GameResult result, bool whiteWins);
 
   Player* whitePlayer() const { return players[0]; }
   Player* blackPlayer() const { return players[1]; }
@@ -47,6 +50,8 @@ public:
   const MoveList& moves() const { return moveList; }
   int moveCount() const { return moveList.size(); }
   GameResult result() const { return outcome; }
+  // Of a won game: White is the winner.
+  bool whiteWon() const { return winnerIsWhite; }
   bool started() const { return begun; }
   // A move is on display; the next turn waits for the pause to end.
   bool pausing() const { return pauseRunning; }
@@ -78,6 +83,7 @@ private:
   bool forcedPausePending = false;  // after a forced move's display, the longer forced pause
   bool advancing = false;     // inside advance(): a move handed in during a player call continues it
   bool reported = false;      // the result line was posted
+  bool winnerIsWhite = false; // of a won game
   int questions = 0;          // draw questions open
 
   void refreshMoves();

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 #include "game/history_entry.h"
+#include "game/pdn_game.h"
 
 class GameRecord;
 
@@ -39,6 +40,11 @@ public:
   // The position before the move of entry `index` (the start position for 0).
   Position positionBefore(int index) const;
   std::vector<Move> moves() const;
+
+  // What the file of an opened game held besides its moves, kept so that saving it again
+  // loses nothing: its tags in file order and the notes before its first move.
+  std::vector<PdnTag> fileTags;
+  PdnNotes openingNotes;
 
 private:
   Position start;

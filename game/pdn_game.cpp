@@ -6,6 +6,12 @@ std::string PdnGame::tag(const std::string& name, const std::string& absent) con
   return absent;
 }
 
+bool PdnGame::hasTag(const std::string& name) const {
+  for (const PdnTag& t : tags)
+    if (t.name == name) return true;
+  return false;
+}
+
 void PdnGame::setTag(const std::string& name, const std::string& value) {
   for (PdnTag& t : tags)
     if (t.name == name) {
@@ -13,6 +19,17 @@ void PdnGame::setTag(const std::string& name, const std::string& value) {
       return;
     }
   tags.push_back({name, value});
+}
+
+void PdnGame::removeTag(const std::string& name) {
+  for (size_t i = 0; i < tags.size();)
+    if (tags[i].name == name) tags.erase(tags.begin() + i);
+    else ++i;
+}
+
+const PdnNotes& PdnGame::notesAfter(size_t index) const {
+  static const PdnNotes None;
+  return index < moveNotes.size() ? moveNotes[index] : None;
 }
 
 const char* resultText(PdnResult result) {

@@ -207,21 +207,29 @@ private:
       if (atEnd()) return fail(lastTextLine(), "the file ends before the game's result");
       const char c = peek();
       const int wordLine = line;
+      const size_t noteStart = at;
       if (c == '{') {
         if (!skipComment()) return false;
-      } else if (c == ';' || (c == '%' && (at == 0 || text[at - 1] == '\n'))) {
+        keepNote(game, noteStart);
+      } else if (c == '%' && (at == 0 || text[at - 1] == '\n')) {
+        skipLine();  // an escaped line, for other programs
+      } else if (c == ';') {
         skipLine();
+        keepNote(game, noteStart);
       } else if (c == '(') {
         if (!skipVariation()) return false;
+        keepNote(game, noteStart);
       } else if (c == ')') {
         return fail(line, "')' without a variation to close");
       } else if (c == '[') {
         return fail(line, "the game's moves end without a result");
       } else if (c == '!' || c == '?') {
         while (peek() == '!' || peek() == '?') ++at;
+        keepNote(game, noteStart);
       } else if (c == '$') {
         ++at;
         while (std::isdigit((unsigned char)peek())) ++at;
+        keepNote(game, noteStart);
       } else if (c == '*') {
         ++at;
         if (endsGame()) {
@@ -244,6 +252,19 @@ private:
         position = played.after;
       }
     }
+  }
+
+  // The text from `start` to here, as written, goes with the last move read (before the first
+  // move: with the game).
+  void keepNote(PdnGame& game, size_t start) {
+    std::string note = text.substr(start, at - start);
+    while (!note.empty() && note.back() == '\r') note.pop_back();
+    if (game.moves.empty()) {
+      game.openingNotes.push_back(std::move(note));
+      return;
+    }
+    game.moveNotes.resize(game.moves.size());
+    game.moveNotes.back().push_back(std::move(note));
   }
 
   // Old files split a capture into single jumps, "11x18 18x25": the words that follow,

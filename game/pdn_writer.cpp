@@ -1,4 +1,5 @@
 #include "game/pdn_writer.h"
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -23,21 +24,48 @@ bool writtenAnyway(const std::string& name) {
   return false;
 }
 
-// Tokens separated by spaces, broken into lines that stay under the limit.
+// Tokens separated by spaces, broken into lines that stay under the limit. A note may span
+// lines as its file wrote it; a rest-of-line comment ends its line.
 class Lines {
 public:
   void add(const std::string& token) {
-    if (!current.empty() && current.size() + 1 + token.size() > LineLimit) {
-      text += current + '\n';
-      current.clear();
+    const size_t firstLine = std::min(token.find('\n'), token.size());
+    if (column > 0) {
+      const bool fits = column + 1 + firstLine <= LineLimit;
+      text += fits ? ' ' : '\n';
+      column = fits ? column + 1 : 0;
     }
-    current += (current.empty() ? "" : " ") + token;
+    text += token;
+    const size_t lastBreak = token.rfind('\n');
+    column = lastBreak == std::string::npos ? column + token.size() : token.size() - lastBreak - 1;
+    if (!token.empty() && token[0] == ';') {
+      text += '\n';
+      column = 0;
+    }
   }
-  std::string finish() { return text + current + '\n'; }
+  std::string finish() { return column > 0 ? text + '\n' : text; }
 
 private:
-  std::string text, current;
+  std::string text;
+  size_t column = 0;
 };
+
+bool isMark(const std::string& note) { return !note.empty() && (note[0] == '!' || note[0] == '?'); }
+
+// Comments and variations stand between a move and the next; NAGs and marks belong to the move.
+bool interrupts(const PdnNotes& notes) {
+  for (const std::string& note : notes)
+    if (!note.empty() && (note[0] == '{' || note[0] == '(' || note[0] == ';')) return true;
+  return false;
+}
+
+// The file's own FEN when it names the game's start, so that it is kept as written.
+bool keepsItsFen(const PdnGame& game) {
+  const std::string fen = game.tag("FEN");
+  Position position;
+  std::string error;
+  return !fen.empty() && readAnyFen(fen, position, error) && position == game.start;
+}
 
 // A file that someone cut off mid-line gets its line ended, so the tags start a line.
 bool endsMidLine(const std::string& path) {
@@ -53,25 +81,35 @@ std::string pdnText(const PdnGame& game) {
   for (const char* name : ArchivalTags)
     out += tagLine(name, game.tag(name, std::strcmp(name, "Date") == 0 ? "????.??.??" : "?"));
   out += tagLine("Result", resultText(game.result));
-  out += tagLine("GameType", "26,W,8,8,A0,0");
-  if (game.isSetUp()) {
+  // The reader took a game type only when it is Brazilian draughts: an opened game keeps its own.
+  out += tagLine("GameType", game.tag("GameType", "26,W,8,8,A0,0"));
+  const bool ownFen = keepsItsFen(game);
+  if (game.isSetUp() || ownFen) {
     out += tagLine("SetUp", "1");
-    out += tagLine("FEN", writeFen(game.start));
+    out += tagLine("FEN", ownFen ? game.tag("FEN") : writeFen(game.start));
   }
   for (const PdnTag& tag : game.tags)
     if (!writtenAnyway(tag.name)) out += tagLine(tag.name, tag.value);
   out += '\n';
 
   Lines moves;
+  for (const std::string& note : game.openingNotes)
+    if (!note.empty()) moves.add(note);
   Position position = game.start;
   for (size_t i = 0; i < game.moves.size(); ++i) {
     const int number = 1 + (int)(i + (game.start.whiteToMove ? 0 : 1)) / 2;
-    // Black's first move carries its number too: "1... f6-e5".
+    // Black's first move carries its number too, and so does one after a comment or a
+    // variation: "1... f6-e5".
+    const bool numbered = i == 0 || interrupts(game.notesAfter(i - 1));
     std::string token = position.whiteToMove ? std::to_string(number) + ". "
-                        : i == 0             ? std::to_string(number) + "... "
+                        : numbered           ? std::to_string(number) + "... "
                                              : "";
     token += moveText(position, game.moves[i]);
+    for (const std::string& note : game.notesAfter(i))
+      if (isMark(note)) token += note;  // "c3-d4!?"
     moves.add(token);
+    for (const std::string& note : game.notesAfter(i))
+      if (!isMark(note) && !note.empty()) moves.add(note);
     position = game.moves[i].after;
   }
   moves.add(resultText(game.result));

@@ -5,9 +5,10 @@
 #include <vector>
 #include "game/pdn_game.h"
 
-// One game: the seven archival tags ("?" where not given; Result from the result),
-// GameType "26,W,8,8,A0,0", SetUp and FEN for a set-up, the other tags, the moves with
-// their numbers in lines under 80 characters, the result, and an empty line.
+// One game: the seven archival tags ("?" where not given; Result from the result), the game's
+// GameType (else "26,W,8,8,A0,0"), SetUp and FEN for a set-up (its own FEN when it names the
+// start), the other tags in their order, the moves with their numbers and each move's notes
+// as written, in lines under 80 characters where the notes allow, the result, and an empty line.
 std::string pdnText(const PdnGame& game);
 std::string pdnDate(std::time_t when);            // "2026.12.08", local time
 std::string pdnQuoted(const std::string& value);  // in quotes, \" and \\ escaped, line breaks as spaces

@@ -175,6 +175,7 @@ void refreshStatus(void*) {
     facts.hasGame = true;
     facts.result = game->result();
     facts.blackToMove = !game->whiteToMove();
+    facts.whiteWon = game->whiteWon();
     facts.thinking = thinkingOfCurrentGame();
   }
   facts.analysing = Main.analysisJob != 0;
@@ -285,6 +286,7 @@ bool beginGameFrom(const PdnGame& saved, const NewGameChoices& shown) {
   if (!runPlayersDialog(PlayersTitle, shown, white, black)) return false;
   GuiGame* game = new GuiGame(white, black, saved.start);
   appendPdnMoves(game->record, saved);
+  endAsSaved(*game, saved.result);
   beginGame(game);
   return true;
 }
@@ -296,7 +298,7 @@ void cancelGame(Fl_Widget*, void*) {
 void openGame(Fl_Widget*, void*) {
   if (!mayAbandonGame()) return;
   PdnGame saved;
-  if (openSavedGame(saved)) beginGameFrom(saved, twoPeople());
+  if (openSavedGame(saved)) beginGameFrom(saved, choicesFromPdn(saved));
 }
 
 void saveGame(Fl_Widget*, void*) {
@@ -394,7 +396,7 @@ void keepGameInPlay() {
   // A game still at the initial position has nothing to lose.
   if (game->record.count() == 0 && game->record.startPosition() == InitialPosition) return;
   std::string error;
-  if (!savePdnGames(Main.gameInPlayPath, {gameInPlayAsPdn(*game)}, error))
+  if (!savePdnGames(Main.gameInPlayPath, {gameAsPdn(*game)}, error))
     std::fprintf(stderr, "tarvenn: the game in play was not kept: %s\n", error.c_str());
 }
 

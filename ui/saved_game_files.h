@@ -4,12 +4,15 @@
 #include <string>
 #include "game/pdn_game.h"
 
-// Asks for a file (offering the one last saved or opened) and reads the game the user picks
-// from it (a chooser when it holds several). False when the user cancels or the file cannot
-// be read.
+// The choosers start in the folder of the last file opened or saved (kept in the settings),
+// else the documents folder, else home.
+
+// Asks for a file (offering the one last saved or opened in this run) and reads the game the
+// user picks from it (a chooser when it holds several).
+// False when the user cancels or the file cannot be read.
 bool openSavedGame(PdnGame& game);
-// Asks for a file name (first "game.pdn", then the last one saved or opened; ".pdn" added
-// when it has no extension) and writes the game there.
+// Asks for a file name (offering the players and the date, "Ana-Bruno-2026-12-08.pdn"; ".pdn"
+// added when it has no extension) and writes the game there.
 bool saveGameAs(const PdnGame& game);
 
 // The file's single game, or the one the user picks in a list; false on cancel or a fault,

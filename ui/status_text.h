@@ -11,6 +11,7 @@ struct StatusFacts {
   ThinkingState thinking;  // of the player to move
   bool analysing = false;  // the history's analysis is running
   std::string hint;        // "Hint: c3-d4" while the hinted position waits for the move; "" for none
+  bool whiteWon = false;   // of a won game
 };
 
 std::string statusText(const StatusFacts& facts);

@@ -19,8 +19,10 @@ TEST(StatusLine, SaysWhoseTurnItIsHowFarTheSearchGotAndTheResult) {
       {StatusFacts{true, InPlay, false, starting, false, ""}, "White (computer) thinks: 0.1 s of 0.50 s"},
       {StatusFacts{true, InPlay, false, positional, false, ""},
        "White (computer) thinks: depth 14, eval -1.35, 0.4 s of 1.00 s"},
-      {StatusFacts{true, Won, true, {}, false, ""}, "@b;Game over: White wins!"},
-      {StatusFacts{true, Won, false, {}, false, ""}, "@b;Game over: Black wins!"},
+      {StatusFacts{true, Won, true, {}, false, "", true}, "@b;Game over: White wins!"},
+      {StatusFacts{true, Won, false, {}, false, "", false}, "@b;Game over: Black wins!"},
+      // A saved game can end with the winner to move: the winner is named, not the mover's opponent.
+      {StatusFacts{true, Won, false, {}, false, "", true}, "@b;Game over: White wins!"},
       {StatusFacts{true, Drawn, false, {}, false, ""}, "@b;Game over: draw."},
       {StatusFacts{true, InPlay, true, {}, true, ""}, "Black to move.  Analysing the history..."},
       {StatusFacts{true, InPlay, false, {}, false, "Hint: c3-d4"}, "White to move.  Hint: c3-d4"},

@@ -598,7 +598,8 @@ click_turned() {
 # The players dialog of an opened, pasted or set-up game: two people, accepted with Enter.
 accept_players() { accept_window '^Players for this game$'; }
 # FLTK's own file chooser (the desktop's is switched off in $HOME), accepted with Enter as
-# it comes: the first save offers game.pdn in the working folder, Open the file last saved.
+# it comes: the first save offers the players and the date in $HOME (there is no documents
+# folder here), Open the file last saved.
 choose_file() { accept_window "^$1\$"; }
 
 # FLTK's own file chooser, switched on in a scratch $HOME: the desktop's cannot be driven here.
@@ -642,8 +643,14 @@ players() {
   convert "$work/now.png" -crop 190x70+405+26 +repage "$work/history.png"
   key ctrl+s
   choose_file "Save game"
-  [ -s "$work/game.pdn" ] || fail "Save game wrote no file"
-  grep -q '^\[GameType "26,W,8,8,A0,0"\]' "$work/game.pdn" || fail "the saved game has no GameType tag"
+  local saved_file
+  saved_file=$HOME/human-computer-$(date +%Y-%m-%d).pdn
+  [ -s "$saved_file" ] || fail "Save game wrote no file $saved_file: $(ls "$HOME")"
+  grep -q '^\[GameType "26,W,8,8,A0,0"\]' "$saved_file" || fail "the saved game has no GameType tag"
+  grep -q '^\[BlackType "computer"\]' "$saved_file" && grep -q '^\[BlackTime "0.01"\]' "$saved_file" ||
+    fail "the saved game does not name the computer and its time: $(cat "$saved_file")"
+  grep -qx "files.folder = $HOME" "$XDG_CONFIG_HOME/tarvenn/new-game" ||
+    fail "the folder of the saved file is not remembered: $(cat "$XDG_CONFIG_HOME/tarvenn/new-game")"
   new_game human human  # it answers "Abandon this game?"
   wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(pixels 560,33)" = FFFFFF ]' ||
     fail "New did not start a new game: $(main_board)"
@@ -917,19 +924,24 @@ set_up() {
   save_shot window-set-up.png
 }
 
-# A file of three games: Open shows them in a list, Cancel keeps the game in play and the
-# second game opens at its last position.
+# A file of three games in $HOME: Open starts there and shows them in a list, Cancel keeps
+# the game in play and the second game opens at its last position, ended as its file says;
+# saved again it keeps what its file held.
 game_list() {
-  cat >"$work/games.pdn" <<'END'
+  # In $HOME, where the chooser starts before any file was opened or saved.
+  cat >"$HOME/games.pdn" <<'END'
 [White "A"]
 [Black "B"]
 
 1. c3-d4 *
 
+[Event "Club evening"]
 [White "C"]
 [Black "D"]
+[Result "2-0"]
+[Annotator "E"]
 
-1. a3-b4 f6-g5 *
+1. a3-b4 {a comment} f6-g5 (1... f6-e5) 2-0
 
 [White "E"]
 [Black "F"]
@@ -945,7 +957,6 @@ END
   xdotool windowfocus --sync "$C" 2>/dev/null
   sleep 0.5
   xdotool type games.pdn
-  sleep 0.3
   xdotool key Return
   local L
   L=$(find_window '^Choose a game$') || fail "the list of games did not open"
@@ -971,7 +982,19 @@ END
   accept_players
   wait_for 5 '[ "$(main_board)" = wwwwwwww.wwww......bbb.bbbbbbbbb ] && [ "$(pixels 560,48)" = $Selected ]' ||
     fail "the second game (a3-b4 f6-g5) is not shown: $(main_board)"
+  log_line_is 0 "@b;White wins!" && log_line_is 1 "@b;New game start." ||
+    fail "the second game, ended 2-0 in its file, does not open ended"
   save_shot window-game-list-opened.png
+
+  # Saved again, it keeps its tags, notes and result; the chooser offers the players and the date.
+  key ctrl+s
+  choose_file "Save game"
+  local again
+  again=$HOME/C-D-$(date +%Y-%m-%d).pdn
+  [ -s "$again" ] || fail "Save game wrote no file $again: $(ls "$HOME")"
+  grep -q '^\[Event "Club evening"\]' "$again" && grep -q '^\[Annotator "E"\]' "$again" &&
+    grep -q '^\[Result "1-0"\]' "$again" && grep -q '{a comment}' "$again" && grep -q '(1\.\.\. f6-e5)' "$again" ||
+    fail "the saved game lost what its file held: $(cat "$again")"
 }
 
 "$part"
