@@ -64,8 +64,9 @@ void Game::finish() {
 }
 
 void Game::playMove(const Move& handed) {
-  // A move that arrives after the end, during a display, or that is not in the list changes nothing.
-  if (outcome != InPlay || pauseRunning) return;
+  // A move that arrives after the end, during a display or a draw question, or that is not in
+  // the list changes nothing.
+  if (outcome != InPlay || pauseRunning || questionOpen) return;
   for (const Move& move : moveList)
     if (move == handed) {
       apply(handed, false);
@@ -106,20 +107,44 @@ void Game::pauseEnded() {
 }
 
 bool Game::offerDraw() {
-  if (outcome != InPlay || pauseRunning) return false;  // an ended game stays as it ended
-  const bool black = !whiteToMove();
-  Player* other = players[black ? 0 : 1];
+  // An ended game stays as it ended; one offer at a time.
+  if (outcome != InPlay || pauseRunning || questionOpen) return false;
+  const bool white = whiteToMove();
+  Player* other = players[white ? 1 : 0];
   if (!other) return false;
-  ++questions;
+  if (other->asksPerson()) {
+    questionOpen = true;
+    offeredByWhite = white;
+    offerInTurn = advancing;
+    notify();
+    return false;
+  }
   const bool accepted = other->acceptDraw();
-  --questions;
-  if (outcome != InPlay) return false;  // canceled while the question was open
-  log->post(drawOfferLine(!black, accepted));
-  if (!accepted) return false;
+  if (outcome != InPlay) return false;
+  settleDrawOffer(white, accepted);
+  return accepted;
+}
+
+void Game::answerDraw(bool accepted) {
+  if (!questionOpen) return;
+  questionOpen = false;
+  if (outcome != InPlay) return;
+  settleDrawOffer(offeredByWhite, accepted);
+  if (accepted) return;
+  if (offerInTurn) {  // the mover offered in its turn and still owes the move
+    asked = false;
+    advance();
+  } else {
+    notify();
+  }
+}
+
+void Game::settleDrawOffer(bool white, bool accepted) {
+  log->post(drawOfferLine(white, accepted));
+  if (!accepted) return;
   outcome = Drawn;
   if (Player* mover = playerToMove()) mover->dropTurn();
   advance();  // inside a turn the running loop posts the result itself
-  return true;
 }
 
 void Game::cancelGame() {
@@ -127,6 +152,7 @@ void Game::cancelGame() {
   if (view) view->detachInput();
   if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, "Game was canceled.");
   outcome = Canceled;
+  questionOpen = false;  // an answer that comes later finds no question
   if (pauseRunning) {
     pauseRunning = forcedPausePending = false;
     stopPause();
@@ -164,7 +190,7 @@ void Game::restartFromRecord() {
 }
 
 void Game::takeBack(int plies) {
-  if (!begun || outcome == Canceled || inCall() || plies <= 0 || plies > record.count()) return;
+  if (!begun || outcome == Canceled || busy() || plies <= 0 || plies > record.count()) return;
   interruptTurn();
   record.takeBack(plies);
   log->post(MsgMove, takeBackText(plies).c_str());
@@ -172,7 +198,7 @@ void Game::takeBack(int plies) {
 }
 
 void Game::replay(int plies) {
-  if (!begun || outcome == Canceled || inCall() || plies <= 0 || plies > (int)record.takenBack().size()) return;
+  if (!begun || outcome == Canceled || busy() || plies <= 0 || plies > (int)record.takenBack().size()) return;
   interruptTurn();
   for (int i = 0; i < plies; ++i) record.append(record.takenBack().front());
   log->post(MsgMove, replayText(plies).c_str());
@@ -180,7 +206,7 @@ void Game::replay(int plies) {
 }
 
 void Game::resign() {
-  if (outcome != InPlay || inCall()) return;
+  if (outcome != InPlay || busy()) return;
   interruptTurn();
   const bool black = !whiteToMove();
   log->post(resignationLine(!black));

@@ -1,5 +1,5 @@
-// One game between two players, driven by events: a move handed in, a draw offer, a cancel,
-// the end of a move's display pause. It gives the turn to the side to move, plays the moves,
+// One game between two players, driven by events: a move handed in, a draw offer and its
+// answer, a cancel, the end of a move's display pause. It gives the turn to the side to move, plays the moves,
 // carries draw offers, detects the end and reports to its log. Its owner releases it.
 #pragma once
 #include <vector>
@@ -27,8 +27,11 @@ public:
   void startGame();
   // Plays a move of the current list (or a copy of one) for the side to move.
   void playMove(const Move& move);
-  // The side to move offers a draw; true if the other player accepted.
+  // The side to move offers a draw; true if the other player accepted at once. A person is
+  // asked instead: the question stays open (drawQuestionOpen) until answerDraw.
   bool offerDraw();
+  // A person's answer to the open draw question; without an open question it changes nothing.
+  void answerDraw(bool accepted);
   // Ends the game: no further turn, a running pause and a pending decision are dropped.
   void cancelGame();
   // The display pause after a move is over; the next turn begins.
@@ -56,9 +59,12 @@ public:
   // A move is on display; the next turn waits for the pause to end.
   bool pausing() const { return pauseRunning; }
   // The player to move has the turn and no move has arrived yet.
-  bool awaitingMove() const { return asked && !pauseRunning && outcome == InPlay; }
-  // A call into a player (a turn, a draw question) is under way: the game must not be released.
-  bool inCall() const { return advancing || questions > 0; }
+  bool awaitingMove() const { return asked && !pauseRunning && !questionOpen && outcome == InPlay; }
+  // A draw offer waits for a person's answer: no move, take back, replay or resignation
+  // happens until it comes.
+  bool drawQuestionOpen() const { return questionOpen; }
+  // Of an open question: White offered the draw.
+  bool drawOfferedByWhite() const { return offeredByWhite; }
   Position currentPosition() const { return record.currentPosition(); }
   bool whiteToMove() const { return currentPosition().whiteToMove; }
   SquareSet emptySquares() const { return currentPosition().empty(); }
@@ -84,7 +90,9 @@ private:
   bool advancing = false;     // inside advance(): a move handed in during a player call continues it
   bool reported = false;      // the result line was posted
   bool winnerIsWhite = false; // of a won game
-  int questions = 0;          // draw questions open
+  bool questionOpen = false;  // a draw offer waits for a person's answer
+  bool offeredByWhite = false;
+  bool offerInTurn = false;   // the open offer came from inside the mover's turn, which resumes on a refusal
 
   void refreshMoves();
   void interruptTurn();
@@ -94,4 +102,7 @@ private:
   void beginPause(double seconds);
   void finish();
   void notify();
+  void settleDrawOffer(bool offeredByWhite, bool accepted);
+  // Inside a player's call or waiting for a draw answer: the position must not change.
+  bool busy() const { return advancing || questionOpen; }
 };

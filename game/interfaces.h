@@ -23,8 +23,11 @@ public:
   // Either hands a move of game->moves() to game->playMove before returning, or arms the
   // board or starts a search and returns, handing the move later.
   virtual void takeTurn() = 0;
-  // The other side offers a draw; true accepts it.
-  virtual bool acceptDraw() = 0;
+  // The other side offers a draw; true accepts it. Not asked of a player that asksPerson().
+  virtual bool acceptDraw() { return false; }
+  // A person answers draw offers: the game opens a question that its owner shows, and the
+  // answer comes back later through Game::answerDraw.
+  virtual bool asksPerson() const { return false; }
   // The game no longer wants a move from this player (canceled): a pending one is dropped.
   virtual void dropTurn() {}
   // Plays the best move found so far at once, if the player is thinking.

@@ -120,10 +120,15 @@ bool ComputerPlayer::acceptDraw() {
 void ComputerPlayer::takeTurn() {
   Game& game = *this->game;
   if (game.moveCount() == 0 || job != 0) return;  // nothing to choose, or already choosing
-  if (drawOfferDelay == 0) {
+  if (offerAwaitsAnswer) {
+    offerAwaitsAnswer = false;  // the person refused: the turn goes on
+  } else if (drawOfferDelay == 0) {
     if (acceptDraw()) {
-      if (game.offerDraw() || game.result() != InPlay) return;
       drawOfferDelay = DrawOfferPause;
+      if (game.offerDraw() || game.result() != InPlay) return;
+      // A person answers later; a refusal gives this turn back.
+      offerAwaitsAnswer = game.drawQuestionOpen();
+      if (offerAwaitsAnswer) return;
     }
   } else {
     --drawOfferDelay;
@@ -173,6 +178,7 @@ void ComputerPlayer::takeTurn() {
 }
 
 void ComputerPlayer::dropTurn() {
+  offerAwaitsAnswer = false;
   runner.cancel(job);
   job = 0;
 }

@@ -37,6 +37,7 @@ private:
   SearchRunner& runner;
   const OpeningBook& book;
   int job = 0;  // the running decision, 0 when none
+  bool offerAwaitsAnswer = false;  // this turn offered a draw that a person still has to answer
   std::shared_ptr<DecisionProgress> progress;
   double startedAt = 0;
   std::mt19937 random;  // draws the book move and the level's depths and noise seeds

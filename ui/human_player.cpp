@@ -1,9 +1,7 @@
 #include "ui/human_player.h"
 #include <FL/Fl.H>
 #include "game/game.h"
-#include "game/message_text.h"
 #include "ui/board_view.h"
-#include "ui/message_boxes.h"
 
 BoardView* HumanPlayer::board() const { return dynamic_cast<BoardView*>(game->view); }
 
@@ -11,10 +9,6 @@ void HumanPlayer::takeTurn() {
   active = true;
   resetTurn();
   if (BoardView* b = board()) b->callback(inputHandler, this);
-}
-
-bool HumanPlayer::acceptDraw() {
-  return askQuestion("%s", drawQuestionText(game->whiteToMove()).c_str());
 }
 
 void HumanPlayer::resetTurn() {

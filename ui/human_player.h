@@ -15,7 +15,7 @@ public:
   Move preview;         // the move previewed; no pieces after it: none
 
   void takeTurn() override;
-  bool acceptDraw() override;
+  bool asksPerson() const override { return true; }  // the window asks and answers the game
   void dropTurn() override { active = false; }
 
 private:

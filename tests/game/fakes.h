@@ -64,11 +64,13 @@ public:
 };
 
 // A player whose turn and draw answer the test decides; it notes its own deletion.
+// As a person it leaves draw offers to a question the test answers through the game.
 class ScriptedPlayer : public Player {
 public:
   std::function<void(ScriptedPlayer&)> onTurn;  // none: wait for a move from outside
-  std::function<void()> duringQuestion;           // what happens while the draw question is open
+  std::function<void()> duringQuestion;           // what happens while it weighs a draw offer
   bool answer = false;
+  bool person = false;
   int turns = 0, drawQuestions = 0;
   bool* deleted = nullptr;
 
@@ -79,6 +81,7 @@ public:
     ++turns;
     if (onTurn) onTurn(*this);
   }
+  bool asksPerson() const override { return person; }
   bool acceptDraw() override {
     ++drawQuestions;
     if (duringQuestion) duringQuestion();

@@ -28,7 +28,7 @@ struct Table {
   ~Table() { delete game; }
   // The owner releases a canceled game, and the game its players with it.
   bool releasedWithItsPlayers() {
-    if (game->inCall() || game->result() != Canceled) return false;
+    if (game->result() != Canceled) return false;
     delete game;
     game = nullptr;
     return whiteDeleted && blackDeleted;
@@ -81,7 +81,6 @@ TEST(GameTurns, MovesHandedBackDuringTheTurnKeepTheLoopGoing) {
   EXPECT_EQ(table.white->turns + table.black->turns, 7);
   EXPECT_GE(table.game->record.count(), 6) << "six handed moves and the forced ones between them";
   EXPECT_TRUE(table.game->awaitingMove()) << "parked when a turn returned without a move";
-  EXPECT_FALSE(table.game->inCall());
   EXPECT_EQ(table.game->result(), InPlay);
 }
 
@@ -116,7 +115,6 @@ TEST(GameDraws, OfferAcceptedWhileWaitingForAMoveEndsTheGame) {
   table.game->startGame();
   EXPECT_TRUE(table.game->offerDraw());
   EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "@wc offered draw and @bc accept.", "Game draw."}));
-  EXPECT_FALSE(table.game->inCall());
   EXPECT_FALSE(table.game->awaitingMove());
 }
 
@@ -162,15 +160,10 @@ TEST(GameCancel, CancelOfAnEndedGameIsSilent) {
 TEST(GameCancel, CancelDuringTheDisplayOfAHandedInMoveKeepsTheMoveAndAsksForNoOther) {
   Table table("W:W22,23:B10", true);
   table.game->startGame();
-  bool callDuringPause = true;
-  table.game->duringPause = [&](PausingGame& game) {
-    game.cancelGame();
-    callDuringPause = game.inCall();
-  };
+  table.game->duringPause = [&](PausingGame& game) { game.cancelGame(); };
   int blackTurns = 0;  // counted outside the player, which goes with the game
   table.black->onTurn = [&blackTurns](ScriptedPlayer&) { ++blackTurns; };
   table.white->play("C3-D4");  // as a click would, from outside the turn loop
-  EXPECT_FALSE(callDuringPause) << "a click's move is no player call: the owner may release at once";
   EXPECT_EQ(table.game->record.count(), 1);
   EXPECT_EQ(blackTurns, 0);
   EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Game was canceled."}));
@@ -188,20 +181,75 @@ TEST(GameCancel, CancelDuringTheDisplayOfAComputerMoveEndsTheTurns) {
   EXPECT_TRUE(table.releasedWithItsPlayers());
 }
 
-TEST(GameCancel, CancelWhileADrawQuestionIsOpenKeepsTheGameUntilTheAnswerReturns) {
+TEST(GameCancel, AnAnswerThatArrivesAfterTheCancelFindsNoQuestion) {
   Table table("W:W22,23:B10");
+  table.black->person = true;
   table.game->startGame();
-  bool callDuringQuestion = false;
-  // The question box runs the event loop, in which the user cancels the game.
-  table.black->answer = true;
-  table.black->duringQuestion = [&table, &callDuringQuestion]() {
-    table.game->cancelGame();
-    callDuringQuestion = table.game->inCall();
-  };
   EXPECT_FALSE(table.game->offerDraw());
-  EXPECT_TRUE(callDuringQuestion) << "the owner must not release a game under an open question";
+  ASSERT_TRUE(table.game->drawQuestionOpen());
+  table.game->cancelGame();
+  EXPECT_FALSE(table.game->drawQuestionOpen());
+  table.game->answerDraw(true);
+  EXPECT_EQ(table.game->result(), Canceled);
   EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "Game was canceled."}));
   EXPECT_TRUE(table.releasedWithItsPlayers());
+}
+
+// A person is asked by the window: the offer opens a question and the answer is an event.
+TEST(GameDraws, APersonsAnswerArrivesLaterAndSettlesTheOffer) {
+  struct Case {
+    bool accepted;
+    Lines lines;
+    GameResult result;
+  };
+  const Case cases[] = {
+      {true, {"New game start.", "@wc offered draw and @bc accept.", "Game draw."}, Drawn},
+      {false, {"New game start.", "@wc offered draw but @bc refused."}, InPlay},
+  };
+  for (const Case& c : cases) {
+    Table table("W:W22,23:B10");
+    table.black->person = true;
+    table.game->startGame();
+    const int changes = table.listener.changes;
+    EXPECT_FALSE(table.game->offerDraw());
+    EXPECT_TRUE(table.game->drawQuestionOpen());
+    EXPECT_TRUE(table.game->drawOfferedByWhite());
+    EXPECT_GT(table.listener.changes, changes) << "the owner learns of the question";
+    EXPECT_EQ(table.black->drawQuestions, 0) << "nobody is asked inside the game's call";
+    EXPECT_FALSE(table.game->awaitingMove());
+    EXPECT_FALSE(table.game->offerDraw()) << "one offer at a time";
+    table.white->play("C3-D4");  // the position stays while the question is open
+    table.game->takeBack(1);
+    table.game->resign();
+    EXPECT_EQ(table.game->record.count(), 0);
+    EXPECT_EQ(table.log.lines.size(), 1u);
+    table.game->answerDraw(c.accepted);
+    EXPECT_FALSE(table.game->drawQuestionOpen());
+    EXPECT_EQ(table.log.texts(), c.lines) << c.accepted;
+    EXPECT_EQ(table.game->result(), c.result);
+    EXPECT_EQ(table.white->turns, 1) << "a person's own offer does not give the turn anew";
+    EXPECT_EQ(table.game->awaitingMove(), !c.accepted);
+    table.game->answerDraw(true);  // a second answer finds no question
+    EXPECT_EQ(table.game->result(), c.result);
+  }
+}
+
+TEST(GameDraws, AnOfferMadeInsideATurnWaitsForThePersonAndARefusalGivesTheTurnBack) {
+  Table table("W:W22,23:B10");
+  table.black->person = true;
+  int offers = 0;
+  table.white->onTurn = [&offers](ScriptedPlayer& player) {
+    if (player.game->drawQuestionOpen()) ADD_FAILURE() << "a turn during the question";
+    if (offers++ == 0) EXPECT_FALSE(player.game->offerDraw());
+    else player.play("C3-D4");
+  };
+  table.game->startGame();
+  EXPECT_TRUE(table.game->drawQuestionOpen());
+  EXPECT_EQ(table.white->turns, 1);
+  table.game->answerDraw(false);
+  EXPECT_EQ(table.white->turns, 2);
+  EXPECT_EQ(table.log.texts(), (Lines{"New game start.", "@wc offered draw but @bc refused."}));
+  EXPECT_EQ(table.game->record.count(), 1);
 }
 
 // The window's pauses are timers: the game waits for pauseEnded() from the event loop.
@@ -217,7 +265,6 @@ TEST(GamePauses, TheNextTurnWaitsForTheEndOfTheDisplayAndACancelStopsIt) {
     table.game->startGame();
     table.white->play("C3-D4");
     EXPECT_TRUE(table.game->pausing());
-    EXPECT_FALSE(table.game->inCall());
     table.game->playMove(table.game->moves()[0]);  // a second move during the display is not taken
     EXPECT_EQ(table.game->record.count(), 1);
     EXPECT_EQ(table.black->turns, 0) << "no turn while the move is on display";

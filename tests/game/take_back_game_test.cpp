@@ -70,12 +70,18 @@ TEST(GameTakeBack, AMoveOnDisplayIsDroppedAndNothingHappensDuringADrawQuestion) 
   // A take back asked for while a draw question is open would pull the position from under it.
   t.game->holdPauses = false;
   t.white->play("C3-D4");
-  t.white->duringQuestion = [&t] { t.game->takeBack(1); };
   t.black->play("F6-G5");
   t.white->play("D4-C5");  // Black to move
+  t.white->person = true;
   const int count = t.game->record.count();
   t.game->offerDraw();
+  ASSERT_TRUE(t.game->drawQuestionOpen());
+  t.game->takeBack(1);
+  t.game->replay(1);
   EXPECT_EQ(t.game->record.count(), count);
+  t.game->answerDraw(false);
+  t.game->takeBack(1);
+  EXPECT_EQ(t.game->record.count(), count - 1) << "after the answer the take back works";
 }
 
 TEST(GameResign, TheSideToMoveResignsAndTheOtherWins) {
