@@ -11,10 +11,10 @@ int runInteractive(int argc, char** argv) {
   Book.loadBookFiles(files.whiteBook, files.blackBook);
   prepareToolkit();
   prepareGameDatabase(files);  // at least the 3-piece database; a first start computes 4 pieces
-  Fl_Window* window = buildMainWindow(600, 500);
+  MainWindow* window = new MainWindow(600, 500);
   window->show(argc, argv);
-  keepGamesInPlayAt(gameInPlayPath(currentFileEnvironment()));
-  offerGameInPlay();
+  window->keepGamesInPlayAt(gameInPlayPath(currentFileEnvironment()));
+  window->offerGameInPlay();
   const int status = Fl::run();
   delete window;
   return status;

@@ -8,13 +8,14 @@ namespace {
 // The toolkit hands pasted text to a widget's handle(); this one passes it on.
 class PasteReceiver : public Fl_Widget {
 public:
-  void (*received)(const std::string&) = nullptr;
+  std::function<void(const std::string&)> received;
 
   PasteReceiver() : Fl_Widget(0, 0, 0, 0) {}
   void draw() override {}
   int handle(int event) override {
     if (event != FL_PASTE) return Fl_Widget::handle(event);
-    if (auto callback = received) {
+    if (received) {
+      auto callback = std::move(received);
       received = nullptr;
       callback(std::string(Fl::event_text(), Fl::event_length()));
     }
@@ -37,7 +38,7 @@ PasteReceiver& receiver() {
 
 void copyToClipboard(const std::string& text) { Fl::copy(text.c_str(), (int)text.size(), 1); }
 
-void requestClipboardText(void (*received)(const std::string& text)) {
-  receiver().received = received;
+void requestClipboardText(std::function<void(const std::string& text)> received) {
+  receiver().received = std::move(received);
   Fl::paste(receiver(), 1);
 }

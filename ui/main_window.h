@@ -1,16 +1,28 @@
 // The main window: menu bar, main board, message log, history browser with its small board
-// and pop-up menu; every menu command and the bookkeeping of the current game.
+// and pop-up menu. It places its parts and hands every command to its window controller.
 #pragma once
-
+#include <FL/Fl_Window.H>
+#include <memory>
 #include <string>
-
-class Fl_Window;
 
 // The program's look for every window: label markup, piece symbols, 12-pixel text.
 void prepareToolkit();
-// Builds the window (after prepareToolkit); it lives until the process ends.
-Fl_Window* buildMainWindow(int width, int height);
-// Where Quit and closing keep a game in play.
-void keepGamesInPlayAt(const std::string& path);
-// Asks whether to resume the game kept there, if there is one; called once the window shows.
-void offerGameInPlay();
+
+class MainWindow : public Fl_Window {
+public:
+  // After prepareToolkit; starts the worker thread.
+  MainWindow(int width, int height);
+  ~MainWindow() override;
+  // The window places its parts itself, so that the board keeps its size at 600x500 and the
+  // log, not the board, takes what the window grows by below the board.
+  void resize(int x, int y, int w, int h) override;
+  // Where Quit and closing keep a game in play.
+  void keepGamesInPlayAt(const std::string& path);
+  // Asks whether to resume the game kept there, if there is one; called once the window shows.
+  void offerGameInPlay();
+
+  struct Parts;
+
+private:
+  std::unique_ptr<Parts> parts;
+};

@@ -11,7 +11,6 @@
 #include <cstring>
 #include "game/player_type.h"
 #include "ui/computer_options.h"
-#include "ui/gui_game.h"
 
 namespace {
 
@@ -173,11 +172,10 @@ bool runPlayersDialog(const char* title, const NewGameChoices& shown, Player*& w
 
 NewGameChoices twoPeople() { return NewGameChoices(); }
 
-GuiGame* runNewGameDialog() {
-  Player *white = nullptr, *black = nullptr;
+bool runNewGameDialog(Player*& white, Player*& black) {
   NewGameChoices chosen;
-  if (!runPlayersDialog("New game...", loadNewGameChoices(), white, black, &chosen)) return nullptr;
+  if (!runPlayersDialog("New game...", loadNewGameChoices(), white, black, &chosen)) return false;
   std::string ignored;  // a settings folder that cannot be written only loses the choices
   saveNewGameChoices(chosen, ignored);
-  return new GuiGame(white, black);
+  return true;
 }

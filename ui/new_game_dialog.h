@@ -4,11 +4,10 @@
 #pragma once
 #include "game/settings.h"
 
-class GuiGame;
 class Player;
 
-// A new game for the chosen players, or none when the user cancels.
-GuiGame* runNewGameDialog();
+// True with the players of a new game made when the user accepts.
+bool runNewGameDialog(Player*& white, Player*& black);
 // True with both players made when the user accepts; `title` names the window.
 bool runPlayersDialog(const char* title, const NewGameChoices& shown, Player*& white, Player*& black,
                       NewGameChoices* chosen = nullptr);

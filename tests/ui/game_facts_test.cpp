@@ -8,7 +8,7 @@
 #include "game/record_pdn.h"
 #include "search/computer_player.h"
 #include "search/search_runner.h"
-#include "ui/game_facts.h"
+#include "ui/controller/game_facts.h"
 #include "ui/human_player.h"
 #include "tests/game/fakes.h"
 

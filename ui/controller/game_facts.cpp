@@ -1,4 +1,4 @@
-#include "ui/game_facts.h"
+#include "ui/controller/game_facts.h"
 #include <algorithm>
 #include <ctime>
 #include "game/game.h"
@@ -6,11 +6,10 @@
 #include "game/player_type.h"
 #include "game/record_pdn.h"
 #include "search/computer_player.h"
-#include "ui/human_player.h"
 
 namespace {
 
-bool isHuman(const Player* player) { return dynamic_cast<const HumanPlayer*>(player) != nullptr; }
+bool isHuman(const Player* player) { return player && player->asksPerson(); }
 
 const char* kindName(const Player* player) {
   if (isHuman(player)) return "human";

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include "game/game.h"
-#include "ui/status_text.h"
+#include "ui/controller/status_text.h"
 
 namespace {
 

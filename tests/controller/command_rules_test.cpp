@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <string>
-#include "ui/command_rules.h"
+#include "ui/controller/command_rules.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/status_text.h"
+#include "ui/controller/status_text.h"
 #include <cstdio>
 #include "game/game.h"
 #include "game/message_text.h"

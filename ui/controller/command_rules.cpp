@@ -1,4 +1,4 @@
-#include "ui/command_rules.h"
+#include "ui/controller/command_rules.h"
 
 CommandStates commandStates(const CommandFacts& f) {
   CommandStates s;

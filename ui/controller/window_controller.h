@@ -1,0 +1,97 @@
+// Everything the window does that is not drawing: the current game and its lifecycle, the
+// worker's jobs (the computer's decisions, hints, the history's analysis), which commands
+// can act, the status line, and each menu command turned into game events. It runs without
+// a display; the window reaches it through its menu table and serves it through the ports.
+#pragma once
+#include <memory>
+#include <string>
+#include "engine/board.h"
+#include "game/game_record.h"
+#include "game/interfaces.h"
+#include "search/search_runner.h"
+#include "ui/controller/command_rules.h"
+
+class EndgameDatabase;
+class EventLoop;
+class Game;
+class WindowDialogs;
+class WindowViews;
+struct PdnGame;
+struct NewGameChoices;
+
+class WindowController : private GameListener, private RecordObserver {
+public:
+  // The ports outlive the controller. The worker thread starts here.
+  WindowController(EventLoop& loop, WindowViews& views, WindowDialogs& dialogs, const EndgameDatabase& database);
+  ~WindowController() override;  // stops the worker, then lets the game go
+  WindowController(const WindowController&) = delete;
+  WindowController& operator=(const WindowController&) = delete;
+
+  // Where the computer players search.
+  SearchRunner& runner() { return worker; }
+  const Game* game() const { return current.get(); }
+  CommandFacts commandFacts() const;
+  std::string statusText() const;
+
+  // The menu's commands. Each does nothing where its rule greys it.
+  void newGame();
+  void openGame();
+  void saveGame();
+  void copyPosition();
+  void pastePosition();
+  void pasted(const std::string& text);
+  void setUpPosition();
+  void cancelGame();
+  void quit();  // keeps a game in play, stops the worker, ends the process
+  void offerDraw();
+  void moveNow();
+  void takeBack();
+  void replay();
+  void hint();
+  void resign();
+  void flipBoard();
+  void evaluateFocused();
+  void showBestReply();
+
+  // Where Quit keeps a game in play; "" for nowhere.
+  void keepGamesInPlayAt(const std::string& path) { gameInPlayPath = path; }
+  // Asks whether to resume the game kept there, if there is one.
+  void offerGameInPlay();
+  // Shows the commands and the status of the window without a game.
+  void refresh();
+
+private:
+  EventLoop& loop;
+  WindowViews& views;
+  WindowDialogs& dialogs;
+  ThreadRunner worker;  // the one worker thread of the computer and the analysis
+  std::unique_ptr<Game> current;
+  int gameNumber = 0;  // counts games begun, so that a late answer finds out whether it is still wanted
+  int analysisJob = 0;
+  int hintJob = 0;
+  std::string hintText;  // the hinted move for the status line, while its position is on the board
+  Position hintRoot;
+  std::string gameInPlayPath;
+  int statusTimer = 0;
+  bool questionShown = false;  // the open draw question of the current game is on screen
+
+  void gameChanged(Game& game) override;
+  void recordChanged(GameRecord&) override;
+  bool humanToMove() const;
+  bool hintShown() const;
+  ThinkingState thinking() const;
+  void refreshCommands();
+  void refreshStatus();
+  void clearBoardMarks(const Position& position);
+  void stopAnalysis();
+  void stopHint();
+  bool mayAbandonGame();
+  void releaseGame();
+  void beginGame(std::unique_ptr<Game> game);
+  bool beginGameFrom(const PdnGame& saved, const NewGameChoices& shown);
+  void startFromPosition(const Position& position);
+  void showDrawQuestion();
+  void answerDraw(int number, bool accepted);
+  void keepGameInPlay();
+  void analyseFocused(bool replies);
+};

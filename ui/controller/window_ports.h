@@ -1,0 +1,69 @@
+// What the window controller asks of the window, in three small interfaces: the event loop
+// (posting from the worker, timers), the views it fills, and the dialogs it opens. The window
+// implements them with the toolkit; the tests fake them.
+#pragma once
+#include <functional>
+#include <string>
+#include "game/pdn_game.h"
+#include "game/settings.h"
+#include "ui/controller/command_rules.h"
+
+class GameRecord;
+class GameView;
+class MessageLog;
+class Player;
+struct HistoryEntry;
+
+class EventLoop {
+public:
+  virtual ~EventLoop() = default;
+  // Runs `call` on the window's thread later; called from the worker thread.
+  virtual void post(std::function<void()> call) = 0;
+  // Runs `call` once after `seconds`; returns the timer's number (never 0).
+  virtual int after(double seconds, std::function<void()> call) = 0;
+  // The timer does not fire; 0 and timers that fired already are ignored.
+  virtual void cancel(int timer) = 0;
+};
+
+class WindowViews {
+public:
+  virtual ~WindowViews() = default;
+  virtual GameView& board() = 0;  // the main board
+  virtual MessageLog& log() = 0;
+  virtual void showStatus(const std::string& text) = 0;
+  virtual void showCommands(const CommandStates& states) = 0;
+  virtual bool flipped() const = 0;
+  virtual void setFlipped(bool flipped) = 0;
+  // The history shows this record (none: empty) and follows its newest move.
+  virtual void showRecord(GameRecord* record) = 0;
+  virtual void followRecord() = 0;
+  // The history's focused row, or none.
+  virtual HistoryEntry* focusedEntry() = 0;
+  // The history's values changed; `best` (>= 0) is the reply of `entry` to select.
+  virtual void showAnalysis(HistoryEntry& entry, int best) = 0;
+};
+
+class WindowDialogs {
+public:
+  virtual ~WindowDialogs() = default;
+  // A yes-or-no question, answered before returning.
+  virtual bool ask(const std::string& question) = 0;
+  // A yes-or-no question shown from the event loop once the caller has returned.
+  virtual void askLater(const std::string& question, std::function<void(bool)> answered) = 0;
+  // An alert: the heading, then the reason in plain text.
+  virtual void refuse(const std::string& heading, const std::string& reason) = 0;
+  // The new-game dialog's players; false when the user cancels.
+  virtual bool chooseNewGame(Player*& white, Player*& black) = 0;
+  // The players for a game from a saved game or a position, `shown` first.
+  virtual bool choosePlayers(const NewGameChoices& shown, Player*& white, Player*& black) = 0;
+  // A game from a file the user picks; false on cancel or a fault, which is shown.
+  virtual bool openGame(PdnGame& game) = 0;
+  virtual void saveGame(const PdnGame& game) = 0;
+  // The set-up editor, starting from `position`; false on cancel.
+  virtual bool setUp(Position& position, bool flipped) = 0;
+  virtual void copyText(const std::string& text) = 0;
+  // The clipboard's text reaches `received` later, from the event loop.
+  virtual void pasteText(std::function<void(const std::string&)> received) = 0;
+  // Ends the process at once.
+  virtual void exitProgram() = 0;
+};
