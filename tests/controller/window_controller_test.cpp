@@ -1,0 +1,299 @@
+#include <gtest/gtest.h>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include "enddb/database.h"
+#include "game/pdn_reader.h"
+#include "tests/controller/fake_window.h"
+#include "tests/support/scratch_directory.h"
+#include "ui/controller/window_controller.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The controller between a fake window and the real worker thread.
+struct Window {
+  FakeWindow fake;
+  WindowController controller{fake, fake, fake, endgameDatabase};
+
+  ComputerPlayer* computer(double seconds) { return new ComputerPlayer(seconds, controller.runner(), Book); }
+  Game& game() { return const_cast<Game&>(*controller.game()); }
+  // A new game between these players, already started.
+  void start(Player* white, Player* black) {
+    fake.players = [white, black](Player*& w, Player*& b) {
+      w = white;
+      b = black;
+    };
+    controller.newGame();
+    ASSERT_NE(controller.game(), nullptr);
+  }
+  // The person to move plays, as a click would; the move's display ends.
+  void play(const char* notation) {
+    const Move* move = findNamedMove(game(), notation);
+    ASSERT_NE(move, nullptr) << notation;
+    game().playMove(*move);
+    for (int i = 0; i < 3 && fake.fireTimers(); ++i) {
+    }
+  }
+  bool thinking() const { return controller.commandFacts().computerThinks; }
+};
+
+// The flags in a fixed order, so that a failure shows every command at once:
+// save copy cancel draw now back replay hint resign analysis.
+std::string flags(const CommandStates& s) {
+  std::string text;
+  for (bool on : {s.save, s.copy, s.cancel, s.offerDraw, s.moveNow, s.takeBack, s.replay, s.hint, s.resign,
+                  s.analysis})
+    text += on ? '1' : '0';
+  return text;
+}
+
+TEST(ControllerCommands, EachCommandIsActiveExactlyWhereItsRuleSaysInTheWindowsSituations) {
+  struct Case {
+    const char* situation;
+    std::function<void(Window&)> reach;
+    const char* expected;  // save copy cancel draw now back replay hint resign analysis
+  };
+  const Case cases[] = {
+      {"no game", [](Window&) {}, "0000000001"},
+      {"a person to move at the start", [](Window& w) { w.start(person(), person()); }, "1111000111"},
+      {"a person to move after a move",
+       [](Window& w) {
+         w.start(person(), person());
+         w.play("C3-D4");
+       },
+       "1111010111"},
+      {"the computer thinks",
+       [](Window& w) {
+         w.start(person(), w.computer(30));
+         w.play("C3-D4");
+         ASSERT_TRUE(w.thinking());
+       },
+       "1110110000"},
+      {"a resigned game",
+       [](Window& w) {
+         w.start(person(), person());
+         w.fake.answers = {true};
+         w.controller.resign();
+       },
+       "1110000001"},
+      {"moves taken back",
+       [](Window& w) {
+         w.start(person(), person());
+         w.play("C3-D4");
+         w.controller.takeBack();
+       },
+       "1111001111"},
+      {"a draw question open",
+       [](Window& w) {
+         w.start(person(), person());
+         w.controller.offerDraw();
+       },
+       "1110000001"},
+  };
+  for (const Case& c : cases) {
+    Window w;
+    w.controller.refresh();
+    c.reach(w);
+    EXPECT_EQ(flags(w.fake.commands), c.expected) << c.situation;
+    EXPECT_EQ(flags(w.fake.commands), flags(commandStates(w.controller.commandFacts()))) << c.situation;
+  }
+}
+
+TEST(ControllerCommands, ACanceledGameIsReleasedWithItsPlayersAndTheWindowShowsNone) {
+  Window w;
+  bool whiteGone = false, blackGone = false;
+  ScriptedPlayer* white = person();
+  ScriptedPlayer* black = person();
+  white->deleted = &whiteGone;
+  black->deleted = &blackGone;
+  w.start(white, black);
+  w.controller.cancelGame();
+  EXPECT_EQ(w.controller.game(), nullptr);
+  EXPECT_TRUE(whiteGone && blackGone) << "no reaper: the game goes at once";
+  EXPECT_EQ(w.fake.record, nullptr);
+  EXPECT_EQ(w.fake.status, "No game: Game > New starts one.");
+}
+
+TEST(ControllerThinking, TakeBackDuringAThinkDropsTheSearchAndItsResultNeverLands) {
+  Window w;
+  w.start(person(), w.computer(30));
+  w.play("C3-D4");
+  ASSERT_TRUE(w.thinking());
+  EXPECT_NE(w.fake.status.find("Black (computer) thinks"), std::string::npos) << w.fake.status;
+  w.controller.takeBack();
+  EXPECT_FALSE(w.thinking());
+  EXPECT_EQ(w.game().record.count(), 0);
+  EXPECT_TRUE(w.fake.runUntil([&] { return !w.controller.runner().busy(); }, 5)) << "the search stops";
+  w.fake.runFor(0.1);
+  EXPECT_EQ(w.game().record.count(), 0) << "the old position's move is not played";
+  EXPECT_EQ(w.fake.status, "White to move.");
+  EXPECT_EQ(w.fake.messages.texts().back(), "Took back 1 move.");
+}
+
+TEST(ControllerThinking, NewGameDuringAThinkAsksThenCancelsTheOldGameAndItsSearch) {
+  Window w;
+  w.start(person(), w.computer(30));
+  w.play("C3-D4");
+  ASSERT_TRUE(w.thinking());
+  w.fake.answers = {true};  // abandon
+  w.start(person(), person());
+  EXPECT_EQ(w.fake.asked, (Lines{"Abandon this game?"}));
+  EXPECT_TRUE(w.fake.runUntil([&] { return !w.controller.runner().busy(); }, 5));
+  w.fake.runFor(0.1);
+  EXPECT_EQ(w.game().record.count(), 0) << "the old search's move does not reach the new game";
+  const Lines lines = w.fake.messages.texts();
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "Game was canceled."), lines.end());
+  EXPECT_EQ(lines.back(), "New game start.");
+}
+
+TEST(ControllerThinking, AHintForAPositionThatIsGoneIsNotShown) {
+  struct Case {
+    const char* what;
+    bool takeBack;  // else the person moves before the hint comes
+  };
+  for (const Case c : {Case{"take back", true}, Case{"a move", false}}) {
+    Window w;
+    w.start(person(), person());
+    w.play("C3-D4");
+    w.play("F6-G5");
+    w.controller.hint();
+    ASSERT_TRUE(w.controller.runner().busy()) << c.what;
+    const size_t shown = w.fake.boardView.shown.size();
+    if (c.takeBack) w.controller.takeBack();
+    else w.play("D4-C5");
+    EXPECT_TRUE(w.fake.runUntil([&] { return !w.controller.runner().busy(); }, 5)) << c.what;
+    EXPECT_EQ(w.fake.status.find("Hint"), std::string::npos) << c.what << ": " << w.fake.status;
+    for (size_t i = shown; i < w.fake.boardView.shown.size(); ++i)
+      EXPECT_EQ(w.fake.boardView.shown[i].first, w.game().currentPosition()) << c.what << ": only the game's position";
+  }
+}
+
+TEST(ControllerThinking, AHintIsShownWhileItsPositionWaitsForTheMove) {
+  Window w;
+  w.start(person(), person());
+  w.controller.hint();
+  ASSERT_TRUE(w.fake.runUntil([&] { return !w.controller.runner().busy(); }, 5));
+  EXPECT_EQ(w.fake.status.rfind("White to move.  Hint: ", 0), 0u) << w.fake.status;
+  w.play("C3-D4");
+  EXPECT_EQ(w.fake.status, "Black to move.") << "the hint goes with its position";
+}
+
+// Five plies that bring White's king back: Black (the computer) is to move in a repeated
+// position, where it offers a draw before it thinks.
+PdnGame repeatedKings() {
+  PdnGame saved;
+  std::string error;
+  EXPECT_TRUE(parseFen("W:WK29:BK1", saved.start, error)) << error;
+  Position now = saved.start;
+  const Position first = now;
+  std::vector<Move> plies;
+  for (int ply = 0; ply < 5; ++ply) {
+    const MoveList moves(now);
+    Move chosen = moves[0];
+    if (ply == 2 || ply == 3)  // back to where the side's king stood
+      for (const Move& move : moves)
+        if ((ply == 2 ? move.after.white == first.white : move.after.black == first.black)) chosen = move;
+    if (ply == 4) chosen = saved.moves[0];
+    saved.moves.push_back(chosen);
+    now = chosen.after;
+  }
+  return saved;
+}
+
+TEST(ControllerDraws, TheComputersOfferWaitsForThePersonsAnswerEvenAfterItsTimeRanOut) {
+  struct Case {
+    bool accepted;
+    const char* status;
+  };
+  for (const Case c : {Case{true, "Game over: draw."}, Case{false, ""}}) {
+    Window w;
+    w.fake.toOpen = repeatedKings();
+    w.fake.players = [&w](Player*& white, Player*& black) {
+      white = person();
+      black = w.computer(0.05);
+    };
+    w.controller.openGame();
+    ASSERT_NE(w.controller.game(), nullptr);
+    ASSERT_EQ(w.fake.laterQuestions.size(), 1u) << "the offer shows as a question\n"
+                                                 << ::testing::PrintToString(w.fake.messages.texts());
+    EXPECT_EQ(w.fake.laterQuestions[0].first, drawQuestionText(false));
+    w.fake.runFor(0.3);  // six times the computer's time
+    EXPECT_EQ(w.game().record.count(), 5) << "no move while the question is open";
+    EXPECT_FALSE(w.controller.runner().busy()) << "no search either";
+    w.fake.laterQuestions[0].second(c.accepted);
+    if (c.accepted) {
+      EXPECT_EQ(w.game().result(), Drawn);
+      EXPECT_NE(w.fake.status.find(c.status), std::string::npos) << w.fake.status;
+    } else {
+      ASSERT_TRUE(w.fake.runUntil([&] { return w.game().record.count() == 6; }, 5)) << "the turn goes on";
+      EXPECT_EQ(w.fake.messages.lines[w.fake.messages.lines.size() - 2].joined(), "@bc offered draw but @wc refused.");
+    }
+    w.fake.laterQuestions[0].second(true);  // a second answer finds no question
+    EXPECT_EQ(w.game().result(), c.accepted ? Drawn : InPlay);
+  }
+}
+
+TEST(ControllerDraws, AnAnswerForAGameThatWasReplacedChangesNothing) {
+  Window w;
+  w.start(person(), person());
+  w.controller.offerDraw();
+  ASSERT_EQ(w.fake.laterQuestions.size(), 1u);
+  w.start(person(), person());  // no moves: no question to abandon it
+  w.fake.laterQuestions[0].second(true);
+  EXPECT_EQ(w.game().result(), InPlay);
+  EXPECT_EQ(w.fake.messages.texts().back(), "New game start.");
+}
+
+TEST(ControllerDraws, APersonsOfferToAPersonIsAskedAndAnAcceptanceEndsTheGame) {
+  Window w;
+  w.start(person(), person());
+  w.controller.offerDraw();
+  ASSERT_EQ(w.fake.laterQuestions.size(), 1u);
+  EXPECT_EQ(w.fake.laterQuestions[0].first, drawQuestionText(true));
+  w.fake.laterQuestions[0].second(true);
+  EXPECT_EQ(w.game().result(), Drawn);
+  EXPECT_GT(w.fake.boardView.detached, 0) << "the board takes no more input";
+  EXPECT_EQ(w.fake.status, "@b;Game over: draw.");
+}
+
+TEST(ControllerQuit, QuitKeepsTheGameInPlayAndStopsTheWorkerAtOnce) {
+  ScratchDirectory dir;
+  const std::string path = dir.path + "/game-in-play.pdn";
+  Window w;
+  w.controller.keepGamesInPlayAt(path);
+  w.start(person(), w.computer(30));
+  w.play("C3-D4");
+  ASSERT_TRUE(w.thinking());
+  const auto before = std::chrono::steady_clock::now();
+  w.controller.quit();
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count(), 2.0);
+  EXPECT_TRUE(w.fake.exited);
+  EXPECT_FALSE(w.controller.runner().busy()) << "the worker was stopped";
+  const PdnReading kept = readPdnFile(path);
+  ASSERT_TRUE(kept.ok());
+  ASSERT_EQ(kept.games.size(), 1u);
+  EXPECT_EQ(kept.games[0].moves.size(), 1u);
+  EXPECT_EQ(kept.games[0].tag("Black"), "computer");
+}
+
+TEST(ControllerQuit, AGameAtTheInitialPositionOrOverIsNotKept) {
+  ScratchDirectory dir;
+  const std::string path = dir.path + "/game-in-play.pdn";
+  for (bool resigned : {false, true}) {
+    Window w;
+    w.controller.keepGamesInPlayAt(path);
+    w.start(person(), person());
+    if (resigned) {
+      w.play("C3-D4");
+      w.fake.answers = {true};
+      w.controller.resign();
+    }
+    w.controller.quit();
+    EXPECT_TRUE(w.fake.exited);
+    EXPECT_FALSE(readPdnFile(path).ok()) << "resigned " << resigned;
+  }
+}
+
+}  // namespace
