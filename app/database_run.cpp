@@ -1,7 +1,7 @@
 #include "app/database_run.h"
 #include <iostream>
 #include "enddb/program_steps.h"
-#include "game/file_locations.h"
+#include "files/file_locations.h"
 
 int runDatabaseCommand(int pieces) {
   const GameFiles files = locateGameFiles(currentFileEnvironment());

@@ -2,7 +2,7 @@
 // the 4-piece database, computes it there with a progress window; a failure is
 // shown in a message box and the game starts with what it has.
 #pragma once
-#include "game/file_locations.h"
+#include "files/file_locations.h"
 
 // Needs the toolkit prepared (prepareToolkit) for its windows.
 void prepareGameDatabase(const GameFiles& files);

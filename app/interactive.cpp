@@ -3,7 +3,7 @@
 #include <FL/Fl_Window.H>
 #include "app/first_start.h"
 #include "book/opening_book.h"
-#include "game/file_locations.h"
+#include "files/file_locations.h"
 #include "ui/main_window.h"
 
 int runInteractive(int argc, char** argv) {

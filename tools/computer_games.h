@@ -1,7 +1,7 @@
 // What the commands share: the computer's knowledge, found and prepared as the game
 // prepares it, and a log that prints the lines the game's log would show.
 #pragma once
-#include "game/file_locations.h"
+#include "files/file_locations.h"
 #include "game/message_log.h"
 #include "game/level.h"
 
