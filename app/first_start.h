@@ -1,8 +1,26 @@
 // The database of an ordinary run. In the data folder a first start, one without
 // the 4-piece database, computes it there with a progress window; a failure is
-// shown in a message box and the game starts with what it has.
+// shown in a message box and the game starts with what it has. A damaged or
+// short file is named in a box that offers to rebuild it and in the game's log;
+// the 5-piece file, large, is checked on a thread of its own once the game runs.
 #pragma once
+#include <string>
+#include <thread>
+#include <vector>
 #include "app/game_files.h"
 
+// What the game's log is told once the window shows, and the check left to do.
+struct DatabaseStart {
+  std::vector<std::string> notes;  // one line per refused file
+  std::string folder;              // the database's folder, for loads and saves
+  uint32_t unchecked = 0;          // a table left for checkLargeTable(), 0 for none
+};
+
 // Needs the toolkit prepared (prepareToolkit) for its windows.
-void prepareGameDatabase(const GameFiles& files);
+DatabaseStart prepareGameDatabase(const GameFiles& files);
+
+// Writes the notes into the game's log and checks the table left unchecked on
+// a thread of its own; a damaged one is noted in the log and offered for
+// rebuilding on the window's thread. Once the main window is built; the
+// thread must be joined before the process ends.
+std::thread finishGameDatabase(const DatabaseStart& start);

@@ -1,0 +1,21 @@
+#include "app/database_notes.h"
+
+namespace {
+
+// The name without its folder: the box names the folder apart.
+std::string baseName(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+std::string refusalNote(const RefusedFile& file) {
+  return "The end-game database file " + baseName(file.name) + " is damaged (" + file.reason + "); positions of " +
+         std::to_string(file.pieces) + " pieces are searched instead.";
+}
+
+std::string rebuiltNote(const RefusedFile& file) {
+  return "The end-game database file " + baseName(file.name) + " was damaged (" + file.reason +
+         ") and has been rebuilt.";
+}
