@@ -1,4 +1,5 @@
 #include "app/database_notes.h"
+#include "enddb/program_steps.h"
 
 namespace {
 
@@ -11,8 +12,10 @@ std::string baseName(const std::string& path) {
 }  // namespace
 
 std::string refusalNote(const RefusedFile& file) {
-  return "The end-game database file " + baseName(file.name) + " is damaged (" + file.reason + "); positions of " +
-         std::to_string(file.pieces) + " pieces are searched instead.";
+  const std::string instead = file.pieces <= StartupPieces ? "its table is computed in memory instead."
+                                                           : "positions of " + std::to_string(file.pieces) +
+                                                                 " pieces are searched instead.";
+  return "The end-game database file " + baseName(file.name) + " is damaged (" + file.reason + "); " + instead;
 }
 
 std::string rebuiltNote(const RefusedFile& file) {

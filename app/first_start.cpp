@@ -134,18 +134,20 @@ DatabaseStart prepareGameDatabase(const GameFiles& files) {
   } else if (!load.refused.empty()) {
     start.notes = offerRebuild(load.refused, start.folder);
   }
-  computeMissingTables(3);
+  computeMissingTables(StartupPieces);
   return start;
 }
 
 std::thread finishGameDatabase(const DatabaseStart& start) {
   for (const std::string& note : start.notes) logProgramNote(note);
-  if (start.unchecked == 0) return std::thread();
-  const uint32_t pieces = start.unchecked;
+  if (start.unchecked.empty()) return std::thread();
+  const std::vector<uint32_t> tables = start.unchecked;
   const std::string folder = start.folder;
-  return std::thread([pieces, folder] {
-    LargeTableRefusal refusal{{}, folder};
-    if (!endgameDatabase.checkTable(pieces, folder, refusal.file))
-      Fl::awake(largeTableRefused, new LargeTableRefusal(refusal));
+  return std::thread([tables, folder] {
+    for (uint32_t pieces : tables) {
+      LargeTableRefusal refusal{{}, folder};
+      if (!endgameDatabase.checkTable(pieces, folder, refusal.file) && !refusal.file.name.empty())
+        Fl::awake(largeTableRefused, new LargeTableRefusal(refusal));
+    }
   });
 }

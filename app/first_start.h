@@ -13,13 +13,13 @@
 struct DatabaseStart {
   std::vector<std::string> notes;  // one line per refused file
   std::string folder;              // the database's folder, for loads and saves
-  uint32_t unchecked = 0;          // a table left for checkLargeTable(), 0 for none
+  std::vector<uint32_t> unchecked;  // tables left for finishGameDatabase() to check
 };
 
 // Needs the toolkit prepared (prepareToolkit) for its windows.
 DatabaseStart prepareGameDatabase(const GameFiles& files);
 
-// Writes the notes into the game's log and checks the table left unchecked on
+// Writes the notes into the game's log and checks the tables left unchecked on
 // a thread of its own; a damaged one is noted in the log and offered for
 // rebuilding on the window's thread. Once the main window is built; the
 // thread must be joined before the process ends.

@@ -80,7 +80,7 @@ DatabaseLoad EndgameDatabase::load(uint32_t limit, const std::string& folder, ui
     else if (i < checkLaterFrom)
       fault = tableFault(values[i].get(), i);
     else
-      result.unchecked = i;
+      result.unchecked.push_back(i);
     if (!fault.empty()) {
       values[i].reset();
       result.refused.push_back({i, name, fault});
@@ -90,7 +90,7 @@ DatabaseLoad EndgameDatabase::load(uint32_t limit, const std::string& folder, ui
   }
   // Tables of an earlier load or build that this one did not read go.
   for (uint32_t i = 1; i <= held; ++i)
-    if (!(sound >> i & 1) && i != result.unchecked) values[i].reset();
+    if (!(sound >> i & 1) && i < checkLaterFrom) values[i].reset();
   while (held > 0 && !values[held]) --held;
   soundTables = sound;
   pieceCount = held;

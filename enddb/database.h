@@ -34,7 +34,7 @@ struct RefusedFile {
 struct DatabaseLoad {
   uint32_t pieceCount = 0;           // the database's piece count afterwards
   std::vector<RefusedFile> refused;  // damaged files, their tables not held
-  uint32_t unchecked = 0;            // a table read but left to checkTable(), 0 for none
+  std::vector<uint32_t> unchecked;   // tables read but left to checkTable()
 };
 
 class EndgameDatabase {
@@ -56,7 +56,8 @@ public:
   // thread. Not while other threads probe.
   DatabaseLoad load(uint32_t limit, const std::string& folder = "", uint32_t checkLaterFrom = MaxDatabasePieces + 1);
   // Checks the table of n pieces that load() left unchecked: a sound one is
-  // probed from then on, a damaged one is freed and described in `refused`.
+  // probed from then on (true), a damaged one is freed and described in
+  // `refused`; false with `refused` untouched when no such table is held.
   // Safe while other threads probe.
   bool checkTable(uint32_t n, const std::string& folder, RefusedFile& refused);
   // Takes over `source`'s sound table of n pieces in place of a missing one.

@@ -4,7 +4,7 @@
 
 DatabaseLoad prepareStartupDatabase(const std::string& folder, uint32_t checkLaterFrom) {
   DatabaseLoad load = endgameDatabase.load(24, folder, checkLaterFrom);
-  computeMissingTables(3);
+  computeMissingTables(StartupPieces);
   load.pieceCount = endgameDatabase.pieceCount;
   return load;
 }

@@ -6,8 +6,12 @@
 
 class GenerationProgress;
 
+// Every run that plays holds at least the tables of this many pieces: computed
+// in memory, in a moment, when their files are missing or damaged.
+constexpr uint32_t StartupPieces = 3;
+
 // Interactive start-up: loads enddb1.bin, ... from `folder` (empty: the working
-// directory) and computes in memory, without output, each table of 1..3 pieces
+// directory) and computes in memory, without output, each table of up to StartupPieces
 // that was not read sound. Returns what the load found, with the database's
 // piece count afterwards.
 // Tables from `checkLaterFrom` pieces up are left for EndgameDatabase::checkTable.

@@ -525,7 +525,7 @@ Fl_Window* buildMainWindow(int width, int height) {
 }
 
 void logProgramNote(const std::string& text) {
-  if (Main.log) Main.log->post(MsgError, text.c_str());
+  if (Main.log) Main.log->post(MsgEvent, text.c_str());
 }
 
 void keepGamesInPlayAt(const std::string& path) { Main.gameInPlayPath = path; }

@@ -51,6 +51,10 @@ TEST(DatabaseNotes, RefusalsNameTheFileWithoutItsFolderAndTheReason) {
   EXPECT_EQ(refusalNote(file),
             "The end-game database file enddb4.bin is damaged (its checksum does not match); "
             "positions of 4 pieces are searched instead.");
+  EXPECT_EQ(refusalNote({3, "enddb3.bin", "it is shorter than a complete file"}),
+            "The end-game database file enddb3.bin is damaged (it is shorter than a complete file); "
+            "its table is computed in memory instead.")
+      << "tables of up to three pieces are always there";
   EXPECT_EQ(rebuiltNote({2, "enddb2.bin", "it is shorter than a complete file"}),
             "The end-game database file enddb2.bin was damaged (it is shorter than a complete file) "
             "and has been rebuilt.");
