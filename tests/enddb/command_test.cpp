@@ -137,12 +137,17 @@ TEST_F(DatabaseCommands, FourPieceRunWritesTheRecordedSumsAndDamagedFilesAreNotT
     const char* damage;
     const char* command;
     const char* fourPieceAnswer;  // null: the answer of the sound files
+    const char* file;
+    const char* reason;
   } cases[] = {
       {"one byte of enddb4.bin changed", "printf '\\001' | dd of=enddb4.bin bs=1 seek=4600000 conv=notrunc",
-       "not covered\n"},
-      {"enddb4.bin cut short", "truncate -s 9205759 enddb4.bin", "not covered\n"},
-      {"enddb2.bin cut short", "truncate -s 7000 enddb2.bin", nullptr},
-      {"one byte of enddb3.bin changed", "printf '\\001' | dd of=enddb3.bin bs=1 seek=1000 conv=notrunc", nullptr},
+       "not covered\n", "enddb4.bin", "its checksum does not match"},
+      {"enddb4.bin cut short", "truncate -s 9205759 enddb4.bin", "not covered\n", "enddb4.bin",
+       "it is shorter than a complete file"},
+      {"enddb2.bin cut short", "truncate -s 7000 enddb2.bin", nullptr, "enddb2.bin",
+       "it is shorter than a complete file"},
+      {"one byte of enddb3.bin changed", "printf '\\001' | dd of=enddb3.bin bs=1 seek=1000 conv=notrunc", nullptr,
+       "enddb3.bin", "its checksum does not match"},
   };
   ASSERT_EQ(run("mkdir sound && cp enddb*.bin sound/").status, 0);
   for (const auto& c : cases) {
@@ -150,6 +155,7 @@ TEST_F(DatabaseCommands, FourPieceRunWritesTheRecordedSumsAndDamagedFilesAreNotT
     const CommandResult four = run(fourPieces);
     EXPECT_EQ(four.status, 0) << c.damage << ": " << four.err;
     EXPECT_EQ(four.out, c.fourPieceAnswer ? c.fourPieceAnswer : sound.out) << c.damage;
+    EXPECT_EQ(four.err, "tarvenn-engine: " + std::string(c.file) + " is not used: " + c.reason + "\n") << c.damage;
     EXPECT_EQ(run(threePieces).out, "win A1-B2\n") << c.damage << ": the smaller tables are computed in memory";
   }
 }
