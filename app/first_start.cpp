@@ -138,16 +138,19 @@ DatabaseStart prepareGameDatabase(const GameFiles& files) {
   return start;
 }
 
-std::thread finishGameDatabase(const DatabaseStart& start) {
+GameDatabaseCheck::GameDatabaseCheck(const DatabaseStart& start) {
   for (const std::string& note : start.notes) logProgramNote(note);
-  if (start.unchecked.empty()) return std::thread();
-  const std::vector<uint32_t> tables = start.unchecked;
-  const std::string folder = start.folder;
-  return std::thread([tables, folder] {
+  if (start.unchecked.empty()) return;
+  thread = std::thread([this, tables = start.unchecked, folder = start.folder] {
     for (uint32_t pieces : tables) {
       LargeTableRefusal refusal{{}, folder};
-      if (!endgameDatabase.checkTable(pieces, folder, refusal.file) && !refusal.file.name.empty())
+      if (!endgameDatabase.checkTable(pieces, folder, refusal.file, &stop) && !refusal.file.name.empty())
         Fl::awake(largeTableRefused, new LargeTableRefusal(refusal));
     }
   });
+}
+
+GameDatabaseCheck::~GameDatabaseCheck() {
+  stop = true;
+  if (thread.joinable()) thread.join();
 }

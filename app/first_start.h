@@ -4,6 +4,7 @@
 // short file is named in a box that offers to rebuild it and in the game's log;
 // the 5-piece file, large, is checked on a thread of its own once the game runs.
 #pragma once
+#include <atomic>
 #include <string>
 #include <thread>
 #include <vector>
@@ -21,6 +22,16 @@ DatabaseStart prepareGameDatabase(const GameFiles& files);
 
 // Writes the notes into the game's log and checks the tables left unchecked on
 // a thread of its own; a damaged one is noted in the log and offered for
-// rebuilding on the window's thread. Once the main window is built; the
-// thread must be joined before the process ends.
-std::thread finishGameDatabase(const DatabaseStart& start);
+// rebuilding on the window's thread. Made once the main window is built; the
+// check stops, unfinished, when the object goes.
+class GameDatabaseCheck {
+public:
+  explicit GameDatabaseCheck(const DatabaseStart& start);
+  ~GameDatabaseCheck();
+  GameDatabaseCheck(const GameDatabaseCheck&) = delete;
+  GameDatabaseCheck& operator=(const GameDatabaseCheck&) = delete;
+
+private:
+  std::atomic<bool> stop{false};
+  std::thread thread;
+};

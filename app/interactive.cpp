@@ -1,7 +1,6 @@
 #include "app/interactive.h"
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
-#include <thread>
 #include "app/first_start.h"
 #include "app/game_files.h"
 #include "book/opening_book.h"
@@ -15,11 +14,10 @@ int runInteractive(int argc, char** argv) {
   const DatabaseStart database = prepareGameDatabase(files);
   Fl_Window* window = buildMainWindow(600, 500);
   window->show(argc, argv);
-  std::thread check = finishGameDatabase(database);
+  GameDatabaseCheck check(database);
   keepGamesInPlayAt(gameInPlayPath(currentFileEnvironment()));
   offerGameInPlay();
   const int status = Fl::run();
   delete window;
-  if (check.joinable()) check.join();
   return status;
 }

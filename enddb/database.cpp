@@ -1,4 +1,5 @@
 #include "enddb/database.h"
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -46,12 +47,23 @@ uint32_t EndgameDatabase::soundPieceCount() const {
 
 namespace {
 
-// Why the n-piece table read from a file cannot be trusted, or "" when it can.
-std::string tableFault(const uint8_t* table, uint32_t n) {
+// Checks are fed this much at a time, so that a stop request is seen soon.
+constexpr size_t CheckStep = size_t(1) << 20;
+
+// Whether the n-piece table read from a file is what the computation writes;
+// false also when `stop` turned true on the way.
+bool matchesRecordedSum(const uint8_t* table, uint32_t n, const std::atomic<bool>* stop) {
   const char* recorded = recordedFileSum(n);
-  if (!recorded || sha256Hex(table, tableSize(n)) != recorded) return "its checksum does not match";
-  return "";
+  if (!recorded) return false;
+  Sha256 sum;
+  for (size_t done = 0; done < tableSize(n); done += CheckStep) {
+    if (stop && stop->load()) return false;
+    sum.add(table + done, std::min(CheckStep, tableSize(n) - done));
+  }
+  return sum.hex() == recorded;
 }
+
+const char* const ChecksumMismatch = "its checksum does not match";
 
 }  // namespace
 
@@ -72,20 +84,21 @@ DatabaseLoad EndgameDatabase::load(uint32_t limit, const std::string& folder, ui
     const bool complete = std::fread(values[i].get(), 1, tableSize(i), file) == tableSize(i);
     const int error = std::ferror(file) ? errno : 0;
     std::fclose(file);
+    const bool checkNow = i < checkLaterFrom;
     std::string fault;
     if (error != 0)
       fault = std::string("it cannot be read: ") + std::strerror(error);
     else if (!complete)
       fault = "it is shorter than a complete file";
-    else if (i < checkLaterFrom)
-      fault = tableFault(values[i].get(), i);
-    else
-      result.unchecked.push_back(i);
+    else if (checkNow && !matchesRecordedSum(values[i].get(), i, nullptr))
+      fault = ChecksumMismatch;
     if (!fault.empty()) {
       values[i].reset();
       result.refused.push_back({i, name, fault});
-    } else if (i < checkLaterFrom) {
+    } else if (checkNow) {
       sound |= 1u << i;
+    } else {
+      result.unchecked.push_back(i);
     }
   }
   // Tables of an earlier load or build that this one did not read go.
@@ -98,12 +111,13 @@ DatabaseLoad EndgameDatabase::load(uint32_t limit, const std::string& folder, ui
   return result;
 }
 
-bool EndgameDatabase::checkTable(uint32_t n, const std::string& folder, RefusedFile& refused) {
+bool EndgameDatabase::checkTable(uint32_t n, const std::string& folder, RefusedFile& refused,
+                                 const std::atomic<bool>* stop) {
   if (n == 0 || n > held || !values[n] || usable(n)) return usable(n);
-  const std::string fault = tableFault(values[n].get(), n);
-  if (!fault.empty()) {
+  if (!matchesRecordedSum(values[n].get(), n, stop)) {
+    if (stop && stop->load()) return false;
     values[n].reset();
-    refused = {n, fileName(folder, n), fault};
+    refused = {n, fileName(folder, n), ChecksumMismatch};
     return false;
   }
   soundTables |= 1u << n;

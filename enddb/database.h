@@ -57,9 +57,11 @@ public:
   DatabaseLoad load(uint32_t limit, const std::string& folder = "", uint32_t checkLaterFrom = MaxDatabasePieces + 1);
   // Checks the table of n pieces that load() left unchecked: a sound one is
   // probed from then on (true), a damaged one is freed and described in
-  // `refused`; false with `refused` untouched when no such table is held.
-  // Safe while other threads probe.
-  bool checkTable(uint32_t n, const std::string& folder, RefusedFile& refused);
+  // `refused`; false with `refused` untouched when no such table is held or
+  // when `stop` turned true first (the table then stays unused). Safe while
+  // other threads probe.
+  bool checkTable(uint32_t n, const std::string& folder, RefusedFile& refused,
+                  const std::atomic<bool>* stop = nullptr);
   // Takes over `source`'s sound table of n pieces in place of a missing one.
   // Safe while other threads probe.
   void adoptTable(uint32_t n, EndgameDatabase& source);

@@ -208,6 +208,22 @@ TEST_F(DatabaseFiles, LargeTableIsUnusedUntilCheckedAndRefusedWhenDamaged) {
   }
 }
 
+TEST_F(DatabaseFiles, StoppedCheckLeavesTheTableUnusedAndUnrefused) {
+  EndgameDatabase computed;
+  ASSERT_TRUE(computed.build(3));
+  ASSERT_TRUE(computed.save().empty());
+  EndgameDatabase db;
+  ASSERT_EQ(db.load(24, "", 3).unchecked, std::vector<uint32_t>{3});
+  const std::atomic<bool> stop{true};
+  RefusedFile refused;
+  EXPECT_FALSE(db.checkTable(3, "", refused, &stop));
+  EXPECT_EQ(refused.name, "");
+  EXPECT_FALSE(db.usable(3));
+  EXPECT_NE(db.table(3), nullptr) << "the table is kept for a later check";
+  EXPECT_TRUE(db.checkTable(3, "", refused));
+  EXPECT_TRUE(db.usable(3));
+}
+
 TEST_F(DatabaseFiles, AdoptedTableFillsTheGapOfARefusedOne) {
   EndgameDatabase computed;
   ASSERT_TRUE(computed.build(3));
