@@ -63,7 +63,8 @@ public:
   bool checkTable(uint32_t n, const std::string& folder, RefusedFile& refused,
                   const std::atomic<bool>* stop = nullptr);
   // Takes over `source`'s sound table of n pieces in place of a missing one.
-  // Safe while other threads probe.
+  // Safe while other threads probe as long as n is not above pieceCount (a
+  // refused or unchecked table keeps its place in the count).
   void adoptTable(uint32_t n, EndgameDatabase& source);
   // Largest piece count whose table is held and sound.
   uint32_t soundPieceCount() const;
