@@ -14,7 +14,7 @@
 struct DatabaseStart {
   std::vector<std::string> notes;  // one line per refused file
   std::string folder;              // the database's folder, for loads and saves
-  std::vector<uint32_t> unchecked;  // tables left for finishGameDatabase() to check
+  std::vector<uint32_t> unchecked; // tables left for GameDatabaseCheck to check
 };
 
 // Needs the toolkit prepared (prepareToolkit) for its windows.

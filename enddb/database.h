@@ -41,7 +41,7 @@ class EndgameDatabase {
 public:
   // Largest piece count whose table is held; probes above it answer "not
   // covered", and so do probes of a smaller table whose file was refused and
-  // of a table not checked yet. Set by load() and build() only.
+  // of a table not checked yet. Set by load(), build() and adoptTable().
   uint32_t pieceCount = 0;
 
   // Holds tables for exactly 1..n pieces and computes them all unless every
@@ -63,8 +63,8 @@ public:
   bool checkTable(uint32_t n, const std::string& folder, RefusedFile& refused,
                   const std::atomic<bool>* stop = nullptr);
   // Takes over `source`'s sound table of n pieces in place of a missing one.
-  // Safe while other threads probe as long as n is not above pieceCount (a
-  // refused or unchecked table keeps its place in the count).
+  // Safe while other threads probe as long as n is not above pieceCount, as
+  // for a table that checkTable() refused or one below a held table.
   void adoptTable(uint32_t n, EndgameDatabase& source);
   // Largest piece count whose table is held and sound.
   uint32_t soundPieceCount() const;
