@@ -1,5 +1,6 @@
 #include "app/database_run.h"
 #include <iostream>
+#include "app/progress_text.h"
 #include "enddb/program_steps.h"
 #include "files/file_locations.h"
 
@@ -10,5 +11,6 @@ int runDatabaseCommand(int pieces) {
     return 1;
   }
   std::cout << "End game db folder: " << files.folder << std::endl;
-  return runDatabaseGeneration(endgameDatabase, (uint32_t)pieces, files.databaseFolder);
+  ProgressText progress(std::cout);
+  return runDatabaseGeneration(endgameDatabase, (uint32_t)pieces, progress, files.databaseFolder);
 }

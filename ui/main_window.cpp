@@ -570,6 +570,10 @@ Fl_Window* buildMainWindow(int width, int height) {
   return window;
 }
 
+void logProgramNote(const std::string& text) {
+  if (Main.log) Main.log->post(MsgEvent, text.c_str());
+}
+
 void keepGamesInPlayAt(const std::string& path) { Main.gameInPlayPath = path; }
 
 void offerGameInPlay() {
