@@ -335,3 +335,5 @@ void MainWindow::resize(int x, int y, int w, int h) {
 void MainWindow::keepGamesInPlayAt(const std::string& path) { parts->controller->keepGamesInPlayAt(path); }
 
 void MainWindow::offerGameInPlay() { parts->controller->offerGameInPlay(); }
+
+MessageLog& MainWindow::log() { return *parts->messages; }

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+class MessageLog;
+
 // The program's look for every window: label markup, piece symbols, 12-pixel text.
 void prepareToolkit();
 
@@ -20,6 +22,8 @@ public:
   void keepGamesInPlayAt(const std::string& path);
   // Asks whether to resume the game kept there, if there is one; called once the window shows.
   void offerGameInPlay();
+  // The message log, for the program's own lines too (on the window's thread).
+  MessageLog& log();
 
   struct Parts;
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <thread>
 #include "enddb/database.h"
-#include "game/pdn_reader.h"
+#include "pdn/pdn_reader.h"
 #include "tests/controller/fake_window.h"
 #include "tests/support/scratch_directory.h"
 #include "ui/controller/window_controller.h"

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <ctime>
 #include "game/game.h"
-#include "game/pdn_writer.h"
+#include "pdn/pdn_writer.h"
 #include "game/player_type.h"
 #include "game/record_pdn.h"
 #include "search/computer_player.h"

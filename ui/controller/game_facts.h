@@ -1,7 +1,7 @@
 // What the window's commands need to know of a game: who plays by hand, how long a hint
 // may think, the game as a saved game, and the players a saved game names.
 #pragma once
-#include "game/pdn_game.h"
+#include "pdn/pdn_game.h"
 #include "game/settings.h"
 #include "game/take_back.h"
 

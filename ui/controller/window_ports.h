@@ -4,7 +4,7 @@
 #pragma once
 #include <functional>
 #include <string>
-#include "game/pdn_game.h"
+#include "pdn/pdn_game.h"
 #include "game/settings.h"
 #include "ui/controller/command_rules.h"
 
