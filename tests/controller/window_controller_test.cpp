@@ -148,6 +148,30 @@ TEST(ControllerThinking, NewGameDuringAThinkAsksThenCancelsTheOldGameAndItsSearc
   EXPECT_EQ(lines.back(), "New game start.");
 }
 
+// Two computers play through display pauses; New and Cancel interrupt them there.
+TEST(ControllerThinking, NewAndCancelDuringTheComputersGameStopItAndNoMoveFollows) {
+  for (bool cancel : {false, true}) {
+    Window w;
+    w.start(w.computer(0.01), w.computer(0.01));
+    ASSERT_TRUE(w.fake.runUntil([&] { return w.game().record.count() >= 3; }, 10)) << "the computers play";
+    w.fake.answers = {true};  // abandon
+    if (cancel) w.controller.cancelGame();
+    else w.start(person(), person());
+    EXPECT_EQ(w.fake.asked, (Lines{"Abandon this game?"})) << "cancel " << cancel;
+    const Lines lines = w.fake.messages.texts();
+    if (cancel) {
+      EXPECT_EQ(lines.back(), "Game was canceled.");
+      EXPECT_EQ(w.controller.game(), nullptr);
+    } else {
+      EXPECT_EQ(Lines(lines.end() - 2, lines.end()), (Lines{"Game was canceled.", "New game start."}));
+      EXPECT_EQ(w.game().record.count(), 0);
+    }
+    const size_t logged = w.fake.messages.lines.size();
+    w.fake.runFor(0.3);
+    EXPECT_EQ(w.fake.messages.lines.size(), logged) << "the computers play on, cancel " << cancel;
+  }
+}
+
 TEST(ControllerThinking, AHintForAPositionThatIsGoneIsNotShown) {
   struct Case {
     const char* what;
