@@ -1,11 +1,12 @@
 // What the commands share: the computer's knowledge, found and prepared as the game
 // prepares it, and a log that prints the lines the game's log would show.
 #pragma once
+#include "engine/board.h"
 #include "game/file_locations.h"
 #include "game/message_log.h"
 #include "game/level.h"
 
-class ComputerPlayer;
+class Game;
 class SearchRunner;
 
 // The game's files for this run: the working folder's, else the data folder's.
@@ -16,9 +17,9 @@ void loadOpeningBook();
 // does at start-up.
 void prepareComputerKnowledge();
 
-// A computer player at `level` that thinks for `seconds` a move (the level scales them) with
-// `runner` and the opening book.
-ComputerPlayer* newComputerPlayer(double seconds, Level level, SearchRunner& runner);
+// A game of the computer against itself at `level`, thinking `seconds` a move (the level
+// scales them) with `runner` and the opening book, from `start`.
+Game* newComputerGame(double seconds, Level level, SearchRunner& runner, const Position& start = InitialPosition);
 
 // Prints every message of kind 1 and above as one line on standard output, as the
 // window's log holds it: the side's piece symbol, two spaces and the words.

@@ -16,11 +16,12 @@
 #include "game/pdn_writer.h"
 #include "game/position_text.h"
 #include "game/record_pdn.h"
+#include "game/setup_tags.h"
 #include "game/take_back.h"
 #include "search/analysis.h"
-#include "search/computer_player.h"
 #include "search/decision.h"
 #include "search/search_runner.h"
+#include "ui/board_seat.h"
 #include "ui/board_view.h"
 #include "ui/browser_log.h"
 #include "ui/clipboard.h"
@@ -78,6 +79,7 @@ struct MainWindow {
   HistoryTree* history = nullptr;
   Fl_Menu_Button* popup = nullptr;
   ThreadRunner* runner = nullptr;   // the one worker thread of the computer and the analysis
+  PlayerServices services;          // what the players of every game use
   GuiGame* game = nullptr;          // the current game, owned
   std::vector<GuiGame*> released;   // canceled games waiting until no call runs inside them
   int analysisJob = 0;
@@ -276,15 +278,17 @@ void beginGame(GuiGame* game) {
 
 void newGame(Fl_Widget*, void*) {
   if (!mayAbandonGame()) return;
-  if (GuiGame* game = runNewGameDialog()) beginGame(game);
+  GameSetup setup;
+  if (runNewGameDialog(setup)) beginGame(new GuiGame(setup, Main.services));
 }
 
 // A game from a saved, pasted or set-up one, with the players the user chooses.
 // False when the user cancels.
-bool beginGameFrom(const PdnGame& saved, const NewGameChoices& shown) {
-  Player *white = nullptr, *black = nullptr;
-  if (!runPlayersDialog(PlayersTitle, shown, white, black)) return false;
-  GuiGame* game = new GuiGame(white, black, saved.start);
+bool beginGameFrom(const PdnGame& saved, const GameSetup& shown) {
+  GameSetup setup = shown;
+  setup.start = saved.start;
+  if (!runPlayersDialog(PlayersTitle, setup)) return false;
+  GuiGame* game = new GuiGame(setup, Main.services);
   appendPdnMoves(game->record, saved);
   endAsSaved(*game, saved.result);
   beginGame(game);
@@ -298,7 +302,7 @@ void cancelGame(Fl_Widget*, void*) {
 void openGame(Fl_Widget*, void*) {
   if (!mayAbandonGame()) return;
   PdnGame saved;
-  if (openSavedGame(saved)) beginGameFrom(saved, choicesFromPdn(saved));
+  if (openSavedGame(saved)) beginGameFrom(saved, setupFromPdn(saved));
 }
 
 void saveGame(Fl_Widget*, void*) {
@@ -521,11 +525,8 @@ void startWorker() {
   Main.runner = new ThreadRunner(endgameDatabase, [](std::function<void()> call) {
     Fl::awake(runPosted, new std::function<void()>(std::move(call)));
   });
-  for (PlayerType* type : playerTypes())
-    if (ComputerPlayerType* computer = dynamic_cast<ComputerPlayerType*>(type)) {
-      computer->runner = Main.runner;
-      computer->book = &Book;
-    }
+  Main.services.runner = Main.runner;
+  Main.services.book = &Book;
 }
 
 }  // namespace
@@ -547,6 +548,7 @@ Fl_Window* buildMainWindow(int width, int height) {
   const Box& b = layout.board;
   Main.mainBoard = new BoardView(b.x, b.y, b.w, b.h);
   Main.mainBoard->emptyText = HowToBegin;
+  Main.services.seat = new BoardSeat(*Main.mainBoard);
   const Box& s = layout.status;
   Main.status = new Fl_Box(s.x, s.y, s.w, s.h);
   Main.status->box(FL_THIN_DOWN_BOX);
@@ -580,6 +582,6 @@ void offerGameInPlay() {
   if (!reading.ok() || reading.games.size() != 1) return;
   // Once resumed, the game is kept again at the next Quit if it is still in play.
   if (!askQuestion("Resume the game that was in play when Tarvenn was closed?") ||
-      beginGameFrom(reading.games[0], choicesFromPdn(reading.games[0])))
+      beginGameFrom(reading.games[0], setupFromPdn(reading.games[0])))
     std::remove(path.c_str());
 }
