@@ -1,7 +1,7 @@
 // The texts of tarvenn --help and --version.
 #pragma once
 #include <string>
-#include "game/file_locations.h"
+#include "files/file_locations.h"
 
 // The usage, naming the data folder and the installed book of this environment.
 std::string usageText(const FileEnvironment& environment);

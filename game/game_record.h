@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 #include "game/history_entry.h"
-#include "game/pdn_game.h"
+#include "pdn/pdn_game.h"
 
 class GameRecord;
 

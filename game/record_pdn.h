@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 #include "game/game_record.h"
-#include "game/pdn_game.h"
+#include "pdn/pdn_game.h"
 
 // The record's start position, moves and their notes, the tags it keeps from its file, and the
 // result; White and Black named `white` and `black` where the record keeps no name.

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
-#include "game/file_locations.h"
-#include "game/pdn_writer.h"
+#include "files/file_locations.h"
+#include "pdn/pdn_writer.h"
 
 namespace {
 

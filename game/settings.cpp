@@ -6,8 +6,8 @@
 #include <fstream>
 #include <utility>
 #include <vector>
-#include "game/atomic_file.h"
-#include "game/file_locations.h"
+#include "files/atomic_file.h"
+#include "files/file_locations.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // and Black.
 #pragma once
 #include "game/game_setup.h"
-#include "game/pdn_game.h"
+#include "pdn/pdn_game.h"
 
 // The saved game's start and players: the kinds its Type tags name (else its White and Black
 // tags), else people; a computer's level and time where the file holds them; missing or

@@ -127,7 +127,7 @@ int runMatch(int argc, char** argv) {
   if (openings.empty()) return toolError("no openings.txt found beside the book; give --openings FILE");
   if (!readOpeningsFile(openings, setup.openings, error)) return toolError(error);
 
-  prepareStartupDatabase(gameFiles().databaseFolder);
+  prepareDatabase();
   int stalled = 0;
   printSummary(setup, playMatch(setup, stalled));
   if (stalled > 0) {  // counted as losses above, but a fault of an engine all the same

@@ -30,7 +30,7 @@ int runSearch(int argc, char** argv) {
   if (args.options.count("--engine") && !parseLevel(args.options["--engine"], level))
     return toolError("--engine needs beginner, casual, classic, strong or expert, not '" + args.options["--engine"] + "'");
 
-  prepareStartupDatabase(gameFiles().databaseFolder);
+  prepareDatabase();
   Search search(endgameDatabase);
   const Position& p = args.position;
   if (levelRecipe(level).positional) {

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include "engine/movelist.h"
-#include "game/pdn_notation.h"
+#include "pdn/pdn_notation.h"
 #include "game/setup_check.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 #include "engine/board.h"
-#include "game/file_locations.h"
+#include "files/file_locations.h"
 
 struct Opening {
   Position start;

@@ -1,7 +1,7 @@
 #include "ui/game_facts.h"
 #include <ctime>
 #include "game/game.h"
-#include "game/pdn_writer.h"
+#include "pdn/pdn_writer.h"
 #include "game/record_pdn.h"
 #include "game/setup_tags.h"
 

@@ -1,7 +1,7 @@
 // What the window's commands need to know of a game, all read from how it was set up: who
 // plays by hand, how long a hint may think, the game as a saved game.
 #pragma once
-#include "game/pdn_game.h"
+#include "pdn/pdn_game.h"
 #include "game/take_back.h"
 
 class Game;

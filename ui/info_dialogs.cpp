@@ -14,7 +14,7 @@ void showDatabaseInfo() {
               "(where@i@b x@n is integer from 1 to 5)\n\tto generate@i@b x@n pieces end game database.\n\n\t"
               "@b;Warning:@n \n\tabout 4 minutes of one core, 430 MB of memory and 206 MB free disk space are "
               "required\n\tto generate 5 pieces db.",
-              (unsigned)endgameDatabase.pieceCount);
+              (unsigned)endgameDatabase.soundPieceCount());
 }
 
 void showAbout() {

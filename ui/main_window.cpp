@@ -11,9 +11,9 @@
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "engine/fen.h"
-#include "game/pdn_notation.h"
-#include "game/pdn_reader.h"
-#include "game/pdn_writer.h"
+#include "pdn/pdn_notation.h"
+#include "pdn/pdn_reader.h"
+#include "pdn/pdn_writer.h"
 #include "game/position_text.h"
 #include "game/record_pdn.h"
 #include "game/setup_tags.h"
@@ -570,6 +570,10 @@ Fl_Window* buildMainWindow(int width, int height) {
   refreshCommands();
   refreshStatus();
   return window;
+}
+
+void logProgramNote(const std::string& text) {
+  if (Main.log) Main.log->post(MsgEvent, text.c_str());
 }
 
 void keepGamesInPlayAt(const std::string& path) { Main.gameInPlayPath = path; }

@@ -7,9 +7,9 @@
 #include <FL/Fl_Window.H>
 #include <algorithm>
 #include <ctime>
-#include "game/pdn_reader.h"
+#include "pdn/pdn_reader.h"
 #include "game/message_text.h"
-#include "game/pdn_writer.h"
+#include "pdn/pdn_writer.h"
 #include "game/save_place.h"
 #include "game/settings.h"
 #include "ui/markup.h"

@@ -2,7 +2,7 @@
 // a message box naming the line and the reason; nothing else changes.
 #pragma once
 #include <string>
-#include "game/pdn_game.h"
+#include "pdn/pdn_game.h"
 
 // The choosers start in the folder of the last file opened or saved (kept in the settings),
 // else the documents folder, else home.

@@ -1,8 +1,8 @@
 // A game's setup: what it tells the window, and its way through a saved game's tags and back.
 #include <gtest/gtest.h>
 #include "engine/fen.h"
-#include "game/pdn_reader.h"
-#include "game/pdn_writer.h"
+#include "pdn/pdn_reader.h"
+#include "pdn/pdn_writer.h"
 #include "game/setup_tags.h"
 
 namespace {

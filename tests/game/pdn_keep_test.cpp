@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include "game/game_record.h"
-#include "game/pdn_reader.h"
-#include "game/pdn_writer.h"
+#include "pdn/pdn_reader.h"
+#include "pdn/pdn_writer.h"
 #include "game/record_pdn.h"
-#include "tests/game/pdn_test_support.h"
+#include "tests/pdn/pdn_test_support.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include "engine/fen.h"
 #include "game/game.h"
-#include "game/pdn_reader.h"
-#include "game/pdn_writer.h"
+#include "pdn/pdn_reader.h"
+#include "pdn/pdn_writer.h"
 #include "game/record_pdn.h"
 #include "game/setup_tags.h"
 #include "ui/game_facts.h"

@@ -2,7 +2,7 @@
 # Drives the real program in an X server with xdotool and reads what it shows from
 # screenshots: board squares by their colours, log lines by comparing them with the same
 # lines drawn by log_reference, history rows by the selection colour.
-#   window_test.sh first_start|basics|computer_game|thinking|quitting|players|levels|features <tarvenn> <log_reference> <close_window> <window_probe>
+#   window_test.sh first_start|basics|computer_game|thinking|quitting|players|levels|features|damaged_database <tarvenn> <log_reference> <close_window> <window_probe>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -345,6 +345,32 @@ first_start() {
   quit_with_status_zero
   rm -rf "$prepared"
   cp -r "$XDG_DATA_HOME" "$prepared"
+}
+
+# A database file with one byte changed: a box names it before the game starts; without
+# a rebuild the log says so and the file stays; with Rebuild it is written sound again.
+damaged_database() {
+  use_prepared_data
+  local file=$XDG_DATA_HOME/tarvenn/enddb4.bin
+  printf '\001' | dd of="$file" bs=1 seek=4600000 conv=notrunc 2>/dev/null
+  cmp -s "$file" "$prepared/tarvenn/enddb4.bin" && fail "the byte was not changed"
+  start_program any
+  answer_box Escape "^$Title\$" "$shots/window-damaged-database.png" || fail "no box names the damaged file"
+  W=$(find_window "^$Title\$") || fail "the game did not start after the box"
+  wait_for 10 '[ "$(pixels 23,43)" = FFFFFF ]' || fail "the board is not drawn"
+  log_line_is 0 "@b;The end-game database file enddb4.bin is damaged (its checksum does not match); positions of 4 pieces are searched instead." ||
+    fail "the log does not name the damaged file"
+  cmp -s "$file" "$prepared/tarvenn/enddb4.bin" && fail "the file was rebuilt without being asked"
+  quit_with_status_zero
+
+  start_program any
+  answer_box Return "^$Title\$" || fail "no box offers the rebuild"
+  W=$(find_window "^$Title\$") || fail "the game did not start after the rebuild"
+  wait_for 10 '[ "$(pixels 23,43)" = FFFFFF ]' || fail "the board is not drawn"
+  log_line_is 0 "@b;The end-game database file enddb4.bin was damaged (its checksum does not match) and has been rebuilt." ||
+    fail "the log does not say the file was rebuilt"
+  cmp -s "$file" "$prepared/tarvenn/enddb4.bin" || fail "the rebuilt file differs from the computed one"
+  quit_with_status_zero
 }
 
 basics() {

@@ -1,4 +1,4 @@
-#include "game/pdn_game.h"
+#include "pdn/pdn_game.h"
 
 std::string PdnGame::tag(const std::string& name, const std::string& absent) const {
   for (const PdnTag& t : tags)

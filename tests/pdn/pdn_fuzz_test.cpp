@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <random>
 #include <string>
-#include "game/pdn_reader.h"
-#include "game/pdn_writer.h"
-#include "tests/game/pdn_test_support.h"
+#include "pdn/pdn_reader.h"
+#include "pdn/pdn_writer.h"
+#include "tests/pdn/pdn_test_support.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "game/file_locations.h"
+#include "files/file_locations.h"
 #include <pwd.h>
 #include <unistd.h>
 #include <cstdlib>

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include "game/pdn_reader.h"
-#include "game/pdn_writer.h"
+#include "pdn/pdn_reader.h"
+#include "pdn/pdn_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const PdnReading reading = readPdn(std::string(reinterpret_cast<const char*>(data), size));

@@ -1,4 +1,4 @@
-#include "game/capture_route.h"
+#include "pdn/capture_route.h"
 #include <cstddef>
 #include <cstdint>
 #include <unordered_set>

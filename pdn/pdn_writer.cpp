@@ -1,11 +1,11 @@
-#include "game/pdn_writer.h"
+#include "pdn/pdn_writer.h"
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include "engine/fen.h"
-#include "game/atomic_file.h"
-#include "game/pdn_notation.h"
+#include "files/atomic_file.h"
+#include "pdn/pdn_notation.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "game/atomic_file.h"
+#include "files/atomic_file.h"
 #include <cerrno>
 #include <cstdio>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "game/pdn_notation.h"
+#include "pdn/pdn_notation.h"
 #include <cctype>
 #include <vector>
 #include "engine/fen.h"
-#include "game/capture_route.h"
+#include "pdn/capture_route.h"
 
 namespace {
 

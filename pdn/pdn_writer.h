@@ -3,7 +3,7 @@
 #include <ctime>
 #include <string>
 #include <vector>
-#include "game/pdn_game.h"
+#include "pdn/pdn_game.h"
 
 // One game: the seven archival tags ("?" where not given; Result from the result), the game's
 // GameType (else "26,W,8,8,A0,0"), SetUp and FEN for a set-up (its own FEN when it names the

@@ -6,7 +6,7 @@
 #include <string>
 #include "engine/fen.h"
 #include "engine/movelist.h"
-#include "game/pdn_game.h"
+#include "pdn/pdn_game.h"
 
 // A position with up to 12 pieces a side, no man on its own crowning row, and at least
 // one legal move for the side to move (retried until it has one).

@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cctype>
-#include "game/capture_route.h"
-#include "game/pdn_notation.h"
-#include "game/pdn_reader.h"
-#include "game/pdn_writer.h"
-#include "tests/game/pdn_test_support.h"
+#include "pdn/capture_route.h"
+#include "pdn/pdn_notation.h"
+#include "pdn/pdn_reader.h"
+#include "pdn/pdn_writer.h"
+#include "tests/pdn/pdn_test_support.h"
 
 namespace {
 

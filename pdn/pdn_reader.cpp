@@ -1,4 +1,4 @@
-#include "game/pdn_reader.h"
+#include "pdn/pdn_reader.h"
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
-#include "game/pdn_notation.h"
+#include "pdn/pdn_notation.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Damaged files give the line and the reason of their first fault.
 #include <gtest/gtest.h>
 #include <string>
-#include "game/pdn_reader.h"
+#include "pdn/pdn_reader.h"
 #include "tests/support/scratch_directory.h"
 #include <fstream>
 

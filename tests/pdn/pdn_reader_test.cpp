@@ -1,8 +1,8 @@
 // Files as people and other programs write them read as intended.
 #include <gtest/gtest.h>
 #include "engine/fen.h"
-#include "game/pdn_reader.h"
-#include "tests/game/pdn_test_support.h"
+#include "pdn/pdn_reader.h"
+#include "tests/pdn/pdn_test_support.h"
 
 namespace {
 

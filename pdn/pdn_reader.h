@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 #include <vector>
-#include "game/pdn_game.h"
+#include "pdn/pdn_game.h"
 
 struct PdnFault {
   int line = 0;        // 1-based; 0 when the fault concerns the file as a whole

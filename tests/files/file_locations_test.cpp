@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 #include <vector>
-#include "game/file_locations.h"
+#include "files/file_locations.h"
 #include "tests/support/scratch_directory.h"
 
 namespace {
