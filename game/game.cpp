@@ -2,11 +2,23 @@
 #include <string>
 #include "game/message_text.h"
 
-Game::Game(Player* white, Player* black, const Position& start)
-    : record(start), players{white, black}, moveList(start) {
+namespace {
+
+GameSetup peopleFrom(const Position& start) {
+  GameSetup setup;
+  setup.start = start;
+  return setup;
+}
+
+}  // namespace
+
+Game::Game(const GameSetup& setup, Player* white, Player* black)
+    : record(setup.start), startedAs(setup), players{white, black}, moveList(setup.start) {
   for (Player* player : players)
     if (player) player->game = this;
 }
+
+Game::Game(Player* white, Player* black, const Position& start) : Game(peopleFrom(start), white, black) {}
 
 Game::~Game() {
   delete players[0];

@@ -4,6 +4,7 @@
 #pragma once
 #include <vector>
 #include "game/game_record.h"
+#include "game/game_setup.h"
 #include "game/interfaces.h"
 #include "game/message_log.h"
 
@@ -17,6 +18,9 @@ public:
   GameRecord record;
 
   // Sets each player's game. The game owns both players and deletes them with itself.
+  // The players were made from `setup` (see player/player_factory.h), which starts the game.
+  Game(const GameSetup& setup, Player* white, Player* black);
+  // Players made by hand: the setup names two people.
   Game(Player* white, Player* black, const Position& start = InitialPosition);
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
@@ -47,6 +51,8 @@ public:
   // posts the result line and gives no turn; take back brings it into play.
   void endAs(GameResult result, bool whiteWins);
 
+  // How the game started: who plays each side, with what level and time.
+  const GameSetup& setup() const { return startedAs; }
   Player* whitePlayer() const { return players[0]; }
   Player* blackPlayer() const { return players[1]; }
   Player* playerToMove() const { return players[whiteToMove() ? 0 : 1]; }
@@ -80,6 +86,7 @@ private:
   static constexpr double MoveDisplaySeconds = 0.2;
   static constexpr double ForcedMoveSeconds = 0.5;
 
+  GameSetup startedAs;
   Player* players[2];
   MoveList moveList;
   GameResult outcome = InPlay;

@@ -1,5 +1,4 @@
 #include "game/settings.h"
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -48,16 +47,8 @@ const std::string* find(const Lines& lines, const std::string& key) {
   return nullptr;
 }
 
-bool isName(const std::string& text) {
-  if (text.size() > 32 || text.empty()) return false;
-  for (unsigned char c : text)
-    if (!std::isalnum(c) && c != '_' && c != '-' && c != ' ') return false;
-  return true;
-}
-
-void readSide(const Lines& lines, const std::string& side, SideChoice& choice) {
-  if (const std::string* player = find(lines, side + ".player"))
-    if (isName(*player)) choice.player = *player;
+void readSide(const Lines& lines, const std::string& side, SideSetup& choice) {
+  if (const std::string* player = find(lines, side + ".player")) parseKind(*player, choice.kind);
   if (const std::string* seconds = find(lines, side + ".seconds")) readChoiceSeconds(*seconds, choice.seconds);
   if (const std::string* level = find(lines, side + ".level")) parseLevel(*level, choice.level);
 }
@@ -80,13 +71,13 @@ std::string newGameChoicesPath() {
   return folder.empty() ? "" : folder + "/new-game";
 }
 
-NewGameChoices readNewGameChoices(const std::string& path) {
-  NewGameChoices choices;
-  if (path.empty()) return choices;
+GameSetup readNewGameSetup(const std::string& path) {
+  GameSetup setup;
+  if (path.empty()) return setup;
   const Lines lines = readLines(path);
-  readSide(lines, Sides[0], choices.white);
-  readSide(lines, Sides[1], choices.black);
-  return choices;
+  readSide(lines, Sides[0], setup.white);
+  readSide(lines, Sides[1], setup.black);
+  return setup;
 }
 
 namespace {
@@ -115,28 +106,29 @@ bool makeSettingsFolder(std::string& error) {
 
 }  // namespace
 
-bool writeNewGameChoices(const std::string& path, const NewGameChoices& choices, std::string& error) {
+bool writeNewGameSetup(const std::string& path, const GameSetup& setup, std::string& error) {
   Lines lines = readLines(path);
-  const SideChoice* sides[2] = {&choices.white, &choices.black};
+  const SideSetup* sides[2] = {&setup.white, &setup.black};
   for (int i = 0; i < 2; ++i) {
     const std::string side = Sides[i];
     const int level = (int)sides[i]->level;
-    if (!isName(sides[i]->player) || level < 0 || level >= LevelCount ||
+    const bool knownKind = sides[i]->kind == PlayerKind::Person || sides[i]->kind == PlayerKind::Computer;
+    if (!knownKind || level < 0 || level >= LevelCount ||
         !(sides[i]->seconds >= MinSeconds && sides[i]->seconds <= MaxSeconds)) {
       error = "the new-game choices for " + side + " cannot be saved: a name, level or time is out of range";
       return false;
     }
-    setLine(lines, side + ".player", sides[i]->player);
+    setLine(lines, side + ".player", kindName(sides[i]->kind));
     setLine(lines, side + ".seconds", choiceSecondsText(sides[i]->seconds));
     setLine(lines, side + ".level", levelName(sides[i]->level));
   }
   return writeLines(path, lines, error);
 }
 
-NewGameChoices loadNewGameChoices() { return readNewGameChoices(newGameChoicesPath()); }
+GameSetup loadNewGameSetup() { return readNewGameSetup(newGameChoicesPath()); }
 
-bool saveNewGameChoices(const NewGameChoices& choices, std::string& error) {
-  return makeSettingsFolder(error) && writeNewGameChoices(newGameChoicesPath(), choices, error);
+bool saveNewGameSetup(const GameSetup& setup, std::string& error) {
+  return makeSettingsFolder(error) && writeNewGameSetup(newGameChoicesPath(), setup, error);
 }
 
 std::string readLastGameFolder(const std::string& path) {

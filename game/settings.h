@@ -1,30 +1,22 @@
-// The new-game dialog's last choices and the folder of the last game file opened or saved,
+// The new-game dialog's last players and the folder of the last game file opened or saved,
 // kept between runs in the user's settings file. A missing or damaged file, or a damaged
 // value in it, gives the defaults silently.
 #pragma once
 #include <string>
-#include "game/level.h"
-
-struct SideChoice {
-  std::string player = "human";  // a player type's name; the window checks it is registered
-  double seconds = 1.0;          // the computer's time per move, 0.01 to 30
-  Level level = DefaultLevel;    // the computer's level; an unknown name in the file reads as the default
-};
-
-struct NewGameChoices {
-  SideChoice white, black;
-};
+#include "game/game_setup.h"
 
 // $XDG_CONFIG_HOME/tarvenn, else $HOME/.config/tarvenn; empty when neither is set.
 std::string settingsFolder();
 std::string newGameChoicesPath();  // settingsFolder() + "/new-game", the settings file
 
-NewGameChoices loadNewGameChoices();
-// Creates the folder when missing; keeps lines of the file it does not know.
-bool saveNewGameChoices(const NewGameChoices& choices, std::string& error);
+// Each side's kind, time (0.01 to 30 s) and level as "white.player = computer",
+// "white.seconds = 2.50", "white.level = strong"; the start is always the initial position.
+GameSetup loadNewGameSetup();
+// Creates the folder when missing; keeps lines of the file it does not know. Names are not kept.
+bool saveNewGameSetup(const GameSetup& setup, std::string& error);
 
-NewGameChoices readNewGameChoices(const std::string& path);
-bool writeNewGameChoices(const std::string& path, const NewGameChoices& choices, std::string& error);
+GameSetup readNewGameSetup(const std::string& path);
+bool writeNewGameSetup(const std::string& path, const GameSetup& setup, std::string& error);
 
 // A computer's time as the settings write it ("2.50") and read it back: a number from 0.01
 // to 30 and nothing else; false leaves `seconds` as it was.

@@ -26,6 +26,7 @@ constexpr long long MaxThreads = 256;
 bool readEngine(const std::string& text, double seconds, MatchEngine& engine, std::string& error) {
   const size_t colon = text.find(':');
   const std::string name = text.substr(0, colon);
+  engine.kind = PlayerKind::Computer;
   if (!parseLevel(name, engine.level)) {
     error = "unknown engine '" + name + "': beginner, casual, classic, strong or expert";
     return false;
@@ -60,11 +61,12 @@ MatchTally playMatch(const MatchSetup& setup, int& stalled) {
   auto worker = [&] {
     for (long long index; (index = next++) < setup.games;) {
       const MatchPairing pairing = pairingOf(index, (int)setup.openings.size());
-      const MatchEngine& white = pairing.firstIsWhite ? setup.first : setup.second;
-      const MatchEngine& black = pairing.firstIsWhite ? setup.second : setup.first;
-      const std::string names = levelName(white.level) + std::string("-") + levelName(black.level);
-      const MatchGameResult game =
-          playMatchGame(white, black, setup.openings[pairing.opening].start, endgameDatabase);
+      GameSetup gameSetup;
+      gameSetup.start = setup.openings[pairing.opening].start;
+      gameSetup.white = pairing.firstIsWhite ? setup.first : setup.second;
+      gameSetup.black = pairing.firstIsWhite ? setup.second : setup.first;
+      const std::string names = levelName(gameSetup.white.level) + std::string("-") + levelName(gameSetup.black.level);
+      const MatchGameResult game = playMatchGame(gameSetup, endgameDatabase);
       std::lock_guard<std::mutex> lock(printing);
       countGame(tally, game.result, pairing.firstIsWhite);
       if (game.ending == GameEnding::Stalled) ++stalled;

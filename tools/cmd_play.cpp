@@ -6,7 +6,6 @@
 #include "enddb/database.h"
 #include "game/game.h"
 #include "pdn/pdn_writer.h"
-#include "search/computer_player.h"
 #include "search/search_runner.h"
 #include "tools/commands.h"
 #include "tools/computer_games.h"
@@ -46,7 +45,7 @@ int runPlay(int argc, char** argv) {
   PrintLog log;
   InlineRunner runner(endgameDatabase);
   for (long long i = 0; i < games; ++i) {
-    Game* game = new Game(newComputerPlayer(seconds, level, runner), newComputerPlayer(seconds, level, runner));
+    Game* game = newComputerGame(seconds, level, runner);
     game->log = &log;
     game->startGame();
     std::printf("result %s plies %d\n", outcomeName(*game), game->record.count());

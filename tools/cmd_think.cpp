@@ -3,7 +3,6 @@
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "game/game.h"
-#include "search/computer_player.h"
 #include "search/search_runner.h"
 #include "tools/commands.h"
 #include "tools/computer_games.h"
@@ -22,8 +21,7 @@ int runThink(int argc, char** argv) {
 
   PrintLog log;
   InlineRunner runner(endgameDatabase);
-  Game* game = new Game(newComputerPlayer(seconds, level, runner), newComputerPlayer(seconds, level, runner),
-                        args.position);
+  Game* game = newComputerGame(seconds, level, runner, args.position);
   game->log = &log;
   if (game->moveCount() == 0) {
     delete game;

@@ -3,7 +3,8 @@
 #include "book/opening_book.h"
 #include "enddb/program_steps.h"
 #include "game/message_text.h"
-#include "search/computer_player.h"
+#include "game/game.h"
+#include "player/player_factory.h"
 
 const GameFiles& gameFiles() {
   static const GameFiles files = locateGameFiles(currentFileEnvironment());
@@ -26,10 +27,14 @@ void prepareComputerKnowledge() {
   loadOpeningBook();
 }
 
-ComputerPlayer* newComputerPlayer(double seconds, Level level, SearchRunner& runner) {
-  ComputerPlayer* player = new ComputerPlayer(seconds, runner, Book);
-  player->level = level;
-  return player;
+Game* newComputerGame(double seconds, Level level, SearchRunner& runner, const Position& start) {
+  GameSetup setup;
+  setup.start = start;
+  setup.white = setup.black = computerSide(level, seconds);
+  PlayerServices services;
+  services.runner = &runner;
+  services.book = &Book;
+  return new Game(setup, makePlayer(setup.white, services), makePlayer(setup.black, services));
 }
 
 // The window's piece symbols, which scripts reading the tool's lines know them by.

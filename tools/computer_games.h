@@ -2,11 +2,12 @@
 // prepares it, and a log that prints the lines the game's log would show.
 #pragma once
 #include "enddb/database.h"
+#include "engine/board.h"
 #include "files/file_locations.h"
 #include "game/message_log.h"
 #include "game/level.h"
 
-class ComputerPlayer;
+class Game;
 class SearchRunner;
 
 // The game's files for this run: the working folder's, else the data folder's.
@@ -22,9 +23,9 @@ void prepareDatabase();
 // does at start-up.
 void prepareComputerKnowledge();
 
-// A computer player at `level` that thinks for `seconds` a move (the level scales them) with
-// `runner` and the opening book.
-ComputerPlayer* newComputerPlayer(double seconds, Level level, SearchRunner& runner);
+// A game of the computer against itself at `level`, thinking `seconds` a move (the level
+// scales them) with `runner` and the opening book, from `start`.
+Game* newComputerGame(double seconds, Level level, SearchRunner& runner, const Position& start = InitialPosition);
 
 // Prints every message of kind 1 and above as one line on standard output, as the
 // window's log holds it: the side's piece symbol, two spaces and the words.

@@ -1,7 +1,6 @@
 #include "tools/match_play.h"
-#include "book/opening_book.h"
 #include "game/game.h"
-#include "search/computer_player.h"
+#include "player/player_factory.h"
 #include "search/search_runner.h"
 
 namespace {
@@ -31,16 +30,14 @@ MatchPairing pairingOf(long long index, int openings) {
   return pairing;
 }
 
-MatchGameResult playMatchGame(const MatchEngine& white, const MatchEngine& black, const Position& start,
-                              const EndgameDatabase& database, int plyLimit) {
-  static const OpeningBook noBook;  // matches play without the book
-  // Each side searches with its own table and stop flag, as two programs would.
+MatchGameResult playMatchGame(const GameSetup& setup, const EndgameDatabase& database, int plyLimit) {
+  // Each side searches with its own table and stop flag, as two programs would; matches
+  // play without the book.
   InlineRunner whiteRunner(database), blackRunner(database);
-  auto* whitePlayer = new ComputerPlayer(white.seconds, whiteRunner, noBook);
-  auto* blackPlayer = new ComputerPlayer(black.seconds, blackRunner, noBook);
-  whitePlayer->level = white.level;
-  blackPlayer->level = black.level;
-  Game game(whitePlayer, blackPlayer, start);
+  PlayerServices whiteServices, blackServices;
+  whiteServices.runner = &whiteRunner;
+  blackServices.runner = &blackRunner;
+  Game game(setup, makePlayer(setup.white, whiteServices), makePlayer(setup.black, blackServices));
   PlyLimit limit(plyLimit);
   game.listeners.push_back(&limit);
   game.startGame();

@@ -3,16 +3,14 @@
 #pragma once
 #include <string>
 #include "engine/board.h"
-#include "game/level.h"
+#include "game/game_setup.h"
 #include "tools/match_summary.h"
 
 class EndgameDatabase;
 class Game;
 
-struct MatchEngine {
-  Level level = DefaultLevel;
-  double seconds = 0;  // per move, as chosen; the level may scale it
-};
+// An engine of a match: a computer side with its level and time per move as chosen.
+using MatchEngine = SideSetup;
 
 // Game `index` (from 0) of a match over `openings` openings: each opening twice, the first
 // engine White in the first game of the pair and Black in the second; past the last
@@ -35,10 +33,9 @@ struct MatchGameResult {
   int plies = 0;  // played from the opening's position
 };
 
-// Plays from `start` without the opening book until the game ends or `plyLimit` plies
-// were played, a draw then.
-MatchGameResult playMatchGame(const MatchEngine& white, const MatchEngine& black, const Position& start,
-                              const EndgameDatabase& database, int plyLimit = MatchPlyLimit);
+// Plays the setup's computers from its start without the opening book until the game ends
+// or `plyLimit` plies were played, a draw then.
+MatchGameResult playMatchGame(const GameSetup& setup, const EndgameDatabase& database, int plyLimit = MatchPlyLimit);
 
 // How a game that stopped ended: as the game ended it, at the ply limit, or stalled.
 MatchGameResult matchResultOf(const Game& game, bool plyLimitReached);

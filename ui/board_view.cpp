@@ -1,4 +1,6 @@
 #include "ui/board_view.h"
+#include <FL/Fl.H>
+#include <algorithm>
 #include "ui/board_geometry.h"
 
 BoardView::BoardView(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) {
@@ -10,7 +12,8 @@ int BoardView::handle(int event) {
   switch (event) {
     case FL_PUSH: case FL_RELEASE: case FL_ENTER: case FL_LEAVE: case FL_DRAG: case FL_MOVE:
       lastEvent = event;
-      if (hasInputHandler()) do_callback();
+      if (input) reportToInput(event);
+      else if (hasInputHandler()) do_callback();
       return 1;
     default:
       return Fl_Widget::handle(event);
@@ -34,10 +37,42 @@ void BoardView::markSquares(int from, int to) {
   redraw();
 }
 
-void BoardView::detachInput() { callback((Fl_Callback*)nullptr); }
+void BoardView::detachInput() {
+  input = nullptr;
+  callback((Fl_Callback*)nullptr);
+}
 
 bool BoardView::hasInputHandler() const {
-  return callback() && callback() != Fl_Widget::default_callback;
+  return input || (callback() && callback() != Fl_Widget::default_callback);
+}
+
+BoardPoint BoardView::pointAt(int x, int y) const {
+  BoardPoint point;
+  int xOff = 0, yOff = 0;
+  point.square = squareAt(x, y, &xOff, &yOff);
+  if (point.square < 0) return point;
+  point.framed = marks[point.square] > 0;
+  point.alternative = alternativeAt(xOff, yOff, std::max(marks[point.square], 1));
+  return point;
+}
+
+void BoardView::reportToInput(int event) {
+  const int x = Fl::event_x() - this->x(), y = Fl::event_y() - this->y();
+  switch (event) {
+    case FL_ENTER: case FL_LEAVE: case FL_DRAG: case FL_MOVE:
+      input->pointAt(pointAt(x, y));
+      break;
+    case FL_RELEASE:
+      if (Fl::event_button() == FL_LEFT_MOUSE) {
+        input->choose(pointAt(x, y));
+        if (input) input->pointAt(pointAt(x, y));  // the frames may have changed under the pointer
+      } else if (Fl::event_button() == FL_RIGHT_MOUSE) {
+        input->startOver();
+      }
+      break;
+    default:
+      break;
+  }
 }
 
 void BoardView::setFrames(const std::array<int, 32>& frames) {

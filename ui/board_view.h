@@ -1,10 +1,12 @@
 // The board widget: squares, pieces, kings with crowns, frames, crossed-out captures and
-// square names; reports mouse events to whoever installed an input handler as its callback.
+// square names; reports mouse events as board points to a person's input, else to whoever
+// installed an input handler as its callback.
 #pragma once
 #include <FL/Fl_Widget.H>
 #include <array>
 #include "engine/movelist.h"
 #include "game/interfaces.h"
+#include "player/person_seat.h"
 
 class BoardView : public Fl_Widget, public GameView {
 public:
@@ -15,6 +17,7 @@ public:
   bool flipped = false;    // Black at the bottom
   const char* emptyText = nullptr;  // shown across an empty board, such as how to begin
   int lastEvent = 0;       // the event being handled (the toolkit misreports entering)
+  BoardInput* input = nullptr;  // a person to move on this board; not owned
 
   BoardView(int x, int y, int w, int h);
 
@@ -23,6 +26,7 @@ public:
 
   void showPosition(const Position& shown, SquareSet crossedSquares) override;
   void markSquares(int from, int to) override;
+  // Stops passing input to a person or a callback.
   void detachInput() override;
 
   bool hasInputHandler() const;
@@ -33,4 +37,9 @@ public:
   int squareAt(int x, int y, int* xOff = nullptr, int* yOff = nullptr) const;
   int alternativeAt(int xOff, int yOff, int count) const;
   int boardSize() const { return w() < h() ? w() : h(); }
+  // The point under (x, y) in widget coordinates as a person's move choice reads it.
+  BoardPoint pointAt(int x, int y) const;
+
+private:
+  void reportToInput(int event);
 };

@@ -10,8 +10,7 @@
 #include <vector>
 #include "book/opening_book.h"
 #include "enddb/database.h"
-#include "game/player_type.h"
-#include "search/computer_player.h"
+#include "ui/board_seat.h"
 #include "ui/board_view.h"
 #include "ui/browser_log.h"
 #include "ui/clipboard.h"
@@ -101,6 +100,7 @@ struct MainWindow::Parts : EventLoop, WindowViews, WindowDialogs {
   std::unique_ptr<BrowserLog> messages;
   HistoryTree* history = nullptr;
   Fl_Menu_Button* popup = nullptr;
+  std::unique_ptr<BoardSeat> boardSeat;
   std::unique_ptr<WindowController> controller;
   std::vector<std::pair<int, bool CommandStates::*>> ruledItems;  // menu bar items greyed by a rule
   std::vector<std::unique_ptr<std::function<void()>>> actions;    // what each menu item does
@@ -144,6 +144,7 @@ struct MainWindow::Parts : EventLoop, WindowViews, WindowDialogs {
 
   // WindowViews
   GameView& board() override { return *mainBoard; }
+  PersonSeat& seat() override { return *boardSeat; }
   MessageLog& log() override { return *messages; }
   void showStatus(const std::string& text) override {
     status->copy_label(text.c_str());
@@ -177,10 +178,8 @@ struct MainWindow::Parts : EventLoop, WindowViews, WindowDialogs {
   void refuse(const std::string& heading, const std::string& reason) override {
     showAlert("%s\n%s", heading.c_str(), plainForMarkup(reason).c_str());
   }
-  bool chooseNewGame(Player*& white, Player*& black) override { return runNewGameDialog(white, black); }
-  bool choosePlayers(const NewGameChoices& shown, Player*& white, Player*& black) override {
-    return runPlayersDialog(PlayersTitle, shown, white, black);
-  }
+  bool chooseNewGame(GameSetup& setup) override { return runNewGameDialog(setup); }
+  bool choosePlayers(GameSetup& setup) override { return runPlayersDialog(PlayersTitle, setup); }
   bool openGame(PdnGame& game) override { return openSavedGame(game); }
   void saveGame(const PdnGame& game) override { saveGameAs(game); }
   bool setUp(Position& position, bool flipped) override { return runSetUpDialog(position, flipped); }
@@ -281,13 +280,6 @@ MainWindow::MainWindow(int width, int height)
     : Fl_Window(width, height, "Tarvenn v" TARVENN_VERSION " author: Odrowen"), parts(new Parts(this)) {
   Parts& p = *parts;
   end();
-  Fl::lock();  // once, before the first window shows: lets the worker wake the event loop
-  p.controller.reset(new WindowController(p, p, p, endgameDatabase));
-  for (PlayerType* type : playerTypes())
-    if (ComputerPlayerType* computer = dynamic_cast<ComputerPlayerType*>(type)) {
-      computer->runner = &p.controller->runner();
-      computer->book = &Book;
-    }
   p.buildPopup();
   begin();
   const WindowLayout layout = layoutFor(width, height);
@@ -312,6 +304,9 @@ MainWindow::MainWindow(int width, int height)
   end();
   callback([](Fl_Widget*, void* parts) { ((Parts*)parts)->quit(); }, &p);
   xclass(WindowClass);  // lets a desktop match the window to its menu entry and icon
+  p.boardSeat.reset(new BoardSeat(*p.mainBoard));
+  Fl::lock();  // once, before the first window shows: lets the worker wake the event loop
+  p.controller.reset(new WindowController(p, p, p, endgameDatabase, Book));
   p.controller->refresh();
 }
 

@@ -8,19 +8,20 @@
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 #include <algorithm>
-#include <cstring>
-#include "game/player_type.h"
 #include "ui/computer_options.h"
 
 namespace {
 
-// One side's kind of player, chosen from the registry, with that kind's options below it.
+// The kinds of player in the order the dialog lists them.
+const PlayerKind Kinds[] = {PlayerKind::Person, PlayerKind::Computer};
+
+// One side's kind of player with that kind's options below it.
 class PlayerChooser : public Fl_Group {
 public:
   PlayerChooser(int x, int y, int w, int h, const char* label) : Fl_Group(x, y, w, h) {
     Fl_Group* header = new Fl_Group(x, y, w, 30);
     choice = new Fl_Choice(x + w / 3, y + 8, (2 * w) / 3, 20, label);
-    for (PlayerType* type : playerTypes()) choice->add(type->typeName(), 0, nullptr, type);
+    for (PlayerKind kind : Kinds) choice->add(kindName(kind));
     choice->value(0);
     choice->callback(onChoice, this);
     header->end();
@@ -32,28 +33,27 @@ public:
     showOptions();
   }
 
-  Player* createPlayer() const { return selectedType()->createPlayer(options); }
-
-  void showChoice(const SideChoice& side) {
-    const Fl_Menu_Item* items = choice->menu();
-    for (int i = 0; i < choice->size() - 1; ++i)
-      if (items[i].label() && std::strcmp(((PlayerType*)items[i].user_data())->typeName(), side.player.c_str()) == 0)
-        choice->value(i);
+  void showChoice(const SideSetup& side) {
+    shown = side;
+    for (int i = 0; i < (int)(sizeof Kinds / sizeof Kinds[0]); ++i)
+      if (Kinds[i] == side.kind) choice->value(i);
     showOptions();
-    if (ComputerOptions* computer = computerOptions()) computer->showChoice(side.seconds, side.level);
+    if (options) options->showChoice(side.seconds, side.level);
   }
 
   // A time still being typed counts.
   void takeTypedTime() {
-    if (ComputerOptions* computer = computerOptions()) computer->takeTypedTime();
+    if (options) options->takeTypedTime();
   }
 
-  SideChoice chosen() const {
-    SideChoice side;
-    side.player = selectedType()->typeName();
-    if (const ComputerOptions* computer = computerOptions()) {
-      side.seconds = computer->seconds();
-      side.level = computer->level();
+  // The side as chosen; its name stays the one shown.
+  SideSetup chosen() const {
+    SideSetup side;
+    side.kind = selectedKind();
+    side.name = shown.name;
+    if (options) {
+      side.seconds = options->seconds();
+      side.level = options->level();
     }
     return side;
   }
@@ -61,10 +61,13 @@ public:
 private:
   Fl_Choice* choice;
   Fl_Scroll* panel;
-  Fl_Widget* options = nullptr;  // the selected kind's option widget; the panel's scrollbars are children too
+  ComputerOptions* options = nullptr;  // the computer's options; the panel's scrollbars are children too
+  SideSetup shown;  // as the dialog opened
 
-  PlayerType* selectedType() const { return (PlayerType*)choice->mvalue()->user_data(); }
-  ComputerOptions* computerOptions() const { return dynamic_cast<ComputerOptions*>(options); }
+  PlayerKind selectedKind() const {
+    const int i = choice->value();
+    return i >= 0 && i < (int)(sizeof Kinds / sizeof Kinds[0]) ? Kinds[i] : PlayerKind::Person;
+  }
 
   void showOptions() {
     if (options) {
@@ -74,7 +77,7 @@ private:
     }
     Fl_Group* current = Fl_Group::current();
     Fl_Group::current(nullptr);
-    options = selectedType()->createOptions();
+    if (selectedKind() == PlayerKind::Computer) options = new ComputerOptions(0, 0, 200);
     Fl_Group::current(current);
     if (options) {
       options->resize(panel->x(), panel->y(), panel->w(), options->h());
@@ -153,29 +156,23 @@ private:
 
 }  // namespace
 
-bool runPlayersDialog(const char* title, const NewGameChoices& shown, Player*& white, Player*& black,
-                      NewGameChoices* chosen) {
+bool runPlayersDialog(const char* title, GameSetup& setup) {
   Fl_Group::current(nullptr);
   NewGameDialog dialog(title);
-  dialog.white->showChoice(shown.white);
-  dialog.black->showChoice(shown.black);
+  dialog.white->showChoice(setup.white);
+  dialog.black->showChoice(setup.black);
   if (!dialog.exec()) return false;
-  if (chosen) {
-    chosen->white = dialog.white->chosen();
-    chosen->black = dialog.black->chosen();
-  }
-  // The players read their options before the dialog takes its widgets with it.
-  white = dialog.white->createPlayer();
-  black = dialog.black->createPlayer();
+  setup.white = dialog.white->chosen();
+  setup.black = dialog.black->chosen();
   return true;
 }
 
-NewGameChoices twoPeople() { return NewGameChoices(); }
+GameSetup twoPeople() { return GameSetup(); }
 
-bool runNewGameDialog(Player*& white, Player*& black) {
-  NewGameChoices chosen;
-  if (!runPlayersDialog("New game...", loadNewGameChoices(), white, black, &chosen)) return false;
+bool runNewGameDialog(GameSetup& setup) {
+  setup = loadNewGameSetup();
+  if (!runPlayersDialog("New game...", setup)) return false;
   std::string ignored;  // a settings folder that cannot be written only loses the choices
-  saveNewGameChoices(chosen, ignored);
+  saveNewGameSetup(setup, ignored);
   return true;
 }

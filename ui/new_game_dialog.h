@@ -4,12 +4,11 @@
 #pragma once
 #include "game/settings.h"
 
-class Player;
-
-// True with the players of a new game made when the user accepts.
-bool runNewGameDialog(Player*& white, Player*& black);
-// True with both players made when the user accepts; `title` names the window.
-bool runPlayersDialog(const char* title, const NewGameChoices& shown, Player*& white, Player*& black,
-                      NewGameChoices* chosen = nullptr);
+// The players last chosen, at the initial position; true with the chosen ones in `setup`,
+// kept for the next time, when the user starts the game.
+bool runNewGameDialog(GameSetup& setup);
+// Shows `setup`'s players; true with the chosen ones in `setup` (its start stays) when the
+// user accepts; `title` names the window.
+bool runPlayersDialog(const char* title, GameSetup& setup);
 // Two people: what the players dialog shows for a pasted or set-up game.
-NewGameChoices twoPeople();
+GameSetup twoPeople();

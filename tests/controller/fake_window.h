@@ -5,17 +5,20 @@
 #include <deque>
 #include <map>
 #include "book/opening_book.h"
-#include "search/computer_player.h"
+#include "player/person_seat.h"
 #include "tests/game/fakes.h"
 #include "tests/support/home_queue.h"
 #include "ui/controller/window_ports.h"
 
-// A person: waits for the move the test plays, answers draw offers through the window.
-inline ScriptedPlayer* person() {
-  ScriptedPlayer* player = new ScriptedPlayer;
-  player->person = true;
-  return player;
-}
+// The main board as people play at it; the test hands moves to the game as clicks would.
+class FakeSeat : public PersonSeat {
+public:
+  BoardInput* input = nullptr;
+  void showPosition(const Position&, SquareSet) override {}
+  void showFrames(const std::array<int, 32>&) override {}
+  void clearFrames() override {}
+  void listen(BoardInput* listener) override { input = listener; }
+};
 
 class FakeWindow : public EventLoop, public WindowViews, public WindowDialogs {
 public:
@@ -23,6 +26,7 @@ public:
   std::map<int, std::function<void()>> timers;
   int lastTimer = 0;
   RecordingView boardView;
+  FakeSeat personSeat;
   RecordingLog messages;
   std::string status;
   CommandStates commands;
@@ -34,7 +38,7 @@ public:
   std::deque<bool> answers;  // for ask(), in order; none left: no
   std::vector<std::string> asked;
   std::vector<std::pair<std::string, std::function<void(bool)>>> laterQuestions;
-  std::function<void(Player*&, Player*&)> players;  // what the players dialogs choose
+  std::function<void(GameSetup&)> players;  // what the players dialogs choose; none: cancel
   PdnGame toOpen;
   std::vector<PdnGame> saved;
   std::string copied;
@@ -68,6 +72,7 @@ public:
 
   // WindowViews
   GameView& board() override { return boardView; }
+  PersonSeat& seat() override { return personSeat; }
   MessageLog& log() override { return messages; }
   void showStatus(const std::string& text) override { status = text; }
   void showCommands(const CommandStates& states) override { commands = states; }
@@ -90,8 +95,8 @@ public:
     laterQuestions.push_back({question, std::move(answered)});
   }
   void refuse(const std::string& heading, const std::string& reason) override { asked.push_back(heading + reason); }
-  bool chooseNewGame(Player*& white, Player*& black) override { return choose(white, black); }
-  bool choosePlayers(const NewGameChoices&, Player*& white, Player*& black) override { return choose(white, black); }
+  bool chooseNewGame(GameSetup& setup) override { return choose(setup); }
+  bool choosePlayers(GameSetup& setup) override { return choose(setup); }
   bool openGame(PdnGame& game) override {
     game = toOpen;
     return true;
@@ -103,9 +108,9 @@ public:
   void exitProgram() override { exited = true; }
 
 private:
-  bool choose(Player*& white, Player*& black) {
+  bool choose(GameSetup& setup) {
     if (!players) return false;
-    players(white, black);
+    players(setup);
     return true;
   }
 };

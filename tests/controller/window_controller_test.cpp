@@ -12,18 +12,20 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+SideSetup person() { return SideSetup(); }
+SideSetup computer(double seconds) { return computerSide(Level::Classic, seconds); }
+
 // The controller between a fake window and the real worker thread.
 struct Window {
   FakeWindow fake;
-  WindowController controller{fake, fake, fake, endgameDatabase};
+  WindowController controller{fake, fake, fake, endgameDatabase, Book};
 
-  ComputerPlayer* computer(double seconds) { return new ComputerPlayer(seconds, controller.runner(), Book); }
   Game& game() { return const_cast<Game&>(*controller.game()); }
-  // A new game between these players, already started.
-  void start(Player* white, Player* black) {
-    fake.players = [white, black](Player*& w, Player*& b) {
-      w = white;
-      b = black;
+  // A new game between these sides, already started.
+  void start(const SideSetup& white, const SideSetup& black) {
+    fake.players = [white, black](GameSetup& setup) {
+      setup.white = white;
+      setup.black = black;
     };
     controller.newGame();
     ASSERT_NE(controller.game(), nullptr);
@@ -66,7 +68,7 @@ TEST(ControllerCommands, EachCommandIsActiveExactlyWhereItsRuleSaysInTheWindowsS
        "1111010111"},
       {"the computer thinks",
        [](Window& w) {
-         w.start(person(), w.computer(30));
+         w.start(person(), computer(30));
          w.play("C3-D4");
          ASSERT_TRUE(w.thinking());
        },
@@ -101,24 +103,21 @@ TEST(ControllerCommands, EachCommandIsActiveExactlyWhereItsRuleSaysInTheWindowsS
   }
 }
 
-TEST(ControllerCommands, ACanceledGameIsReleasedWithItsPlayersAndTheWindowShowsNone) {
+TEST(ControllerCommands, ACanceledGameIsReleasedAtOnceAndTheWindowShowsNone) {
   Window w;
-  bool whiteGone = false, blackGone = false;
-  ScriptedPlayer* white = person();
-  ScriptedPlayer* black = person();
-  white->deleted = &whiteGone;
-  black->deleted = &blackGone;
-  w.start(white, black);
+  w.start(person(), person());
+  w.play("C3-D4");
+  w.fake.answers = {true};
   w.controller.cancelGame();
-  EXPECT_EQ(w.controller.game(), nullptr);
-  EXPECT_TRUE(whiteGone && blackGone) << "no reaper: the game goes at once";
+  EXPECT_EQ(w.controller.game(), nullptr) << "no reaper: the game goes at once";
   EXPECT_EQ(w.fake.record, nullptr);
   EXPECT_EQ(w.fake.status, "No game: Game > New starts one.");
+  EXPECT_EQ(w.fake.messages.texts().back(), "Game was canceled.");
 }
 
 TEST(ControllerThinking, TakeBackDuringAThinkDropsTheSearchAndItsResultNeverLands) {
   Window w;
-  w.start(person(), w.computer(30));
+  w.start(person(), computer(30));
   w.play("C3-D4");
   ASSERT_TRUE(w.thinking());
   EXPECT_NE(w.fake.status.find("Black (computer) thinks"), std::string::npos) << w.fake.status;
@@ -134,7 +133,7 @@ TEST(ControllerThinking, TakeBackDuringAThinkDropsTheSearchAndItsResultNeverLand
 
 TEST(ControllerThinking, NewGameDuringAThinkAsksThenCancelsTheOldGameAndItsSearch) {
   Window w;
-  w.start(person(), w.computer(30));
+  w.start(person(), computer(30));
   w.play("C3-D4");
   ASSERT_TRUE(w.thinking());
   w.fake.answers = {true};  // abandon
@@ -152,7 +151,7 @@ TEST(ControllerThinking, NewGameDuringAThinkAsksThenCancelsTheOldGameAndItsSearc
 TEST(ControllerThinking, NewAndCancelDuringTheComputersGameStopItAndNoMoveFollows) {
   for (bool cancel : {false, true}) {
     Window w;
-    w.start(w.computer(0.01), w.computer(0.01));
+    w.start(computer(0.01), computer(0.01));
     ASSERT_TRUE(w.fake.runUntil([&] { return w.game().record.count() >= 3; }, 10)) << "the computers play";
     w.fake.answers = {true};  // abandon
     if (cancel) w.controller.cancelGame();
@@ -234,9 +233,9 @@ TEST(ControllerDraws, TheComputersOfferWaitsForThePersonsAnswerEvenAfterItsTimeR
   for (const Case c : {Case{true, "Game over: draw."}, Case{false, ""}}) {
     Window w;
     w.fake.toOpen = repeatedKings();
-    w.fake.players = [&w](Player*& white, Player*& black) {
-      white = person();
-      black = w.computer(0.05);
+    w.fake.players = [](GameSetup& setup) {
+      setup.white = person();
+      setup.black = computer(0.05);
     };
     w.controller.openGame();
     ASSERT_NE(w.controller.game(), nullptr);
@@ -287,7 +286,7 @@ TEST(ControllerQuit, QuitKeepsTheGameInPlayAndStopsTheWorkerAtOnce) {
   const std::string path = dir.path + "/game-in-play.pdn";
   Window w;
   w.controller.keepGamesInPlayAt(path);
-  w.start(person(), w.computer(30));
+  w.start(person(), computer(30));
   w.play("C3-D4");
   ASSERT_TRUE(w.thinking());
   const auto before = std::chrono::steady_clock::now();

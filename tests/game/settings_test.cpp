@@ -54,28 +54,44 @@ private:
   std::vector<Saved> saved;
 };
 
-NewGameChoices sample() {
-  NewGameChoices choices;
-  choices.white = {"computer", 2.5, Level::Strong};
-  choices.black = {"human", 0.01, Level::Classic};
+SideSetup side(PlayerKind kind, double seconds, Level level) {
+  SideSetup side;
+  side.kind = kind;
+  side.seconds = seconds;
+  side.level = level;
+  return side;
+}
+const PlayerKind Human = PlayerKind::Person, Computer = PlayerKind::Computer;
+
+GameSetup sample() {
+  GameSetup choices;
+  choices.white = side(Computer, 2.5, Level::Strong);
+  choices.black = side(Human, 0.01, Level::Classic);
   return choices;
 }
 
-void expectChoices(const NewGameChoices& read, const NewGameChoices& expected, const std::string& context) {
-  EXPECT_EQ(read.white.player, expected.white.player) << context;
+GameSetup blackComputer() {
+  GameSetup choices;
+  choices.black.kind = Computer;
+  return choices;
+}
+
+void expectChoices(const GameSetup& read, const GameSetup& expected, const std::string& context) {
+  EXPECT_EQ(read.start, InitialPosition) << context;
+  EXPECT_EQ(read.white.kind, expected.white.kind) << context;
   EXPECT_DOUBLE_EQ(read.white.seconds, expected.white.seconds) << context;
   EXPECT_EQ(read.white.level, expected.white.level) << context;
-  EXPECT_EQ(read.black.player, expected.black.player) << context;
+  EXPECT_EQ(read.black.kind, expected.black.kind) << context;
   EXPECT_DOUBLE_EQ(read.black.seconds, expected.black.seconds) << context;
   EXPECT_EQ(read.black.level, expected.black.level) << context;
 }
 
 TEST_F(SettingsTest, ChoicesSurviveARestartInTheConfigFolder) {
-  expectChoices(loadNewGameChoices(), NewGameChoices(), "no file yet");
+  expectChoices(loadNewGameSetup(), GameSetup(), "no file yet");
   std::string error;
-  ASSERT_TRUE(saveNewGameChoices(sample(), error)) << error;
+  ASSERT_TRUE(saveNewGameSetup(sample(), error)) << error;
   EXPECT_EQ(newGameChoicesPath(), scratch.path + "/config/tarvenn/new-game");
-  expectChoices(loadNewGameChoices(), sample(), "saved");
+  expectChoices(loadNewGameSetup(), sample(), "saved");
   EXPECT_EQ(filesIn(scratch.path + "/config/tarvenn"), 1) << "no temporary file is left behind";
 }
 
@@ -85,106 +101,104 @@ TEST_F(SettingsTest, WithoutXdgConfigHomeTheFolderIsUnderHome) {
   setenv("XDG_CONFIG_HOME", "relative/path", 1);  // not absolute: to be ignored
   EXPECT_EQ(settingsFolder(), scratch.path + "/home/.config/tarvenn");
   std::string error;
-  ASSERT_TRUE(saveNewGameChoices(sample(), error)) << error;
-  expectChoices(readNewGameChoices(scratch.path + "/home/.config/tarvenn/new-game"), sample(), "under HOME");
+  ASSERT_TRUE(saveNewGameSetup(sample(), error)) << error;
+  expectChoices(readNewGameSetup(scratch.path + "/home/.config/tarvenn/new-game"), sample(), "under HOME");
   unsetenv("XDG_CONFIG_HOME");
   unsetenv("HOME");
   EXPECT_EQ(settingsFolder(), "");
-  expectChoices(loadNewGameChoices(), NewGameChoices(), "no folder at all");
-  EXPECT_FALSE(saveNewGameChoices(sample(), error));
+  expectChoices(loadNewGameSetup(), GameSetup(), "no folder at all");
+  EXPECT_FALSE(saveNewGameSetup(sample(), error));
   EXPECT_NE(error.find("HOME"), std::string::npos) << error;
 }
 
 TEST_F(SettingsTest, DamagedFilesAndValuesGiveTheDefaults) {
-  NewGameChoices blackComputer;
-  blackComputer.black.player = "computer";
   const struct {
     std::string text;
-    NewGameChoices expected;
+    GameSetup expected;
   } cases[] = {
-      {std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10), NewGameChoices()},
-      {"white.player = \nwhite.seconds = abc\nwhite.level = a\x01z\nblack.player = computer\n", blackComputer},
-      {"white.seconds = 31\nblack.seconds = 0.001\nblack.player = computer\n", blackComputer},
-      {"white.seconds = nan\nwhite.seconds\nblack.player = computer\n", blackComputer},
-      {"white.player = ../../etc\nblack.player = computer\nwhite.seconds = -1\n", blackComputer},
-      {"white.player = human\nblack.player = " + std::string(40, 'x') + "\nblack.player = computer", blackComputer},
-      {std::string(100000, 'z') + "\nblack.player = computer\n", NewGameChoices()},  // too long to be ours
-      {"", NewGameChoices()},
+      {std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10), GameSetup()},
+      {"white.player = \nwhite.seconds = abc\nwhite.level = a\x01z\nblack.player = computer\n", blackComputer()},
+      {"white.seconds = 31\nblack.seconds = 0.001\nblack.player = computer\n", blackComputer()},
+      {"white.seconds = nan\nwhite.seconds\nblack.player = computer\n", blackComputer()},
+      {"white.player = ../../etc\nblack.player = computer\nwhite.seconds = -1\n", blackComputer()},
+      {"white.player = human\nblack.player = " + std::string(40, 'x') + "\nblack.player = computer", blackComputer()},
+      {std::string(100000, 'z') + "\nblack.player = computer\n", GameSetup()},  // too long to be ours
+      {"", GameSetup()},
   };
   const std::string path = scratch.path + "/new-game";
   for (const auto& c : cases) {
     write(path, c.text);
-    expectChoices(readNewGameChoices(path), c.expected, c.text.substr(0, 60));
+    expectChoices(readNewGameSetup(path), c.expected, c.text.substr(0, 60));
   }
 }
 
 TEST_F(SettingsTest, EveryLevelSurvivesARestartOnEitherSide) {
   const std::string path = scratch.path + "/new-game";
   for (int i = 0; i < LevelCount; ++i) {
-    NewGameChoices choices;
-    choices.white = {"computer", 0.5, (Level)i};
-    choices.black = {"computer", 30, (Level)(LevelCount - 1 - i)};
+    GameSetup choices;
+    choices.white = side(Computer, 0.5, (Level)i);
+    choices.black = side(Computer, 30, (Level)(LevelCount - 1 - i));
     std::string error;
-    ASSERT_TRUE(writeNewGameChoices(path, choices, error)) << error;
+    ASSERT_TRUE(writeNewGameSetup(path, choices, error)) << error;
     EXPECT_NE(contents(path).find(std::string("white.level = ") + levelName((Level)i) + "\n"), std::string::npos)
         << contents(path);
-    expectChoices(readNewGameChoices(path), choices, levelName((Level)i));
+    expectChoices(readNewGameSetup(path), choices, levelName((Level)i));
   }
 }
 
 TEST_F(SettingsTest, AnUnknownOrDamagedLevelReadsAsClassic) {
   const std::string path = scratch.path + "/new-game";
-  NewGameChoices strongWhite;
-  strongWhite.white = {"computer", 2, Level::Strong};
+  GameSetup strongWhite;
+  strongWhite.white = side(Computer, 2, Level::Strong);
   const char* const damaged[] = {"Strong", "strong2", "3", "", "grandmaster", "expert expert", "classic;strong"};
   for (const char* level : damaged) {
     const std::string text = "white.player = computer\nwhite.seconds = 2\nwhite.level = strong\n"
                              "black.level = " + std::string(level) + "\nwhite.level = " + level + "\n";
-    NewGameChoices expected = strongWhite;
+    GameSetup expected = strongWhite;
     expected.white.level = Level::Classic;  // the last line of a key counts, and it is damaged
     write(path, text);
-    expectChoices(readNewGameChoices(path), expected, std::string("level '") + level + "'");
+    expectChoices(readNewGameSetup(path), expected, std::string("level '") + level + "'");
   }
   // A file written before there were levels: the other choices stay, the levels are classic.
   write(path, "# Tarvenn: the new-game dialog's last choices\nwhite.player = computer\nwhite.seconds = 2.00\n"
               "black.player = human\nblack.seconds = 1.00\n");
-  NewGameChoices old;
-  old.white = {"computer", 2, Level::Classic};
-  expectChoices(readNewGameChoices(path), old, "a file without levels");
+  GameSetup old;
+  old.white = side(Computer, 2, Level::Classic);
+  expectChoices(readNewGameSetup(path), old, "a file without levels");
   // Saving over it adds the levels and keeps what it had.
   std::string error;
   old.white.level = Level::Expert;
-  ASSERT_TRUE(writeNewGameChoices(path, old, error)) << error;
-  expectChoices(readNewGameChoices(path), old, "saved over a file without levels");
+  ASSERT_TRUE(writeNewGameSetup(path, old, error)) << error;
+  expectChoices(readNewGameSetup(path), old, "saved over a file without levels");
 }
 
 TEST_F(SettingsTest, SavingKeepsLinesItDoesNotKnow) {
   std::string error;
-  ASSERT_TRUE(saveNewGameChoices(NewGameChoices(), error)) << error;
+  ASSERT_TRUE(saveNewGameSetup(GameSetup(), error)) << error;
   const std::string path = newGameChoicesPath();
   write(path, contents(path) + "board.flipped = 1\n");
-  ASSERT_TRUE(saveNewGameChoices(sample(), error)) << error;
+  ASSERT_TRUE(saveNewGameSetup(sample(), error)) << error;
   EXPECT_NE(contents(path).find("board.flipped = 1\n"), std::string::npos) << contents(path);
-  expectChoices(loadNewGameChoices(), sample(), "after the second save");
+  expectChoices(loadNewGameSetup(), sample(), "after the second save");
 }
 
 TEST_F(SettingsTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
   std::string error;
-  ASSERT_TRUE(saveNewGameChoices(sample(), error)) << error;
+  ASSERT_TRUE(saveNewGameSetup(sample(), error)) << error;
   const std::string folder = settingsFolder();
   const std::string before = contents(newGameChoicesPath());
   // A folder where the file should be: the rename fails.
   const std::string blocked = folder + "/blocked";
   mkdir(blocked.c_str(), 0700);
   write(blocked + "/inside", "kept");
-  EXPECT_FALSE(writeNewGameChoices(blocked, NewGameChoices(), error));
+  EXPECT_FALSE(writeNewGameSetup(blocked, GameSetup(), error));
   EXPECT_NE(error.find("blocked"), std::string::npos) << error;
   EXPECT_EQ(contents(blocked + "/inside"), "kept");
   EXPECT_EQ(filesIn(folder), 2) << "the choices file and the blocking folder only";
   // A file where the settings folder should be.
   write(scratch.path + "/plain", "x");
   setenv("XDG_CONFIG_HOME", (scratch.path + "/plain").c_str(), 1);
-  EXPECT_FALSE(saveNewGameChoices(sample(), error));
+  EXPECT_FALSE(saveNewGameSetup(sample(), error));
   EXPECT_EQ(contents(scratch.path + "/plain"), "x");
   setenv("XDG_CONFIG_HOME", (scratch.path + "/config").c_str(), 1);
   EXPECT_EQ(contents(newGameChoicesPath()), before);
@@ -192,26 +206,26 @@ TEST_F(SettingsTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
 
 TEST_F(SettingsTest, ChoicesOutOfRangeAreNotWritten) {
   std::string error;
-  NewGameChoices bad = sample();
+  GameSetup bad = sample();
   bad.white.seconds = 0;
-  EXPECT_FALSE(saveNewGameChoices(bad, error));
+  EXPECT_FALSE(saveNewGameSetup(bad, error));
   bad = sample();
-  bad.black.player = "two\nlines";
-  EXPECT_FALSE(saveNewGameChoices(bad, error));
+  bad.black.kind = (PlayerKind)7;
+  EXPECT_FALSE(saveNewGameSetup(bad, error));
   bad = sample();
   bad.white.level = (Level)LevelCount;
-  EXPECT_FALSE(saveNewGameChoices(bad, error));
-  expectChoices(loadNewGameChoices(), NewGameChoices(), "nothing was written");
+  EXPECT_FALSE(saveNewGameSetup(bad, error));
+  expectChoices(loadNewGameSetup(), GameSetup(), "nothing was written");
 }
 
 TEST_F(SettingsTest, TheLastGameFolderSurvivesARestartBesideTheNewGameChoices) {
   std::string error;
   EXPECT_EQ(loadLastGameFolder(), "") << "none before the first file";
-  ASSERT_TRUE(saveNewGameChoices(sample(), error)) << error;
+  ASSERT_TRUE(saveNewGameSetup(sample(), error)) << error;
   ASSERT_TRUE(saveLastGameFolder("/home/ana/Draughts games", error)) << error;
   EXPECT_EQ(loadLastGameFolder(), "/home/ana/Draughts games");
-  EXPECT_EQ(loadNewGameChoices().white.level, Level::Strong) << "the choices stay";
-  ASSERT_TRUE(saveNewGameChoices(sample(), error)) << error;
+  EXPECT_EQ(loadNewGameSetup().white.level, Level::Strong) << "the choices stay";
+  ASSERT_TRUE(saveNewGameSetup(sample(), error)) << error;
   EXPECT_EQ(loadLastGameFolder(), "/home/ana/Draughts games") << "and the folder stays with new choices";
   // Only an absolute path on one line is kept; a damaged value reads as none.
   EXPECT_FALSE(saveLastGameFolder("games", error));

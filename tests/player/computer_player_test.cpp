@@ -3,7 +3,7 @@
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "search/analysis.h"
-#include "search/computer_player.h"
+#include "player/computer_player.h"
 #include "search/search_runner.h"
 #include "tests/game/fakes.h"
 

@@ -4,7 +4,7 @@
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "engine/clock.h"
-#include "search/computer_player.h"
+#include "player/computer_player.h"
 #include "search/search_runner.h"
 #include "tests/game/fakes.h"
 #include "tests/support/home_queue.h"

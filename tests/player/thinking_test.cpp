@@ -2,7 +2,7 @@
 #include <regex>
 #include "book/opening_book.h"
 #include "enddb/database.h"
-#include "search/computer_player.h"
+#include "player/computer_player.h"
 #include "search/decision.h"
 #include "search/search_runner.h"
 #include "tests/game/fakes.h"

@@ -94,7 +94,9 @@ TEST(MatchPairing, EachOpeningTwiceFirstEngineWhiteThenBlackThenTheOrderAgain) {
 
 TEST(MatchGame, EndsAsTheGameEndsItOrAsADrawAtThePlyLimit) {
   const EndgameDatabase none;  // the search alone decides
-  const MatchEngine classic{Level::Classic, 0.01};
+  // Two computers at the classic level: the match's engines are a game setup's sides.
+  GameSetup setup;
+  setup.white = setup.black = computerSide(Level::Classic, 0.01);
   const struct {
     const char* fen;
     int limit;
@@ -112,7 +114,8 @@ TEST(MatchGame, EndsAsTheGameEndsItOrAsADrawAtThePlyLimit) {
     Position start;
     std::string error;
     ASSERT_TRUE(parseFen(c.fen, start, error)) << c.fen << ": " << error;
-    const MatchGameResult r = playMatchGame(classic, classic, start, none, c.limit);
+    setup.start = start;
+    const MatchGameResult r = playMatchGame(setup, none, c.limit);
     const std::string name = std::string(c.fen) + " limit " + std::to_string(c.limit);
     EXPECT_EQ(endingText(r.ending), std::string(endingText(c.ending))) << name;
     EXPECT_EQ(resultText(r.result), std::string(resultText(c.result))) << name;
@@ -149,7 +152,10 @@ TEST(MatchGame, TwoLoneKingsRepeatAndAgreeADraw) {
   Position start;
   std::string error;
   ASSERT_TRUE(parseFen("W:WK32:BK1", start, error)) << error;
-  const MatchGameResult r = playMatchGame({Level::Classic, 0.01}, {Level::Classic, 0.01}, start, none);
+  GameSetup setup;
+  setup.start = start;
+  setup.white = setup.black = computerSide(Level::Classic, 0.01);
+  const MatchGameResult r = playMatchGame(setup, none);
   EXPECT_EQ(endingText(r.ending), std::string("draw-agreed"));
   EXPECT_EQ(r.result, R::Draw);
   EXPECT_LT(r.plies, MatchPlyLimit);

@@ -1,8 +1,8 @@
 #include "ui/controller/controlled_game.h"
 #include "ui/controller/window_ports.h"
 
-ControlledGame::ControlledGame(Player* white, Player* black, const Position& start, EventLoop& loop)
-    : Game(white, black, start), loop(loop) {}
+ControlledGame::ControlledGame(const GameSetup& setup, const PlayerServices& services, EventLoop& loop)
+    : Game(setup, makePlayer(setup.white, services), makePlayer(setup.black, services)), loop(loop) {}
 
 ControlledGame::~ControlledGame() { stopPause(); }
 

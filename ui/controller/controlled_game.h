@@ -1,12 +1,14 @@
 // A game in the window: a move's display pause is a timer of the event loop.
 #pragma once
 #include "game/game.h"
+#include "player/player_factory.h"
 
 class EventLoop;
 
 class ControlledGame : public Game {
 public:
-  ControlledGame(Player* white, Player* black, const Position& start, EventLoop& loop);
+  // The game `setup` describes, its players made with `services`.
+  ControlledGame(const GameSetup& setup, const PlayerServices& services, EventLoop& loop);
   ~ControlledGame() override;
 
 protected:

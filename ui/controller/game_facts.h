@@ -1,8 +1,7 @@
-// What the window's commands need to know of a game: who plays by hand, how long a hint
-// may think, the game as a saved game, and the players a saved game names.
+// What the window's commands need to know of a game, all read from how it was set up: who
+// plays by hand, how long a hint may think, the game as a saved game.
 #pragma once
 #include "pdn/pdn_game.h"
-#include "game/settings.h"
 #include "game/take_back.h"
 
 class Game;
@@ -17,11 +16,6 @@ PdnResult pdnResultOf(const Game& game);
 // Before the start: a game opened from a saved game that is over ends as it says.
 void endAsSaved(Game& game, PdnResult result);
 // The game as Save and Quit keep it. An opened game keeps its file's tags, else Event, Date,
-// and White and Black naming the kinds of player; the tags WhiteType and BlackType name the
-// kinds ("human", "computer"), and a computer's level and time go in WhiteLevel, WhiteTime,
-// BlackLevel and BlackTime.
+// and White and Black naming the players (or their kinds); the setup's tags name the kinds,
+// and a computer's level and time (see game/setup_tags.h).
 PdnGame gameAsPdn(const Game& game);
-// The players dialog's choices for a saved game: the kinds its WhiteType and BlackType tags
-// name (in older files its White and Black tags), else two people, and a computer's level and
-// time where the file holds them.
-NewGameChoices choicesFromPdn(const PdnGame& game);

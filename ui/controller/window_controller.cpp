@@ -8,6 +8,7 @@
 #include "pdn/pdn_writer.h"
 #include "game/position_text.h"
 #include "game/record_pdn.h"
+#include "game/setup_tags.h"
 #include "game/take_back.h"
 #include "search/analysis.h"
 #include "search/decision.h"
@@ -23,11 +24,15 @@ constexpr double StatusRefreshSeconds = 0.25;
 }  // namespace
 
 WindowController::WindowController(EventLoop& loop, WindowViews& views, WindowDialogs& dialogs,
-                                   const EndgameDatabase& database)
+                                   const EndgameDatabase& database, const OpeningBook& book)
     : loop(loop),
       views(views),
       dialogs(dialogs),
-      worker(database, [&loop](std::function<void()> call) { loop.post(std::move(call)); }) {}
+      worker(database, [&loop](std::function<void()> call) { loop.post(std::move(call)); }) {
+  services.runner = &worker;
+  services.book = &book;
+  services.seat = &views.seat();
+}
 
 WindowController::~WindowController() {
   worker.shutdown();  // no delivery reaches a game that goes
@@ -186,17 +191,17 @@ void WindowController::beginGame(std::unique_ptr<Game> game) {
 
 void WindowController::newGame() {
   if (!mayAbandonGame()) return;
-  Player *white = nullptr, *black = nullptr;
-  if (dialogs.chooseNewGame(white, black))
-    beginGame(std::make_unique<ControlledGame>(white, black, InitialPosition, loop));
+  GameSetup setup;
+  if (dialogs.chooseNewGame(setup)) beginGame(std::make_unique<ControlledGame>(setup, services, loop));
 }
 
 // A game from a saved, pasted or set-up one, with the players the user chooses.
 // False when the user cancels.
-bool WindowController::beginGameFrom(const PdnGame& saved, const NewGameChoices& shown) {
-  Player *white = nullptr, *black = nullptr;
-  if (!dialogs.choosePlayers(shown, white, black)) return false;
-  auto game = std::make_unique<ControlledGame>(white, black, saved.start, loop);
+bool WindowController::beginGameFrom(const PdnGame& saved, const GameSetup& shown) {
+  GameSetup setup = shown;
+  setup.start = saved.start;
+  if (!dialogs.choosePlayers(setup)) return false;
+  auto game = std::make_unique<ControlledGame>(setup, services, loop);
   appendPdnMoves(game->record, saved);
   endAsSaved(*game, saved.result);
   beginGame(std::move(game));
@@ -212,7 +217,7 @@ void WindowController::cancelGame() {
 void WindowController::openGame() {
   if (!mayAbandonGame()) return;
   PdnGame saved;
-  if (dialogs.openGame(saved)) beginGameFrom(saved, choicesFromPdn(saved));
+  if (dialogs.openGame(saved)) beginGameFrom(saved, setupFromPdn(saved));
 }
 
 void WindowController::saveGame() {
@@ -228,7 +233,7 @@ void WindowController::copyPosition() {
 void WindowController::startFromPosition(const Position& position) {
   PdnGame saved;
   saved.start = position;
-  beginGameFrom(saved, NewGameChoices());  // two people
+  beginGameFrom(saved, GameSetup());  // two people
 }
 
 void WindowController::pastePosition() {
@@ -358,6 +363,6 @@ void WindowController::offerGameInPlay() {
   if (!reading.ok() || reading.games.size() != 1) return;
   // Once resumed, the game is kept again at the next Quit if it is still in play.
   if (!dialogs.ask("Resume the game that was in play when Tarvenn was closed?") ||
-      beginGameFrom(reading.games[0], choicesFromPdn(reading.games[0])))
+      beginGameFrom(reading.games[0], setupFromPdn(reading.games[0])))
     std::remove(path.c_str());
 }

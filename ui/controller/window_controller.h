@@ -1,4 +1,4 @@
-// Everything the window does that is not drawing: the current game and its lifecycle, the
+// Everything the window does that is not drawing: the current game (with its setup) and its lifecycle, the
 // worker's jobs (the computer's decisions, hints, the history's analysis), which commands
 // can act, the status line, and each menu command turned into game events. It runs without
 // a display; the window reaches it through its menu table and serves it through the ports.
@@ -7,28 +7,32 @@
 #include <string>
 #include "engine/board.h"
 #include "game/game_record.h"
+#include "game/game_setup.h"
 #include "game/interfaces.h"
+#include "player/player_factory.h"
 #include "search/search_runner.h"
 #include "ui/controller/command_rules.h"
 
 class EndgameDatabase;
+class OpeningBook;
 class EventLoop;
 class Game;
 class WindowDialogs;
 class WindowViews;
 struct PdnGame;
-struct NewGameChoices;
 
 class WindowController : private GameListener, private RecordObserver {
 public:
-  // The ports outlive the controller. The worker thread starts here.
-  WindowController(EventLoop& loop, WindowViews& views, WindowDialogs& dialogs, const EndgameDatabase& database);
+  // The ports, the database and the book outlive the controller. The worker thread starts here.
+  WindowController(EventLoop& loop, WindowViews& views, WindowDialogs& dialogs, const EndgameDatabase& database,
+                   const OpeningBook& book);
   ~WindowController() override;  // stops the worker, then lets the game go
   WindowController(const WindowController&) = delete;
   WindowController& operator=(const WindowController&) = delete;
 
   // Where the computer players search.
   SearchRunner& runner() { return worker; }
+  // The current game, none before the first and after Cancel; its setup() says how it began.
   const Game* game() const { return current.get(); }
   CommandFacts commandFacts() const;
   std::string statusText() const;
@@ -65,6 +69,7 @@ private:
   WindowViews& views;
   WindowDialogs& dialogs;
   ThreadRunner worker;  // the one worker thread of the computer and the analysis
+  PlayerServices services;  // what the players of every game use
   std::unique_ptr<Game> current;
   int gameNumber = 0;  // counts games begun, so that a late answer finds out whether it is still wanted
   int analysisJob = 0;
@@ -88,7 +93,7 @@ private:
   bool mayAbandonGame();
   void releaseGame();
   void beginGame(std::unique_ptr<Game> game);
-  bool beginGameFrom(const PdnGame& saved, const NewGameChoices& shown);
+  bool beginGameFrom(const PdnGame& saved, const GameSetup& shown);
   void startFromPosition(const Position& position);
   void showDrawQuestion();
   void answerDraw(int number, bool accepted);

@@ -5,13 +5,13 @@
 #include <functional>
 #include <string>
 #include "pdn/pdn_game.h"
-#include "game/settings.h"
+#include "game/game_setup.h"
 #include "ui/controller/command_rules.h"
 
 class GameRecord;
 class GameView;
 class MessageLog;
-class Player;
+class PersonSeat;
 struct HistoryEntry;
 
 class EventLoop {
@@ -29,6 +29,7 @@ class WindowViews {
 public:
   virtual ~WindowViews() = default;
   virtual GameView& board() = 0;  // the main board
+  virtual PersonSeat& seat() = 0;  // where people play: the main board's input
   virtual MessageLog& log() = 0;
   virtual void showStatus(const std::string& text) = 0;
   virtual void showCommands(const CommandStates& states) = 0;
@@ -52,10 +53,11 @@ public:
   virtual void askLater(const std::string& question, std::function<void(bool)> answered) = 0;
   // An alert: the heading, then the reason in plain text.
   virtual void refuse(const std::string& heading, const std::string& reason) = 0;
-  // The new-game dialog's players; false when the user cancels.
-  virtual bool chooseNewGame(Player*& white, Player*& black) = 0;
-  // The players for a game from a saved game or a position, `shown` first.
-  virtual bool choosePlayers(const NewGameChoices& shown, Player*& white, Player*& black) = 0;
+  // The new-game dialog: true with the chosen players in `setup`; false when the user cancels.
+  virtual bool chooseNewGame(GameSetup& setup) = 0;
+  // The players dialog for a game from a saved game or a position, showing `setup`'s players
+  // first: true with the chosen ones in `setup` (its start stays).
+  virtual bool choosePlayers(GameSetup& setup) = 0;
   // A game from a file the user picks; false on cancel or a fault, which is shown.
   virtual bool openGame(PdnGame& game) = 0;
   virtual void saveGame(const PdnGame& game) = 0;

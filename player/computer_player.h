@@ -6,7 +6,6 @@
 #include <memory>
 #include <random>
 #include "game/interfaces.h"
-#include "game/player_type.h"
 #include "search/level_recipe.h"
 
 class OpeningBook;
@@ -41,21 +40,4 @@ private:
   std::shared_ptr<DecisionProgress> progress;
   double startedAt = 0;
   std::mt19937 random;  // draws the book move and the level's depths and noise seeds
-};
-
-// The "computer" kind. Its players search with `runner` and read `book`; the window's version
-// derives from it to add the time slider and the level choice and read them back.
-class ComputerPlayerType : public PlayerType {
-public:
-  double timeLimit = 1.0;
-  Level level = DefaultLevel;
-  SearchRunner* runner = nullptr;  // set before the first game
-  const OpeningBook* book = nullptr;
-
-  Player* createPlayer(Fl_Widget* options) override;
-  const char* typeName() const override { return "computer"; }
-
-protected:
-  virtual double timeLimitFrom(Fl_Widget*) { return timeLimit; }
-  virtual Level levelFrom(Fl_Widget*) { return level; }
 };

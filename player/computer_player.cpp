@@ -1,4 +1,4 @@
-#include "search/computer_player.h"
+#include "player/computer_player.h"
 #include <vector>
 #include "book/opening_book.h"
 #include "enddb/database.h"
@@ -195,11 +195,4 @@ ThinkingState ComputerPlayer::thinkingState() const {
   state.elapsed = wallClock() - startedAt;
   state.allowed = levelSeconds(level, timeLimit);
   return state;
-}
-
-Player* ComputerPlayerType::createPlayer(Fl_Widget* options) {
-  if (!runner || !book) return nullptr;
-  ComputerPlayer* player = new ComputerPlayer(timeLimitFrom(options), *runner, *book);
-  player->level = levelFrom(options);
-  return player;
 }
