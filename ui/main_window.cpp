@@ -3,34 +3,27 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Menu_Button.H>
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
-#include <map>
 #include <vector>
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "ui/board_seat.h"
 #include "ui/board_view.h"
 #include "ui/browser_log.h"
-#include "ui/clipboard.h"
 #include "ui/controller/window_controller.h"
 #include "ui/controller/window_ports.h"
 #include "ui/history_tree.h"
 #include "ui/info_dialogs.h"
 #include "ui/markup.h"
-#include "ui/message_boxes.h"
-#include "ui/new_game_dialog.h"
 #include "ui/piece_symbols.h"
-#include "ui/saved_game_files.h"
-#include "ui/setup_dialog.h"
+#include "ui/toolkit_dialogs.h"
+#include "ui/toolkit_loop.h"
 #include "ui/window_layout.h"
 #include "version.h"
 
 namespace {
 
 const char* const HowToBegin = "Game > New... (Ctrl+N) starts a game";
-const char* const PlayersTitle = "Players for this game";
 const char* const WindowClass = "tarvenn";  // StartupWMClass of the menu entry
 
 void place(Fl_Widget* widget, const Box& box) { widget->resize(box.x, box.y, box.w, box.h); }
@@ -45,12 +38,6 @@ void setActive(Fl_Menu_Item& item, bool on) {
 void setCheck(Fl_Menu_* menu, int item, bool on) {
   if (on) menuItem(menu, item).set();
   else menuItem(menu, item).clear();
-}
-
-// Runs a call from the worker on the window's thread.
-void runPosted(void* call) {
-  std::unique_ptr<std::function<void()>> owned((std::function<void()>*)call);
-  (*owned)();
 }
 
 // A menu entry: its label, key, flags, what it does, and the command rule that greys it.
@@ -89,9 +76,11 @@ const MenuEntry PopupMenu[] = {
 
 }  // namespace
 
-// The window's widgets, and the toolkit's side of what the controller needs.
-struct MainWindow::Parts : EventLoop, WindowViews, WindowDialogs {
+// The window's widgets as the controller's views, and its commands.
+struct MainWindow::Parts : WindowViews {
   MainWindow* window;
+  ToolkitLoop loop;
+  ToolkitDialogs dialogs{loop};
   Fl_Menu_Bar* menu = nullptr;
   BoardView* mainBoard = nullptr;
   BoardView* smallBoard = nullptr;
@@ -108,39 +97,7 @@ struct MainWindow::Parts : EventLoop, WindowViews, WindowDialogs {
   int savedX = 0, savedY = 0, savedW = 0, savedH = 0;
   int fullScreenItem = -1, namesItem = -1, flipItem = -1;
 
-  struct Timer {
-    Parts* owner;
-    int id;
-    std::function<void()> call;
-  };
-  std::map<int, std::unique_ptr<Timer>> timers;
-  int lastTimer = 0;
-
   explicit Parts(MainWindow* window) : window(window) {}
-
-  // EventLoop
-  void post(std::function<void()> call) override {
-    Fl::awake(runPosted, new std::function<void()>(std::move(call)));
-  }
-  int after(double seconds, std::function<void()> call) override {
-    const int id = ++lastTimer;
-    Timer* timer = (timers[id] = std::unique_ptr<Timer>(new Timer{this, id, std::move(call)})).get();
-    Fl::add_timeout(seconds, onTimer, timer);
-    return id;
-  }
-  void cancel(int id) override {
-    auto found = timers.find(id);
-    if (found == timers.end()) return;
-    Fl::remove_timeout(onTimer, found->second.get());
-    timers.erase(found);
-  }
-  static void onTimer(void* data) {
-    Timer* timer = (Timer*)data;
-    Parts* owner = timer->owner;
-    const std::function<void()> call = std::move(timer->call);
-    owner->timers.erase(timer->id);
-    call();
-  }
 
   // WindowViews
   GameView& board() override { return *mainBoard; }
@@ -168,28 +125,6 @@ struct MainWindow::Parts : EventLoop, WindowViews, WindowDialogs {
   void showAnalysis(HistoryEntry& entry, int best) override {
     history->refreshLabels();
     if (best >= 0) history->selectReplyOf(entry, best);
-  }
-
-  // WindowDialogs
-  bool ask(const std::string& question) override { return askQuestion("%s", question.c_str()); }
-  void askLater(const std::string& question, std::function<void(bool)> answered) override {
-    after(0, [question, answered] { answered(askQuestion("%s", question.c_str())); });
-  }
-  void refuse(const std::string& heading, const std::string& reason) override {
-    showAlert("%s\n%s", heading.c_str(), plainForMarkup(reason).c_str());
-  }
-  bool chooseNewGame(GameSetup& setup) override { return runNewGameDialog(setup); }
-  bool choosePlayers(GameSetup& setup) override { return runPlayersDialog(PlayersTitle, setup); }
-  bool openGame(PdnGame& game) override { return openSavedGame(game); }
-  void saveGame(const PdnGame& game) override { saveGameAs(game); }
-  bool setUp(Position& position, bool flipped) override { return runSetUpDialog(position, flipped); }
-  void copyText(const std::string& text) override { copyToClipboard(text); }
-  void pasteText(std::function<void(const std::string&)> received) override {
-    requestClipboardText(std::move(received));
-  }
-  void exitProgram() override {
-    std::fflush(nullptr);
-    std::_Exit(0);
   }
 
   // Menu items call what they are given.
@@ -306,13 +241,12 @@ MainWindow::MainWindow(int width, int height)
   xclass(WindowClass);  // lets a desktop match the window to its menu entry and icon
   p.boardSeat.reset(new BoardSeat(*p.mainBoard));
   Fl::lock();  // once, before the first window shows: lets the worker wake the event loop
-  p.controller.reset(new WindowController(p, p, p, endgameDatabase, Book));
+  p.controller.reset(new WindowController(p.loop, p, p.dialogs, endgameDatabase, Book));
   p.controller->refresh();
 }
 
 MainWindow::~MainWindow() {
   parts->controller.reset();  // stops the worker before the widgets go
-  for (auto& timer : parts->timers) Fl::remove_timeout(Parts::onTimer, timer.second.get());
 }
 
 void MainWindow::resize(int x, int y, int w, int h) {

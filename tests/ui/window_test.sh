@@ -870,6 +870,8 @@ features() {
   [ "$(main_board)" = "$before" ] || fail "the board still plays after Resign: $(main_board)"
   log_line_is 0 "@b;White wins!" || fail "the log goes on after Resign"
   save_shot window-resign.png
+  set_up
+  game_list
 
   # A draw offered between two people: the question shows once the offer has returned. No
   # leaves White to move; Yes ends the game drawn, without frames.
@@ -886,8 +888,6 @@ features() {
   answer_box Return || fail "Offer draw did not ask Black again"
   wait_for 5 'log_line_is 0 "@b;Game draw."' || fail "Yes to the draw did not log Game draw."
   [ "$(framed_count 0 20 380)" = 0 ] || fail "frames stay on the board after the draw: $(framed_squares)"
-  set_up
-  game_list
   quit_with_status_zero
 }
 
