@@ -15,6 +15,7 @@ public:
   GameView* view = nullptr;              // not owned
   std::vector<GameListener*> listeners;  // told after every change of turn or result; not owned
   GameRecord record;
+  bool drawRules = true;  // the draw rules end the game on their own (off only to measure them)
 
   // Sets each player's game. The game owns both players and deletes them with itself.
   Game(Player* white, Player* black, const Position& start = InitialPosition);
@@ -47,6 +48,8 @@ public:
   const MoveList& moves() const { return moveList; }
   int moveCount() const { return moveList.size(); }
   GameResult result() const { return outcome; }
+  // The draw rule that ended the game; NoRule while in play and after any other ending.
+  DrawRule drawRule() const { return endingRule; }
   bool started() const { return begun; }
   // A move is on display; the next turn waits for the pause to end.
   bool pausing() const { return pauseRunning; }
@@ -72,6 +75,7 @@ private:
   Player* players[2];
   MoveList moveList;
   GameResult outcome = InPlay;
+  DrawRule endingRule = DrawRule::NoRule;
   bool begun = false;
   bool asked = false;         // the player to move was given the turn and owes a move
   bool pauseRunning = false;
@@ -85,6 +89,7 @@ private:
   void restartFromRecord();
   void advance();
   void apply(const Move& move, bool forced);
+  void applyDrawRules();
   void beginPause(double seconds);
   void finish();
   void notify();

@@ -155,6 +155,7 @@ void refreshStatus(void*) {
     facts.result = game->result();
     facts.blackToMove = !game->whiteToMove();
     facts.thinking = thinkingOfCurrentGame();
+    facts.draws = game->record.drawState();
   }
   facts.analysing = Main.analysisJob != 0;
   Main.status->copy_label(statusText(facts).c_str());

@@ -2,6 +2,7 @@
 // and the result when the game is over.
 #pragma once
 #include <string>
+#include "engine/draw_rules.h"
 #include "game/interfaces.h"
 
 struct StatusFacts {
@@ -10,6 +11,7 @@ struct StatusFacts {
   bool blackToMove = false;
   ThinkingState thinking;  // of the player to move
   bool analysing = false;  // the history's analysis is running
+  DrawState draws;         // the draw rules' counts in the current position
 };
 
 std::string statusText(const StatusFacts& facts);
