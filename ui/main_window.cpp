@@ -177,6 +177,7 @@ void refreshStatus(void*) {
     facts.blackToMove = !game->whiteToMove();
     facts.whiteWon = game->whiteWon();
     facts.thinking = thinkingOfCurrentGame();
+    facts.draws = game->record.drawState();
   }
   facts.analysing = Main.analysisJob != 0;
   if (hintShown()) facts.hint = Main.hint;
@@ -368,6 +369,7 @@ void hint(Fl_Widget*, void*) {
   request->root = game->currentPosition();
   for (const Move& move : MoveList(request->root)) request->moves.push_back(move);
   request->timeLimit = hintSeconds(*game);
+  request->draws = game->record.drawState();  // the hint knows how far the draw counts have run
   auto result = std::make_shared<DecisionResult>();
   Main.hintJob = Main.runner->start([request, result](Search& search) { *result = decide(search, *request); },
                                     [request, result] {
