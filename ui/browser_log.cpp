@@ -1,4 +1,6 @@
 #include "ui/browser_log.h"
+#include <FL/Fl.H>
+#include <FL/Fl_Tooltip.H>
 #include "ui/game_markup.h"
 #include "ui/markup.h"
 #include "ui/message_boxes.h"
@@ -15,6 +17,41 @@ int LogBrowser::item_width(void* item) const {
   int w, h;
   measureMarkup(item_text(item), w, h, textfont(), textsize());
   return w + 6;
+}
+
+namespace {
+std::string symbolWord(const std::string& name) {
+  if (name == "wc") return PieceSymbols.white;
+  if (name == "bc") return PieceSymbols.black;
+  return "";
+}
+}  // namespace
+
+std::string LogBrowser::cutLineAt(int y) {
+  void* item = find_item(y);
+  if (!item) return "";
+  int bx, by, bw, bh;
+  bbox(bx, by, bw, bh);
+  if (item_width(item) <= bw) return "";
+  return markupWords(item_text(item), symbolWord);
+}
+
+int LogBrowser::handle(int event) {
+  const int used = Fl_Browser::handle(event);
+  if (event == FL_LEAVE) tip.clear();
+  if (event != FL_ENTER && event != FL_MOVE) return used;
+  std::string now = cutLineAt(Fl::event_y());
+  if (now != tip) {
+    // Another line: the old tooltip goes, and the new one shows after the usual delay.
+    Fl_Tooltip::exit(this);
+    tip = now;
+    if (!tip.empty()) {
+      int bx, by, bw, bh;
+      bbox(bx, by, bw, bh);
+      Fl_Tooltip::enter_area(this, bx, Fl::event_y(), bw, item_height(find_item(Fl::event_y())), tip.c_str());
+    }
+  }
+  return 1;  // moves keep coming
 }
 
 void BrowserLog::write(const LogLine& line) {
