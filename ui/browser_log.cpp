@@ -20,9 +20,10 @@ int LogBrowser::item_width(void* item) const {
 }
 
 namespace {
+// A tooltip draws plain text: the pieces become the characters that look like them.
 std::string symbolWord(const std::string& name) {
-  if (name == "wc") return PieceSymbols.white;
-  if (name == "bc") return PieceSymbols.black;
+  if (name == "wc") return "\u25cb";
+  if (name == "bc") return "\u25cf";
   return "";
 }
 }  // namespace
@@ -48,7 +49,9 @@ int LogBrowser::handle(int event) {
     if (!tip.empty()) {
       int bx, by, bw, bh;
       bbox(bx, by, bw, bh);
-      Fl_Tooltip::enter_area(this, bx, Fl::event_y(), bw, item_height(find_item(Fl::event_y())), tip.c_str());
+      // The area is the line under the mouse, relative to the browser; the tip shows below it.
+      Fl_Tooltip::enter_area(this, bx - x(), Fl::event_y() - y(), bw, item_height(find_item(Fl::event_y())),
+                             tip.c_str());
     }
   }
   return 1;  // moves keep coming

@@ -11,6 +11,7 @@ constexpr int SideMinWidth = 160, HistoryMinHeight = 48, HistoryMinWidth = 100;
 constexpr int SmallestBoard = 64;
 
 int wholeSquares(int size) { return size / 8 * 8; }
+int wholeSquaresUp(int size) { return (size + 7) / 8 * 8; }
 
 struct Split {
   int column = 0;  // width of the board's column; the side panel has the rest
@@ -26,7 +27,8 @@ bool stacked(int width, int body, int board, int columnNeeded, Split& split, boo
   const int largest = body - HistoryMinHeight;
   const int column = std::max(columnNeeded, std::min(width - (largest + square), columnNeeded + 2 * square));
   const int panel = width - column;
-  const int small = std::min({panel, largest, std::max(board, panel - square)});
+  const int widest = std::max(board, wholeSquaresUp(panel - square));
+  const int small = std::min(wholeSquares(std::min(panel, largest)), widest);
   if (!anyway && (panel - small > square || panel < SideMinWidth)) return false;
   split.column = column;
   split.history = {column, MenuHeight, panel, body - small};
@@ -40,7 +42,8 @@ bool stacked(int width, int body, int board, int columnNeeded, Split& split, boo
 bool sideBySide(int width, int panelHeight, int board, int column, Split& split) {
   const int square = board / 8;
   const int panel = width - column;
-  const int small = std::min(panel - HistoryMinWidth, std::max(board, panelHeight - 2 * square));
+  const int highest = std::max(board, wholeSquaresUp(panelHeight - 2 * square));
+  const int small = std::min(wholeSquares(panel - HistoryMinWidth), highest);
   if (panel < SideMinWidth || small <= 0 || panelHeight - small > 2 * square) return false;
   split.column = column;
   split.history = {column, MenuHeight, panel - small, panelHeight};

@@ -70,7 +70,7 @@ TEST_F(Log, ALineWiderThanTheLogIsGivenWholeForItsTooltipAndAShortOneIsNot) {
   figures.seconds = 12.5;
   figures.depth = 17;
   const Move c3d4 = moveNamed(InitialPosition, "C3-D4");
-  const std::string line = lineText(moveLine(LineTopic::SearchedMove, true, c3d4, figures), PieceSymbols);
+  const std::string line = lineText(moveLine(LineTopic::SearchedMove, true, c3d4, figures), {"\u25cb", "\u25cf"});
   log->post(moveLine(LineTopic::SearchedMove, true, c3d4, figures));
   log->post(MsgEvent, "New game start.");
   const int rowHeight = browser->textsize() + 4;
@@ -78,7 +78,7 @@ TEST_F(Log, ALineWiderThanTheLogIsGivenWholeForItsTooltipAndAShortOneIsNot) {
   EXPECT_EQ(browser->cutLineAt(3 + rowHeight), "") << "at 400 pixels the move line fits";
   browser->size(180, 100);
   EXPECT_EQ(browser->cutLineAt(3), "") << "New game start. still fits";
-  EXPECT_EQ(browser->cutLineAt(3 + rowHeight), line) << "the whole line, its piece symbol as a word";
+  EXPECT_EQ(browser->cutLineAt(3 + rowHeight), line) << "the whole line, its piece symbol as a character";
   EXPECT_EQ(browser->cutLineAt(90), "") << "below the last line";
 }
 

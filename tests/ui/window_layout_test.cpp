@@ -75,6 +75,7 @@ void expectSound(int w, int h, const LayoutParts& p) {
     }
   }
   EXPECT_EQ(l.smallBoard.w, l.smallBoard.h) << where;
+  EXPECT_EQ(l.smallBoard.w % 8, 0) << where << ": small board squares of unequal sizes";
   EXPECT_GE(l.history.h, 48) << where;
   EXPECT_GE(l.log.h, 60) << where;
 
@@ -172,7 +173,7 @@ TEST(WindowLayout, TheBoardTakesMostOfALargeWindowAndTheLogShowsMoreLines) {
   EXPECT_GE(wide.board.w, 660) << "no board at the left of a wide grey band";
   EXPECT_GT(full.log.h, 150);
   EXPECT_GT(full.smallBoard.w, small.smallBoard.w) << "the side panel grows with the window";
-  EXPECT_GT(full.history.h, small.history.h);
+  EXPECT_GT(full.history.w * full.history.h, small.history.w * small.history.h);
 }
 
 TEST(WindowLayout, ShownPartsTakeTheirRoomFromTheBoardAndTheLogOnly) {
