@@ -18,10 +18,10 @@ struct Split {
   Box history, smallBoard;
 };
 
-// The history above a small board as wide as the panel, or narrower (left-aligned) where the
-// history would get too short or the small board larger than the main one. The column may grow by
-// up to two squares, one on each side of the board, to narrow the panel. False when a band
-// would be wider than a square, unless `anyway`.
+// The history above a small board as wide as the panel, or narrower (left-aligned) where
+// the history would get too short or the small board larger than the main one. The column
+// may grow by up to two squares, one on each side of the board, to narrow the panel. False
+// when a band would be wider than a square, unless `anyway`.
 bool stacked(int width, int body, int board, int columnNeeded, Split& split, bool anyway = false) {
   const int square = board / 8;
   const int largest = body - HistoryMinHeight;
@@ -71,9 +71,9 @@ WindowLayout layoutFor(int width, int height, const LayoutParts& parts) {
   bool wideBottom = false;
   int size = largest;
   for (; size >= SmallestBoard; size -= 8) {
-    const int column = size + 2 * margin, withBoard = 2 * playerLine + column + graph;
-    if (stacked(w, body, size, column, split) || sideBySide(w, body, size, column, split)) break;
-    if ((wideBottom = sideBySide(w, withBoard, size, column, split))) break;
+    const int area = size + 2 * margin;  // the board with its margin, as wide as it is high
+    if (stacked(w, body, size, area, split) || sideBySide(w, body, size, area, split)) break;
+    if ((wideBottom = sideBySide(w, 2 * playerLine + area + graph, size, area, split))) break;
   }
   if (size < SmallestBoard) {  // no such board: the largest, whatever the bands
     size = largest;
