@@ -956,8 +956,8 @@ tooltip_over_newest_log_line() {
   [ "$before" != "$after" ]
 }
 
-# The window at its smallest size, at its first size and at 1280x900: both boards where the
-# layout puts them and whole, the status line and the log below the board, no plain band
+# The window from its smallest size up to the screen's: both boards where the layout puts
+# them and whole, the status line and the log below the board, no plain band
 # wider than a square. A log line cut by the narrow log shows whole in a tooltip.
 layout() {
   use_prepared_data
@@ -969,8 +969,16 @@ layout() {
   wait_for 10 black_replied || fail "the computer did not answer C3-D4: $(main_board)"
   local played size w h
   played=$(main_board)
-  for size in 460x400 600x500 1280x870 1280x900 1920x1200 1900x420 480x1100; do
+  # Sizes up to the screen's (the last one), very wide and very tall ones where they fit.
+  local screen
+  screen=$(xdotool getdisplaygeometry | tr ' ' x)
+  for size in 460x400 600x500 1280x870 1280x900 1280x400 460x1000 1900x420 "$screen"; do
     w=${size%x*} h=${size#*x}
+    if [ "$w" -gt "${screen%x*}" ] || [ "$h" -gt "${screen#*x}" ]; then
+      echo "$size: larger than the screen, not tried"
+      continue
+    fi
+    xdotool windowmove "$W" 0 0
     xdotool windowsize "$W" "$w" "$h"
     use_layout "$w" "$h"
     wait_for 5 'eval "$(xdotool getwindowgeometry --shell "$W")" && [ "$WIDTH.$HEIGHT" = "$w.$h" ] &&
