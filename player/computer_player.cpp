@@ -109,6 +109,7 @@ void ComputerPlayer::seedRandom(uint32_t seed) { random.seed(seed); }
 ComputerPlayer::~ComputerPlayer() { dropTurn(); }
 
 bool ComputerPlayer::acceptDraw() {
+  if (!drawOffers) return false;
   const EndgameDatabase& database = runner.database();
   const Position now = game->currentPosition();
   if ((uint32_t)popCount(now.white | now.black) <= database.pieceCount &&
@@ -121,7 +122,7 @@ void ComputerPlayer::takeTurn() {
   Game& game = *this->game;
   if (game.moveCount() == 0 || job != 0) return;  // nothing to choose, or already choosing
   if (drawOfferDelay == 0) {
-    if (acceptDraw()) {
+    if (drawOffers && acceptDraw()) {
       if (game.offerDraw() || game.result() != InPlay) return;
       drawOfferDelay = DrawOfferPause;
     }
@@ -149,6 +150,9 @@ void ComputerPlayer::takeTurn() {
   const LevelRecipe recipe = levelRecipe(level);
   if (recipe.positional)  // the strong engine steers clear of the game's repetitions, or seeks them
     for (int i = 0; i < game.record.count(); ++i) pending->request.earlier.push_back(game.record.positionBefore(i));
+  // The search counts toward the draw rules from the game's counts (or not at all without them).
+  pending->request.draws = game.record.drawState();
+  pending->request.draws->off = !game.drawRules;
   pending->request.timeLimit = levelSeconds(level, timeLimit);
   pending->level = level;
   if (recipe.minDepth > 0)

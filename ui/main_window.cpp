@@ -60,8 +60,8 @@ public:
   void gameChanged(Game&) override;
 };
 
-// The window places its parts itself, so that the board keeps its size at 600x500 and the
-// log, not the board, takes what the window grows by below the board.
+// The window places its parts itself (see window_layout.h): a square board as large as the
+// window allows, and no wide empty band at any size.
 class MainWindowWidget : public Fl_Window {
 public:
   using Fl_Window::Fl_Window;
@@ -179,6 +179,7 @@ void refreshStatus(void*) {
     facts.blackToMove = !game->whiteToMove();
     facts.whiteWon = game->whiteWon();
     facts.thinking = thinkingOfCurrentGame();
+    facts.draws = game->record.drawState();
   }
   facts.analysing = Main.analysisJob != 0;
   if (hintShown()) facts.hint = Main.hint;
@@ -372,6 +373,7 @@ void hint(Fl_Widget*, void*) {
   request->root = game->currentPosition();
   for (const Move& move : MoveList(request->root)) request->moves.push_back(move);
   request->timeLimit = hintSeconds(*game);
+  request->draws = game->record.drawState();  // the hint knows how far the draw counts have run
   auto result = std::make_shared<DecisionResult>();
   Main.hintJob = Main.runner->start([request, result](Search& search) { *result = decide(search, *request); },
                                     [request, result] {
