@@ -38,6 +38,7 @@ void Game::startGame() {
   begun = true;
   refreshMoves();  // an opened game's moves were added to the record before the start
   log->post(MsgEvent, "New game start.");
+  applyDrawRules();
   if (outcome != InPlay) finish();  // a saved game that is over
   advance();
 }
@@ -66,6 +67,7 @@ void Game::finish() {
   if (reported) return;
   reported = true;
   if (outcome == Drawn) {
+    if (endingRule != DrawRule::NoRule) log->post(MsgResult, drawRuleReasonText(endingRule).c_str());
     log->post(MsgResult, "Game draw.");
   } else {
     if (outcome != Won) winnerIsWhite = !whiteToMove();  // the side to move has no move left
@@ -91,6 +93,7 @@ void Game::apply(const Move& played, bool forced) {
   record.append(move);
   asked = false;
   refreshMoves();
+  applyDrawRules();
   if (view) {
     view->showPosition(move.after, move.captured);
     view->markSquares(squareIndex(move.from), squareIndex(move.to));
@@ -100,6 +103,16 @@ void Game::apply(const Move& played, bool forced) {
   if (view) beginPause(MoveDisplaySeconds);
   else if (forced) beginPause(ForcedMoveSeconds);
   else advance();
+}
+
+// A position past a count, or seen for the third time, ends the game as a draw, unless the
+// side to move has no move left and has lost.
+void Game::applyDrawRules() {
+  if (!drawRules || outcome != InPlay || moveList.size() == 0) return;
+  const DrawRule rule = record.drawRuleReached();
+  if (rule == DrawRule::NoRule) return;
+  outcome = Drawn;
+  endingRule = rule;
 }
 
 void Game::beginPause(double seconds) {
@@ -189,8 +202,10 @@ void Game::interruptTurn() {
 // The record changed under the game: the position it shows and the turn start again.
 void Game::restartFromRecord() {
   outcome = InPlay;
+  endingRule = DrawRule::NoRule;
   reported = false;
   refreshMoves();
+  applyDrawRules();
   if (view) {
     const HistoryEntry* last = record.last();
     view->showPosition(currentPosition(), 0);

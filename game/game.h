@@ -16,6 +16,7 @@ public:
   GameView* view = nullptr;              // not owned
   std::vector<GameListener*> listeners;  // told after every change of turn or result; not owned
   GameRecord record;
+  bool drawRules = true;  // the draw rules end the game on their own (off only to measure them)
 
   // Sets each player's game. The game owns both players and deletes them with itself.
   // The players were made from `setup` (see player/player_factory.h), which starts the game.
@@ -61,6 +62,8 @@ public:
   GameResult result() const { return outcome; }
   // Of a won game: White is the winner.
   bool whiteWon() const { return winnerIsWhite; }
+  // The draw rule that ended the game; NoRule while in play and after any other ending.
+  DrawRule drawRule() const { return endingRule; }
   bool started() const { return begun; }
   // A move is on display; the next turn waits for the pause to end.
   bool pausing() const { return pauseRunning; }
@@ -90,6 +93,7 @@ private:
   Player* players[2];
   MoveList moveList;
   GameResult outcome = InPlay;
+  DrawRule endingRule = DrawRule::NoRule;
   bool begun = false;
   bool asked = false;         // the player to move was given the turn and owes a move
   bool pauseRunning = false;
@@ -106,6 +110,7 @@ private:
   void restartFromRecord();
   void advance();
   void apply(const Move& move, bool forced);
+  void applyDrawRules();
   void beginPause(double seconds);
   void finish();
   void notify();

@@ -2,6 +2,7 @@
 #pragma once
 #include <memory>
 #include <vector>
+#include "engine/draw_rules.h"
 #include "game/history_entry.h"
 #include "pdn/pdn_game.h"
 
@@ -30,6 +31,12 @@ public:
   void addObserver(RecordObserver* observer);
   // True if the last position occurred before with the same side to move.
   bool isRepetition() const;
+  // How often the last position stood on the board with the same side to move, itself included.
+  int occurrencesOfCurrent() const;
+  // The counts of the draw rules after the last move, counted from the start position.
+  DrawState drawState() const;
+  // The rule that draws the game at its last position, if any; a win on the board comes first.
+  DrawRule drawRuleReached() const;
 
   int count() const { return (int)entries.size(); }
   HistoryEntry& entry(int index) const { return *entries[index]; }

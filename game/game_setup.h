@@ -16,6 +16,7 @@ struct SideSetup {
   Level level = DefaultLevel;      // the computer's level
   double seconds = DefaultSeconds; // the computer's time per move as chosen; the level may scale it
   std::string name;                // the player's name where a saved game gives one, else ""
+  bool drawOffers = true;          // the computer offers and accepts draws; a match may rule them out
 
   bool isPerson() const { return kind == PlayerKind::Person; }
   bool isComputer() const { return kind == PlayerKind::Computer; }

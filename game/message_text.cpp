@@ -82,3 +82,28 @@ std::string entryWords(const HistoryEntry& entry) {
   if (entry.evaluation >= 120) return words + " (win)";
   return words + " (evaluation: " + std::to_string(entry.evaluation) + ")";
 }
+
+std::string drawRuleReasonText(DrawRule rule) {
+  const std::string moves = std::to_string(drawCountMoves(rule));
+  switch (rule) {
+    case DrawRule::Repetition: return "Draw: the same position for the third time.";
+    case DrawRule::KingsOnly: return "Draw: " + moves + " moves of each side with kings only and no capture.";
+    case DrawRule::ThreeAgainstKing:
+      return "Draw: " + moves + " moves of each side with three pieces against a lone king.";
+    case DrawRule::TwoAgainstKing:
+      return "Draw: " + moves + " moves of each side with two pieces or fewer against a lone king.";
+    case DrawRule::NoRule: break;
+  }
+  return "";
+}
+
+std::string drawCountText(const DrawState& state) {
+  const DrawRule rule = shownDrawCount(state);
+  const char* name = rule == DrawRule::KingsOnly          ? "Kings only"
+                     : rule == DrawRule::ThreeAgainstKing ? "Three against a king"
+                     : rule == DrawRule::TwoAgainstKing   ? "Two against a king"
+                                                          : nullptr;
+  if (!name) return "";
+  return std::string(name) + ": " + std::to_string(drawCountedMoves(state, rule)) + " of " +
+         std::to_string(drawCountMoves(rule)) + " moves.";
+}

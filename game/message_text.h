@@ -2,6 +2,7 @@
 // piece symbols, bold and colours, and the engine tool prints them as they are.
 #pragma once
 #include <string>
+#include "engine/draw_rules.h"
 #include "game/history_entry.h"
 #include "game/message_log.h"
 
@@ -37,3 +38,8 @@ std::string drawQuestionText(bool offeredByWhite);
 
 // A history row: the move and, once analysed, "(evaluation: 3)", "(win)" or "(lose)".
 std::string entryWords(const HistoryEntry& entry);
+
+// The reason a draw rule ended the game: "Draw: the same position for the third time."
+std::string drawRuleReasonText(DrawRule rule);
+// A running count as the status line shows it: "Kings only: 12 of 20 moves."; empty for NoRule.
+std::string drawCountText(const DrawState& state);

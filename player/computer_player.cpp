@@ -109,6 +109,7 @@ void ComputerPlayer::seedRandom(uint32_t seed) { random.seed(seed); }
 ComputerPlayer::~ComputerPlayer() { dropTurn(); }
 
 bool ComputerPlayer::acceptDraw() {
+  if (!drawOffers) return false;
   const EndgameDatabase& database = runner.database();
   const Position now = game->currentPosition();
   if ((uint32_t)popCount(now.white | now.black) <= database.pieceCount &&
@@ -123,7 +124,7 @@ void ComputerPlayer::takeTurn() {
   if (offerAwaitsAnswer) {
     offerAwaitsAnswer = false;  // the person refused: the turn goes on
   } else if (drawOfferDelay == 0) {
-    if (acceptDraw()) {
+    if (drawOffers && acceptDraw()) {
       drawOfferDelay = DrawOfferPause;
       if (game.offerDraw() || game.result() != InPlay) return;
       // A person answers later; a refusal gives this turn back.
@@ -154,6 +155,9 @@ void ComputerPlayer::takeTurn() {
   const LevelRecipe recipe = levelRecipe(level);
   if (recipe.positional)  // the strong engine steers clear of the game's repetitions, or seeks them
     for (int i = 0; i < game.record.count(); ++i) pending->request.earlier.push_back(game.record.positionBefore(i));
+  // The search counts toward the draw rules from the game's counts (or not at all without them).
+  pending->request.draws = game.record.drawState();
+  pending->request.draws->off = !game.drawRules;
   pending->request.timeLimit = levelSeconds(level, timeLimit);
   pending->level = level;
   if (recipe.minDepth > 0)

@@ -17,6 +17,7 @@ public:
   int drawOfferDelay = 0;  // own turns to wait before offering a draw again
   double timeLimit;        // seconds per move, as chosen; the level may scale it
   Level level = DefaultLevel;
+  bool drawOffers = true;  // false: never offers a draw nor accepts one
 
   // The runner and the book outlive the player.
   ComputerPlayer(double timeLimit, SearchRunner& runner, const OpeningBook& book);

@@ -9,5 +9,6 @@ Player* makePlayer(const SideSetup& side, const PlayerServices& services) {
   static const OpeningBook noBook;
   ComputerPlayer* computer = new ComputerPlayer(side.seconds, *services.runner, services.book ? *services.book : noBook);
   computer->level = side.level;
+  computer->drawOffers = side.drawOffers;
   return computer;
 }

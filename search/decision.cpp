@@ -6,9 +6,12 @@
 
 namespace {
 
-int searchRootMove(Search& search, const Move& move, int alpha, int beta, int depth) {
+// `draws`: the draw rules' counts at the root.
+int searchRootMove(Search& search, const Move& move, int alpha, int beta, int depth, const DrawState& draws,
+                   const Position& root) {
   const Position& p = move.after;
-  return -search.searchNode(p.white, p.black, p.kings, p.whiteToMove, (Score)-beta, (Score)-alpha, depth);
+  return -search.searchNode(p.white, p.black, p.kings, p.whiteToMove, (Score)-beta, (Score)-alpha, depth,
+                            drawStateAfter(draws, root, p));
 }
 
 // Root moves and their scores, highest first; a move passes only strictly lower ones.
@@ -21,21 +24,22 @@ void sortRootMoves(std::vector<Move>& moves, std::vector<int>& scores) {
 }
 
 // The score of root move i at this depth, with the re-searches of the root window.
-int scoreRootMove(Search& search, const Move& move, bool first, int& alpha, int& beta, int depth) {
+int scoreRootMove(Search& search, const Move& move, bool first, int& alpha, int& beta, int depth,
+                  const DrawState& draws, const Position& root) {
   int score;
   if (first) {
-    score = searchRootMove(search, move, alpha, beta, depth);
+    score = searchRootMove(search, move, alpha, beta, depth, draws, root);
     if (score <= alpha && !search.stopped()) {
-      score = searchRootMove(search, move, SCORE_MIN, beta, depth);
+      score = searchRootMove(search, move, SCORE_MIN, beta, depth, draws, root);
       alpha = SCORE_MIN;
     }
   } else {
-    score = searchRootMove(search, move, alpha, alpha + 1, depth);
+    score = searchRootMove(search, move, alpha, alpha + 1, depth, draws, root);
     if (alpha < score && score < beta && !search.stopped())
-      score = searchRootMove(search, move, alpha, beta, depth);
+      score = searchRootMove(search, move, alpha, beta, depth, draws, root);
   }
   if (score >= beta && !search.stopped()) {
-    score = searchRootMove(search, move, alpha, SCORE_MAX, depth);
+    score = searchRootMove(search, move, alpha, SCORE_MAX, depth, draws, root);
     beta = SCORE_MAX;
   }
   return score;
@@ -48,6 +52,7 @@ DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress*
   const int n = (int)moves.size();
   const double timeLimit = request.timeLimit;
   std::vector<int> scores(n, 0);
+  const DrawState draws = rootDrawState(request);
   const double start = wallClock();
   search.probeLimit = request.probes ? search.database().pieceCount : 0;
   search.table.reset(timeLimit);
@@ -69,7 +74,7 @@ DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress*
     }
     if (depth > MaxSearchDepth) break;
     for (int i = 0; i < n; ++i) {
-      const int score = scoreRootMove(search, moves[i], i == 0, alpha, beta, depth);
+      const int score = scoreRootMove(search, moves[i], i == 0, alpha, beta, depth, draws, request.root);
       if (search.stopped()) {  // the time is up or a move was asked for: this move is unfinished
         result.aborted = true;
         result.movesAtAbort = i;
@@ -115,6 +120,7 @@ DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress*
 DecisionResult decideAtDepth(Search& search, DecisionRequest request, int depth, int noise, uint32_t noiseSeed,
                              DecisionProgress* progress) {
   const std::vector<Move>& moves = request.moves;
+  const DrawState draws = rootDrawState(request);
   search.probeLimit = request.probes ? search.database().pieceCount : 0;
   search.table.reset(request.timeLimit);
   search.table.markRoot(request.root.white, request.root.black, request.root.kings, request.root.whiteToMove);
@@ -129,7 +135,7 @@ DecisionResult decideAtDepth(Search& search, DecisionRequest request, int depth,
   int best = 2 * SCORE_MIN - noise - 1;
   for (size_t i = 0; i < moves.size(); ++i) {
     const int change = noise > 0 ? (int)(random() % (2 * noise + 1)) - noise : 0;
-    const int score = searchRootMove(search, moves[i], SCORE_MIN, SCORE_MAX, depth);
+    const int score = searchRootMove(search, moves[i], SCORE_MIN, SCORE_MAX, depth, draws, request.root);
     if (search.stopped()) {
       result.aborted = true;
       result.movesAtAbort = (int)i;

@@ -2,6 +2,7 @@
 // limit, with the limit enforced inside the search. Runs on whichever thread owns the Search.
 #pragma once
 #include <atomic>
+#include <optional>
 #include <vector>
 #include "engine/movelist.h"
 #include "search/search.h"
@@ -12,7 +13,13 @@ struct DecisionRequest {
   double timeLimit = 1;     // seconds
   bool probes = true;       // false: the root moves all keep a database draw; choose by play
   std::vector<Position> earlier;  // the game's positions before the root, oldest first (strong engine)
+  std::optional<DrawState> draws;  // the draw rules' counts at the root; none: they start there
 };
+
+// The draw rules' counts at the request's root.
+inline DrawState rootDrawState(const DecisionRequest& request) {
+  return request.draws ? *request.draws : drawStateAt(request.root);
+}
 
 // What a watcher on another thread may read while the decision runs.
 struct DecisionProgress {

@@ -2,6 +2,7 @@
 // the end-game database probed first and the transposition table second.
 #include "search/search.h"
 #include "enddb/database.h"
+#include "search/draw_rule_line.h"
 #include "search/strong_search.h"
 
 namespace {
@@ -56,12 +57,18 @@ inline void Search::prefetchEntry(const Child& c) const {
 }
 
 template <bool WhiteToMove>
-Score Search::searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta, int depth) {
+Score Search::searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta, int depth,
+                        DrawState draws) {
   if ((++nodeCount & StopPollNodes) == 0) stops.poll();
   if (stops.stopped()) return 0;
+  // Draw rules: past a count the game is drawn, unless the side to move has lost on the board.
+  if (drawRuleReached(draws) != DrawRule::NoRule)
+    return countMoves<WhiteToMove>(white, black, kings) == 0 ? -SCORE_WIN : SCORE_DRAW;
   const uint32_t pieces = (uint32_t)popCount(white | black);
   if (pieces <= probeLimit) {
-    const uint8_t status = knowledge.statusOf(white, black, kings, WhiteToMove);
+    uint8_t status = knowledge.statusOf(white, black, kings, WhiteToMove);
+    // Draw rules: a database win counts only if its line ends inside the running counts.
+    status = statusWithinCounts(knowledge, Position(white, black, kings, WhiteToMove), draws, status);
     if (status == StatusWin) return SCORE_WIN;
     if (status == StatusLoss) return -SCORE_WIN;
     if (status == StatusDraw && depth <= DatabaseDrawHorizon) depth = 1;
@@ -101,20 +108,22 @@ Score Search::searchFor(SquareSet white, SquareSet black, SquareSet kings, int a
   int best = SCORE_MIN;
   int bestSlot = 0;
   bool raised = false;
+  const Position here(white, black, kings, WhiteToMove);
   --depth;
   if (depth > 0) prefetchEntry<!WhiteToMove>(children[0]);
   for (int i = 0; i < count; ++i) {
     const Child& c = children[i];
     if (depth > 0 && i + 1 < count) prefetchEntry<!WhiteToMove>(children[i + 1]);
+    const DrawState next = drawStateAfter(draws, here, Position(c.white, c.black, c.kings, !WhiteToMove));
     int value;
     if (depth == 0) {
       value = -quiescenceFor<!WhiteToMove>(c.white, c.black, c.kings, -beta, -alpha);
     } else if (!raised) {
-      value = -searchFor<!WhiteToMove>(c.white, c.black, c.kings, -beta, -alpha, depth);
+      value = -searchFor<!WhiteToMove>(c.white, c.black, c.kings, -beta, -alpha, depth, next);
     } else {
-      value = -searchFor<!WhiteToMove>(c.white, c.black, c.kings, -alpha - 1, -alpha, depth);
+      value = -searchFor<!WhiteToMove>(c.white, c.black, c.kings, -alpha - 1, -alpha, depth, next);
       if (value > alpha && value < beta)
-        value = -searchFor<!WhiteToMove>(c.white, c.black, c.kings, -beta, -alpha, depth);
+        value = -searchFor<!WhiteToMove>(c.white, c.black, c.kings, -beta, -alpha, depth, next);
     }
     if (stops.stopped()) return 0;  // the value is unfinished: store nothing
     if (value >= beta) {
@@ -140,8 +149,14 @@ Score Search::searchFor(SquareSet white, SquareSet black, SquareSet kings, int a
 
 Score Search::searchNode(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta,
                  int depth) {
-  return whiteToMove ? searchFor<true>(white, black, kings, alpha, beta, depth)
-                     : searchFor<false>(white, black, kings, alpha, beta, depth);
+  return searchNode(white, black, kings, whiteToMove, alpha, beta, depth,
+                    drawStateAt(Position(white, black, kings, whiteToMove)));
+}
+
+Score Search::searchNode(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta,
+                         int depth, const DrawState& draws) {
+  return whiteToMove ? searchFor<true>(white, black, kings, alpha, beta, depth, draws)
+                     : searchFor<false>(white, black, kings, alpha, beta, depth, draws);
 }
 
 Score Search::quiescence(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta) {

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include "engine/draw_rules.h"
 #include "engine/movegen.h"
 #include "search/evaluate.h"
 #include "search/stop_control.h"
@@ -32,9 +33,12 @@ public:
   ~Search();
 
   // Value of the position searched `depth` plies deep (1..MaxSearchDepth) inside (alpha, beta).
-  // After a stop the value is meaningless: see stopped().
+  // After a stop the value is meaningless: see stopped(). The draw rules' counts stand at
+  // `draws` there; without them they start at this position.
   Score searchNode(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta,
                    int depth);
+  Score searchNode(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta,
+                   int depth, const DrawState& draws);
   // Value of the position when only captures are played out; quiet positions are evaluated.
   Score quiescence(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta);
 
@@ -65,7 +69,7 @@ private:
   std::unique_ptr<StrongEngine> strong;
 
   template <bool WhiteToMove>
-  Score searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta, int depth);
+  Score searchFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta, int depth, DrawState draws);
   template <bool WhiteToMove>
   Score quiescenceFor(SquareSet white, SquareSet black, SquareSet kings, int alpha, int beta);
   template <bool WhiteToMove>

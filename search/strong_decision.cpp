@@ -58,7 +58,7 @@ DecisionResult decideStrong(Search& search, DecisionRequest request, const Stron
   StrongSearcher& searcher = engine.main;
   const uint32_t probeLimit = request.probes ? search.database().pieceCount : 0;
   searcher.probeLimit = probeLimit;
-  searcher.startDecision(request.root, request.earlier);
+  searcher.startDecision(request.root, request.earlier, rootDrawState(request));
   engine.table.newSearch();  // aged, not cleared: nothing to pay for before the clock starts
 
   std::vector<EvalScore> noise(n, 0);
@@ -72,7 +72,7 @@ DecisionResult decideStrong(Search& search, DecisionRequest request, const Stron
   std::thread helperThread;
   if (plan.threads > 1 && plan.fixedDepth == 0) {
     engine.helper.probeLimit = probeLimit;
-    engine.helper.startDecision(request.root, request.earlier);
+    engine.helper.startDecision(request.root, request.earlier, rootDrawState(request));
     engine.helperStops.clearStop();
     helperThread = std::thread(helpSearch, std::ref(engine.helper), moves, deepest);
   }

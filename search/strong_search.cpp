@@ -1,6 +1,7 @@
 #include "search/strong_search.h"
 #include <cstring>
 #include "enddb/database.h"
+#include "search/draw_rule_line.h"
 
 namespace {
 
@@ -43,6 +44,13 @@ bool reversibleStep(const Position& before, const Position& after) {
 }  // namespace
 
 void StrongSearcher::startDecision(const Position& root, const std::vector<Position>& earlier) {
+  startDecision(root, earlier, drawStateAt(root));
+}
+
+void StrongSearcher::startDecision(const Position& root, const std::vector<Position>& earlier,
+                                   const DrawState& draws) {
+  rootPosition = root;
+  drawStates[0] = draws;
   gameHashCount[0] = gameHashCount[1] = 0;
   Position later = root;
   for (auto p = earlier.rbegin(); p != earlier.rend() && reversibleStep(*p, later); ++p) {
@@ -75,6 +83,7 @@ EvalScore StrongSearcher::searchRootMove(const Move& move, EvalScore alpha, Eval
   // A king's move without a capture can be taken back; anything else cannot.
   const bool reversible = move.captured == 0 && (move.from & rootKings);
   lastIrreversible[1] = reversible ? 0 : 1;
+  drawStates[1] = drawStateAfter(drawStates[0], rootPosition, move.after);
   return -child(move.after, -beta, -alpha, depth - 1, 1);
 }
 
@@ -109,6 +118,9 @@ EvalScore StrongSearcher::quiescence(SquareSet white, SquareSet black, SquareSet
 template <bool WhiteToMove>
 EvalScore StrongSearcher::node(SquareSet white, SquareSet black, SquareSet kings, EvalScore alpha, EvalScore beta,
                                int depth, int ply) {
+  // Draw rules: past a count the game is drawn, unless the side to move has lost on the board.
+  if (drawRuleReached(drawStates[ply]) != DrawRule::NoRule)
+    return countMoves<WhiteToMove>(white, black, kings) == 0 ? -(EvalWin - ply) : 0;
   if (depth <= 0) return quiescence<WhiteToMove>(white, black, kings, alpha, beta, ply);
   if ((++nodeCount & StopPollNodes) == 0) stopControl.poll();
   if (stopControl.stopped()) return 0;
@@ -120,7 +132,9 @@ EvalScore StrongSearcher::node(SquareSet white, SquareSet black, SquareSet kings
   path[ply] = hash;
 
   if ((uint32_t)popCount(white | black) <= probeLimit) {
-    const uint8_t status = database.statusOf(white, black, kings, WhiteToMove);
+    uint8_t status = database.statusOf(white, black, kings, WhiteToMove);
+    // Draw rules: a database win counts only if its line ends inside the running counts.
+    status = statusWithinCounts(database, Position(white, black, kings, WhiteToMove), drawStates[ply], status);
     if (status == StatusWin) return EvalDatabaseWin - ply;
     if (status == StatusLoss) return -(EvalDatabaseWin - ply);
     if (status == StatusDraw) return 0;
@@ -175,6 +189,8 @@ EvalScore StrongSearcher::node(SquareSet white, SquareSet black, SquareSet kings
     const SquareSet ownAfter = WhiteToMove ? c.white : c.black;
     const bool reversible = !captures && (ownAfter & ~c.kings) == (own & ~kings);
     lastIrreversible[ply + 1] = reversible ? lastIrreversible[ply] : ply + 1;
+    drawStates[ply + 1] = drawStateAfter(drawStates[ply], Position(white, black, kings, WhiteToMove),
+                                         Position(c.white, c.black, c.kings, !WhiteToMove));
 
     EvalScore value;
     if (n == 0) {

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <vector>
+#include "engine/draw_rules.h"
 #include "engine/movelist.h"
 #include "search/positional_eval.h"
 #include "search/stop_control.h"
@@ -28,8 +29,10 @@ public:
   StrongSearcher(StrongTable& table, const EndgameDatabase& database, StopControl& stops);
 
   // Forgets the killers and the history, and sets the root and the game's positions before it
-  // (oldest first) for the repetition check.
+  // (oldest first) for the repetition check, and the draw rules' counts at the root
+  // (by default they start there).
   void startDecision(const Position& root, const std::vector<Position>& earlier = {});
+  void startDecision(const Position& root, const std::vector<Position>& earlier, const DrawState& draws);
   // Value of root move `move` at `depth` plies below the root, inside (alpha, beta).
   EvalScore searchRootMove(const Move& move, EvalScore alpha, EvalScore beta, int depth);
   // Value of a position `depth` plies deep (tools and tests).
@@ -48,6 +51,8 @@ private:
   SquareSet rootKings = 0;
   uint64_t path[StrongMaxPly + 2];       // hashes of the positions from the root down
   int lastIrreversible[StrongMaxPly + 2];  // ply of the latest capture or man's move on the path
+  Position rootPosition;
+  DrawState drawStates[StrongMaxPly + 2];  // the draw rules' counts at each ply of the path
   uint16_t killers[StrongMaxPly + 2][2];
   int32_t history[1024];
   // Hashes of the game's positions since its last capture or man's move, by the side to move:

@@ -15,8 +15,8 @@ public:
   // After prepareToolkit; starts the worker thread.
   MainWindow(int width, int height);
   ~MainWindow() override;
-  // The window places its parts itself, so that the board keeps its size at 600x500 and the
-  // log, not the board, takes what the window grows by below the board.
+  // The window places its parts itself (see window_layout.h): a square board as large as the
+  // window allows, and no wide empty band at any size.
   void resize(int x, int y, int w, int h) override;
   // Where Quit and closing keep a game in play.
   void keepGamesInPlayAt(const std::string& path);

@@ -24,7 +24,12 @@ TEST(PlayerFactory, TheComputerGetsTheSetupsLevelAndTimeAndAPersonTheSeat) {
     ASSERT_NE(computer, nullptr) << levelName(level);
     EXPECT_EQ(computer->level, level);
     EXPECT_DOUBLE_EQ(computer->timeLimit, 0.25 + i) << "the time as chosen; the level scales it when it plays";
+    EXPECT_TRUE(computer->drawOffers);
   }
+  SideSetup noOffers = computerSide(Level::Strong, 1);
+  noOffers.drawOffers = false;  // as a match without draw offers sets it
+  std::unique_ptr<Player> silent(makePlayer(noOffers, services));
+  EXPECT_FALSE(static_cast<const ComputerPlayer*>(silent.get())->drawOffers);
   std::unique_ptr<Player> person(makePlayer(SideSetup(), services));
   EXPECT_NE(dynamic_cast<HumanPlayer*>(person.get()), nullptr);
 }

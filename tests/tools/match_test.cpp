@@ -11,9 +11,9 @@
 #include "game/game.h"
 #include "tests/game/fakes.h"
 #include "tests/support/scratch_directory.h"
-#include "tools/match_openings.h"
-#include "tools/match_play.h"
-#include "tools/match_summary.h"
+#include "tools/match/match_openings.h"
+#include "tools/match/match_play.h"
+#include "tools/match/match_summary.h"
 
 namespace {
 
@@ -92,11 +92,16 @@ TEST(MatchPairing, EachOpeningTwiceFirstEngineWhiteThenBlackThenTheOrderAgain) {
   }
 }
 
+// Two computers at the classic level from `start`: the match's engines are a game setup's sides.
+GameSetup classicAgainstClassic(const Position& start) {
+  GameSetup setup;
+  setup.start = start;
+  setup.white = setup.black = computerSide(Level::Classic, 0.01);
+  return setup;
+}
+
 TEST(MatchGame, EndsAsTheGameEndsItOrAsADrawAtThePlyLimit) {
   const EndgameDatabase none;  // the search alone decides
-  // Two computers at the classic level: the match's engines are a game setup's sides.
-  GameSetup setup;
-  setup.white = setup.black = computerSide(Level::Classic, 0.01);
   const struct {
     const char* fen;
     int limit;
@@ -114,8 +119,7 @@ TEST(MatchGame, EndsAsTheGameEndsItOrAsADrawAtThePlyLimit) {
     Position start;
     std::string error;
     ASSERT_TRUE(parseFen(c.fen, start, error)) << c.fen << ": " << error;
-    setup.start = start;
-    const MatchGameResult r = playMatchGame(setup, none, c.limit);
+    const MatchGameResult r = playMatchGame(classicAgainstClassic(start), none, c.limit);
     const std::string name = std::string(c.fen) + " limit " + std::to_string(c.limit);
     EXPECT_EQ(endingText(r.ending), std::string(endingText(c.ending))) << name;
     EXPECT_EQ(resultText(r.result), std::string(resultText(c.result))) << name;
@@ -152,13 +156,31 @@ TEST(MatchGame, TwoLoneKingsRepeatAndAgreeADraw) {
   Position start;
   std::string error;
   ASSERT_TRUE(parseFen("W:WK32:BK1", start, error)) << error;
-  GameSetup setup;
-  setup.start = start;
-  setup.white = setup.black = computerSide(Level::Classic, 0.01);
-  const MatchGameResult r = playMatchGame(setup, none);
+  MatchRules rules;
+  rules.drawRules = false;  // else the 5-move count ends the game before the offer
+  const MatchGameResult r = playMatchGame(classicAgainstClassic(start), none, MatchPlyLimit, rules);
   EXPECT_EQ(endingText(r.ending), std::string("draw-agreed"));
   EXPECT_EQ(r.result, R::Draw);
   EXPECT_LT(r.plies, MatchPlyLimit);
+}
+
+TEST(MatchGame, WithoutDrawOffersTwoLoneKingsEndByADrawRuleThatTheLineNames) {
+  const EndgameDatabase none;
+  Position start;
+  std::string error;
+  ASSERT_TRUE(parseFen("W:WK32:BK1", start, error)) << error;
+  MatchRules rules;
+  rules.drawOffers = false;
+  const MatchGameResult r = playMatchGame(classicAgainstClassic(start), none, MatchPlyLimit, rules);
+  const std::string ending = endingText(r.ending);
+  EXPECT_TRUE(ending == "two-against-king" || ending == "repetition") << ending;
+  EXPECT_EQ(r.result, R::Draw);
+  EXPECT_LE(r.plies, 10);  // the 5-move count runs from the first position
+  // Without the rules nor offers only the ply limit ends it.
+  rules.drawRules = false;
+  const MatchGameResult endless = playMatchGame(classicAgainstClassic(start), none, 30, rules);
+  EXPECT_EQ(endingText(endless.ending), std::string("ply-limit"));
+  EXPECT_EQ(endless.plies, 30);
 }
 
 TEST(MatchOpenings, ShippedFileHoldsAtLeast150DistinctQuietOpeningsOf2To6Plies) {

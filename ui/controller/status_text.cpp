@@ -25,6 +25,10 @@ std::string statusText(const StatusFacts& facts) {
     std::snprintf(text, sizeof text, "%s to move.", side);
   }
   std::string line = text;
+  if (facts.hasGame && facts.result == InPlay) {
+    const std::string count = drawCountText(facts.draws);
+    if (!count.empty()) line += "  " + count;
+  }
   if (!facts.hint.empty()) line += "  " + facts.hint;
   if (facts.analysing) line += "  Analysing the history...";
   return line;

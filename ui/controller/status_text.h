@@ -2,6 +2,7 @@
 // the result when the game is over, and a hint the person asked for.
 #pragma once
 #include <string>
+#include "engine/draw_rules.h"
 #include "game/interfaces.h"
 
 struct StatusFacts {
@@ -10,6 +11,7 @@ struct StatusFacts {
   bool blackToMove = false;
   ThinkingState thinking;  // of the player to move
   bool analysing = false;  // the history's analysis is running
+  DrawState draws;         // the draw rules' counts in the current position
   std::string hint;        // "Hint: c3-d4" while the hinted position waits for the move; "" for none
   bool whiteWon = false;   // of a won game
 };

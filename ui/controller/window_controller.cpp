@@ -81,6 +81,7 @@ std::string WindowController::statusText() const {
     facts.blackToMove = !game->whiteToMove();
     facts.whiteWon = game->whiteWon();
     facts.thinking = thinking();
+    facts.draws = game->record.drawState();
   }
   facts.analysing = analysisJob != 0;
   if (hintShown()) facts.hint = hintText;
@@ -288,6 +289,7 @@ void WindowController::hint() {
   request->root = current->currentPosition();
   for (const Move& move : MoveList(request->root)) request->moves.push_back(move);
   request->timeLimit = hintSeconds(*current);
+  request->draws = current->record.drawState();  // the hint knows how far the draw counts have run
   auto result = std::make_shared<DecisionResult>();
   hintJob = worker.start([request, result](Search& search) { *result = decide(search, *request); },
                          [this, request, result] {

@@ -1,4 +1,4 @@
-#include "tools/match_play.h"
+#include "tools/match/match_play.h"
 #include "game/game.h"
 #include "player/player_factory.h"
 #include "search/search_runner.h"
@@ -30,14 +30,18 @@ MatchPairing pairingOf(long long index, int openings) {
   return pairing;
 }
 
-MatchGameResult playMatchGame(const GameSetup& setup, const EndgameDatabase& database, int plyLimit) {
+MatchGameResult playMatchGame(const GameSetup& setup, const EndgameDatabase& database, int plyLimit,
+                              const MatchRules& rules) {
   // Each side searches with its own table and stop flag, as two programs would; matches
   // play without the book.
   InlineRunner whiteRunner(database), blackRunner(database);
   PlayerServices whiteServices, blackServices;
   whiteServices.runner = &whiteRunner;
   blackServices.runner = &blackRunner;
-  Game game(setup, makePlayer(setup.white, whiteServices), makePlayer(setup.black, blackServices));
+  GameSetup played = setup;
+  played.white.drawOffers = played.black.drawOffers = rules.drawOffers;
+  Game game(played, makePlayer(played.white, whiteServices), makePlayer(played.black, blackServices));
+  game.drawRules = rules.drawRules;
   PlyLimit limit(plyLimit);
   game.listeners.push_back(&limit);
   game.startGame();
@@ -53,7 +57,13 @@ MatchGameResult matchResultOf(const Game& game, bool plyLimitReached) {
     played.ending = GameEnding::PlyLimit;
     played.result = GameResultForWhite::Draw;
   } else if (game.result() == Drawn) {
-    played.ending = GameEnding::DrawAgreed;
+    switch (game.drawRule()) {
+      case DrawRule::Repetition: played.ending = GameEnding::Repetition; break;
+      case DrawRule::KingsOnly: played.ending = GameEnding::KingsOnly; break;
+      case DrawRule::ThreeAgainstKing: played.ending = GameEnding::ThreeAgainstKing; break;
+      case DrawRule::TwoAgainstKing: played.ending = GameEnding::TwoAgainstKing; break;
+      case DrawRule::NoRule: played.ending = GameEnding::DrawAgreed; break;
+    }
     played.result = GameResultForWhite::Draw;
   } else if (game.result() == Won) {
     played.ending = GameEnding::NoMove;
@@ -79,6 +89,10 @@ const char* endingText(GameEnding ending) {
     case GameEnding::NoMove: return "no-move";
     case GameEnding::DrawAgreed: return "draw-agreed";
     case GameEnding::Stalled: return "stalled";
+    case GameEnding::Repetition: return "repetition";
+    case GameEnding::KingsOnly: return "kings-only";
+    case GameEnding::ThreeAgainstKing: return "three-against-king";
+    case GameEnding::TwoAgainstKing: return "two-against-king";
     case GameEnding::PlyLimit: break;
   }
   return "ply-limit";
