@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <thread>
 #include "enddb/database.h"
+#include "engine/fen.h"
 #include "pdn/pdn_reader.h"
 #include "tests/controller/fake_window.h"
 #include "tests/support/scratch_directory.h"
@@ -113,6 +114,33 @@ TEST(ControllerCommands, ACanceledGameIsReleasedAtOnceAndTheWindowShowsNone) {
   EXPECT_EQ(w.fake.record, nullptr);
   EXPECT_EQ(w.fake.status, "No game: Game > New starts one.");
   EXPECT_EQ(w.fake.messages.texts().back(), "Game was canceled.");
+}
+
+TEST(ControllerCommands, PasteStartsFromAReadablePositionAndRefusesOtherTextNamingWhy) {
+  struct Case {
+    const char* text;
+    bool starts;
+  };
+  for (const Case c : {Case{"W:W22,23:B10", true}, Case{"not a position", false}, Case{"", false}}) {
+    Window w;
+    w.start(person(), person());
+    const Position before = w.game().currentPosition();
+    w.fake.players = [](GameSetup&) {};  // the players dialog accepts what it shows: two people
+    w.fake.copied = c.text;
+    w.controller.pastePosition();
+    if (c.starts) {
+      EXPECT_TRUE(w.fake.asked.empty()) << "a game without moves goes without asking";
+      EXPECT_EQ(writeFen(w.game().currentPosition()), writeFen(w.game().setup().start)) << c.text;
+      EXPECT_NE(w.game().currentPosition(), before) << c.text;
+      w.controller.copyPosition();
+      EXPECT_EQ(w.fake.copied, writeFen(w.game().currentPosition())) << "copy gives the game's position back";
+    } else {
+      ASSERT_EQ(w.fake.asked.size(), 1u) << c.text;
+      EXPECT_EQ(w.fake.asked[0].rfind("Cannot paste a position:", 0), 0u) << w.fake.asked[0];
+      EXPECT_GT(w.fake.asked[0].size(), std::string("Cannot paste a position:").size()) << "the reason follows";
+      EXPECT_EQ(w.game().currentPosition(), before) << "nothing changed";
+    }
+  }
 }
 
 TEST(ControllerThinking, TakeBackDuringAThinkDropsTheSearchAndItsResultNeverLands) {
