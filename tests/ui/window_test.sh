@@ -889,18 +889,18 @@ features() {
   # A draw offered between two people: the question shows once the offer has returned. No
   # leaves White to move; Yes ends the game drawn, without frames.
   new_game human human
-  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count 0 20 380)" = 4 ]' ||
+  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count $Board)" = 4 ]' ||
     fail "the draw game does not wait for White: $(main_board)"
   key alt+d
   answer_box Escape "" "$shots/window-draw-question.png" || fail "Offer draw did not ask Black"
   sleep 0.5
   shot
-  [ "$(framed_count 0 20 380)" = 4 ] || fail "No to the draw did not leave White to move: $(framed_squares)"
+  [ "$(framed_count $Board)" = 4 ] || fail "No to the draw did not leave White to move: $(framed_squares)"
   log_line_is 0 "@b;Game draw." && fail "No to the draw ended the game"
   key alt+d
   answer_box Return || fail "Offer draw did not ask Black again"
   wait_for 5 'log_line_is 0 "@b;Game draw."' || fail "Yes to the draw did not log Game draw."
-  [ "$(framed_count 0 20 380)" = 0 ] || fail "frames stay on the board after the draw: $(framed_squares)"
+  [ "$(framed_count $Board)" = 0 ] || fail "frames stay on the board after the draw: $(framed_squares)"
   quit_with_status_zero
 }
 
