@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: the release build, the
 # AddressSanitizer build, and a ThreadSanitizer build of the tests labelled "threads" (game,
-# search, player, window), the window tests under a private Xvfb.
+# search, player, controller, window), the window tests under a private Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -11,7 +11,7 @@ bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DTARVENN_SANITIZE=add
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build-tsan "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVENN_SANITIZE=thread >/dev/null
-cmake --build build-tsan -j"$(nproc)" --target game_tests search_tests player_tests ui_tests \
+cmake --build build-tsan -j"$(nproc)" --target game_tests search_tests player_tests controller_tests ui_tests \
   tarvenn tarvenn-engine log_reference close_window window_probe layout_boxes
 
 # The window tests need an X server; CI has none, so start our own.
