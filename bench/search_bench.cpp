@@ -10,8 +10,7 @@
 #include "bench/bench_positions.h"
 #include "enddb/database.h"
 #include "engine/fen.h"
-#include "search/search.h"
-#include "search/strong_search.h"
+#include "search/search_engine.h"
 
 namespace {
 
@@ -66,18 +65,14 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  Search search(endgameDatabase);
-  search.probeLimit = 0;
+  SearchEngine engine(endgameDatabase);
   uint64_t classicNodes = 0;
   Totals classic;
   if (!measure("classic", ClassicDepth, classicNodes,
                [&](const Position& p) {
-                 search.table.reset(1.0);
-                 search.resetNodes();
-                 const int score =
-                     search.searchNode(p.white, p.black, p.kings, p.whiteToMove, SCORE_MIN, SCORE_MAX, ClassicDepth);
-                 classicNodes = search.nodes();
-                 return score;
+                 const Score score = engine.searchPosition(p, ClassicDepth, Evaluation::Material, false);
+                 classicNodes = engine.nodes();
+                 return score / ScoreMan;  // shown in whole men, as the material count counts
                },
                classic))
     return 1;
@@ -86,16 +81,12 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  StrongEngine& engine = search.strongEngine();
-  engine.main.probeLimit = 0;
   uint64_t strongNodes = 0;
   Totals totals;
   if (!measure("strong", StrongDepth, strongNodes,
                [&](const Position& p) {
-                 engine.table.clear();
-                 engine.main.resetNodes();
-                 const int score = engine.main.searchPosition(p, -EvalInfinity, EvalInfinity, StrongDepth);
-                 strongNodes = engine.main.nodes();
+                 const Score score = engine.searchPosition(p, StrongDepth, Evaluation::Positional, false);
+                 strongNodes = engine.nodes();
                  return score;
                },
                totals))
