@@ -70,6 +70,7 @@ int main(int argc, char** argv) {
   Totals classic;
   if (!measure("classic", ClassicDepth, classicNodes,
                [&](const Position& p) {
+                 engine.resetNodes();
                  const Score score = engine.searchPosition(p, ClassicDepth, Evaluation::Material, false);
                  classicNodes = engine.nodes();
                  return score / ScoreMan;  // shown in whole men, as the material count counts
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
   Totals totals;
   if (!measure("strong", StrongDepth, strongNodes,
                [&](const Position& p) {
+                 engine.resetNodes();
                  const Score score = engine.searchPosition(p, StrongDepth, Evaluation::Positional, false);
                  strongNodes = engine.nodes();
                  return score;

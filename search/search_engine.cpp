@@ -20,14 +20,14 @@ Score SearchEngine::searchPosition(const Position& position, int depth, Evaluati
     material.setProbeLimit(probeLimit);
     material.resetNodes();
     score = material.searchPosition(position, -MaterialCount::Infinity, MaterialCount::Infinity, depth);
-    lastNodes = material.nodes();
+    visited += material.nodes();
   } else {
     Positional& search = positionalSearch();
     search.table.clear();
     search.main.setProbeLimit(probeLimit);
     search.main.resetNodes();
     score = search.main.searchPosition(position, -PositionalEvaluation::Infinity, PositionalEvaluation::Infinity, depth);
-    lastNodes = search.main.nodes();
+    visited += search.main.nodes();
   }
   return score;
 }

@@ -25,8 +25,9 @@ public:
   // (analysis, tools, benchmarks); `probes` false leaves the database unread.
   Score searchPosition(const Position& position, int depth, Evaluation evaluation = Evaluation::Material,
                        bool probes = true);
-  // Positions visited by the last searchPosition.
-  uint64_t nodes() const { return lastNodes; }
+  // Positions visited by searchPosition since the last resetNodes().
+  uint64_t nodes() const { return visited; }
+  void resetNodes() { visited = 0; }
 
   // Asks a running search to stop soon; safe from any thread.
   void requestStop() { stops.requestStop(); }
@@ -43,7 +44,7 @@ private:
   TranspositionTable materialTable;
   AlphaBeta<MaterialCount> material;
   std::unique_ptr<Positional> positional;
-  uint64_t lastNodes = 0;
+  uint64_t visited = 0;
 
   Positional& positionalSearch();
   DecisionResult decideByMaterial(DecisionRequest& request, DecisionProgress* progress);
