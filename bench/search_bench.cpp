@@ -1,8 +1,8 @@
 // Search speed: a fixed-depth search with the full window from the initial position and a
 // few middle games, in positions visited per second of processor time on one core. The
 // database is switched off so that the figures do not depend on its files.
-// `search_bench` measures the classic search; `search_bench --engine strong` measures the
-// strong engine and the classic search beside it, in the same run.
+// `search_bench` measures the material search that classic plays; `search_bench --engine strong`
+// measures the positional search of the strong level and the material one beside it, in one run.
 #include <cstdio>
 #include <cstring>
 #include <ctime>

@@ -1,4 +1,4 @@
-// The positional evaluation of the strong engine: a dot product of small integer features
+// The positional evaluation: a dot product of small integer features
 // (White's figure minus Black's) with a table of weights, so that the weights can be fitted
 // to games. A man is worth about 100.
 #pragma once

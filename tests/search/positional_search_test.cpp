@@ -61,8 +61,8 @@ SearchPlan positionalPlan(int depth = 0, int noise = 0, int threads = 1) {
 }  // namespace
 
 // Where the material search sees one move win at least two men more than any other, a shot
-// or a combination, the strong engine must find it too, at a depth as small.
-TEST(StrongSearch, FindsTheShotsTheMaterialSearchProves) {
+// or a combination, the positional search must find it too, at a depth as small.
+TEST(PositionalSearch, FindsTheShotsTheMaterialSearchProves) {
   DatabaseProbes off(0);
   int shots = 0;
   for (const Position& root : randomGamePositions(400, 24, 5)) {
@@ -83,7 +83,7 @@ TEST(StrongSearch, FindsTheShotsTheMaterialSearchProves) {
 }
 
 // In an ending the database knows, the decision keeps a win a win and a draw at least a draw.
-TEST(StrongSearch, DecisionsInDatabaseEndingsKeepTheDatabaseResult) {
+TEST(PositionalSearch, DecisionsInDatabaseEndingsKeepTheDatabaseResult) {
   holdThreePieceDatabase();
   std::mt19937 random(3);
   int checked = 0;
@@ -111,7 +111,7 @@ TEST(StrongSearch, DecisionsInDatabaseEndingsKeepTheDatabaseResult) {
   }
 }
 
-TEST(StrongSearch, RepeatingAPositionOfTheGameScoresADrawOnlyWhileNothingIrreversibleHappened) {
+TEST(PositionalSearch, RepeatingAPositionOfTheGameScoresADrawOnlyWhileNothingIrreversibleHappened) {
   // Two white kings against one: well ahead on the board, but the game went round in a circle
   // of king moves (A1-B2 and D8-E7 back and forth), and A1-B2 now closes it.
   const SquareSet black = squares("D8"), otherBlack = squares("E7");
@@ -141,7 +141,7 @@ TEST(StrongSearch, RepeatingAPositionOfTheGameScoresADrawOnlyWhileNothingIrrever
     EXPECT_NE(searcher.searchRootMove(move, -PositionalEvaluation::Infinity, PositionalEvaluation::Infinity, 1), 0);
 }
 
-TEST(StrongDecision, EvenAHundredthOfASecondFinishesDepthFourAndStaysNearItsTime) {
+TEST(PositionalDecision, EvenAHundredthOfASecondFinishesDepthFourAndStaysNearItsTime) {
   for (const Position& root : randomGamePositions(20, 16, 9)) {
     const DecisionResult result = testEngine().decide(requestFor(root, 0.01), positionalPlan());
     const int depth = result.aborted ? result.abortedDepth - 1 : result.completedDepth;
@@ -152,7 +152,7 @@ TEST(StrongDecision, EvenAHundredthOfASecondFinishesDepthFourAndStaysNearItsTime
 
 // One thread or two: a stop asked of the search from another thread ends the decision soon,
 // with at least depth four done and a legal move.
-TEST(StrongDecision, AStopFromAnotherThreadEndsEveryThreadOfTheDecision) {
+TEST(PositionalDecision, AStopFromAnotherThreadEndsEveryThreadOfTheDecision) {
   const Position root = randomGamePositions(1, 12, 4)[0];
   for (int threads : {1, 2}) {
     SearchEngine search(endgameDatabase);
@@ -170,7 +170,7 @@ TEST(StrongDecision, AStopFromAnotherThreadEndsEveryThreadOfTheDecision) {
   }
 }
 
-TEST(StrongDecision, TheSameSeedGivesTheSameNoisyChoiceAndNoiseChangesSome) {
+TEST(PositionalDecision, TheSameSeedGivesTheSameNoisyChoiceAndNoiseChangesSome) {
   int changed = 0;
   for (const Position& root : randomGamePositions(30, 10, 21)) {
     DecisionRequest request = requestFor(root, 100);
