@@ -147,12 +147,14 @@ Score AlphaBeta<Eval>::node(SquareSet white, SquareSet black, SquareSet kings, S
   const SquareSet opponent = WhiteToMove ? black : white;
   const bool capturing = (WhiteToMove ? children[0].black : children[0].white) != opponent;
   const int tableMove = table.bestChild(slot);
+  // Without ranks the table's move comes first and the rest as generated, the first in its place.
+  const int swapped = tableMove > 0 && tableMove < count ? tableMove : 0;
   int order[ChildCapacity];
-  for (int i = 0; i < count; ++i) order[i] = i;
   int32_t rank[ChildCapacity];
   uint16_t keys[ChildCapacity];
   if constexpr (Eval::RanksQuietMoves) {
     for (int i = 0; i < count; ++i) {
+      order[i] = i;
       keys[i] = capturing ? 0 : quietMoveKey(own, WhiteToMove ? children[i].white : children[i].black);
       rank[i] = capturing ? 0
                 : keys[i] == killers[ply][0] ? FirstKillerRank
@@ -160,17 +162,19 @@ Score AlphaBeta<Eval>::node(SquareSet white, SquareSet black, SquareSet kings, S
                                              : history[keys[i]];
     }
     if (tableMove >= 0 && tableMove < count) rank[tableMove] = TableMoveRank;
-  } else if (tableMove > 0 && tableMove < count) {  // the table's move first, the rest as generated
-    order[0] = tableMove;
-    order[tableMove] = 0;
   }
+  // The child searched n-th, by its index in generation order.
+  auto childAt = [&](int n) {
+    if constexpr (Eval::RanksQuietMoves) return order[n];
+    return n == 0 ? swapped : n == swapped ? 0 : n;
+  };
   table.open(slot, depth);
 
   const Score originalAlpha = alpha;
   Score best = -Eval::Infinity;
-  int bestIndex = order[0];
+  int bestIndex = childAt(0);
   if (depth > 1) {
-    const Child& first = children[order[0]];
+    const Child& first = children[childAt(0)];
     table.prefetch(positionHash(first.white, first.black, first.kings, !WhiteToMove));
   }
   for (int n = 0; n < count; ++n) {
@@ -182,10 +186,10 @@ Score AlphaBeta<Eval>::node(SquareSet white, SquareSet black, SquareSet kings, S
       order[pick] = order[n];
       order[n] = chosen;
     }
-    const int i = order[n];
+    const int i = childAt(n);
     const Child& c = children[i];
     if (n + 1 < count && depth > 1) {
-      const Child& next = children[order[n + 1]];
+      const Child& next = children[childAt(n + 1)];
       table.prefetch(positionHash(next.white, next.black, next.kings, !WhiteToMove));
     }
     if constexpr (!Table::MarksPath) {

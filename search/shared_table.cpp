@@ -56,25 +56,3 @@ void SharedTable::store(uint64_t hash, Score value, int depth, Bound bound, int 
                         age << AgeShift | keyOf(hash) << KeyShift;
   slots[target].store(word, std::memory_order_relaxed);
 }
-
-namespace {
-
-inline Score toTable(Score value, int ply) {
-  return value >= ScoreProven ? value + ply : value <= -ScoreProven ? value - ply : value;
-}
-inline Score fromTable(Score value, int ply) {
-  return value >= ScoreProven ? value - ply : value <= -ScoreProven ? value + ply : value;
-}
-
-}  // namespace
-
-bool SharedTable::answers(const Slot& slot, int depth, int ply, Score alpha, Score beta, Score& value) const {
-  if (!slot.found || slot.entry.depth < depth || beta - alpha > 1) return false;
-  value = fromTable(slot.entry.value, ply);
-  const Bound bound = slot.entry.bound;
-  return bound == BOUND_EXACT || (bound == BOUND_LOWER && value >= beta) || (bound == BOUND_UPPER && value <= alpha);
-}
-
-void SharedTable::store(const Slot& slot, Score value, int depth, int ply, Bound bound, int bestIndex) {
-  store(slot.hash, toTable(value, ply), depth, bound, bestIndex);
-}

@@ -41,13 +41,26 @@ public:
     return slot;
   }
   // Only outside the principal variation, where the window is null.
-  bool answers(const Slot& slot, int depth, int ply, Score alpha, Score beta, Score& value) const;
+  bool answers(const Slot& slot, int depth, int ply, Score alpha, Score beta, Score& value) const {
+    if (!slot.found || slot.entry.depth < depth || beta - alpha > 1) return false;
+    value = fromTable(slot.entry.value, ply);
+    const Bound bound = slot.entry.bound;
+    return bound == BOUND_EXACT || (bound == BOUND_LOWER && value >= beta) || (bound == BOUND_UPPER && value <= alpha);
+  }
   int bestChild(const Slot& slot) const { return slot.found ? slot.entry.bestIndex : -1; }
   void open(const Slot&, int) {}
-  void store(const Slot& slot, Score value, int depth, int ply, Bound bound, int bestIndex);
+  void store(const Slot& slot, Score value, int depth, int ply, Bound bound, int bestIndex) {
+    store(slot.hash, toTable(value, ply), depth, bound, bestIndex);
+  }
 
 private:
   static constexpr uint64_t AgeMask = 63;
+  static Score toTable(Score value, int ply) {
+    return value >= ScoreProven ? value + ply : value <= -ScoreProven ? value - ply : value;
+  }
+  static Score fromTable(Score value, int ply) {
+    return value >= ScoreProven ? value - ply : value <= -ScoreProven ? value + ply : value;
+  }
   std::unique_ptr<std::atomic<uint64_t>[]> slots;
   uint64_t mask;
   uint64_t age = 0;

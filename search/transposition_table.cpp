@@ -80,22 +80,3 @@ TTEntry* TranspositionTable::lookup(uint64_t hash) {
   scratch.depth = 0;
   return &scratch;
 }
-
-bool TranspositionTable::answers(Slot slot, int depth, int, Score alpha, Score beta, Score& value) const {
-  if (slot->depth < (depth < RootDepth ? depth : RootDepth)) return false;
-  const Score stored = slot->value * ScoreMan;
-  switch (slot->bound) {
-    case BOUND_OPEN:  // already on the path: a repetition
-      value = 0;
-      return true;
-    case BOUND_LOWER:
-      value = beta;
-      return stored >= beta;
-    case BOUND_UPPER:
-      value = alpha;
-      return stored <= alpha;
-    default:
-      value = stored;
-      return true;
-  }
-}

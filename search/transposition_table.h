@@ -51,7 +51,24 @@ public:
   Slot find(uint64_t hash) { return lookup(hash); }
   // The entry is deep enough and settles the value within (alpha, beta): a repetition scores 0,
   // and a bound beyond the window answers with the window's end.
-  bool answers(Slot slot, int depth, int ply, Score alpha, Score beta, Score& value) const;
+  bool answers(Slot slot, int depth, int, Score alpha, Score beta, Score& value) const {
+    if (slot->depth < (depth < RootDepth ? depth : RootDepth)) return false;
+    const Score stored = slot->value * ScoreMan;
+    switch (slot->bound) {
+      case BOUND_OPEN:  // already on the path: a repetition
+        value = 0;
+        return true;
+      case BOUND_LOWER:
+        value = beta;
+        return stored >= beta;
+      case BOUND_UPPER:
+        value = alpha;
+        return stored <= alpha;
+      default:
+        value = stored;
+        return true;
+    }
+  }
   int bestChild(Slot slot) const { return slot->depth != 0 ? slot->bestIndex : -1; }
   // Marks the position open while its children are searched.
   void open(Slot slot, int depth) {
