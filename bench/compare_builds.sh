@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a fixed list of tarvenn-engine commands with two builds and shows where their outputs
-# differ: perft, divide, moves, pdn, probe and search byte for byte; think and play with their
-# time fields masked (their depths follow the clock, so a busy machine may still move them).
+# differ: perft, divide, moves, pdn, probe, search and tune byte for byte; think and play with
+# their time fields masked (their depths follow the clock, so a busy machine may still move them:
+# compare a build with itself to see how much).
 #   bash bench/compare_builds.sh OLD_TOOL NEW_TOOL
 # Both tools read the book and the database from the data folder (XDG_DATA_HOME/tarvenn).
 set -uo pipefail
@@ -47,6 +48,7 @@ for fen in "${endings[@]}"; do
 done
 commands+=("perft 9" "pdn $scratch/games.pdn" "pdn /nonexistent.pdn" "search --depth 0" "think --time x")
 commands+=("play --time 0.02 --games 2" "play --time 0.02 --games 1 --engine strong")
+commands+=("tune --games 16 --depth 4 --epochs 20 --endgame 200 --out $scratch/weights.h")
 
 # Time fields: "time 1.02s", "time 0.123" and the thinking time of a whole game's lines.
 mask() { sed -E 's/time [0-9]+\.[0-9]+s?/time T/g; s/nps [0-9.]+/nps N/g'; }
