@@ -165,8 +165,10 @@ Score AlphaBeta<Eval>::node(SquareSet white, SquareSet black, SquareSet kings, S
   }
   // The child searched n-th, by its index in generation order.
   auto childAt = [&](int n) {
-    if constexpr (Eval::RanksQuietMoves) return order[n];
-    return n == 0 ? swapped : n == swapped ? 0 : n;
+    if constexpr (Eval::RanksQuietMoves)
+      return order[n];
+    else
+      return n == 0 ? swapped : n == swapped ? 0 : n;
   };
   table.open(slot, depth);
 

@@ -85,6 +85,34 @@ void helpSearch(PositionalSearch& helper, std::vector<Move> moves, int deepest) 
   }
 }
 
+// Holds the stops from its making, so that the first work is never cut and a move is never
+// played unsearched, until release() sets the deadline; at its end neither hold nor deadline is left.
+class StopsHeld {
+public:
+  explicit StopsHeld(StopControl& stops) : stops(stops) {
+    stops.setDeadline(0);
+    stops.rearm();
+    stops.holdStops(true);
+  }
+  ~StopsHeld() {
+    stops.holdStops(false);
+    stops.setDeadline(0);
+  }
+  void release(double deadline) {
+    stops.setDeadline(deadline);
+    stops.holdStops(false);
+  }
+
+private:
+  StopControl& stops;
+};
+
+void reportProgress(DecisionProgress* progress, Score eval, int depth) {
+  if (!progress) return;
+  progress->eval.store(eval, std::memory_order_relaxed);
+  progress->depth.store(depth, std::memory_order_relaxed);
+}
+
 // Random changes of the root scores, one per move, within `noise` either way.
 std::vector<Score> rootNoise(size_t moves, int noise, uint32_t seed) {
   std::vector<Score> changes(moves, 0);
@@ -121,9 +149,7 @@ DecisionResult SearchEngine::decideByMaterial(DecisionRequest& request, Decision
   material.setProbeLimit(request.probes ? knowledge.pieceCount : 0);
   materialTable.reset(timeLimit);
   materialTable.markRoot(request.root.white, request.root.black, request.root.kings, request.root.whiteToMove);
-  stops.setDeadline(0);
-  stops.rearm();
-  stops.holdStops(true);  // so that a move is never played unsearched
+  StopsHeld held(stops);
   DecisionResult result;
   result.move = moves[0];  // kept if no move ever scores above the window's floor
   Score alpha = -MaterialCount::Infinity, beta = MaterialCount::Infinity;
@@ -145,10 +171,7 @@ DecisionResult SearchEngine::decideByMaterial(DecisionRequest& request, Decision
         result.abortedDepth = depth;
         break;
       }
-      if (depth == 2 && i == 0) {
-        stops.setDeadline(start + timeLimit);
-        stops.holdStops(false);
-      }
+      if (depth == 2 && i == 0) held.release(start + timeLimit);
       scores[i] = score;
       if (score > alpha) {
         alpha = score;
@@ -164,10 +187,7 @@ DecisionResult SearchEngine::decideByMaterial(DecisionRequest& request, Decision
     }
     if (result.aborted) break;
     result.completedDepth = depth;
-    if (progress) {
-      progress->eval.store(result.best, std::memory_order_relaxed);
-      progress->depth.store(depth, std::memory_order_relaxed);
-    }
+    reportProgress(progress, result.best, depth);
     sortRootMoves(moves, scores);
     if (result.best >= MaterialWin) break;
     alpha = std::max(-MaterialCount::Infinity, result.best - MaterialWindow);
@@ -175,8 +195,6 @@ DecisionResult SearchEngine::decideByMaterial(DecisionRequest& request, Decision
     estimate = (wallClock() - start) * (1 + 2.0 / n) / n;
     if (timeLimit <= estimate * n) break;
   }
-  stops.holdStops(false);
-  stops.setDeadline(0);
   result.elapsed = wallClock() - start;
   return result;
 }
@@ -191,9 +209,7 @@ DecisionResult SearchEngine::decideByMaterialAtDepth(DecisionRequest& request, i
   materialTable.markRoot(request.root.white, request.root.black, request.root.kings, request.root.whiteToMove);
   const std::vector<Score> changes = rootNoise(moves.size(), noise, noiseSeed);
   const double start = wallClock();
-  stops.setDeadline(0);
-  stops.rearm();
-  stops.holdStops(true);  // the first move is always searched in full
+  StopsHeld held(stops);  // the first move is always searched in full
   DecisionResult result;
   result.move = moves[0];
   result.completedDepth = depth;
@@ -212,17 +228,9 @@ DecisionResult SearchEngine::decideByMaterialAtDepth(DecisionRequest& request, i
       result.best = score;
       result.move = moves[i];
     }
-    if (i == 0) {
-      stops.setDeadline(start + request.timeLimit);
-      stops.holdStops(false);
-    }
+    if (i == 0) held.release(start + request.timeLimit);
   }
-  if (progress) {
-    progress->eval.store(result.best, std::memory_order_relaxed);
-    progress->depth.store(depth, std::memory_order_relaxed);
-  }
-  stops.holdStops(false);
-  stops.setDeadline(0);
+  reportProgress(progress, result.best, depth);
   result.elapsed = wallClock() - start;
   return result;
 }
@@ -254,9 +262,7 @@ DecisionResult SearchEngine::decidePositionally(DecisionRequest& request, const 
   }
 
   const double start = wallClock();
-  stops.setDeadline(0);
-  stops.rearm();
-  stops.holdStops(true);  // until the first iterations are done
+  StopsHeld held(stops);  // until the first iterations are done
   DecisionResult result;
   result.move = moves[0];
   result.completedDepth = 0;
@@ -299,14 +305,10 @@ DecisionResult SearchEngine::decidePositionally(DecisionRequest& request, const 
     result.best = best;
     result.completedDepth = depth;
     previous = best;
-    if (progress) {
-      progress->eval.store(best, std::memory_order_relaxed);
-      progress->depth.store(depth, std::memory_order_relaxed);
-    }
+    reportProgress(progress, best, depth);
     sortRootMoves(moves, scores, &noise);  // each move keeps its noise at every depth
     if (depth == heldDepth) {
-      stops.setDeadline(start + request.timeLimit);
-      stops.holdStops(false);
+      held.release(start + request.timeLimit);
       if (stops.stopped()) break;
     }
     if (depth < heldDepth) continue;
@@ -317,8 +319,6 @@ DecisionResult SearchEngine::decidePositionally(DecisionRequest& request, const 
     engine.helperStops.requestStop();
     helperThread.join();
   }
-  stops.holdStops(false);
-  stops.setDeadline(0);
   result.elapsed = wallClock() - start;
   return result;
 }
