@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
                  engine.resetNodes();
                  const Score score = engine.searchPosition(p, ClassicDepth, Evaluation::Material, false);
                  classicNodes = engine.nodes();
-                 return score / ScoreMan;  // shown in whole men, as the material count counts
+                 return countedValue(score, Evaluation::Material);
                },
                classic))
     return 1;

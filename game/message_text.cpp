@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 std::string evaluationText(Score eval, Evaluation evaluation) {
-  if (evaluation == Evaluation::Material) return std::to_string(eval / ScoreMan);
+  if (evaluation == Evaluation::Material) return std::to_string(countedValue(eval, evaluation));
   if (eval >= ScoreProven) return "win";
   if (eval <= -ScoreProven) return "loss";
   char text[24];

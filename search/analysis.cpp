@@ -23,7 +23,7 @@ void storeValue(HistoryEntry& entry, int depth, int score) {
 
 // In whole men, as the history shows it.
 int analysePosition(SearchEngine& search, const Position& position, int depth) {
-  return search.searchPosition(position, depth) / ScoreMan;
+  return countedValue(search.searchPosition(position, depth), Evaluation::Material);
 }
 
 AnalysisPlan planEntryEvaluation(HistoryEntry& entry) {

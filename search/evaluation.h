@@ -14,6 +14,12 @@ enum class Evaluation : uint8_t {
   Positional,  // the positional evaluation, fitted to games
 };
 
+// A value as its evaluation counts: whole men for the material count, hundredths of a man
+// for the positional evaluation. The log, the history and the tools show values so.
+inline int countedValue(Score score, Evaluation evaluation) {
+  return evaluation == Evaluation::Material ? score / ScoreMan : score;
+}
+
 // The material count, with the plain search it has always had: one thread, a table that
 // marks the path for repetitions, proven results without their distance, no move ordering
 // beyond the table's move, and a full window until a move raises alpha.

@@ -30,7 +30,7 @@ int runSearch(int argc, char** argv) {
   const double start = wallClock();
   const Score score = engine.searchPosition(args.position, (int)depth, evaluation);
   const double seconds = wallClock() - start;
-  const int shown = evaluation == Evaluation::Material ? score / ScoreMan : score;
-  std::printf("score %d nodes %llu time %.3f\n", shown, (unsigned long long)engine.nodes(), seconds);
+  std::printf("score %d nodes %llu time %.3f\n", countedValue(score, evaluation), (unsigned long long)engine.nodes(),
+              seconds);
   return 0;
 }
