@@ -1,7 +1,8 @@
 #include "app/database_run.h"
 #include <iostream>
-#include "app/game_files.h"
+#include "app/progress_text.h"
 #include "enddb/program_steps.h"
+#include "files/file_locations.h"
 
 int runDatabaseCommand(int pieces) {
   const GameFiles files = locateGameFiles(currentFileEnvironment());
@@ -10,5 +11,6 @@ int runDatabaseCommand(int pieces) {
     return 1;
   }
   std::cout << "End game db folder: " << files.folder << std::endl;
-  return runDatabaseGeneration(endgameDatabase, (uint32_t)pieces, files.databaseFolder);
+  ProgressText progress(std::cout);
+  return runDatabaseGeneration(endgameDatabase, (uint32_t)pieces, progress, files.databaseFolder);
 }

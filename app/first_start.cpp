@@ -1,12 +1,14 @@
 #include "app/first_start.h"
 #include <FL/Fl.H>
 #include <atomic>
-#include <iostream>
+#include <memory>
 #include <string>
 #include <thread>
-#include "app/generation_progress.h"
+#include "app/database_notes.h"
+#include "app/progress_fraction.h"
 #include "enddb/database.h"
 #include "enddb/program_steps.h"
+#include "ui/main_window.h"
 #include "ui/markup.h"
 #include "ui/message_boxes.h"
 #include "ui/progress_window.h"
@@ -14,18 +16,18 @@
 namespace {
 
 constexpr uint32_t FirstStartPieces = 4;
+// Tables from this size up are checked once the game runs: the start stays fast.
+constexpr uint32_t CheckedLater = 5;
 
 // Computes the tables on a worker thread while this one keeps the progress window
-// drawn; the worker's progress lines go to `progress` instead of the terminal.
-bool buildWithProgressWindow(uint32_t pieces) {
-  ProgressWindow window("Tarvenn: first start",
-                        "Computing the end-game database for up to 4 pieces (a few seconds, once)...");
-  GenerationProgress progress(pieces);
-  std::streambuf* console = std::cout.rdbuf(&progress);
+// drawn; the computation reports its progress to the window.
+bool buildWithProgressWindow(EndgameDatabase& database, uint32_t pieces, const char* title, const std::string& text) {
+  ProgressWindow window(title, text.c_str());
+  ProgressFraction progress;
   std::atomic<bool> finished{false};
   bool built = false;
   std::thread worker([&] {
-    built = endgameDatabase.build(pieces, true);
+    built = database.build(pieces, &progress);
     finished = true;
   });
   while (!finished) {
@@ -33,34 +35,122 @@ bool buildWithProgressWindow(uint32_t pieces) {
     window.setFraction(progress.fraction());
   }
   worker.join();
-  std::cout.rdbuf(console);
   return built;
+}
+
+// Offers to compute the refused files again (up to `refused`'s largest piece
+// count) and, when the player agrees, writes them and hands their tables to the
+// game. Returns the notes for the log.
+std::vector<std::string> offerRebuild(const std::vector<RefusedFile>& refused, const std::string& folder) {
+  std::string text;
+  uint32_t pieces = 0;
+  for (const RefusedFile& file : refused) {
+    text += refusalNote(file) + "\n";
+    if (file.pieces > pieces) pieces = file.pieces;
+  }
+  std::vector<std::string> notes;
+  const std::string where = folder.empty() ? "the working folder" : folder;
+  const bool rebuild =
+      askAlert("Play &without", "&Rebuild", "%s",
+               plainForMarkup(text + "\nRebuild " + (refused.size() > 1 ? "them" : "it") + " in " + where +
+                              "? The " + std::to_string(pieces) + "-piece database takes " +
+                              (pieces >= 5 ? "several minutes" : "a few seconds") + " to compute.")
+                   .c_str());
+  EndgameDatabase computed;
+  if (rebuild && !buildWithProgressWindow(computed, pieces, "Tarvenn: rebuilding the database",
+                                          "Computing the end-game database for up to " + std::to_string(pieces) +
+                                              " pieces again...")) {
+    showAlert("There is not enough memory for the %u-piece end-game database.", unsigned(pieces));
+  }
+  for (const RefusedFile& file : refused) {
+    if (!computed.usable(file.pieces)) {
+      notes.push_back(refusalNote(file));
+      continue;
+    }
+    const std::string problem = computed.saveTable(file.pieces, folder);
+    if (!problem.empty())
+      showAlert("%s", plainForMarkup("Tarvenn cannot write its end-game database:\n" + problem +
+                                     "\n\nThe game uses the table it computed until it ends.")
+                          .c_str());
+    endgameDatabase.adoptTable(file.pieces, computed);
+    notes.push_back(rebuiltNote(file));
+  }
+  return notes;
+}
+
+// Whether a table of up to `pieces` has no file (as opposed to a refused one).
+bool fileMissing(const DatabaseLoad& load, uint32_t pieces) {
+  for (uint32_t n = 1; n <= pieces; ++n) {
+    bool refused = false;
+    for (const RefusedFile& file : load.refused) refused |= file.pieces == n;
+    if (!refused && !endgameDatabase.usable(n)) return true;
+  }
+  return false;
+}
+
+// Computes the 4-piece database on a first start and writes it.
+void computeFirstStart(const std::string& folder) {
+  if (!buildWithProgressWindow(endgameDatabase, FirstStartPieces, "Tarvenn: first start",
+                               "Computing the end-game database for up to 4 pieces (a few seconds, once)...")) {
+    showAlert("There is not enough memory for the 4-piece end-game database.\n\n"
+              "The game starts with the 3-piece database.");
+    return;
+  }
+  const std::vector<std::string> failed = endgameDatabase.save(folder);
+  if (!failed.empty())
+    showAlert("%s", plainForMarkup("Tarvenn cannot write its end-game database:\n" + failed.front() +
+                                   "\n\nThe game uses the database it computed until it ends.")
+                        .c_str());
+}
+
+struct LargeTableRefusal {
+  RefusedFile file;
+  std::string folder;
+};
+
+// On the window's thread: the note in the log, then the offer.
+void largeTableRefused(void* data) {
+  std::unique_ptr<LargeTableRefusal> refusal(static_cast<LargeTableRefusal*>(data));
+  logProgramNote(refusalNote(refusal->file));
+  for (const std::string& note : offerRebuild({refusal->file}, refusal->folder))
+    if (note != refusalNote(refusal->file)) logProgramNote(note);
 }
 
 }  // namespace
 
-void prepareGameDatabase(const GameFiles& files) {
-  if (!files.inDataFolder) {
-    prepareStartupDatabase();
-    return;
-  }
-  if (!files.problem.empty()) {
+DatabaseStart prepareGameDatabase(const GameFiles& files) {
+  DatabaseStart start;
+  start.folder = files.databaseFolder;
+  if (files.inDataFolder && !files.problem.empty())
     showAlert("%s", plainForMarkup("Tarvenn cannot make its data folder " + files.folder + ":\n" + files.problem +
-                              ".\n\nThe game starts with the 3-piece end-game database in memory.")
+                                   ".\n\nThe game starts with the 3-piece end-game database in memory.")
                         .c_str());
-    prepareStartupDatabase(files.databaseFolder);
-    return;
+  const DatabaseLoad load = endgameDatabase.load(24, start.folder, CheckedLater);
+  start.unchecked = load.unchecked;
+  if (files.inDataFolder && files.problem.empty() && fileMissing(load, FirstStartPieces)) {
+    computeFirstStart(start.folder);
+    for (const RefusedFile& file : load.refused)
+      start.notes.push_back(endgameDatabase.usable(file.pieces) ? rebuiltNote(file) : refusalNote(file));
+  } else if (!load.refused.empty()) {
+    start.notes = offerRebuild(load.refused, start.folder);
   }
-  if (endgameDatabase.load(24, files.databaseFolder) >= FirstStartPieces) return;
-  if (!buildWithProgressWindow(FirstStartPieces)) {
-    showAlert("There is not enough memory for the 4-piece end-game database.\n\n"
-              "The game starts with the 3-piece database.");
-    prepareStartupDatabase(files.databaseFolder);
-    return;
-  }
-  const std::vector<std::string> failed = endgameDatabase.save(files.databaseFolder);
-  if (!failed.empty())
-    showAlert("%s", plainForMarkup("Tarvenn cannot write its end-game database:\n" + failed.front() +
-                              "\n\nThe game uses the database it computed until it ends.")
-                        .c_str());
+  computeMissingTables(StartupPieces);
+  return start;
+}
+
+GameDatabaseCheck::GameDatabaseCheck(const DatabaseStart& start) {
+  for (const std::string& note : start.notes) logProgramNote(note);
+  if (start.unchecked.empty()) return;
+  thread = std::thread([this, tables = start.unchecked, folder = start.folder] {
+    for (uint32_t pieces : tables) {
+      LargeTableRefusal refusal{{}, folder};
+      if (!endgameDatabase.checkTable(pieces, folder, refusal.file, &stop) && !refusal.file.name.empty())
+        Fl::awake(largeTableRefused, new LargeTableRefusal(refusal));
+    }
+  });
+}
+
+GameDatabaseCheck::~GameDatabaseCheck() {
+  stop = true;
+  if (thread.joinable()) thread.join();
 }

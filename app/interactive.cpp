@@ -2,17 +2,19 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 #include "app/first_start.h"
-#include "app/game_files.h"
 #include "book/opening_book.h"
+#include "files/file_locations.h"
 #include "ui/main_window.h"
 
 int runInteractive(int argc, char** argv) {
   const GameFiles files = locateGameFiles(currentFileEnvironment());
   Book.loadBookFiles(files.whiteBook, files.blackBook);
   prepareToolkit();
-  prepareGameDatabase(files);  // at least the 3-piece database; a first start computes 4 pieces
+  // At least the 3-piece database; a first start computes 4 pieces.
+  const DatabaseStart database = prepareGameDatabase(files);
   Fl_Window* window = buildMainWindow(600, 500);
   window->show(argc, argv);
+  GameDatabaseCheck check(database);
   keepGamesInPlayAt(gameInPlayPath(currentFileEnvironment()));
   offerGameInPlay();
   const int status = Fl::run();

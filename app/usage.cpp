@@ -1,4 +1,5 @@
 #include "app/usage.h"
+#include "version.h"
 
 std::string usageText(const FileEnvironment& environment) {
   std::string dataFolder = dataFolderPath(environment);

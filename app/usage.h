@@ -1,9 +1,9 @@
 // The texts of tarvenn --help and --version.
 #pragma once
 #include <string>
-#include "app/game_files.h"
+#include "files/file_locations.h"
 
 // The usage, naming the data folder and the installed book of this environment.
 std::string usageText(const FileEnvironment& environment);
-// "tarvenn 0.7"
+// "tarvenn 0.7": the name and the version the build was made with
 std::string versionText();

@@ -4,23 +4,12 @@
 #include <sys/resource.h>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
+#include "app/progress_text.h"
 #include "enddb/database.h"
+#include "enddb/file_sums.h"
 #include "engine/clock.h"
 #include "enddb/sha256.h"
-
-namespace {
-
-// SHA-256 of enddb1.bin .. enddb5.bin.
-const char* const RecordedSums[MaxDatabasePieces + 1] = {
-    nullptr,
-    "8fa32dc9c4d204aa0e35524de7d2b6b5814417a451ed08138e88c8f31bf33c93",
-    "8a65ec6e717ab8a58f098cd3f69c7d32615c5dcc56ad3b85af24f3544b17761a",
-    "668bf075f1758951a79d6d3463f2f61cf929fa4af69bb0d6099582e264023a57",
-    "ec9f26479f8db334de188a4b0e431ec33e0c687a60f9a2d69600d5afb61e0d9d",
-    "b598e0caed1ff45fb9ab19481a0e3503184d6eef09fb40fadb8841851b743a8b",
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const int pieces = argc > 1 ? std::atoi(argv[1]) : 4;
@@ -30,7 +19,8 @@ int main(int argc, char** argv) {
   }
   EndgameDatabase db;
   const double start = wallClock();
-  if (!db.build(uint32_t(pieces), true)) {
+  ProgressText progress(std::cout);
+  if (!db.build(uint32_t(pieces), &progress)) {
     std::fprintf(stderr, "enddb_bench: not enough memory\n");
     return 1;
   }
@@ -42,8 +32,9 @@ int main(int argc, char** argv) {
   bool same = true;
   for (int n = 1; n <= pieces; ++n) {
     const std::string sum = sha256Hex(db.table(n), tableSize(n));
-    const bool known = RecordedSums[n] != nullptr;
-    const bool match = known && sum == RecordedSums[n];
+    const char* recorded = recordedFileSum(uint32_t(n));
+    const bool known = recorded != nullptr;
+    const bool match = known && sum == recorded;
     std::printf("enddb%d.bin %s %s\n", n, sum.c_str(), match ? "ok" : known ? "DIFFERS" : "(no recorded sum)");
     same = same && match;
   }

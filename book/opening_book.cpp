@@ -1,12 +1,8 @@
 // Lookup and random choice of book moves.
 #include "book/opening_book.h"
-#include <cstdlib>
-#include <ctime>
 #include <iterator>
 
 OpeningBook Book;
-
-OpeningBook::OpeningBook() { std::srand((unsigned)std::time(nullptr)); }
 
 const BookMoves& OpeningBook::findBookMoves(const Position& position) const {
   static const BookMoves NoMoves;
@@ -15,10 +11,11 @@ const BookMoves& OpeningBook::findBookMoves(const Position& position) const {
   return entry == moves.end() ? NoMoves : entry->second;
 }
 
-const Move* OpeningBook::pickBookMove(const Position& position) const {
+const Move* OpeningBook::pickBookMove(const Position& position, std::mt19937& random) const {
   const BookMoves& moves = findBookMoves(position);
   if (moves.empty()) return nullptr;
-  unsigned choice = (unsigned)std::rand() % (unsigned)moves.size();
+  // The raw draw, not a distribution, so that a seed picks the same move with any standard library.
+  const unsigned choice = (unsigned)(random() % moves.size());
   return &*std::next(moves.begin(), choice);
 }
 

@@ -2,6 +2,7 @@
 // "white.ouv" and "black.ouv" (one line of numbered-square moves per book line).
 #pragma once
 #include <map>
+#include <random>
 #include <set>
 #include <string>
 #include "engine/board.h"
@@ -16,15 +17,14 @@ using BookMoves = std::set<Move, ByPositionAfter>;
 
 class OpeningBook {
 public:
-  OpeningBook();  // seeds rand() from the clock
-
   void loadBookFile(const char* fileName, bool white);
   // White's and Black's book; by default white.ouv and black.ouv in the working directory.
   void loadBookFiles(const std::string& whiteFile = "white.ouv", const std::string& blackFile = "black.ouv");
   int parseBookLine(const char* line, bool white);
 
   const BookMoves& findBookMoves(const Position& position) const;
-  const Move* pickBookMove(const Position& position) const;  // null: none
+  // One of the position's book moves drawn with `random`; null, drawing nothing, when it has none.
+  const Move* pickBookMove(const Position& position, std::mt19937& random) const;
 
   unsigned positionCount(bool white) const;
   unsigned moveCount(bool white) const;

@@ -1,15 +1,13 @@
 // Computation of the database by whole-table sweeps over material classes.
 #include "enddb/generate.h"
-#include <iostream>
 #include <memory>
 #include "enddb/database.h"
+#include "enddb/generation_progress.h"
 #include "enddb/large_pages.h"
 #include "enddb/sweep.h"
 #include "engine/clock.h"
 
 namespace {
-
-
 
 // Every entry of table n before the sweeps: decided when a side has no piece,
 // when a man stands where it would have been crowned, or when the mover is
@@ -45,53 +43,70 @@ void initialise(const GenerationTables& tables, uint32_t n) {
   }
 }
 
-void printDot(bool verbose) {
-  if (verbose) std::cout << '.' << std::flush;
+// Positions with a pieces of the mover (k of them kings) and b of the opponent (l kings).
+double classPositions(uint32_t a, uint32_t k, uint32_t b, uint32_t l) {
+  return double(BinomialTable[32][a + b]) * BinomialTable[a + b][a] * BinomialTable[a][k] * BinomialTable[b][l];
+}
+
+// Every class with both sides on the board: m pieces on C(32, m) square sets,
+// each split between the sides in 2^m - 2 ways and crowned in 2^m ways.
+double positionsToSolve(uint32_t n) {
+  double total = 0;
+  for (uint32_t m = 2; m <= n; ++m) total += double(BinomialTable[32][m]) * ((1u << m) - 2) * (1u << m);
+  return total;
 }
 
 // Sweeps a class and, unless it is its own mirror, the mirror class, until a
 // cycle changes nothing.
 void sweepToFixedPoint(const GenerationTables& tables, SweptClass& swept, SweptClass& mirror, SweepMode mode,
-                       bool verbose) {
+                       GenerationProgress& progress) {
   swept.markAll();
   mirror.markAll();
   bool changed;
   do {
     changed = sweep(tables, swept, mirror, mode);
     if (&mirror != &swept) changed |= sweep(tables, mirror, swept, mode);
-    printDot(verbose);
+    progress.sweepCycle();
   } while (changed);
 }
 
-void solveClass(const GenerationTables& tables, uint32_t a, uint32_t b, uint32_t k, uint32_t l, bool verbose) {
-  if (verbose) std::cout << "Calc db for " << a << " (" << k << ") vs " << b << " (" << l << "):" << std::flush;
+// Returns the positions solved: the class's and its mirror's.
+double solveClass(const GenerationTables& tables, const MaterialClass& material, GenerationProgress& progress) {
+  const uint32_t a = material.pieces, b = material.opponentPieces, k = material.kings, l = material.opponentKings;
+  progress.classStarted(material);
   SweptClass swept(a, b, k, l);
   std::unique_ptr<SweptClass> other;
   if (!(a == b && k == l)) other.reset(new SweptClass(b, a, l, k));
   SweptClass& mirror = other ? *other : swept;
-  sweepToFixedPoint(tables, swept, mirror, Resolve, verbose);
-  if (verbose) std::cout << ' ';
+  sweepToFixedPoint(tables, swept, mirror, Resolve, progress);
+  progress.phaseDone(SolvePhase::Resolve);
   sweep(tables, swept, mirror, Close);
   if (other) sweep(tables, mirror, swept, Close);
-  if (verbose) std::cout << ". " << std::flush;
-  sweepToFixedPoint(tables, swept, mirror, Refine, verbose);
-  if (verbose) std::cout << "DONE" << std::endl;
+  progress.phaseDone(SolvePhase::Close);
+  sweepToFixedPoint(tables, swept, mirror, Refine, progress);
+  return classPositions(a, k, b, l) * (other ? 2 : 1);
 }
 
 // Computes tables 1..n, entries of two bytes per index (see GenerationTables).
-void generate(const GenerationTables& tables, uint32_t n, bool verbose) {
-  if (verbose) std::cout << "Init end game db for (pieces):";
+void generate(const GenerationTables& tables, uint32_t n, GenerationProgress& progress) {
+  progress.generationStarted(n);
   for (uint32_t i = 1; i <= n; ++i) {
-    if (verbose) std::cout << ' ' << i << std::flush;
+    progress.initialisingTable(i);
     initialise(tables, i);
   }
-  if (verbose) std::cout << " DONE" << std::endl;
+  progress.tablesInitialised();
+  const double total = positionsToSolve(n);
+  double solved = 0;
   // Captures and crownings lead to classes finished before the one they leave.
   for (uint32_t a = 1; a < n; ++a)
     for (uint32_t b = a; b <= n - a; ++b)
       for (int k = int(a); k >= 0; --k)
         for (int l = int(b); l >= 0; --l)
-          if (!(a == b && k < l)) solveClass(tables, a, b, uint32_t(k), uint32_t(l), verbose);
+          if (!(a == b && k < l)) {
+            const MaterialClass material{a, uint32_t(k), b, uint32_t(l)};
+            solved += solveClass(tables, material, progress);
+            progress.classSolved(material, solved / total);
+          }
 }
 
 }  // namespace
@@ -110,24 +125,28 @@ bool hasLegalMove(SquareSet mover, SquareSet opponent, SquareSet kings) {
           empty) != 0;
 }
 
-bool EndgameDatabase::build(uint32_t n, bool verbose) {
+bool EndgameDatabase::build(uint32_t n, GenerationProgress* progress) {
   if (n > MaxDatabasePieces) return false;
-  const uint32_t old = held;
+  const uint32_t wanted = ((1u << (n + 1)) - 1) & ~1u;  // bits 1..n
+  const uint32_t wasSound = soundTables;
   if (!holdTables(n)) {
-    holdTables(old < n ? old : n);
-    pieceCount = savedPieceCount = held;
+    soundTables = wasSound & ((1u << (held + 1)) - 1);
+    pieceCount = held;
     return false;
   }
-  pieceCount = savedPieceCount = n;
-  if (old >= n) return true;
+  pieceCount = n;
+  if ((wasSound & wanted) == wanted) {
+    soundTables = wanted;
+    return true;
+  }
+  soundTables = 0;
   // Each table grows to two bytes per index while it is generated.
   GenerationTables tables{};
   for (uint32_t i = 1; i <= n; ++i) {
     void* wide = std::realloc(values[i].get(), 2 * size_t(tableSize(i)));
     if (!wide) {
       for (uint32_t j = 1; j < i; ++j) narrowTable(j, false);
-      holdTables(old);
-      pieceCount = savedPieceCount = old;
+      soundTables = wasSound & wanted;
       return false;
     }
     values[i].release();
@@ -135,10 +154,13 @@ bool EndgameDatabase::build(uint32_t n, bool verbose) {
     adviseLargePages(wide, 2 * size_t(tableSize(i)));
     tables.entries[i] = values[i].get();
   }
+  GenerationProgress silent;
+  GenerationProgress& report = progress ? *progress : silent;
   const double start = wallClock();
-  generate(tables, n, verbose);
+  generate(tables, n, report);
   for (uint32_t i = 1; i <= n; ++i) narrowTable(i, true);
-  if (verbose) std::cout << "Time: " << wallClock() - start << "sec" << std::endl;
+  soundTables = wanted;
+  report.generationFinished(wallClock() - start);
   return true;
 }
 

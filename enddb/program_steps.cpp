@@ -2,13 +2,23 @@
 #include <iostream>
 #include "enddb/database.h"
 
-uint32_t prepareStartupDatabase(const std::string& folder) {
-  if (endgameDatabase.load(24, folder) < 3) endgameDatabase.build(3, false);
-  return endgameDatabase.pieceCount;
+DatabaseLoad prepareStartupDatabase(const std::string& folder, uint32_t checkLaterFrom) {
+  DatabaseLoad load = endgameDatabase.load(24, folder, checkLaterFrom);
+  computeMissingTables(StartupPieces);
+  load.pieceCount = endgameDatabase.pieceCount;
+  return load;
 }
 
-int runDatabaseGeneration(EndgameDatabase& database, uint32_t pieces, const std::string& folder) {
-  if (!database.build(pieces, true)) {
+void computeMissingTables(uint32_t n) {
+  EndgameDatabase computed;
+  for (uint32_t i = 1; i <= n; ++i)
+    if (!endgameDatabase.usable(i) && (computed.usable(i) || computed.build(n)))
+      endgameDatabase.adoptTable(i, computed);
+}
+
+int runDatabaseGeneration(EndgameDatabase& database, uint32_t pieces, GenerationProgress& progress,
+                          const std::string& folder) {
+  if (!database.build(pieces, &progress)) {
     std::cerr << "tarvenn: not enough memory for the " << pieces << "-piece end-game database" << std::endl;
     return 1;
   }

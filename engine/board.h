@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include "engine/square_names.h"
 
 using SquareSet = uint32_t;
 
@@ -30,8 +31,6 @@ constexpr Position InitialPosition(0x00000FFF, 0xFFF00000, 0, true);
 
 constexpr SquareSet WhiteKingRow = 0xF0000000;  // B8 D8 F8 H8
 constexpr SquareSet BlackKingRow = 0x0000000F;  // A1 C1 E1 G1
-
-extern const char SquareNames[32][3];
 
 enum Direction { UpLeft = 0, UpRight = 1, DownLeft = 2, DownRight = 3 };
 

@@ -1,10 +1,6 @@
 #include "engine/fen.h"
 #include <cctype>
 
-// PDN numbers run from Black's side: 1..4 is rank 8 (B8 D8 F8 H8), 29..32 is rank 1.
-int squareFromPdn(int number) { return 4 * (7 - (number - 1) / 4) + (number - 1) % 4; }
-int pdnFromSquare(int bit) { return 4 * (7 - bit / 4) + bit % 4 + 1; }
-
 namespace {
 
 class FenReader {

@@ -4,9 +4,6 @@
 #include <string>
 #include "engine/board.h"
 
-int squareFromPdn(int number);  // 1..32 -> bit number
-int pdnFromSquare(int bit);     // bit number -> 1..32
-
 // False with a one-line reason in `error` when the text is not a legal position.
 bool parseFen(const std::string& text, Position& position, std::string& error);
 std::string writeFen(const Position& position);

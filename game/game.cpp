@@ -1,5 +1,6 @@
 #include "game/game.h"
 #include <string>
+#include "game/message_text.h"
 
 Game::Game(Player* white, Player* black, const Position& start)
     : record(start), players{white, black}, moveList(start) {
@@ -25,6 +26,8 @@ void Game::startGame() {
   begun = true;
   refreshMoves();  // an opened game's moves were added to the record before the start
   log->post(MsgEvent, "New game start.");
+  applyDrawRules();
+  if (outcome != InPlay) finish();  // a saved game that is over
   advance();
 }
 
@@ -52,9 +55,11 @@ void Game::finish() {
   if (reported) return;
   reported = true;
   if (outcome == Drawn) {
+    if (endingRule != DrawRule::NoRule) log->post(MsgResult, drawRuleReasonText(endingRule).c_str());
     log->post(MsgResult, "Game draw.");
   } else {
-    log->post(MsgResult, whiteToMove() ? "Black wins!" : "White wins!");
+    if (outcome != Won) winnerIsWhite = !whiteToMove();  // the side to move has no move left
+    log->post(MsgResult, winnerIsWhite ? "White wins!" : "Black wins!");
     outcome = Won;
   }
   notify();
@@ -75,6 +80,7 @@ void Game::apply(const Move& played, bool forced) {
   record.append(move);
   asked = false;
   refreshMoves();
+  applyDrawRules();
   if (view) {
     view->showPosition(move.after, move.captured);
     view->markSquares(squareIndex(move.from), squareIndex(move.to));
@@ -84,6 +90,16 @@ void Game::apply(const Move& played, bool forced) {
   if (view) beginPause(MoveDisplaySeconds);
   else if (forced) beginPause(ForcedMoveSeconds);
   else advance();
+}
+
+// A position past a count, or seen for the third time, ends the game as a draw, unless the
+// side to move has no move left and has lost.
+void Game::applyDrawRules() {
+  if (!drawRules || outcome != InPlay || moveList.size() == 0) return;
+  const DrawRule rule = record.drawRuleReached();
+  if (rule == DrawRule::NoRule) return;
+  outcome = Drawn;
+  endingRule = rule;
 }
 
 void Game::beginPause(double seconds) {
@@ -148,8 +164,10 @@ void Game::interruptTurn() {
 // The record changed under the game: the position it shows and the turn start again.
 void Game::restartFromRecord() {
   outcome = InPlay;
+  endingRule = DrawRule::NoRule;
   reported = false;
   refreshMoves();
+  applyDrawRules();
   if (view) {
     const HistoryEntry* last = record.last();
     view->showPosition(currentPosition(), 0);
@@ -164,8 +182,7 @@ void Game::takeBack(int plies) {
   if (!begun || outcome == Canceled || inCall() || plies <= 0 || plies > record.count()) return;
   interruptTurn();
   record.takeBack(plies);
-  const std::string text = plies == 1 ? "Took back 1 move." : "Took back " + std::to_string(plies) + " moves.";
-  log->post(MsgMove, text.c_str());
+  log->post(MsgMove, takeBackText(plies).c_str());
   restartFromRecord();
 }
 
@@ -173,8 +190,7 @@ void Game::replay(int plies) {
   if (!begun || outcome == Canceled || inCall() || plies <= 0 || plies > (int)record.takenBack().size()) return;
   interruptTurn();
   for (int i = 0; i < plies; ++i) record.append(record.takenBack().front());
-  const std::string text = plies == 1 ? "Replayed 1 move." : "Replayed " + std::to_string(plies) + " moves.";
-  log->post(MsgMove, text.c_str());
+  log->post(MsgMove, replayText(plies).c_str());
   restartFromRecord();
 }
 
@@ -185,6 +201,13 @@ void Game::resign() {
   log->post(resignationLine(!black));
   log->post(MsgResult, black ? "White wins!" : "Black wins!");
   outcome = Won;
+  winnerIsWhite = black;
   reported = true;
   notify();
+}
+
+void Game::endAs(GameResult result, bool whiteWins) {
+  if (begun || (result != Won && result != Drawn)) return;
+  outcome = result;
+  winnerIsWhite = whiteWins;
 }

@@ -15,6 +15,7 @@ public:
   GameView* view = nullptr;              // not owned
   std::vector<GameListener*> listeners;  // told after every change of turn or result; not owned
   GameRecord record;
+  bool drawRules = true;  // the draw rules end the game on their own (off only to measure them)
 
   // Sets each player's game. The game owns both players and deletes them with itself.
   Game(Player* white, Player* black, const Position& start = InitialPosition);
@@ -40,6 +41,9 @@ public:
   void replay(int plies);
   // The side to move gives the game up.
   void resign();
+  // Before the start: the game is over as its saved game says (Won or Drawn). The start
+  // posts the result line and gives no turn; take back brings it into play.
+  void endAs(GameResult result, bool whiteWins);
 
   Player* whitePlayer() const { return players[0]; }
   Player* blackPlayer() const { return players[1]; }
@@ -47,6 +51,10 @@ public:
   const MoveList& moves() const { return moveList; }
   int moveCount() const { return moveList.size(); }
   GameResult result() const { return outcome; }
+  // Of a won game: White is the winner.
+  bool whiteWon() const { return winnerIsWhite; }
+  // The draw rule that ended the game; NoRule while in play and after any other ending.
+  DrawRule drawRule() const { return endingRule; }
   bool started() const { return begun; }
   // A move is on display; the next turn waits for the pause to end.
   bool pausing() const { return pauseRunning; }
@@ -72,12 +80,14 @@ private:
   Player* players[2];
   MoveList moveList;
   GameResult outcome = InPlay;
+  DrawRule endingRule = DrawRule::NoRule;
   bool begun = false;
   bool asked = false;         // the player to move was given the turn and owes a move
   bool pauseRunning = false;
   bool forcedPausePending = false;  // after a forced move's display, the longer forced pause
   bool advancing = false;     // inside advance(): a move handed in during a player call continues it
   bool reported = false;      // the result line was posted
+  bool winnerIsWhite = false; // of a won game
   int questions = 0;          // draw questions open
 
   void refreshMoves();
@@ -85,6 +95,7 @@ private:
   void restartFromRecord();
   void advance();
   void apply(const Move& move, bool forced);
+  void applyDrawRules();
   void beginPause(double seconds);
   void finish();
   void notify();

@@ -37,6 +37,29 @@ bool GameRecord::isRepetition() const {
   return false;
 }
 
+int GameRecord::occurrencesOfCurrent() const {
+  const Position now = currentPosition();
+  int seen = start == now ? 1 : 0;
+  for (const auto& entry : entries)
+    if (entry->move.after == now) ++seen;
+  return seen;
+}
+
+DrawState GameRecord::drawState() const {
+  DrawState state = drawStateAt(start);
+  Position before = start;
+  for (const auto& entry : entries) {
+    state = drawStateAfter(state, before, entry->move.after);
+    before = entry->move.after;
+  }
+  return state;
+}
+
+DrawRule GameRecord::drawRuleReached() const {
+  if (occurrencesOfCurrent() >= 3) return DrawRule::Repetition;
+  return ::drawRuleReached(drawState());
+}
+
 Position GameRecord::currentPosition() const {
   if (entries.empty()) return start;
   return entries.back()->move.after;

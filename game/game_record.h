@@ -2,7 +2,9 @@
 #pragma once
 #include <memory>
 #include <vector>
+#include "engine/draw_rules.h"
 #include "game/history_entry.h"
+#include "pdn/pdn_game.h"
 
 class GameRecord;
 
@@ -29,6 +31,12 @@ public:
   void addObserver(RecordObserver* observer);
   // True if the last position occurred before with the same side to move.
   bool isRepetition() const;
+  // How often the last position stood on the board with the same side to move, itself included.
+  int occurrencesOfCurrent() const;
+  // The counts of the draw rules after the last move, counted from the start position.
+  DrawState drawState() const;
+  // The rule that draws the game at its last position, if any; a win on the board comes first.
+  DrawRule drawRuleReached() const;
 
   int count() const { return (int)entries.size(); }
   HistoryEntry& entry(int index) const { return *entries[index]; }
@@ -39,6 +47,11 @@ public:
   // The position before the move of entry `index` (the start position for 0).
   Position positionBefore(int index) const;
   std::vector<Move> moves() const;
+
+  // What the file of an opened game held besides its moves, kept so that saving it again
+  // loses nothing: its tags in file order and the notes before its first move.
+  std::vector<PdnTag> fileTags;
+  PdnNotes openingNotes;
 
 private:
   Position start;

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 #include "engine/movelist.h"
 
 constexpr uint8_t openedBit = 2;     // open in the history browser
@@ -15,6 +17,8 @@ struct HistoryEntry {
   int32_t childCount = -1;   // -1 until the replies are generated
   int8_t evaluation = 0;     // value after the move for the side that made it
   uint8_t depth = 0;         // 0: never analysed; else the search depth of evaluation
+  // What the game's file wrote after the move (comments, NAGs, variations), kept as written.
+  std::vector<std::string> notes;
 
   HistoryEntry() = default;
   HistoryEntry(const HistoryEntry&) = delete;

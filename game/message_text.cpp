@@ -60,6 +60,18 @@ std::string lineText(const LogLine& line, const SideNames& names) {
   return std::string(names.of(line.white)) + levelWords(line) + "  " + lineWords(line, names);
 }
 
+std::string movesText(int moves) { return std::to_string(moves) + (moves == 1 ? " move" : " moves"); }
+
+int wholeMoves(int plies) { return plies <= 0 ? 0 : (plies + 1) / 2; }
+
+std::string takeBackText(int plies) { return "Took back " + movesText(wholeMoves(plies)) + "."; }
+
+std::string replayText(int plies) { return "Replayed " + movesText(wholeMoves(plies)) + "."; }
+
+std::string drawQuestionText(bool offeredByWhite) {
+  return offeredByWhite ? "White offers a draw. Does Black accept?" : "Black offers a draw. Does White accept?";
+}
+
 std::string entryWords(const HistoryEntry& entry) {
   std::string words = notation(entry.move);
   if (entry.depth == 0) return words;  // never analysed
@@ -67,4 +79,29 @@ std::string entryWords(const HistoryEntry& entry) {
   if (!(entry.flags & evaluatedBit) || entry.evaluation <= -120) return words + " (lose)";
   if (entry.evaluation >= 120) return words + " (win)";
   return words + " (evaluation: " + std::to_string(entry.evaluation) + ")";
+}
+
+std::string drawRuleReasonText(DrawRule rule) {
+  const std::string moves = std::to_string(drawCountMoves(rule));
+  switch (rule) {
+    case DrawRule::Repetition: return "Draw: the same position for the third time.";
+    case DrawRule::KingsOnly: return "Draw: " + moves + " moves of each side with kings only and no capture.";
+    case DrawRule::ThreeAgainstKing:
+      return "Draw: " + moves + " moves of each side with three pieces against a lone king.";
+    case DrawRule::TwoAgainstKing:
+      return "Draw: " + moves + " moves of each side with two pieces or fewer against a lone king.";
+    case DrawRule::NoRule: break;
+  }
+  return "";
+}
+
+std::string drawCountText(const DrawState& state) {
+  const DrawRule rule = shownDrawCount(state);
+  const char* name = rule == DrawRule::KingsOnly          ? "Kings only"
+                     : rule == DrawRule::ThreeAgainstKing ? "Three against a king"
+                     : rule == DrawRule::TwoAgainstKing   ? "Two against a king"
+                                                          : nullptr;
+  if (!name) return "";
+  return std::string(name) + ": " + std::to_string(drawCountedMoves(state, rule)) + " of " +
+         std::to_string(drawCountMoves(rule)) + " moves.";
 }

@@ -2,6 +2,7 @@
 // piece symbols, bold and colours, and the engine tool prints them as they are.
 #pragma once
 #include <string>
+#include "engine/draw_rules.h"
 #include "game/history_entry.h"
 #include "game/message_log.h"
 
@@ -23,5 +24,22 @@ std::string lineWords(const LogLine& line, const SideNames& names);
 // book, database or searched move at a level other than classic names the level after the
 // side: "<white> (strong)  C3-D4 (opening book move)".
 std::string lineText(const LogLine& line, const SideNames& names);
+// "1 move", "2 moves": a count of whole moves, each side's move counted together.
+std::string movesText(int moves);
+// Whole moves in a run of plies: a White and a Black move make one, and a lone ply left
+// over counts as a whole move, since the player has still taken back or replayed a move.
+int wholeMoves(int plies);
+// What a take back or a replay of `plies` says in the log: "Took back 1 move.".
+std::string takeBackText(int plies);
+std::string replayText(int plies);
+// The question put to the side asked to accept a draw, naming both sides as the status
+// line does: "White offers a draw. Does Black accept?".
+std::string drawQuestionText(bool offeredByWhite);
+
 // A history row: the move and, once analysed, "(evaluation: 3)", "(win)" or "(lose)".
 std::string entryWords(const HistoryEntry& entry);
+
+// The reason a draw rule ended the game: "Draw: the same position for the third time."
+std::string drawRuleReasonText(DrawRule rule);
+// A running count as the status line shows it: "Kings only: 12 of 20 moves."; empty for NoRule.
+std::string drawCountText(const DrawState& state);

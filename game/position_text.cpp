@@ -1,5 +1,5 @@
 #include "game/position_text.h"
-#include "game/pdn_notation.h"
+#include "pdn/pdn_notation.h"
 #include "game/setup_check.h"
 
 bool readPositionText(const std::string& text, Position& position, std::string& error) {

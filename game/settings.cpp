@@ -7,13 +7,15 @@
 #include <fstream>
 #include <utility>
 #include <vector>
-#include "game/atomic_file.h"
+#include "files/atomic_file.h"
+#include "files/file_locations.h"
 
 namespace {
 
 constexpr size_t LargestFile = 64 * 1024;
 constexpr double MinSeconds = 0.01, MaxSeconds = 30.0;
 const char* const Sides[2] = {"white", "black"};
+const char* const LastFolderKey = "files.folder";
 
 using Lines = std::vector<std::pair<std::string, std::string>>;  // key, value in file order
 
@@ -71,13 +73,7 @@ void setLine(Lines& lines, const std::string& key, const std::string& value) {
 
 }  // namespace
 
-std::string settingsFolder() {
-  const char* config = std::getenv("XDG_CONFIG_HOME");
-  if (config && config[0] == '/') return std::string(config) + "/tarvenn";  // relative ones are to be ignored
-  const char* home = std::getenv("HOME");
-  if (home && home[0]) return std::string(home) + "/.config/tarvenn";
-  return "";
-}
+std::string settingsFolder() { return settingsFolderPath(currentFileEnvironment()); }
 
 std::string newGameChoicesPath() {
   const std::string folder = settingsFolder();
@@ -92,6 +88,32 @@ NewGameChoices readNewGameChoices(const std::string& path) {
   readSide(lines, Sides[1], choices.black);
   return choices;
 }
+
+namespace {
+
+// The settings file as it is written, its known lines and the ones it did not know.
+bool writeLines(const std::string& path, const Lines& lines, std::string& error) {
+  std::string text = "# Tarvenn: the new-game dialog's last choices\n";
+  for (const auto& line : lines) text += line.first + " = " + line.second + "\n";
+  return writeFileAtomically(path, text, error);
+}
+
+bool makeSettingsFolder(std::string& error) {
+  const std::string folder = settingsFolder();
+  if (folder.empty()) {
+    error = "no settings folder: neither XDG_CONFIG_HOME nor HOME is set";
+    return false;
+  }
+  std::error_code failure;
+  std::filesystem::create_directories(folder, failure);
+  if (failure) {
+    error = "cannot create " + folder + ": " + failure.message();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 bool writeNewGameChoices(const std::string& path, const NewGameChoices& choices, std::string& error) {
   Lines lines = readLines(path);
@@ -108,26 +130,36 @@ bool writeNewGameChoices(const std::string& path, const NewGameChoices& choices,
     setLine(lines, side + ".seconds", choiceSecondsText(sides[i]->seconds));
     setLine(lines, side + ".level", levelName(sides[i]->level));
   }
-  std::string text = "# Tarvenn: the new-game dialog's last choices\n";
-  for (const auto& line : lines) text += line.first + " = " + line.second + "\n";
-  return writeFileAtomically(path, text, error);
+  return writeLines(path, lines, error);
 }
 
 NewGameChoices loadNewGameChoices() { return readNewGameChoices(newGameChoicesPath()); }
 
 bool saveNewGameChoices(const NewGameChoices& choices, std::string& error) {
-  const std::string folder = settingsFolder();
-  if (folder.empty()) {
-    error = "no settings folder: neither XDG_CONFIG_HOME nor HOME is set";
+  return makeSettingsFolder(error) && writeNewGameChoices(newGameChoicesPath(), choices, error);
+}
+
+std::string readLastGameFolder(const std::string& path) {
+  if (path.empty()) return "";
+  const Lines lines = readLines(path);
+  const std::string* folder = find(lines, LastFolderKey);
+  return folder && !folder->empty() && (*folder)[0] == '/' ? *folder : "";
+}
+
+bool writeLastGameFolder(const std::string& path, const std::string& folder, std::string& error) {
+  if (folder.empty() || folder[0] != '/' || folder.find_first_of("\n\r") != std::string::npos) {
+    error = "the folder " + folder + " cannot be kept: not an absolute path on one line";
     return false;
   }
-  std::error_code failure;
-  std::filesystem::create_directories(folder, failure);
-  if (failure) {
-    error = "cannot create " + folder + ": " + failure.message();
-    return false;
-  }
-  return writeNewGameChoices(newGameChoicesPath(), choices, error);
+  Lines lines = readLines(path);
+  setLine(lines, LastFolderKey, folder);
+  return writeLines(path, lines, error);
+}
+
+std::string loadLastGameFolder() { return readLastGameFolder(newGameChoicesPath()); }
+
+bool saveLastGameFolder(const std::string& folder, std::string& error) {
+  return makeSettingsFolder(error) && writeLastGameFolder(newGameChoicesPath(), folder, error);
 }
 
 bool readChoiceSeconds(const std::string& text, double& seconds) {

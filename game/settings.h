@@ -1,5 +1,6 @@
-// The new-game dialog's last choices, kept between runs in the user's settings folder.
-// A missing or damaged file, or a damaged value in it, gives the defaults silently.
+// The new-game dialog's last choices and the folder of the last game file opened or saved,
+// kept between runs in the user's settings file. A missing or damaged file, or a damaged
+// value in it, gives the defaults silently.
 #pragma once
 #include <string>
 #include "game/level.h"
@@ -16,7 +17,7 @@ struct NewGameChoices {
 
 // $XDG_CONFIG_HOME/tarvenn, else $HOME/.config/tarvenn; empty when neither is set.
 std::string settingsFolder();
-std::string newGameChoicesPath();  // settingsFolder() + "/new-game"
+std::string newGameChoicesPath();  // settingsFolder() + "/new-game", the settings file
 
 NewGameChoices loadNewGameChoices();
 // Creates the folder when missing; keeps lines of the file it does not know.
@@ -29,3 +30,10 @@ bool writeNewGameChoices(const std::string& path, const NewGameChoices& choices,
 // to 30 and nothing else; false leaves `seconds` as it was.
 std::string choiceSecondsText(double seconds);
 bool readChoiceSeconds(const std::string& text, double& seconds);
+
+// The folder of the last game file opened or saved ("" when none or not an absolute path),
+// kept in the settings file as "files.folder = /home/ana/games".
+std::string readLastGameFolder(const std::string& path);
+bool writeLastGameFolder(const std::string& path, const std::string& folder, std::string& error);
+std::string loadLastGameFolder();
+bool saveLastGameFolder(const std::string& folder, std::string& error);

@@ -1,5 +1,5 @@
 #include "game/setup_check.h"
-#include "game/pdn_notation.h"
+#include "pdn/pdn_notation.h"
 
 namespace {
 

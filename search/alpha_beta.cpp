@@ -1,6 +1,7 @@
 #include "search/alpha_beta.h"
 #include <cstring>
 #include "enddb/database.h"
+#include "search/draw_rule_line.h"
 #include "search/shared_table.h"
 #include "search/transposition_table.h"
 
@@ -36,6 +37,14 @@ AlphaBeta<Eval>::AlphaBeta(Table& table, const EndgameDatabase& database, StopCo
 
 template <class Eval>
 void AlphaBeta<Eval>::startDecision(const Position& root, const std::vector<Position>& earlier) {
+  startDecision(root, earlier, drawStateAt(root));
+}
+
+template <class Eval>
+void AlphaBeta<Eval>::startDecision(const Position& root, const std::vector<Position>& earlier,
+                                    const DrawState& draws) {
+  rootPosition = root;
+  drawStates[0] = draws;
   gameHashCount[0] = gameHashCount[1] = 0;
   Position later = root;
   for (auto p = earlier.rbegin(); p != earlier.rend() && reversibleStep(*p, later); ++p) {
@@ -46,7 +55,6 @@ void AlphaBeta<Eval>::startDecision(const Position& root, const std::vector<Posi
   }
   path[0] = positionHash(root.white, root.black, root.kings, root.whiteToMove);
   lastIrreversible[0] = 0;
-  rootKings = root.kings;
   std::memset(killers, 0, sizeof killers);
   std::memset(history, 0, sizeof history);
 }
@@ -72,8 +80,9 @@ Score AlphaBeta<Eval>::child(const Position& after, Score alpha, Score beta, int
 template <class Eval>
 Score AlphaBeta<Eval>::searchRootMove(const Move& move, Score alpha, Score beta, int depth) {
   // A king's move without a capture can be taken back; anything else cannot.
-  const bool reversible = move.captured == 0 && (move.from & rootKings);
+  const bool reversible = move.captured == 0 && (move.from & rootPosition.kings);
   lastIrreversible[1] = reversible ? 0 : 1;
+  drawStates[1] = drawStateAfter(drawStates[0], rootPosition, move.after);
   return -child(move.after, -beta, -alpha, depth - 1, 1);
 }
 
@@ -115,6 +124,9 @@ template <class Eval>
 template <bool WhiteToMove>
 Score AlphaBeta<Eval>::node(SquareSet white, SquareSet black, SquareSet kings, Score alpha, Score beta, int depth,
                             int ply) {
+  // Draw rules: past a count the game is drawn, unless the side to move has lost on the board.
+  if (drawRuleReached(drawStates[ply]) != DrawRule::NoRule)
+    return countMoves<WhiteToMove>(white, black, kings) == 0 ? Eval::noMoveLoss(ply) : 0;
   if (depth <= 0) return captures<WhiteToMove>(white, black, kings, alpha, beta, ply);
   if ((++nodeCount & StopPollNodes) == 0) stops.poll();
   if (stops.stopped()) return 0;
@@ -125,7 +137,9 @@ Score AlphaBeta<Eval>::node(SquareSet white, SquareSet black, SquareSet kings, S
     path[ply] = hash;
   }
   if ((uint32_t)popCount(white | black) <= probeLimit) {
-    const uint8_t status = database.statusOf(white, black, kings, WhiteToMove);
+    uint8_t status = database.statusOf(white, black, kings, WhiteToMove);
+    // Draw rules: a database win counts only if its line ends inside the running counts.
+    status = statusWithinCounts(database, Position(white, black, kings, WhiteToMove), drawStates[ply], status);
     if (status == StatusWin) return Eval::databaseWin(ply);
     if (status == StatusLoss) return -Eval::databaseWin(ply);
     if (status == StatusDraw) {
@@ -199,6 +213,8 @@ Score AlphaBeta<Eval>::node(SquareSet white, SquareSet black, SquareSet kings, S
       const bool reversible = !capturing && (ownAfter & ~c.kings) == (own & ~kings);
       lastIrreversible[ply + 1] = reversible ? lastIrreversible[ply] : ply + 1;
     }
+    drawStates[ply + 1] = drawStateAfter(drawStates[ply], Position(white, black, kings, WhiteToMove),
+                                         Position(c.white, c.black, c.kings, !WhiteToMove));
 
     Score value;
     const bool fullWindow =

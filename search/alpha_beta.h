@@ -1,10 +1,11 @@
 // The alpha-beta search: fail-soft principal-variation search over the children of the
-// move generator, with end-game database probes, a transposition table, repetitions
-// scored as draws and a capture-only horizon. The evaluation is a template parameter
+// move generator, with end-game database probes, a transposition table, repetitions and
+// the draw rules' counts scored as draws, and a capture-only horizon. The evaluation is a template parameter
 // (see evaluation.h). Every score is from the side to move; callers negate.
 #pragma once
 #include <cstdint>
 #include <vector>
+#include "engine/draw_rules.h"
 #include "engine/movelist.h"
 #include "search/evaluation.h"
 #include "search/stop_control.h"
@@ -25,9 +26,11 @@ public:
   // Positions of up to this many pieces are looked up in the database; 0 switches probes off.
   void setProbeLimit(uint32_t pieces) { probeLimit = pieces; }
   uint32_t probes() const { return probeLimit; }
-  // Forgets the killers and the history, and sets the root and the game's positions before
-  // it (oldest first) for the repetition check.
+  // Forgets the killers and the history, and sets the root, the game's positions before it
+  // (oldest first) for the repetition check, and the draw rules' counts at the root (by
+  // default they start there).
   void startDecision(const Position& root, const std::vector<Position>& earlier = {});
+  void startDecision(const Position& root, const std::vector<Position>& earlier, const DrawState& draws);
   // Value of root move `move` searched `depth` plies below the root, inside (alpha, beta).
   // After a stop the value is meaningless: see stopped().
   Score searchRootMove(const Move& move, Score alpha, Score beta, int depth);
@@ -46,9 +49,10 @@ private:
   StopControl& stops;
   uint32_t probeLimit;
   uint64_t nodeCount = 0;
-  SquareSet rootKings = 0;
+  Position rootPosition;
   uint64_t path[MaxSearchPly + 2];         // hashes of the positions from the root down
   int lastIrreversible[MaxSearchPly + 2];  // ply of the latest capture or man's move on the path
+  DrawState drawStates[MaxSearchPly + 2];  // the draw rules' counts at each ply of the path
   uint16_t killers[MaxSearchPly + 2][2];
   int32_t history[1024];
   // Hashes of the game's positions since its last capture or man's move, by the side to move:

@@ -90,6 +90,7 @@ void ComputerPlayer::seedRandom(uint32_t seed) { random.seed(seed); }
 ComputerPlayer::~ComputerPlayer() { dropTurn(); }
 
 bool ComputerPlayer::acceptDraw() {
+  if (!drawOffers) return false;
   const EndgameDatabase& database = runner.database();
   const Position now = game->currentPosition();
   if ((uint32_t)popCount(now.white | now.black) <= database.pieceCount &&
@@ -102,7 +103,7 @@ void ComputerPlayer::takeTurn() {
   Game& game = *this->game;
   if (game.moveCount() == 0 || job != 0) return;  // nothing to choose, or already choosing
   if (drawOfferDelay == 0) {
-    if (acceptDraw()) {
+    if (drawOffers && acceptDraw()) {
       if (game.offerDraw() || game.result() != InPlay) return;
       drawOfferDelay = DrawOfferPause;
     }
@@ -111,7 +112,7 @@ void ComputerPlayer::takeTurn() {
   }
 
   const Position now = game.currentPosition();
-  if (const Move* bookMove = book.pickBookMove(now)) {
+  if (const Move* bookMove = book.pickBookMove(now, random)) {
     game.log->post(decisionLine(level, LineTopic::BookMove, now.whiteToMove, *bookMove));
     game.playMove(*bookMove);
     return;
@@ -132,6 +133,9 @@ void ComputerPlayer::takeTurn() {
   // The positional search steers clear of the game's repetitions, or seeks them.
   if (pending->plan.evaluation == Evaluation::Positional)
     for (int i = 0; i < game.record.count(); ++i) pending->request.earlier.push_back(game.record.positionBefore(i));
+  // The search counts toward the draw rules from the game's counts (or not at all without them).
+  pending->request.draws = game.record.drawState();
+  pending->request.draws->off = !game.drawRules;
   pending->request.timeLimit = planSeconds(pending->plan, timeLimit);
   pending->request.seed = (uint32_t)random();
   // Every root move keeps the database draw: let the search choose among them by play.

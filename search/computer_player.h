@@ -18,6 +18,7 @@ public:
   int drawOfferDelay = 0;  // own turns to wait before offering a draw again
   double timeLimit;        // seconds per move, as chosen; the level may scale it
   Level level = DefaultLevel;
+  bool drawOffers = true;  // false: never offers a draw nor accepts one
 
   // The runner and the book outlive the player.
   ComputerPlayer(double timeLimit, SearchRunner& runner, const OpeningBook& book);
@@ -30,7 +31,7 @@ public:
   void dropTurn() override;
   void moveNow() override;
   ThinkingState thinkingState() const override;
-  // Makes the level's random depths and noise repeatable.
+  // Makes the book's choice and the level's random depths and noise repeatable.
   void seedRandom(uint32_t seed);
 
 private:
@@ -39,7 +40,7 @@ private:
   int job = 0;  // the running decision, 0 when none
   std::shared_ptr<DecisionProgress> progress;
   double startedAt = 0;
-  std::mt19937 random;  // draws the level's depths and noise seeds
+  std::mt19937 random;  // draws the book move and the level's depths and noise seeds
 };
 
 // The "computer" kind. Its players search with `runner` and read `book`; the window's version

@@ -147,6 +147,7 @@ DecisionResult SearchEngine::decideByMaterial(DecisionRequest& request, Decision
   std::vector<Score> scores(n, 0);
   const double start = wallClock();
   material.setProbeLimit(request.probes ? knowledge.pieceCount : 0);
+  material.startDecision(request.root, {}, rootDrawState(request));
   materialTable.reset(timeLimit);
   materialTable.markRoot(request.root.white, request.root.black, request.root.kings, request.root.whiteToMove);
   StopsHeld held(stops);
@@ -205,6 +206,7 @@ DecisionResult SearchEngine::decideByMaterialAtDepth(DecisionRequest& request, i
                                                      uint32_t noiseSeed, DecisionProgress* progress) {
   const std::vector<Move>& moves = request.moves;
   material.setProbeLimit(request.probes ? knowledge.pieceCount : 0);
+  material.startDecision(request.root, {}, rootDrawState(request));
   materialTable.reset(request.timeLimit);
   materialTable.markRoot(request.root.white, request.root.black, request.root.kings, request.root.whiteToMove);
   const std::vector<Score> changes = rootNoise(moves.size(), noise, noiseSeed);
@@ -246,7 +248,7 @@ DecisionResult SearchEngine::decidePositionally(DecisionRequest& request, const 
   PositionalSearch& searcher = engine.main;
   const uint32_t probeLimit = request.probes ? knowledge.pieceCount : 0;
   searcher.setProbeLimit(probeLimit);
-  searcher.startDecision(request.root, request.earlier);
+  searcher.startDecision(request.root, request.earlier, rootDrawState(request));
   engine.table.newSearch();  // aged, not cleared: nothing to pay for before the clock starts
 
   std::vector<Score> noise = rootNoise(moves.size(), plan.noise, noiseSeed);
@@ -256,7 +258,7 @@ DecisionResult SearchEngine::decidePositionally(DecisionRequest& request, const 
   std::thread helperThread;
   if (plan.threads > 1 && fixedDepth == 0) {
     engine.helper.setProbeLimit(probeLimit);
-    engine.helper.startDecision(request.root, request.earlier);
+    engine.helper.startDecision(request.root, request.earlier, rootDrawState(request));
     engine.helperStops.clearStop();
     helperThread = std::thread(helpSearch, std::ref(engine.helper), moves, deepest);
   }

@@ -3,7 +3,9 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <vector>
+#include "engine/draw_rules.h"
 #include "engine/movelist.h"
 #include "search/score.h"
 
@@ -17,7 +19,13 @@ struct DecisionRequest {
   bool probes = true;       // false: the root moves all keep a database draw; choose by play
   std::vector<Position> earlier;  // the game's positions before the root, oldest first
   uint32_t seed = 0;        // draws the plan's fixed depth and its noise
+  std::optional<DrawState> draws;  // the draw rules' counts at the root; none: they start there
 };
+
+// The draw rules' counts at the request's root.
+inline DrawState rootDrawState(const DecisionRequest& request) {
+  return request.draws ? *request.draws : drawStateAt(request.root);
+}
 
 // What a watcher on another thread may read while the decision runs.
 struct DecisionProgress {

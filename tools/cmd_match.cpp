@@ -1,5 +1,5 @@
 // tarvenn-engine match --white ENGINE[:SECONDS] --black ENGINE[:SECONDS] --time SECONDS --games N
-// [--openings FILE] [--threads K]: games between two engines from the openings file, each
+// [--openings FILE] [--threads K] [--no-draw-offers] [--no-draw-rules]: games between two engines from the openings file, each
 // opening twice with colours swapped, on K threads; one line per game, then the summary
 // from the first engine's side.
 #include <algorithm>
@@ -48,12 +48,18 @@ struct MatchSetup {
   MatchEngine first, second;
   long long games = 0;
   int threads = 1;
+  MatchRules rules;
   std::vector<Opening> openings;
+};
+
+// How many games ended each way, by GameEnding.
+struct EndingCounts {
+  int games[GameEndingCount] = {};
 };
 
 // The games run on `threads` workers that take the next game's number from a shared counter;
 // a finished game's line is printed whole under the lock.
-MatchTally playMatch(const MatchSetup& setup, int& stalled) {
+MatchTally playMatch(const MatchSetup& setup, EndingCounts& endings) {
   std::atomic<long long> next{0};
   std::mutex printing;
   MatchTally tally;
@@ -64,10 +70,10 @@ MatchTally playMatch(const MatchSetup& setup, int& stalled) {
       const MatchEngine& black = pairing.firstIsWhite ? setup.second : setup.first;
       const std::string names = levelName(white.level) + std::string("-") + levelName(black.level);
       const MatchGameResult game =
-          playMatchGame(white, black, setup.openings[pairing.opening].start, endgameDatabase);
+          playMatchGame(white, black, setup.openings[pairing.opening].start, endgameDatabase, MatchPlyLimit, setup.rules);
       std::lock_guard<std::mutex> lock(printing);
       countGame(tally, game.result, pairing.firstIsWhite);
-      if (game.ending == GameEnding::Stalled) ++stalled;
+      ++endings.games[(int)game.ending];
       std::printf("game %lld opening %d first-engine %s result %s plies %d end %s (%s)\n", index + 1,
                   pairing.opening + 1, pairing.firstIsWhite ? "white" : "black", resultText(game.result), game.plies,
                   endingText(game.ending), names.c_str());
@@ -81,13 +87,17 @@ MatchTally playMatch(const MatchSetup& setup, int& stalled) {
   return tally;
 }
 
-void printSummary(const MatchSetup& setup, const MatchTally& tally) {
+void printSummary(const MatchSetup& setup, const MatchTally& tally, const EndingCounts& endings) {
   const EloEstimate elo = estimateElo(tally);
   std::printf("match %s against %s: %d game%s, wins %d draws %d losses %d for the first\n",
               engineText(setup.first).c_str(), engineText(setup.second).c_str(), tally.games(),
               tally.games() == 1 ? "" : "s", tally.wins, tally.draws, tally.losses);
   std::printf("score %.1f%% elo %s, 95%% interval %s to %s\n", 100 * elo.score, eloText(elo.elo).c_str(),
               eloText(elo.low).c_str(), eloText(elo.high).c_str());
+  std::string counts = "endings";
+  for (int i = 0; i < GameEndingCount; ++i)
+    counts += std::string(" ") + endingText((GameEnding)i) + " " + std::to_string(endings.games[i]);
+  std::printf("%s\n", counts.c_str());
 }
 
 }  // namespace
@@ -95,7 +105,8 @@ void printSummary(const MatchSetup& setup, const MatchTally& tally) {
 int runMatch(int argc, char** argv) {
   ToolArgs args;
   std::string error;
-  if (!parseToolArgs(argc, argv, {"--white", "--black", "--time", "--games", "--openings", "--threads"}, args, error))
+  if (!parseToolArgs(argc, argv, {"--white", "--black", "--time", "--games", "--openings", "--threads"}, args, error,
+                     {"--no-draw-offers", "--no-draw-rules"}))
     return toolError(error);
   if (!args.positional.empty()) return toolError("unexpected argument: " + args.positional[0]);
   if (args.options.count("--fen")) return toolError("match starts from its openings; --fen is not taken");
@@ -119,15 +130,19 @@ int runMatch(int argc, char** argv) {
   // The expert searches on both cores itself.
   if (setup.first.level == Level::Expert || setup.second.level == Level::Expert) threads = 1;
   setup.threads = (int)std::min(threads, setup.games);
+  setup.rules.drawOffers = !hasFlag(args, "--no-draw-offers");
+  setup.rules.drawRules = !hasFlag(args, "--no-draw-rules");
 
   std::string openings = args.options.count("--openings") ? args.options["--openings"]
                                                           : defaultOpeningsFile(currentFileEnvironment());
   if (openings.empty()) return toolError("no openings.txt found beside the book; give --openings FILE");
   if (!readOpeningsFile(openings, setup.openings, error)) return toolError(error);
 
-  prepareStartupDatabase(gameFiles().databaseFolder);
-  int stalled = 0;
-  printSummary(setup, playMatch(setup, stalled));
+  prepareDatabase();
+  EndingCounts endings;
+  const MatchTally tally = playMatch(setup, endings);
+  printSummary(setup, tally, endings);
+  const int stalled = endings.games[(int)GameEnding::Stalled];
   if (stalled > 0) {  // counted as losses above, but a fault of an engine all the same
     std::fprintf(stderr, "tarvenn-engine: %d game%s stalled: an engine handed a move the game does not have\n",
                  stalled, stalled == 1 ? "" : "s");

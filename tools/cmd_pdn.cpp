@@ -2,8 +2,8 @@
 // its White, Black and Result tags, its number of moves and the FEN after its last move.
 #include <cstdio>
 #include "engine/fen.h"
-#include "game/pdn_reader.h"
-#include "game/pdn_writer.h"
+#include "pdn/pdn_reader.h"
+#include "pdn/pdn_writer.h"
 #include "tools/commands.h"
 #include "tools/tool_args.h"
 

@@ -5,7 +5,7 @@
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "game/game.h"
-#include "game/pdn_writer.h"
+#include "pdn/pdn_writer.h"
 #include "search/computer_player.h"
 #include "search/search_runner.h"
 #include "tools/commands.h"

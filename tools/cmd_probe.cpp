@@ -14,7 +14,7 @@ int runProbe(int argc, char** argv) {
   std::string error;
   if (!parseToolArgs(argc, argv, {}, args, error)) return toolError(error);
   if (!args.positional.empty()) return toolError("unexpected argument " + args.positional[0]);
-  prepareStartupDatabase(gameFiles().databaseFolder);
+  prepareDatabase();
   SquareSet white = args.position.white, black = args.position.black, kings = args.position.kings, from = 0;
   const uint8_t status = args.position.whiteToMove ? endgameDatabase.probeWhiteToMove(white, black, kings, from)
                                                    : endgameDatabase.probeBlackToMove(white, black, kings, from);

@@ -24,7 +24,7 @@ int runSearch(int argc, char** argv) {
   if (args.options.count("--engine") && !parseLevel(args.options["--engine"], level))
     return toolError("--engine needs beginner, casual, classic, strong or expert, not '" + args.options["--engine"] + "'");
 
-  prepareStartupDatabase(gameFiles().databaseFolder);
+  prepareDatabase();
   SearchEngine engine(endgameDatabase);
   const Evaluation evaluation = levelPlan(level).evaluation;
   const double start = wallClock();

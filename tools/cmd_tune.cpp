@@ -128,7 +128,7 @@ int runTune(int argc, char** argv) {
   if (!existed) std::remove(options.out.c_str());
 
   EndgameDatabase& database = endgameDatabase;
-  database.load(MaxDatabasePieces, gameFiles().databaseFolder);
+  reportRefusedFiles(database.load(MaxDatabasePieces, gameFiles().databaseFolder));
   if (database.pieceCount < 2)
     std::fprintf(stderr, "tarvenn-engine: no end-game database found (tarvenn -e 4 makes one); "
                          "positions are labelled by game results only\n");

@@ -14,8 +14,15 @@ void loadOpeningBook() {
   Book.loadBookFiles(gameFiles().whiteBook, gameFiles().blackBook);
 }
 
+void reportRefusedFiles(const DatabaseLoad& load) {
+  for (const RefusedFile& file : load.refused)
+    std::fprintf(stderr, "tarvenn-engine: %s is not used: %s\n", file.name.c_str(), file.reason.c_str());
+}
+
+void prepareDatabase() { reportRefusedFiles(prepareStartupDatabase(gameFiles().databaseFolder)); }
+
 void prepareComputerKnowledge() {
-  prepareStartupDatabase(gameFiles().databaseFolder);
+  prepareDatabase();
   loadOpeningBook();
 }
 

@@ -1,7 +1,8 @@
 // What the commands share: the computer's knowledge, found and prepared as the game
 // prepares it, and a log that prints the lines the game's log would show.
 #pragma once
-#include "app/game_files.h"
+#include "enddb/database.h"
+#include "files/file_locations.h"
 #include "game/message_log.h"
 #include "game/level.h"
 
@@ -12,6 +13,11 @@ class SearchRunner;
 const GameFiles& gameFiles();
 // Reads the opening book the game would read.
 void loadOpeningBook();
+// One line on standard error for each database file a load refused as damaged.
+void reportRefusedFiles(const DatabaseLoad& load);
+// Loads the end-game database as the game does (computing 3 pieces when they are not
+// there) and reports the files it refused.
+void prepareDatabase();
 // Loads (or computes) the end-game database and reads the opening book, as the game
 // does at start-up.
 void prepareComputerKnowledge();

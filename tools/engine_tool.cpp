@@ -43,7 +43,8 @@ const Command Commands[] = {
     {"pdn", runPdn, "FILE", "print each game of a PDN file: players, result, moves and last position",
      "  FILE             a PDN file of one or more games; a damaged one gives its line and fault\n"},
     {"match", runMatch,
-     "--white ENGINE[:SECONDS] --black ENGINE[:SECONDS] --time SECONDS --games N [--openings FILE] [--threads K]",
+     "--white ENGINE[:SECONDS] --black ENGINE[:SECONDS] --time SECONDS --games N [--openings FILE] [--threads K] "
+     "[--no-draw-offers] [--no-draw-rules]",
      "play games between two engines from set openings and print the first engine's score and Elo",
      "  --white ENGINE   the first engine: beginner, casual, classic, strong or expert, with\n"
      "                   its own seconds a move after a colon (classic:0.5); it plays White in\n"
@@ -55,12 +56,19 @@ const Command Commands[] = {
      "  --openings FILE  one opening a line, as moves from the start (c3-d4 f6-g5) or a FEN;\n"
      "                   '#' starts a comment; default the shipped openings.txt\n"
      "  --threads K      games played at once, 1 to 256 (default every core; 1 with expert)\n"
+     "  --no-draw-offers engines neither offer nor accept draws: games end by the board or the rules\n"
+     "  --no-draw-rules  no draw rule ends a game, and the engines play as if there were none\n"
+     "                   (to measure what the rules change)\n"
      "\n"
-     "Matches play without the opening book; a game still going after 300 plies is a draw.\n"
+     "Matches play without the opening book. The draw rules end a game as the game does: the\n"
+     "same position a third time, 20 moves of each side with kings only and no capture, 16\n"
+     "moves with three pieces against a lone king, 5 with two or fewer. A game still going\n"
+     "after 300 plies is a draw.\n"
      "One line a game: its number, opening, the first engine's colour, the result for White,\n"
-     "the plies played from the opening, how it ended (no-move, draw-agreed, ply-limit) and\n"
-     "the engines as White-Black. A game an engine stalls with a move the game does not have\n"
-     "ends \"stalled\", lost by that engine, and the match ends with status 1.\n"},
+     "the plies played from the opening, how it ended (no-move, draw-agreed, ply-limit,\n"
+     "repetition, kings-only, three-against-king, two-against-king) and the engines as\n"
+     "White-Black; the summary counts the endings. A game an engine stalls with a move the\n"
+     "game does not have ends \"stalled\", lost by that engine, and the match ends with status 1.\n"},
     {"tune", runTune,
      "[--games N] [--seed S] [--depth D] [--endgame N] [--epochs N] [--l2 X] [--anchor LIST] [--threads K] "
      "[--out FILE]",

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include "engine/movelist.h"
-#include "game/pdn_notation.h"
+#include "pdn/pdn_notation.h"
 #include "game/setup_check.h"
 
 namespace {
@@ -115,15 +115,12 @@ bool readOpeningsFile(const std::string& path, std::vector<Opening>& openings, s
 std::string defaultOpeningsFile(const FileEnvironment& environment) {
   namespace fs = std::filesystem;
   std::vector<fs::path> candidates;
-  // An installed program reads the copy installed beside it; a build reads the source tree's.
-  if (!environment.programFolder.empty())
-    candidates.push_back(fs::path(environment.programFolder) / "../share/tarvenn" / OpeningsName);
+  for (const std::string& folder : installedFolders(environment)) candidates.push_back(fs::path(folder) / OpeningsName);
 #ifdef TARVENN_SOURCE_BOOK
-  candidates.push_back(fs::path(TARVENN_SOURCE_BOOK) / OpeningsName);
+  // An installed program reads the copy installed beside it; a build reads the source tree's.
+  const auto sourceTreePlace = candidates.begin() + (environment.programFolder.empty() ? 0 : 1);
+  candidates.insert(sourceTreePlace, fs::path(TARVENN_SOURCE_BOOK) / OpeningsName);
 #endif
-  std::istringstream dirs(environment.dataDirs.empty() ? "/usr/local/share:/usr/share" : environment.dataDirs);
-  for (std::string dir; std::getline(dirs, dir, ':');)
-    if (!dir.empty() && dir[0] == '/') candidates.push_back(fs::path(dir) / "tarvenn" / OpeningsName);
   for (const fs::path& candidate : candidates)
     if (isFile(candidate)) return candidate.lexically_normal().string();
   return "";

@@ -3,8 +3,8 @@
 #pragma once
 #include <string>
 #include <vector>
-#include "app/game_files.h"
 #include "engine/board.h"
+#include "files/file_locations.h"
 
 struct Opening {
   Position start;

@@ -32,7 +32,7 @@ MatchPairing pairingOf(long long index, int openings) {
 }
 
 MatchGameResult playMatchGame(const MatchEngine& white, const MatchEngine& black, const Position& start,
-                              const EndgameDatabase& database, int plyLimit) {
+                              const EndgameDatabase& database, int plyLimit, const MatchRules& rules) {
   static const OpeningBook noBook;  // matches play without the book
   // Each side searches with its own table and stop flag, as two programs would.
   InlineRunner whiteRunner(database), blackRunner(database);
@@ -40,7 +40,9 @@ MatchGameResult playMatchGame(const MatchEngine& white, const MatchEngine& black
   auto* blackPlayer = new ComputerPlayer(black.seconds, blackRunner, noBook);
   whitePlayer->level = white.level;
   blackPlayer->level = black.level;
+  whitePlayer->drawOffers = blackPlayer->drawOffers = rules.drawOffers;
   Game game(whitePlayer, blackPlayer, start);
+  game.drawRules = rules.drawRules;
   PlyLimit limit(plyLimit);
   game.listeners.push_back(&limit);
   game.startGame();
@@ -56,7 +58,13 @@ MatchGameResult matchResultOf(const Game& game, bool plyLimitReached) {
     played.ending = GameEnding::PlyLimit;
     played.result = GameResultForWhite::Draw;
   } else if (game.result() == Drawn) {
-    played.ending = GameEnding::DrawAgreed;
+    switch (game.drawRule()) {
+      case DrawRule::Repetition: played.ending = GameEnding::Repetition; break;
+      case DrawRule::KingsOnly: played.ending = GameEnding::KingsOnly; break;
+      case DrawRule::ThreeAgainstKing: played.ending = GameEnding::ThreeAgainstKing; break;
+      case DrawRule::TwoAgainstKing: played.ending = GameEnding::TwoAgainstKing; break;
+      case DrawRule::NoRule: played.ending = GameEnding::DrawAgreed; break;
+    }
     played.result = GameResultForWhite::Draw;
   } else if (game.result() == Won) {
     played.ending = GameEnding::NoMove;
@@ -82,6 +90,10 @@ const char* endingText(GameEnding ending) {
     case GameEnding::NoMove: return "no-move";
     case GameEnding::DrawAgreed: return "draw-agreed";
     case GameEnding::Stalled: return "stalled";
+    case GameEnding::Repetition: return "repetition";
+    case GameEnding::KingsOnly: return "kings-only";
+    case GameEnding::ThreeAgainstKing: return "three-against-king";
+    case GameEnding::TwoAgainstKing: return "two-against-king";
     case GameEnding::PlyLimit: break;
   }
   return "ply-limit";

@@ -23,11 +23,28 @@ struct MatchPairing {
 };
 MatchPairing pairingOf(long long index, int openings);
 
+// A safety net only: the draw rules end endless games well before it.
 constexpr int MatchPlyLimit = 300;
 
+// What the games of a match allow.
+struct MatchRules {
+  bool drawOffers = true;  // false: engines neither offer nor accept draws
+  bool drawRules = true;   // false: no draw rule ends a game (to measure what they change)
+};
+
 // Stalled: the player to move handed a move the game does not have, and the game stopped;
-// that side loses, and the match reports it as a fault.
-enum class GameEnding { NoMove, DrawAgreed, PlyLimit, Stalled };
+// that side loses, and the match reports it as a fault. The last four are the draw rules.
+enum class GameEnding {
+  NoMove,
+  DrawAgreed,
+  PlyLimit,
+  Stalled,
+  Repetition,
+  KingsOnly,
+  ThreeAgainstKing,
+  TwoAgainstKing,
+};
+constexpr int GameEndingCount = 8;
 
 struct MatchGameResult {
   GameResultForWhite result = GameResultForWhite::Draw;
@@ -38,12 +55,14 @@ struct MatchGameResult {
 // Plays from `start` without the opening book until the game ends or `plyLimit` plies
 // were played, a draw then.
 MatchGameResult playMatchGame(const MatchEngine& white, const MatchEngine& black, const Position& start,
-                              const EndgameDatabase& database, int plyLimit = MatchPlyLimit);
+                              const EndgameDatabase& database, int plyLimit = MatchPlyLimit,
+                              const MatchRules& rules = {});
 
 // How a game that stopped ended: as the game ended it, at the ply limit, or stalled.
 MatchGameResult matchResultOf(const Game& game, bool plyLimitReached);
 
 // "1-0", "0-1", "1/2-1/2".
 const char* resultText(GameResultForWhite result);
-// "no-move", "draw-agreed", "ply-limit", "stalled".
+// "no-move", "draw-agreed", "ply-limit", "stalled", "repetition", "kings-only",
+// "three-against-king", "two-against-king".
 const char* endingText(GameEnding ending);

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include "game/pdn_writer.h"
+#include "pdn/pdn_writer.h"
 
 bool checkAppendable(const std::string& path, std::string& error) {
   errno = 0;

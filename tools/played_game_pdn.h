@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 #include "game/game.h"
-#include "game/pdn_game.h"
+#include "pdn/pdn_game.h"
 
 // Creates the file when missing; false with a one-line reason when it cannot be appended to.
 bool checkAppendable(const std::string& path, std::string& error);

@@ -7,11 +7,19 @@
 #include "engine/fen.h"
 
 bool parseToolArgs(int argc, char** argv, const std::vector<std::string>& allowed, ToolArgs& args,
-                   std::string& error) {
+                   std::string& error, const std::vector<std::string>& switches) {
   for (int i = 0; i < argc; ++i) {
     const std::string word = argv[i];
     if (word.size() < 2 || word.compare(0, 2, "--") != 0) {
       args.positional.push_back(word);
+      continue;
+    }
+    if (std::find(switches.begin(), switches.end(), word) != switches.end()) {
+      if (hasFlag(args, word)) {
+        error = "option " + word + " given twice";
+        return false;
+      }
+      args.flags.push_back(word);
       continue;
     }
     if (word != "--fen" && std::find(allowed.begin(), allowed.end(), word) == allowed.end()) {
@@ -31,6 +39,10 @@ bool parseToolArgs(int argc, char** argv, const std::vector<std::string>& allowe
     if (word == "--fen" && !parseFen(value, args.position, error)) return false;
   }
   return true;
+}
+
+bool hasFlag(const ToolArgs& args, const std::string& flag) {
+  return std::find(args.flags.begin(), args.flags.end(), flag) != args.flags.end();
 }
 
 bool readCount(const std::string& text, long long max, long long& value) {

@@ -9,13 +9,16 @@
 struct ToolArgs {
   Position position = InitialPosition;
   std::map<std::string, std::string> options;  // "--depth" -> "12"; "--fen" is parsed into position
+  std::vector<std::string> flags;              // options without a value that were given
   std::vector<std::string> positional;
 };
 
-// Reads argv after the subcommand. Every option takes a value; only those in
-// `allowed` are accepted. False with a one-line reason in `error`.
+// Reads argv after the subcommand. Every option takes a value but the `switches`; only those
+// in `allowed` and `switches` are accepted. False with a one-line reason in `error`.
 bool parseToolArgs(int argc, char** argv, const std::vector<std::string>& allowed, ToolArgs& args,
-                   std::string& error);
+                   std::string& error, const std::vector<std::string>& switches = {});
+// The switch was given.
+bool hasFlag(const ToolArgs& args, const std::string& flag);
 
 // Whole-string non-negative integer / number readers; false on anything else.
 bool readCount(const std::string& text, long long max, long long& value);

@@ -116,19 +116,18 @@ void BoardView::draw() {
   const int lift = ((piece / 6) * 2) / 3;
   const bool names = showNames && cell > 20;
   fl_line_style(0);
-  int index = 0;
   for (int rank = 0; rank < 8; ++rank) {
     const int y = this->y() + (int)((7 - rank) * size * 0.125);
     for (int column = 0; column < 8; ++column) {
       const int x = this->x() + (int)(column * size * 0.125);
-      if ((rank + column) & 1) {
+      const int square = darkSquareAt(column, rank);
+      if (square < 0) {
         fl_color(LightSquare);
         fl_rectf(x, y, cell, cell);
         continue;
       }
       // A flipped board shows in this cell the square turned half round from it.
-      const int i = flipped ? turnedSquare(index) : index;
-      ++index;
+      const int i = flipped ? turnedSquare(square) : square;
       const SquareSet bit = (SquareSet)1 << i;
       fl_color(DarkSquare);
       fl_rectf(x, y, cell + 1, cell + 1);

@@ -1,21 +1,20 @@
 #include "ui/board_geometry.h"
 #include <algorithm>
+#include "engine/square_names.h"
 
 int turnedSquare(int square) { return square >= 0 && square < 32 ? 31 - square : square; }
 
 int squareAt(int size, int x, int y, int* xOff, int* yOff, bool flipped) {
   if (size <= 0) return -2;
   if (x < 0 || y < 0) return -2;
-  int col = (8 * x) / size;
+  const int col = (8 * x) / size;
   const int row = (8 * y) / size;
   if (col > 7 || row > 7) return -2;
   if (xOff) *xOff = x - (int)(col * size * 0.125);
   if (yOff) *yOff = y - (int)(row * size * 0.125);
-  const int rank = 7 - row;
-  if (rank & 1) col -= 1;
-  const int e = col + 8 * rank;
-  if (e & 1) return -1;
-  return flipped ? turnedSquare(e / 2) : e / 2;
+  const int square = darkSquareAt(col, 7 - row);
+  if (square < 0) return -1;
+  return flipped ? turnedSquare(square) : square;
 }
 
 int alternativeAt(int size, int xOff, int yOff, int count) {

@@ -1,7 +1,7 @@
 // What the window's commands need to know of a game: who plays by hand, how long a hint
 // may think, the game as a saved game, and the players a saved game names.
 #pragma once
-#include "game/pdn_game.h"
+#include "pdn/pdn_game.h"
 #include "game/settings.h"
 #include "game/take_back.h"
 
@@ -12,13 +12,16 @@ HumanSides humanSides(const Game& game);
 double hintSeconds(const Game& game);
 // A person plays Black against the computer: the board starts turned round for them.
 bool startsFlipped(const Game& game);
-// The game's result as a saved game writes it: the side to move has lost a won game.
+// The game's result as a saved game writes it.
 PdnResult pdnResultOf(const Game& game);
-// The game with the program's tags: Event, Date, White and Black name the kinds of player.
+// Before the start: a game opened from a saved game that is over ends as it says.
+void endAsSaved(Game& game, PdnResult result);
+// The game as Save and Quit keep it. An opened game keeps its file's tags, else Event, Date,
+// and White and Black naming the kinds of player; the tags WhiteType and BlackType name the
+// kinds ("human", "computer"), and a computer's level and time go in WhiteLevel, WhiteTime,
+// BlackLevel and BlackTime.
 PdnGame gameAsPdn(const Game& game);
-// The game in play as Quit keeps it: a saved game whose computers also name their level
-// and time, in the tags WhiteLevel, WhiteTime, BlackLevel and BlackTime.
-PdnGame gameInPlayAsPdn(const Game& game);
-// The players dialog's choices for a saved game: kinds its White and Black tags name,
-// else two people, and a computer's level and time where the game in play kept them.
+// The players dialog's choices for a saved game: the kinds its WhiteType and BlackType tags
+// name (in older files its White and Black tags), else two people, and a computer's level and
+// time where the file holds them.
 NewGameChoices choicesFromPdn(const PdnGame& game);

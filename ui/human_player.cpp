@@ -1,8 +1,8 @@
 #include "ui/human_player.h"
 #include <FL/Fl.H>
 #include "game/game.h"
+#include "game/message_text.h"
 #include "ui/board_view.h"
-#include "ui/game_markup.h"
 #include "ui/message_boxes.h"
 
 BoardView* HumanPlayer::board() const { return dynamic_cast<BoardView*>(game->view); }
@@ -14,7 +14,7 @@ void HumanPlayer::takeTurn() {
 }
 
 bool HumanPlayer::acceptDraw() {
-  return askQuestion("Ask to %s : Accept draw?", PieceSymbols.of(!game->whiteToMove()));
+  return askQuestion("%s", drawQuestionText(game->whiteToMove()).c_str());
 }
 
 void HumanPlayer::resetTurn() {

@@ -2,6 +2,7 @@
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "ui/message_boxes.h"
+#include "version.h"
 
 void showBookInfo() {
   showMessage("Situations (and moves) in opening book:\n\t@wc %u (%u)\n\t@bc %u (%u)", Book.positionCount(true),
@@ -13,11 +14,11 @@ void showDatabaseInfo() {
               "(where@i@b x@n is integer from 1 to 5)\n\tto generate@i@b x@n pieces end game database.\n\n\t"
               "@b;Warning:@n \n\tabout 4 minutes of one core, 430 MB of memory and 206 MB free disk space are "
               "required\n\tto generate 5 pieces db.",
-              (unsigned)endgameDatabase.pieceCount);
+              (unsigned)endgameDatabase.soundPieceCount());
 }
 
 void showAbout() {
-  showMessage("@b;Tarvenn@n v0.7, author: Odrowen\n\n"
+  showMessage("@b;Tarvenn@n v" TARVENN_VERSION ", author: Odrowen\n\n"
               "Draughts 8x8: men capture backward, kings fly, taking the most pieces is compulsory.\n\n"
               "Home: the README of the project's repository");
 }

@@ -11,8 +11,9 @@
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "engine/fen.h"
-#include "game/pdn_reader.h"
-#include "game/pdn_writer.h"
+#include "pdn/pdn_notation.h"
+#include "pdn/pdn_reader.h"
+#include "pdn/pdn_writer.h"
 #include "game/position_text.h"
 #include "game/record_pdn.h"
 #include "game/take_back.h"
@@ -22,6 +23,7 @@
 #include "ui/board_view.h"
 #include "ui/browser_log.h"
 #include "ui/clipboard.h"
+#include "ui/command_rules.h"
 #include "ui/game_facts.h"
 #include "ui/gui_game.h"
 #include "ui/history_tree.h"
@@ -34,12 +36,14 @@
 #include "ui/setup_dialog.h"
 #include "ui/status_text.h"
 #include "ui/window_layout.h"
+#include "version.h"
 
 namespace {
 
 constexpr double StatusRefreshSeconds = 0.25;
 const char* const HowToBegin = "Game > New... (Ctrl+N) starts a game";
 const char* const PlayersTitle = "Players for this game";
+const char* const WindowClass = "tarvenn";  // StartupWMClass of the menu entry
 
 // After every move the newest history row is selected and shown on the small board.
 class HistoryFollower : public RecordObserver {
@@ -77,6 +81,8 @@ struct MainWindow {
   std::vector<GuiGame*> released;   // canceled games waiting until no call runs inside them
   int analysisJob = 0;
   int hintJob = 0;
+  std::string hint;      // the hinted move for the status line, while its position is on the board
+  Position hintRoot;
   std::string gameInPlayPath;  // where Quit keeps a game in play; "" for nowhere
   HistoryFollower follower;
   GameWatcher watcher;
@@ -84,7 +90,7 @@ struct MainWindow {
   int savedX = 0, savedY = 0, savedW = 0, savedH = 0;
   int fullScreenItem = -1, namesItem = -1, moveNowItem = -1;
   int takeBackItem = -1, replayItem = -1, hintItem = -1, resignItem = -1;
-  int saveItem = -1, copyItem = -1, flipItem = -1;
+  int saveItem = -1, copyItem = -1, flipItem = -1, cancelItem = -1, offerDrawItem = -1;
 };
 
 MainWindow Main;
@@ -128,23 +134,38 @@ bool humanToMove() {
   return game && game->awaitingMove() && humanSides(*game).plays(game->whiteToMove());
 }
 
-// Move now while the computer thinks; the analysis commands while the worker is free; take
-// back, replay, hint and resign where they have something to do.
-void refreshCommands() {
-  const bool thinking = thinkingOfCurrentGame().thinking;
-  setActive(menuItem(Main.menu, Main.moveNowItem), thinking);
+CommandFacts commandFacts() {
+  CommandFacts facts;
+  facts.workerBusy = Main.runner->busy();
+  facts.historyRowFocused = Main.history->focusedEntry() != nullptr;
   GuiGame* game = Main.game;
   // Refreshed from inside the game's calls too, so its own guard against them stays in the game.
-  const bool changeable = game && game->started() && game->result() != Canceled;
-  setActive(menuItem(Main.menu, Main.takeBackItem),
-            changeable && pliesToTakeBack(game->record, humanSides(*game)) > 0);
-  setActive(menuItem(Main.menu, Main.replayItem), changeable && !game->record.takenBack().empty());
-  setActive(menuItem(Main.menu, Main.hintItem), humanToMove() && !Main.runner->busy());
-  setActive(menuItem(Main.menu, Main.resignItem), humanToMove());
-  setActive(menuItem(Main.menu, Main.saveItem), game != nullptr);
-  setActive(menuItem(Main.menu, Main.copyItem), game || Main.history->focusedEntry());
-  const bool free = !Main.runner->busy();
-  for (int i = 0; i < Main.popup->size() - 1; ++i) setActive(menuItem(Main.popup, i), free);
+  if (!game || !game->started() || game->result() == Canceled) return facts;
+  facts.hasGame = true;
+  facts.inPlay = game->result() == InPlay;
+  facts.humanToMove = humanToMove();
+  facts.computerThinks = thinkingOfCurrentGame().thinking;
+  facts.movesToTakeBack = pliesToTakeBack(game->record, humanSides(*game)) > 0;
+  facts.movesToReplay = !game->record.takenBack().empty();
+  return facts;
+}
+
+void refreshCommands() {
+  const CommandStates states = commandStates(commandFacts());
+  const std::pair<int, bool> items[] = {
+      {Main.saveItem, states.save},         {Main.copyItem, states.copy},
+      {Main.cancelItem, states.cancel},     {Main.offerDrawItem, states.offerDraw},
+      {Main.moveNowItem, states.moveNow},   {Main.takeBackItem, states.takeBack},
+      {Main.replayItem, states.replay},     {Main.hintItem, states.hint},
+      {Main.resignItem, states.resign},
+  };
+  for (const auto& item : items) setActive(menuItem(Main.menu, item.first), item.second);
+  for (int i = 0; i < Main.popup->size() - 1; ++i) setActive(menuItem(Main.popup, i), states.analysis);
+}
+
+// The hint's words stay while the position it was asked for waits for the person's move.
+bool hintShown() {
+  return !Main.hint.empty() && humanToMove() && Main.game->currentPosition() == Main.hintRoot;
 }
 
 void refreshStatus(void*) {
@@ -153,9 +174,12 @@ void refreshStatus(void*) {
     facts.hasGame = true;
     facts.result = game->result();
     facts.blackToMove = !game->whiteToMove();
+    facts.whiteWon = game->whiteWon();
     facts.thinking = thinkingOfCurrentGame();
+    facts.draws = game->record.drawState();
   }
   facts.analysing = Main.analysisJob != 0;
+  if (hintShown()) facts.hint = Main.hint;
   Main.status->copy_label(statusText(facts).c_str());
   Main.status->redraw();
   // A few times a second while a search runs, so that its depth and time are seen to move.
@@ -163,7 +187,15 @@ void refreshStatus(void*) {
   if (facts.thinking.thinking || facts.analysing) Fl::add_timeout(StatusRefreshSeconds, refreshStatus);
 }
 
-void GameWatcher::gameChanged(Game&) {
+// An ended game takes no move: the frames of movable pieces, a hint and its crosses go.
+void clearBoardMarks(const Position& position) {
+  Main.mainBoard->clearMarks();
+  Main.mainBoard->showPosition(position, 0);
+}
+
+void GameWatcher::gameChanged(Game& game) {
+  if (game.result() != InPlay) clearBoardMarks(game.currentPosition());
+  if (!hintShown()) Main.hint.clear();
   refreshCommands();
   refreshStatus();
 }
@@ -187,6 +219,7 @@ void stopAnalysis() {
 void stopHint() {
   Main.runner->cancel(Main.hintJob);
   Main.hintJob = 0;
+  Main.hint.clear();
 }
 
 // A game with moves is not thrown away without asking.
@@ -206,6 +239,7 @@ void releaseGame() {
   if (game) {
     game->cancelGame();
     game->listeners.clear();
+    clearBoardMarks(game->currentPosition());
     Main.released.push_back(game);
     Fl::remove_timeout(deleteReleased);
     Fl::add_timeout(0, deleteReleased);
@@ -252,6 +286,7 @@ bool beginGameFrom(const PdnGame& saved, const NewGameChoices& shown) {
   if (!runPlayersDialog(PlayersTitle, shown, white, black)) return false;
   GuiGame* game = new GuiGame(white, black, saved.start);
   appendPdnMoves(game->record, saved);
+  endAsSaved(*game, saved.result);
   beginGame(game);
   return true;
 }
@@ -263,7 +298,7 @@ void cancelGame(Fl_Widget*, void*) {
 void openGame(Fl_Widget*, void*) {
   if (!mayAbandonGame()) return;
   PdnGame saved;
-  if (openSavedGame(saved)) beginGameFrom(saved, twoPeople());
+  if (openSavedGame(saved)) beginGameFrom(saved, choicesFromPdn(saved));
 }
 
 void saveGame(Fl_Widget*, void*) {
@@ -316,8 +351,13 @@ void replay(Fl_Widget*, void*) {
 
 void resign(Fl_Widget*, void*) {
   if (!humanToMove()) return;
+  GuiGame* game = Main.game;
+  const bool white = game->whiteToMove();
+  if (!askQuestion("Resign this game? %s then wins.", white ? "Black" : "White")) return;
+  // The question waited in an event loop: the game must still be the one asked about.
+  if (Main.game != game || !humanToMove() || game->whiteToMove() != white) return;
   stopHint();
-  Main.game->resign();
+  game->resign();
 }
 
 // The computer's choice for the person to move, shown with its frames and crosses, not played.
@@ -328,6 +368,7 @@ void hint(Fl_Widget*, void*) {
   request->root = game->currentPosition();
   for (const Move& move : MoveList(request->root)) request->moves.push_back(move);
   request->timeLimit = hintSeconds(*game);
+  request->draws = game->record.drawState();  // the hint knows how far the draw counts have run
   auto result = std::make_shared<DecisionResult>();
   Main.hintJob = Main.runner->start([request, result](SearchEngine& engine) { *result = engine.decide(*request, SearchPlan{}); },
                                     [request, result] {
@@ -337,6 +378,8 @@ void hint(Fl_Widget*, void*) {
                                         const Move& m = result->move;
                                         Main.mainBoard->showPosition(request->root, m.captured);
                                         Main.mainBoard->markSquares(squareIndex(m.from), squareIndex(m.to));
+                                        Main.hint = "Hint: " + moveText(request->root, m);
+                                        Main.hintRoot = request->root;
                                       }
                                       refreshCommands();
                                       refreshStatus();
@@ -354,7 +397,7 @@ void keepGameInPlay() {
   // A game still at the initial position has nothing to lose.
   if (game->record.count() == 0 && game->record.startPosition() == InitialPosition) return;
   std::string error;
-  if (!savePdnGames(Main.gameInPlayPath, {gameInPlayAsPdn(*game)}, error))
+  if (!savePdnGames(Main.gameInPlayPath, {gameAsPdn(*game)}, error))
     std::fprintf(stderr, "tarvenn: the game in play was not kept: %s\n", error.c_str());
 }
 
@@ -362,9 +405,11 @@ void quit(Fl_Widget*, void*) {
   // Escape reaches the window's callback too; it must not end a game by accident.
   if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
   keepGameInPlay();
-  releaseGame();
   Main.runner->shutdown();  // the search stops within milliseconds
-  std::exit(0);
+  // Nothing else matters once the process ends: canceling the game and freeing the tables,
+  // the database and the windows would only keep the user waiting.
+  std::fflush(nullptr);
+  std::_Exit(0);
 }
 
 void offerDraw(Fl_Widget*, void*) {
@@ -442,9 +487,9 @@ void buildMenu(int width) {
   Main.copyItem = m->add("@wc &Game/Cop&y position", FL_CTRL + FL_SHIFT + 'c', copyPosition);
   m->add("@wc &Game/&Paste position", FL_CTRL + 'v', pastePosition);
   m->add("@wc &Game/Set &up position...", 0, setUpPosition, nullptr, FL_MENU_DIVIDER);
-  m->add("@wc &Game/@C3@1+ @n &Cancel", FL_CTRL + 'c', cancelGame, nullptr, FL_MENU_DIVIDER);
+  Main.cancelItem = m->add("@wc &Game/@C3@1+ @n &Cancel", FL_CTRL + 'c', cancelGame, nullptr, FL_MENU_DIVIDER);
   m->add("@wc &Game/@C1@1+ @n;&Quit", FL_ALT + FL_F + 4, quit);
-  m->add("@b;M @n &Move/Offer &draw", FL_ALT + 'd', offerDraw);
+  Main.offerDrawItem = m->add("@b;M @n &Move/Offer &draw", FL_ALT + 'd', offerDraw, nullptr, FL_MENU_INACTIVE);
   Main.moveNowItem = m->add("@b;M @n &Move/Move &now", FL_CTRL + 'm', moveNow, nullptr, FL_MENU_INACTIVE);
   Main.takeBackItem = m->add("@b;M @n &Move/&Take back", FL_CTRL + 'z', takeBack, nullptr, FL_MENU_INACTIVE);
   Main.replayItem = m->add("@b;M @n &Move/&Replay", FL_CTRL + 'y', replay, nullptr, FL_MENU_INACTIVE);
@@ -488,6 +533,7 @@ void startWorker() {
 
 void prepareToolkit() {
   FL_NORMAL_SIZE = 12;
+  Fl_Window::default_xclass(WindowClass);  // the dialogs belong to the program too
   installMarkupLabels();
   registerPieceSymbols();
 }
@@ -497,7 +543,7 @@ Fl_Window* buildMainWindow(int width, int height) {
   startWorker();
   buildPopup();
   const WindowLayout layout = layoutFor(width, height);
-  MainWindowWidget* window = Main.window = new MainWindowWidget(width, height, "Tarvenn v0.7 author: Odrowen");
+  MainWindowWidget* window = Main.window = new MainWindowWidget(width, height, "Tarvenn v" TARVENN_VERSION " author: Odrowen");
   buildMenu(width);
   const Box& b = layout.board;
   Main.mainBoard = new BoardView(b.x, b.y, b.w, b.h);
@@ -518,9 +564,15 @@ Fl_Window* buildMainWindow(int width, int height) {
   window->size_range(MinWindowWidth, MinWindowHeight);
   window->end();
   window->callback(quit);
+  window->xclass(WindowClass);  // lets a desktop match the window to its menu entry and icon
   Main.follower.history = Main.history;
+  refreshCommands();
   refreshStatus();
   return window;
+}
+
+void logProgramNote(const std::string& text) {
+  if (Main.log) Main.log->post(MsgEvent, text.c_str());
 }
 
 void keepGamesInPlayAt(const std::string& path) { Main.gameInPlayPath = path; }

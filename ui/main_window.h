@@ -12,5 +12,7 @@ void prepareToolkit();
 Fl_Window* buildMainWindow(int width, int height);
 // Where Quit and closing keep a game in play.
 void keepGamesInPlayAt(const std::string& path);
+// Writes a line of the program's own (not a game's) into the log; on the window's thread.
+void logProgramNote(const std::string& text);
 // Asks whether to resume the game kept there, if there is one; called once the window shows.
 void offerGameInPlay();

@@ -78,6 +78,14 @@ bool askQuestion(const char* format, ...) {
   return answer == 1;
 }
 
+bool askAlert(const char* cancelLabel, const char* okLabel, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  const int answer = markupBox("!", cancelLabel, okLabel, format, args);
+  va_end(args);
+  return answer == 1;
+}
+
 void showAlert(const char* format, ...) {
   va_list args;
   va_start(args, format);

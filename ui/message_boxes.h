@@ -5,5 +5,8 @@
 void showMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // Question icon, "&No" and "&Yes"; true for yes.
 bool askQuestion(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Exclamation icon, buttons `cancelLabel` and `okLabel`; true for `okLabel` (Enter).
+bool askAlert(const char* cancelLabel, const char* okLabel, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
 // Exclamation icon and one "&OK" button.
 void showAlert(const char* format, ...) __attribute__((format(printf, 1, 2)));

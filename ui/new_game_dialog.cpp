@@ -6,6 +6,8 @@
 #include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+#include <algorithm>
 #include <cstring>
 #include "game/player_type.h"
 #include "ui/computer_options.h"
@@ -86,19 +88,31 @@ private:
   static void onChoice(Fl_Widget*, void* chooser) { ((PlayerChooser*)chooser)->showOptions(); }
 };
 
+constexpr int MinDialogWidth = 200;     // what the choosers need
+constexpr int TitleFontSize = 14;       // a window manager's title is about this size, bold
+constexpr int TitleBarExtras = 150;     // and shares its bar with an icon and three buttons
+
+// Wide enough for the title beside the window manager's buttons.
+int dialogWidth(const char* title) {
+  fl_font(FL_HELVETICA_BOLD, TitleFontSize);
+  return std::max(MinDialogWidth, (int)fl_width(title) + TitleBarExtras);
+}
+
 class NewGameDialog : public Fl_Window {
 public:
-  explicit NewGameDialog(const char* title) : Fl_Window(200, 230, title) {
-    Fl_Group* top = new Fl_Group(0, 0, 200, 200);
-    white = new PlayerChooser(0, 0, 200, 100, "White:");
-    black = new PlayerChooser(0, 100, 200, 100, "Black:");
+  explicit NewGameDialog(const char* title) : NewGameDialog(title, dialogWidth(title)) {}
+
+  NewGameDialog(const char* title, int w) : Fl_Window(w, 230, title) {
+    Fl_Group* top = new Fl_Group(0, 0, w, 200);
+    white = new PlayerChooser(0, 0, w, 100, "White:");
+    black = new PlayerChooser(0, 100, w, 100, "Black:");
     top->end();
-    Fl_Group* bottom = new Fl_Group(0, 200, 200, 30);
-    start = new Fl_Return_Button(50, 205, 70, 20, "start");
+    Fl_Group* bottom = new Fl_Group(0, 200, w, 30);
+    start = new Fl_Return_Button(w - 150, 205, 70, 20, "start");
     start->callback(onStart, this);
-    Fl_Button* cancel = new Fl_Button(125, 205, 70, 20, "cancel");
+    Fl_Button* cancel = new Fl_Button(w - 75, 205, 70, 20, "cancel");
     cancel->callback(onCancel, this);
-    Fl_Widget* spacer = new Fl_Box(40, 200, 10, 30);
+    Fl_Widget* spacer = new Fl_Box(w - 160, 200, 10, 30);
     bottom->resizable(spacer);
     bottom->end();
     resizable(top);

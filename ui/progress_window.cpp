@@ -23,6 +23,8 @@ ProgressWindow::ProgressWindow(const char* title, const char* text) {
   bar->selection_color(fl_rgb_color(120, 165, 235));
   window->end();
   window->callback(ignoreClose);
+  // A rebuild during a game keeps the player from starting another one meanwhile.
+  window->set_modal();
   window->show();
 }
 

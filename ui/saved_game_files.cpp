@@ -5,33 +5,51 @@
 #include <FL/Fl_Native_File_Chooser.H>
 #include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Window.H>
-#include "game/pdn_reader.h"
-#include "game/pdn_writer.h"
+#include <algorithm>
+#include <ctime>
+#include "pdn/pdn_reader.h"
+#include "game/message_text.h"
+#include "pdn/pdn_writer.h"
+#include "game/save_place.h"
+#include "game/settings.h"
 #include "ui/markup.h"
 #include "ui/message_boxes.h"
 
 namespace {
 
 const char* const PdnFilter = "PDN games\t*.pdn\nAll files\t*";
-const char* const FirstSaveName = "game.pdn";
 
-// The file last saved or opened in this run: the chooser offers it again.
+// The file last saved or opened in this run: Open offers it again.
 std::string lastPath;
 
-// The chosen path, or "" when the user cancels; a chooser error shows in a box.
-std::string choosePath(const char* title, int type, int options, const std::string& preset) {
+// The folder of the file last saved or opened, kept in the settings so that it outlives the run.
+void rememberFolderOf(const std::string& path) {
+  lastPath = path;
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return;
+  std::string ignored;  // a settings folder that cannot be written only loses the folder
+  saveLastGameFolder(slash == 0 ? "/" : path.substr(0, slash), ignored);
+}
+
+// The chosen path, or "" when the user cancels; a chooser error shows in a box. The chooser
+// starts in `folder`, offering `name` there.
+std::string choosePath(const char* title, int type, int options, const std::string& folder,
+                       const std::string& name) {
   Fl_Native_File_Chooser chooser;
   chooser.title(title);
   chooser.type(type);
   chooser.options(options);
   chooser.filter(PdnFilter);
-  if (!preset.empty()) chooser.preset_file(preset.c_str());
+  if (!folder.empty()) chooser.directory(folder.c_str());
+  if (!name.empty()) chooser.preset_file((folder.empty() ? name : folder + "/" + name).c_str());
   switch (chooser.show()) {
-    case 0: return lastPath = chooser.filename();
+    case 0: return chooser.filename();
     case -1: showAlert("%s", plainForMarkup(chooser.errmsg() ? chooser.errmsg() : "the file chooser failed").c_str());
   }
   return "";
 }
+
+std::string chooserFolder() { return startFolder(currentSavePlaceFacts(loadLastGameFolder())); }
 
 struct GamePicker {
   Fl_Window* window;
@@ -80,7 +98,7 @@ int pickGame(const std::vector<PdnGame>& games) {
 
 std::string gameListLine(int number, const PdnGame& game) {
   return std::to_string(number) + ". " + game.tag("White", "?") + " - " + game.tag("Black", "?") + ", " +
-         resultText(game.result) + ", " + std::to_string(game.moves.size()) + " moves";
+         resultText(game.result) + ", " + movesText(wholeMoves((int)game.moves.size()));
 }
 
 bool pickGameFromFile(const std::string& path, PdnGame& game) {
@@ -100,20 +118,27 @@ bool pickGameFromFile(const std::string& path, PdnGame& game) {
 }
 
 bool openSavedGame(PdnGame& game) {
-  const std::string path = choosePath("Open game", Fl_Native_File_Chooser::BROWSE_FILE, 0, lastPath);
-  return !path.empty() && pickGameFromFile(path, game);
+  const std::string folder = chooserFolder();
+  const size_t slash = lastPath.rfind('/');
+  const bool offerLast = slash != std::string::npos && lastPath.substr(0, std::max<size_t>(slash, 1)) == folder;
+  const std::string path = choosePath("Open game", Fl_Native_File_Chooser::BROWSE_FILE, 0, folder,
+                                      offerLast ? lastPath.substr(slash + 1) : "");
+  if (path.empty()) return false;
+  rememberFolderOf(path);
+  return pickGameFromFile(path, game);
 }
 
 bool saveGameAs(const PdnGame& game) {
+  const std::string name = gameFileName(game.tag("White"), game.tag("Black"), game.tag("Date"), std::time(nullptr));
   std::string path = choosePath("Save game", Fl_Native_File_Chooser::BROWSE_SAVE_FILE,
                                 Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER,
-                                lastPath.empty() ? FirstSaveName : lastPath);
+                                chooserFolder(), name);
   if (path.empty()) return false;
   const size_t slash = path.rfind('/');
   if (path.find('.', slash == std::string::npos ? 0 : slash + 1) == std::string::npos) path += ".pdn";
   std::string error;
   if (savePdnGames(path, {game}, error)) {
-    lastPath = path;
+    rememberFolderOf(path);
     return true;
   }
   showAlert("Cannot save %s\n%s", plainForMarkup(path).c_str(), plainForMarkup(error).c_str());

@@ -9,8 +9,7 @@ std::string statusText(const StatusFacts& facts) {
   if (!facts.hasGame) {
     std::snprintf(text, sizeof text, "No game: Game > New starts one.");
   } else if (facts.result == Won) {
-    // The side to move has no move left and has lost.
-    std::snprintf(text, sizeof text, "@b;Game over: %s wins!", facts.blackToMove ? "White" : "Black");
+    std::snprintf(text, sizeof text, "@b;Game over: %s wins!", facts.whiteWon ? "White" : "Black");
   } else if (facts.result == Drawn) {
     std::snprintf(text, sizeof text, "@b;Game over: draw.");
   } else if (facts.result == Canceled) {
@@ -26,6 +25,11 @@ std::string statusText(const StatusFacts& facts) {
     std::snprintf(text, sizeof text, "%s to move.", side);
   }
   std::string line = text;
+  if (facts.hasGame && facts.result == InPlay) {
+    const std::string count = drawCountText(facts.draws);
+    if (!count.empty()) line += "  " + count;
+  }
+  if (!facts.hint.empty()) line += "  " + facts.hint;
   if (facts.analysing) line += "  Analysing the history...";
   return line;
 }

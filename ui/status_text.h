@@ -1,7 +1,8 @@
 // The status line under the board: whose turn it is, how far the computer's search has got,
-// and the result when the game is over.
+// the result when the game is over, and a hint the person asked for.
 #pragma once
 #include <string>
+#include "engine/draw_rules.h"
 #include "game/interfaces.h"
 
 struct StatusFacts {
@@ -10,6 +11,9 @@ struct StatusFacts {
   bool blackToMove = false;
   ThinkingState thinking;  // of the player to move
   bool analysing = false;  // the history's analysis is running
+  DrawState draws;         // the draw rules' counts in the current position
+  std::string hint;        // "Hint: c3-d4" while the hinted position waits for the move; "" for none
+  bool whiteWon = false;   // of a won game
 };
 
 std::string statusText(const StatusFacts& facts);

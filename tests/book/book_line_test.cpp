@@ -1,7 +1,6 @@
 // How one book line becomes book moves.
 #include <gtest/gtest.h>
-#include <cstdlib>
-#include <set>
+#include <map>
 #include "engine/fen.h"
 #include "tests/book/book_test_support.h"
 
@@ -82,22 +81,24 @@ TEST(BookMoves, AreListedInTheOrderOfThePositionTheyLeadTo) {
   EXPECT_EQ(bookMoveTexts(book, InitialPosition, true), expected);
 }
 
-TEST(BookPick, ReturnsTheElementAtRandModuloTheSetSize) {
+TEST(BookPick, TheSameSeedPicksTheSameMovesAndTheSeedsReachEveryAlternative) {
   OpeningBook book;
   for (const char* line : {"22-18", "21-17", "23-19"}) book.parseBookLine(line, true);
   const BookMoves& moves = book.findBookMoves(withSide(InitialPosition, true));
   ASSERT_EQ(moves.size(), 3u);
-  std::set<SquareSet> picked;
+  std::map<SquareSet, int> picks;
   for (unsigned seed = 1; seed <= 50; ++seed) {
-    std::srand(seed);
-    const unsigned expected = (unsigned)std::rand() % 3;
-    std::srand(seed);
-    const Move* move = book.pickBookMove(withSide(InitialPosition, true));
-    ASSERT_NE(move, nullptr);
-    EXPECT_EQ(*move, *std::next(moves.begin(), expected)) << "seed " << seed;
-    picked.insert(move->after.white);
+    std::mt19937 first(seed), second(seed);
+    for (int draw = 0; draw < 4; ++draw) {
+      const Move* move = book.pickBookMove(withSide(InitialPosition, true), first);
+      ASSERT_NE(move, nullptr);
+      EXPECT_EQ(moves.count(*move), 1u) << "seed " << seed << ": the pick is a book move";
+      EXPECT_EQ(book.pickBookMove(withSide(InitialPosition, true), second), move) << "seed " << seed << " draw " << draw;
+      ++picks[move->after.white];
+    }
   }
-  EXPECT_EQ(picked.size(), 3u) << "every book move is picked for some seed";
+  ASSERT_EQ(picks.size(), 3u) << "every book move is picked for some seed";
+  for (const auto& pick : picks) EXPECT_GT(pick.second, 200 / 3 / 2) << "each is picked about a third of the time";
 }
 
 TEST(BookPick, GivesNoMoveOutsideTheBook) {
@@ -105,8 +106,10 @@ TEST(BookPick, GivesNoMoveOutsideTheBook) {
   book.parseBookLine("22-18 10-14", true);
   bool whiteToMove;
   const Position afterC3D4 = fromFen("B:W18,21,23-32:B1-12", whiteToMove);
-  EXPECT_EQ(book.pickBookMove(withSide(afterC3D4, false)), nullptr) << "B:W18,21,23-32:B1-12";
-  EXPECT_EQ(book.pickBookMove(withSide(InitialPosition, false)), nullptr) << "initial position, Black to move";
+  std::mt19937 random(1), untouched(1);
+  EXPECT_EQ(book.pickBookMove(withSide(afterC3D4, false), random), nullptr) << "B:W18,21,23-32:B1-12";
+  EXPECT_EQ(book.pickBookMove(withSide(InitialPosition, false), random), nullptr) << "initial position, Black to move";
+  EXPECT_EQ(random, untouched) << "a position outside the book draws no number";
 }
 
 }  // namespace

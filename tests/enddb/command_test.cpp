@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
+#include "enddb/file_sums.h"
+#include "enddb/sha256.h"
 #include "tests/support/run_command.h"
 #include "tests/support/scratch_directory.h"
 
@@ -19,6 +24,11 @@ protected:
   ScratchDirectory scratch;
   const std::string& directory = scratch.path;
 };
+
+std::vector<uint8_t> readBytes(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
 
 const std::string Program = TARVENN_BINARY;
 const std::string Tool = ENGINE_TOOL;
@@ -107,6 +117,47 @@ TEST_F(DatabaseCommands, ProbeAnswersFromTheComputedThreePieceDatabase) {
     EXPECT_EQ(r.out, c.answer) << c.fen;
   }
   EXPECT_EQ(fileSize("enddb1.bin"), -1) << "probing writes no files";
+}
+
+// The recorded sums are what -e 4 writes; a damaged file is not trusted, and a
+// short smaller file does not take the sound larger one with it.
+TEST_F(DatabaseCommands, FourPieceRunWritesTheRecordedSumsAndDamagedFilesAreNotTrusted) {
+  ASSERT_EQ(run("touch white.ouv").status, 0);  // the working folder holds the game's files
+  ASSERT_EQ(run(Program + " -e 4 >/dev/null").status, 0);
+  for (uint32_t n = 1; n <= 4; ++n) {
+    const std::vector<uint8_t> bytes = readBytes(directory + "/enddb" + std::to_string(n) + ".bin");
+    EXPECT_EQ(sha256Hex(bytes.data(), bytes.size()), recordedFileSum(n)) << n << " pieces";
+  }
+  const std::string fourPieces = Tool + " probe --fen 'W:WK18:B1,2,3'";
+  const std::string threePieces = Tool + " probe --fen 'W:WK29:B4'";
+  const CommandResult sound = run(fourPieces);
+  ASSERT_EQ(sound.status, 0) << sound.err;
+  EXPECT_NE(sound.out, "not covered\n");
+  const struct {
+    const char* damage;
+    const char* command;
+    const char* fourPieceAnswer;  // null: the answer of the sound files
+    const char* file;
+    const char* reason;
+  } cases[] = {
+      {"one byte of enddb4.bin changed", "printf '\\001' | dd of=enddb4.bin bs=1 seek=4600000 conv=notrunc",
+       "not covered\n", "enddb4.bin", "its checksum does not match"},
+      {"enddb4.bin cut short", "truncate -s 9205759 enddb4.bin", "not covered\n", "enddb4.bin",
+       "it is shorter than a complete file"},
+      {"enddb2.bin cut short", "truncate -s 7000 enddb2.bin", nullptr, "enddb2.bin",
+       "it is shorter than a complete file"},
+      {"one byte of enddb3.bin changed", "printf '\\001' | dd of=enddb3.bin bs=1 seek=1000 conv=notrunc", nullptr,
+       "enddb3.bin", "its checksum does not match"},
+  };
+  ASSERT_EQ(run("mkdir sound && cp enddb*.bin sound/").status, 0);
+  for (const auto& c : cases) {
+    ASSERT_EQ(run("cp sound/enddb*.bin . && (" + std::string(c.command) + ") 2>/dev/null").status, 0) << c.damage;
+    const CommandResult four = run(fourPieces);
+    EXPECT_EQ(four.status, 0) << c.damage << ": " << four.err;
+    EXPECT_EQ(four.out, c.fourPieceAnswer ? c.fourPieceAnswer : sound.out) << c.damage;
+    EXPECT_EQ(four.err, "tarvenn-engine: " + std::string(c.file) + " is not used: " + c.reason + "\n") << c.damage;
+    EXPECT_EQ(run(threePieces).out, "win A1-B2\n") << c.damage << ": the smaller tables are computed in memory";
+  }
 }
 
 TEST_F(DatabaseCommands, ProbeRejectsBadInputWithOneLine) {

@@ -5,6 +5,7 @@
 #include "enddb/generate.h"
 #include "engine/fen.h"
 #include "engine/movegen.h"
+#include "tests/enddb/recorded_progress.h"
 #include "tests/engine/squares.h"
 
 namespace {
@@ -75,7 +76,7 @@ std::vector<std::vector<uint8_t>> solveStatuses(uint32_t pieces) {
 
 TEST(DatabaseGeneration, StatusesUpToThreePiecesMatchPlainMinimax) {
   EndgameDatabase db;
-  ASSERT_TRUE(db.build(3, false));
+  ASSERT_TRUE(db.build(3));
   const auto expected = solveStatuses(3);
   for (uint32_t n = 1; n <= 3; ++n)
     for (uint32_t index = 0; index < tableSize(n); ++index) {
@@ -88,7 +89,7 @@ TEST(DatabaseGeneration, StatusesUpToThreePiecesMatchPlainMinimax) {
 
 TEST(DatabaseGeneration, EveryEntryIsDecidedWithAMoveOfItsList) {
   EndgameDatabase db;
-  ASSERT_TRUE(db.build(3, false));
+  ASSERT_TRUE(db.build(3));
   MoveRecord moves[MoveBufferCapacity];
   for (uint32_t n = 1; n <= 3; ++n)
     for (uint32_t index = 0; index < tableSize(n); ++index) {
@@ -107,53 +108,61 @@ TEST(DatabaseGeneration, EveryEntryIsDecidedWithAMoveOfItsList) {
 
 TEST(DatabaseGeneration, OnePieceTablesComeFromWhoHoldsThePiece) {
   EndgameDatabase db;
-  testing::internal::CaptureStdout();
-  ASSERT_TRUE(db.build(1, true));
-  const std::string output = testing::internal::GetCapturedStdout();
-  EXPECT_EQ(output.find("Calc db for"), std::string::npos) << output;
+  RecordedProgress progress;
+  ASSERT_TRUE(db.build(1, &progress));
+  EXPECT_EQ(progress.calls, (std::vector<std::string>{"start 1", "table 1", "tables", "finished"}))
+      << "no class has pieces on both sides";
   for (uint32_t index = 0; index < tableSize(1); ++index)
     EXPECT_EQ(db.table(1)[index], (index & 1) ? StatusWin : StatusLoss) << "index " << index;
 }
 
-TEST(DatabaseGeneration, TwoPiecesPrintInitialisationThreeClassesAndTime) {
-  EndgameDatabase db;
-  testing::internal::CaptureStdout();
-  ASSERT_TRUE(db.build(2, true));
-  const std::string output = testing::internal::GetCapturedStdout();
-  std::vector<std::string> lines;
-  for (size_t start = 0, end; (end = output.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(output.substr(start, end - start));
-  ASSERT_EQ(lines.size(), 5u) << output;
-  EXPECT_EQ(lines[0], "Init end game db for (pieces): 1 2 DONE");
-  const char* classes[] = {"Calc db for 1 (1) vs 1 (1):", "Calc db for 1 (1) vs 1 (0):",
-                           "Calc db for 1 (0) vs 1 (0):"};
-  for (int i = 0; i < 3; ++i) {
-    const std::string& line = lines[1 + i];
-    ASSERT_EQ(line.rfind(classes[i], 0), 0u) << line;
-    // Resolve cycles (the last unchanged one included), the close step, refine cycles.
-    const std::string tail = line.substr(std::string(classes[i]).size());
-    const size_t closing = tail.find(" . ");
-    ASSERT_NE(closing, std::string::npos) << line;
-    EXPECT_GE(closing, 1u) << line;
-    EXPECT_EQ(tail.find_first_not_of('.'), closing) << line;
-    const std::string refine = tail.substr(closing + 3);
-    ASSERT_GE(refine.size(), 5u) << line;
-    EXPECT_EQ(refine.substr(refine.size() - 4), "DONE") << line;
-    EXPECT_EQ(refine.find_first_not_of('.'), refine.size() - 4) << line;
+// Tables set up in order, then per class: started, resolve cycles (the last,
+// unchanged one included), the close step, refine cycles, solved; finished last.
+TEST(DatabaseGeneration, ProgressArrivesInOrderWithFractionsRisingToOne) {
+  const struct {
+    uint32_t pieces;
+    size_t classes;
+  } cases[] = {{2, 3}, {3, 3 + 6}, {4, 3 + 6 + 8 + 6}};  // 1v1, 1v2, 1v3, 2v2 with their kings
+  for (const auto& c : cases) {
+    EndgameDatabase db;
+    RecordedProgress progress;
+    ASSERT_TRUE(db.build(c.pieces, &progress));
+    const std::vector<std::string>& calls = progress.calls;
+    ASSERT_GE(calls.size(), c.pieces + 3);
+    EXPECT_EQ(calls[0], "start " + std::to_string(c.pieces));
+    for (uint32_t n = 1; n <= c.pieces; ++n) EXPECT_EQ(calls[n], "table " + std::to_string(n));
+    EXPECT_EQ(calls[c.pieces + 1], "tables");
+    EXPECT_EQ(calls.back(), "finished");
+    size_t at = c.pieces + 2, classes = 0;
+    while (at < calls.size() - 1) {
+      ASSERT_EQ(calls[at].rfind("class ", 0), 0u) << c.pieces << " pieces, call " << at << ": " << calls[at];
+      const std::string material = calls[at].substr(6);
+      size_t cycles = 0;
+      for (++at; calls[at] == "."; ++at) ++cycles;
+      EXPECT_GE(cycles, 1u) << material;
+      ASSERT_EQ(calls[at++], "resolved") << material;
+      ASSERT_EQ(calls[at++], "closed") << material;
+      for (cycles = 0; calls[at] == "."; ++at) ++cycles;
+      EXPECT_GE(cycles, 1u) << material;
+      ASSERT_EQ(calls[at++], "solved " + material);
+      ++classes;
+    }
+    EXPECT_EQ(classes, c.classes) << c.pieces << " pieces";
+    ASSERT_EQ(progress.fractions.size(), classes);
+    for (size_t i = 1; i < classes; ++i) EXPECT_GT(progress.fractions[i], progress.fractions[i - 1]) << i;
+    EXPECT_GT(progress.fractions.front(), 0.0);
+    EXPECT_NEAR(progress.fractions.back(), 1.0, 1e-12) << c.pieces << " pieces";
   }
-  EXPECT_EQ(lines[4].rfind("Time: ", 0), 0u) << lines[4];
-  EXPECT_EQ(lines[4].substr(lines[4].size() - 3), "sec") << lines[4];
 }
 
 TEST(DatabaseGeneration, BuildingNoMoreThanHeldComputesNothing) {
   EndgameDatabase db;
-  ASSERT_TRUE(db.build(3, false));
-  testing::internal::CaptureStdout();
-  EXPECT_TRUE(db.build(3, true));
-  EXPECT_TRUE(db.build(2, true));
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  ASSERT_TRUE(db.build(3));
+  RecordedProgress progress;
+  EXPECT_TRUE(db.build(3, &progress));
+  EXPECT_TRUE(db.build(2, &progress));
+  EXPECT_TRUE(progress.calls.empty());
   EXPECT_EQ(db.pieceCount, 2u);
-  EXPECT_EQ(db.savedPieceCount, 2u);
   EXPECT_EQ(db.tablesHeld(), 2u) << "the 3-piece table is freed";
 }
 
@@ -167,7 +176,7 @@ struct ValueCase {
 
 TEST(DatabaseGeneration, DecidedPositionsHoldTheirValueAndMove) {
   EndgameDatabase db;
-  ASSERT_TRUE(db.build(3, false));
+  ASSERT_TRUE(db.build(3));
   const ValueCase cases[] = {
       {"H2", "G3 F4", "", StatusLoss, "a man blocked by the opponent has no move: loss, move 0"},
       {"A1", "B2 C3", "", StatusLoss, "a man that cannot step or jump has no move"},
@@ -185,7 +194,7 @@ TEST(DatabaseGeneration, DecidedPositionsHoldTheirValueAndMove) {
 TEST(DatabaseGeneration, CrowningLeadsIntoAFinishedClass) {
   // White's man on G7 crowns on its next step; Black's lone man on A5 then faces a king.
   EndgameDatabase db;
-  ASSERT_TRUE(db.build(2, false));
+  ASSERT_TRUE(db.build(2));
   const SquareSet white = squares("G7"), black = squares("A5");
   const uint8_t value = valueOf(db, white, black, 0);
   EXPECT_NE(value & StatusMask, StatusUndecided);

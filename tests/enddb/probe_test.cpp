@@ -9,13 +9,13 @@
 
 TEST(DatabaseProbe, WinsLeadToLossesAndLossesToWinsUpToThreePieces) {
   EndgameDatabase db;
-  ASSERT_TRUE(db.build(3, false));
+  ASSERT_TRUE(db.build(3));
   expectConsistentProbes(db, 3);
 }
 
 TEST(DatabaseProbe, PositionsWithMorePiecesThanHeldAreNotCovered) {
   EndgameDatabase db;
-  ASSERT_TRUE(db.build(3, false));
+  ASSERT_TRUE(db.build(3));
   const struct {
     const char* fen;
     uint32_t pieceCount;
@@ -42,7 +42,7 @@ TEST(DatabaseProbe, PositionsWithMorePiecesThanHeldAreNotCovered) {
 
 TEST(DatabaseProbe, KingAgainstLoneManWinsForBothColours) {
   EndgameDatabase db;
-  ASSERT_TRUE(db.build(2, false));
+  ASSERT_TRUE(db.build(2));
   // A king against a man far from its crowning row: the king side wins.
   for (const char* fen : {"W:WK29:B4", "B:W28:BK1"}) {
     Position position;

@@ -4,6 +4,6 @@
 
 TEST(DatabaseProbeFourPieces, WinsLeadToLossesAndLossesToWins) {
   EndgameDatabase db;
-  ASSERT_TRUE(db.build(4, false));
+  ASSERT_TRUE(db.build(4));
   expectConsistentProbes(db, 4);
 }

@@ -119,4 +119,32 @@ TEST(LogLineText, SidesAreNamedAsTheCallerNamesThem) {
   EXPECT_EQ(lineWords(textLine(MsgEvent, "Game was canceled."), words), "Game was canceled.");
 }
 
+// Take back and replay count whole moves: a White and a Black move are one, a lone ply one too.
+TEST(MoveCountText, CountsWholeMovesWithTheSingularForOne) {
+  struct Case {
+    int plies;
+    const char* takeBack;
+    const char* replay;
+  };
+  const Case cases[] = {{1, "Took back 1 move.", "Replayed 1 move."},
+                        {2, "Took back 1 move.", "Replayed 1 move."},
+                        {3, "Took back 2 moves.", "Replayed 2 moves."},
+                        {4, "Took back 2 moves.", "Replayed 2 moves."},
+                        {21, "Took back 11 moves.", "Replayed 11 moves."}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(takeBackText(c.plies), c.takeBack) << c.plies << " plies";
+    EXPECT_EQ(replayText(c.plies), c.replay) << c.plies << " plies";
+  }
+  EXPECT_EQ(movesText(0), "0 moves");
+  EXPECT_EQ(movesText(1), "1 move");
+  EXPECT_EQ(movesText(2), "2 moves");
+  EXPECT_EQ(wholeMoves(0), 0);
+}
+
+// The status line names the side to move, which is the one that offers.
+TEST(DrawQuestionText, NamesTheOfferingSideAndTheSideAsked) {
+  EXPECT_EQ(drawQuestionText(true), "White offers a draw. Does Black accept?");
+  EXPECT_EQ(drawQuestionText(false), "Black offers a draw. Does White accept?");
+}
+
 }  // namespace

@@ -204,4 +204,21 @@ TEST_F(SettingsTest, ChoicesOutOfRangeAreNotWritten) {
   expectChoices(loadNewGameChoices(), NewGameChoices(), "nothing was written");
 }
 
+TEST_F(SettingsTest, TheLastGameFolderSurvivesARestartBesideTheNewGameChoices) {
+  std::string error;
+  EXPECT_EQ(loadLastGameFolder(), "") << "none before the first file";
+  ASSERT_TRUE(saveNewGameChoices(sample(), error)) << error;
+  ASSERT_TRUE(saveLastGameFolder("/home/ana/Draughts games", error)) << error;
+  EXPECT_EQ(loadLastGameFolder(), "/home/ana/Draughts games");
+  EXPECT_EQ(loadNewGameChoices().white.level, Level::Strong) << "the choices stay";
+  ASSERT_TRUE(saveNewGameChoices(sample(), error)) << error;
+  EXPECT_EQ(loadLastGameFolder(), "/home/ana/Draughts games") << "and the folder stays with new choices";
+  // Only an absolute path on one line is kept; a damaged value reads as none.
+  EXPECT_FALSE(saveLastGameFolder("games", error));
+  EXPECT_FALSE(saveLastGameFolder("/a\nwhite.level = expert", error));
+  EXPECT_EQ(loadLastGameFolder(), "/home/ana/Draughts games");
+  write(newGameChoicesPath(), "files.folder = relative/folder\n");
+  EXPECT_EQ(loadLastGameFolder(), "");
+}
+
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include "engine/fen.h"
-#include "game/pdn_notation.h"
+#include "pdn/pdn_notation.h"
 #include "game/setup_check.h"
 
 namespace {

@@ -36,10 +36,10 @@ TEST(GameTakeBack, AfterTheComputersReplyThePersonIsToMoveInThePositionBeforeThe
   EXPECT_EQ(t.view.shown.back().first, InitialPosition) << "the board shows the position taken back to";
   EXPECT_EQ(t.white->turns, turns + 1) << "the person has the turn again";
   EXPECT_TRUE(t.game->awaitingMove());
-  EXPECT_EQ(t.log.texts().back(), "Took back 2 moves.");
+  EXPECT_EQ(t.log.texts().back(), "Took back 1 move.") << "a move of each side is one whole move";
   t.game->replay(2);
   EXPECT_EQ(t.game->currentPosition(), replied);
-  EXPECT_EQ(t.log.texts().back(), "Replayed 2 moves.");
+  EXPECT_EQ(t.log.texts().back(), "Replayed 1 move.");
   EXPECT_EQ(t.white->turns, turns + 2);
   EXPECT_TRUE(t.game->record.takenBack().empty());
 }

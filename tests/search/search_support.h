@@ -80,6 +80,6 @@ private:
 // Fills the database for up to three pieces once per test program.
 inline void holdThreePieceDatabase() {
   if (endgameDatabase.tablesHeld() < 3) {
-    ASSERT_TRUE(endgameDatabase.build(3, false));
+    ASSERT_TRUE(endgameDatabase.build(3));
   }
 }

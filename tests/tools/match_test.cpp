@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include "enddb/database.h"
@@ -146,10 +149,34 @@ TEST(MatchGame, TwoLoneKingsRepeatAndAgreeADraw) {
   Position start;
   std::string error;
   ASSERT_TRUE(parseFen("W:WK32:BK1", start, error)) << error;
-  const MatchGameResult r = playMatchGame({Level::Classic, 0.01}, {Level::Classic, 0.01}, start, none);
+  MatchRules rules;
+  rules.drawRules = false;  // else the 5-move count ends the game before the offer
+  const MatchGameResult r =
+      playMatchGame({Level::Classic, 0.01}, {Level::Classic, 0.01}, start, none, MatchPlyLimit, rules);
   EXPECT_EQ(endingText(r.ending), std::string("draw-agreed"));
   EXPECT_EQ(r.result, R::Draw);
   EXPECT_LT(r.plies, MatchPlyLimit);
+}
+
+TEST(MatchGame, WithoutDrawOffersTwoLoneKingsEndByADrawRuleThatTheLineNames) {
+  const EndgameDatabase none;
+  Position start;
+  std::string error;
+  ASSERT_TRUE(parseFen("W:WK32:BK1", start, error)) << error;
+  MatchRules rules;
+  rules.drawOffers = false;
+  const MatchGameResult r =
+      playMatchGame({Level::Classic, 0.01}, {Level::Classic, 0.01}, start, none, MatchPlyLimit, rules);
+  const std::string ending = endingText(r.ending);
+  EXPECT_TRUE(ending == "two-against-king" || ending == "repetition") << ending;
+  EXPECT_EQ(r.result, R::Draw);
+  EXPECT_LE(r.plies, 10);  // the 5-move count runs from the first position
+  // Without the rules nor offers only the ply limit ends it.
+  rules.drawRules = false;
+  const MatchGameResult endless =
+      playMatchGame({Level::Classic, 0.01}, {Level::Classic, 0.01}, start, none, 30, rules);
+  EXPECT_EQ(endingText(endless.ending), std::string("ply-limit"));
+  EXPECT_EQ(endless.plies, 30);
 }
 
 TEST(MatchOpenings, ShippedFileHoldsAtLeast150DistinctQuietOpeningsOf2To6Plies) {
@@ -216,3 +243,18 @@ TEST(MatchOpenings, LinesReadAsMovesOrAsAFenAndBadOnesNameTheirLineAndFault) {
 }
 
 }  // namespace
+
+TEST(MatchOpenings, TheCopyBesideTheProgramComesBeforeTheSourceTrees) {
+  ScratchDirectory tree;
+  ASSERT_FALSE(tree.path.empty());
+  ASSERT_EQ(std::system(("mkdir -p '" + tree.path + "/prefix/bin' '" + tree.path + "/prefix/share/tarvenn'").c_str()), 0);
+  const std::string installed = tree.path + "/prefix/share/tarvenn/openings.txt";
+  std::ofstream(installed) << "22-18 11-15\n";
+  FileEnvironment environment;
+  environment.programFolder = tree.path + "/prefix/bin";
+  environment.dataDirs = tree.path + "/nowhere";
+  EXPECT_EQ(defaultOpeningsFile(environment), installed);
+  std::remove(installed.c_str());
+  EXPECT_EQ(defaultOpeningsFile(environment), std::filesystem::path(SHIPPED_OPENINGS).lexically_normal().string())
+      << "a build without an installed copy reads the source tree's";
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -61,7 +62,8 @@ void expectWellFormedMatch(const std::string& first, const std::string& second, 
   EXPECT_EQ(r.err, "") << arguments;
   const std::regex gameLine(
       R"(game (\d+) opening (\d+) first-engine (white|black) result (1-0|0-1|1/2-1/2) plies (\d+) )"
-      R"(end (no-move|draw-agreed|ply-limit) \((\w+)-(\w+)\))");
+      R"(end (no-move|draw-agreed|ply-limit|repetition|kings-only|three-against-king|two-against-king) )"
+      R"(\((\w+)-(\w+)\))");
   const std::regex summaryLine(R"(match (\w+):([\d.]+) against (\w+):([\d.]+): (\d+) games?, )"
                                R"(wins (\d+) draws (\d+) losses (\d+) for the first)");
   const std::regex scoreLine(R"(score (\d+\.\d)% elo ([+-](\d+\.\d|inf)), 95% interval ([+-](\d+\.\d|inf)) to )"
@@ -69,6 +71,7 @@ void expectWellFormedMatch(const std::string& first, const std::string& second, 
   std::istringstream lines(r.out);
   std::set<int> numbers;
   int wins = 0, draws = 0, losses = 0;
+  std::map<std::string, int> endings;
   std::string line;
   std::smatch m;
   while (std::getline(lines, line) && std::regex_match(line, m, gameLine)) {
@@ -84,6 +87,7 @@ void expectWellFormedMatch(const std::string& first, const std::string& second, 
     EXPECT_LE(plies, 300) << line;
     EXPECT_EQ(m[6] == "ply-limit", plies == 300) << line;
     EXPECT_EQ(m[4] == "1/2-1/2", m[6] != "no-move") << line;
+    ++endings[m[6]];
     if (m[4] == "1/2-1/2") ++draws;
     else if ((m[4] == "1-0") == firstWhite) ++wins;
     else ++losses;
@@ -97,12 +101,20 @@ void expectWellFormedMatch(const std::string& first, const std::string& second, 
   ASSERT_TRUE(std::getline(lines, line));
   ASSERT_TRUE(std::regex_match(line, m, scoreLine)) << line;
   EXPECT_NEAR(std::stod(m[1]), 100.0 * (wins + 0.5 * draws) / games, 0.05) << line;
+  // The endings line counts every way a game ended, the draw rules among them.
+  ASSERT_TRUE(std::getline(lines, line));
+  std::string expected = "endings";
+  for (const char* ending : {"no-move", "draw-agreed", "ply-limit", "stalled", "repetition", "kings-only",
+                             "three-against-king", "two-against-king"})
+    expected += std::string(" ") + ending + " " + std::to_string(endings[ending]);
+  EXPECT_EQ(line, expected);
   EXPECT_FALSE(std::getline(lines, line)) << "after the summary: " << line;
 }
 
 TEST(MatchTool, ShortMatchesPrintEveryGameOnceAndASummaryThatAddsUp) {
   expectWellFormedMatch("classic", "beginner", 10, "");
   expectWellFormedMatch("strong:0.01", "casual", 4, " --threads 1");
+  expectWellFormedMatch("classic", "classic", 4, " --no-draw-offers --no-draw-rules");
 }
 
 }  // namespace

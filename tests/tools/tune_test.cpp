@@ -36,7 +36,7 @@ std::vector<TuneSample> modelSamples(const double truth[EvalFeatureCount], doubl
 
 const EndgameDatabase& threePieceDatabase() {
   static EndgameDatabase database;
-  static bool built = database.build(3, false);
+  static bool built = database.build(3);
   EXPECT_TRUE(built);
   return database;
 }

@@ -2,7 +2,7 @@
 # Drives the real program in an X server with xdotool and reads what it shows from
 # screenshots: board squares by their colours, log lines by comparing them with the same
 # lines drawn by log_reference, history rows by the selection colour.
-#   window_test.sh first_start|basics|computer_game|thinking|players|levels|features <tarvenn> <log_reference> <close_window> <window_probe>
+#   window_test.sh first_start|basics|computer_game|thinking|quitting|players|levels|features|damaged_database <tarvenn> <log_reference> <close_window> <window_probe>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -246,6 +246,8 @@ new_game() {
   answer_box Return '^New game\.\.\.$'  # "Abandon this game?" when the game in play has moves
   local D
   D=$(find_window '^New game\.\.\.$') || fail "the new-game dialog did not open"
+  local WIDTH HEIGHT X Y SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$D")"
   local side=0
   for kind in "$1" "$2"; do
     if [ "$kind" != human ]; then
@@ -255,7 +257,7 @@ new_game() {
       xdotool mousemove --window "$D" 130 $((37 + 100 * side)) click 1
       sleep 0.2
       local end=38 level=${kind#*:}
-      [ "${kind%:*}" = 30 ] && end=147  # the slider ends where the typed time begins
+      [ "${kind%:*}" = 30 ] && end=$((WIDTH - 53))  # the slider ends where the typed time begins
       xdotool mousemove --window "$D" $end $((39 + 100 * side)) click 1
       if [ "$level" != "$kind" ]; then
         # The level choice pops up with the level shown under the pointer, the others 19 pixels apart.
@@ -345,10 +347,42 @@ first_start() {
   cp -r "$XDG_DATA_HOME" "$prepared"
 }
 
+# A database file with one byte changed: a box names it before the game starts; without
+# a rebuild the log says so and the file stays; with Rebuild it is written sound again.
+damaged_database() {
+  use_prepared_data
+  local file=$XDG_DATA_HOME/tarvenn/enddb4.bin
+  printf '\001' | dd of="$file" bs=1 seek=4600000 conv=notrunc 2>/dev/null
+  cmp -s "$file" "$prepared/tarvenn/enddb4.bin" && fail "the byte was not changed"
+  start_program any
+  answer_box Escape "^$Title\$" "$shots/window-damaged-database.png" || fail "no box names the damaged file"
+  W=$(find_window "^$Title\$") || fail "the game did not start after the box"
+  wait_for 10 '[ "$(pixels 23,43)" = FFFFFF ]' || fail "the board is not drawn"
+  log_line_is 0 "@b;The end-game database file enddb4.bin is damaged (its checksum does not match); positions of 4 pieces are searched instead." ||
+    fail "the log does not name the damaged file"
+  cmp -s "$file" "$prepared/tarvenn/enddb4.bin" && fail "the file was rebuilt without being asked"
+  quit_with_status_zero
+
+  start_program any
+  answer_box Return "^$Title\$" || fail "no box offers the rebuild"
+  W=$(find_window "^$Title\$") || fail "the game did not start after the rebuild"
+  wait_for 10 '[ "$(pixels 23,43)" = FFFFFF ]' || fail "the board is not drawn"
+  log_line_is 0 "@b;The end-game database file enddb4.bin was damaged (its checksum does not match) and has been rebuilt." ||
+    fail "the log does not say the file was rebuilt"
+  cmp -s "$file" "$prepared/tarvenn/enddb4.bin" || fail "the rebuilt file differs from the computed one"
+  quit_with_status_zero
+}
+
 basics() {
   use_prepared_data
   start_program
   [ "$(main_board)" = "$(printf '.%.0s' $(seq 32))" ] || fail "the board is not empty before the first game"
+  # The desktop finds the menu entry's icon by the window's class.
+  xprop -id "$W" WM_CLASS | grep -q '"tarvenn"' || fail "the window's class is not tarvenn: $(xprop -id "$W" WM_CLASS)"
+  # Without a game there is nothing to save: the greyed command's shortcut opens nothing.
+  key ctrl+s
+  sleep 1
+  xdotool search --onlyvisible --name '^Save game$' >/dev/null 2>&1 && fail "Save game opened without a game"
 
   # Square names: on, then off again, leaving the board as it was.
   convert "$work/now.png" -crop 380x380+0+20 +repage "$work/before.png"
@@ -538,6 +572,49 @@ thinking() {
   done
 }
 
+# Milliseconds from a Quit ("quit": its shortcut) or a close request ("close") until the
+# process is gone; fails above $2 ms. The time is printed.
+quit_time() {
+  local how=$1 limit=$2 what=$3 start ms
+  xdotool windowfocus --sync "$W" 2>/dev/null
+  start=$(date +%s%N)
+  if [ "$how" = close ]; then "$closer" "$W"; else xdotool key alt+F4; fi
+  for _ in $(seq 500); do kill -0 "$app" 2>/dev/null || break; sleep 0.005; done
+  ms=$((($(date +%s%N) - start) / 1000000))
+  kill -0 "$app" 2>/dev/null && fail "$how $what did not end the program"
+  wait "$app"
+  local status=$?
+  app=""
+  [ $status -eq 0 ] || fail "$how $what ended with status $status"
+  echo "$how $what: process gone after ${ms} ms"
+  [ "$ms" -le "$limit" ] || fail "$how $what took $ms ms, more than $limit"
+}
+
+# Quit and closing end the process at once: during a 30 s think, while a person is to move,
+# and without a game.
+quitting() {
+  use_prepared_data
+  local how
+  for how in quit close; do
+    start_program
+    new_game human "${THINK_KIND:-30}"
+    click_square 9
+    sleep 0.3
+    click_square 13
+    sleep 1.5
+    quit_time "$how" "${QUIT_LIMIT_MS:-300}" "during a think"
+    start_program
+    new_game human 0.01
+    click_square 9
+    sleep 0.3
+    click_square 13
+    wait_for 10 black_replied || fail "the computer did not answer C3-D4: $(main_board)"
+    quit_time "$how" "${QUIT_LIMIT_MS:-300}" "while White is to move"
+    start_program
+    quit_time "$how" "${QUIT_LIMIT_MS:-300}" "without a game"
+  done
+}
+
 # The board turned round: square k of the main board shows in the cell of square 31 - k.
 main_board_turned() { board_state 0 20 380 23 30 | rev; }
 click_turned() {
@@ -547,7 +624,8 @@ click_turned() {
 # The players dialog of an opened, pasted or set-up game: two people, accepted with Enter.
 accept_players() { accept_window '^Players for this game$'; }
 # FLTK's own file chooser (the desktop's is switched off in $HOME), accepted with Enter as
-# it comes: the first save offers game.pdn in the working folder, Open the file last saved.
+# it comes: the first save offers the players and the date in $HOME (there is no documents
+# folder here), Open the file last saved.
 choose_file() { accept_window "^$1\$"; }
 
 # FLTK's own file chooser, switched on in a scratch $HOME: the desktop's cannot be driven here.
@@ -591,8 +669,14 @@ players() {
   convert "$work/now.png" -crop 190x70+405+26 +repage "$work/history.png"
   key ctrl+s
   choose_file "Save game"
-  [ -s "$work/game.pdn" ] || fail "Save game wrote no file"
-  grep -q '^\[GameType "26,W,8,8,A0,0"\]' "$work/game.pdn" || fail "the saved game has no GameType tag"
+  local saved_file
+  saved_file=$HOME/human-computer-$(date +%Y-%m-%d).pdn
+  [ -s "$saved_file" ] || fail "Save game wrote no file $saved_file: $(ls "$HOME")"
+  grep -q '^\[GameType "26,W,8,8,A0,0"\]' "$saved_file" || fail "the saved game has no GameType tag"
+  grep -q '^\[BlackType "computer"\]' "$saved_file" && grep -q '^\[BlackTime "0.01"\]' "$saved_file" ||
+    fail "the saved game does not name the computer and its time: $(cat "$saved_file")"
+  grep -qx "files.folder = $HOME" "$XDG_CONFIG_HOME/tarvenn/new-game" ||
+    fail "the folder of the saved file is not remembered: $(cat "$XDG_CONFIG_HOME/tarvenn/new-game")"
   new_game human human  # it answers "Abandon this game?"
   wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(pixels 560,33)" = FFFFFF ]' ||
     fail "New did not start a new game: $(main_board)"
@@ -607,6 +691,11 @@ players() {
   clip=$!
   key ctrl+v
   answer_box Return || fail "Paste did not ask before abandoning the game"
+  # Wide enough for its title beside a window manager's icon and buttons.
+  local P WIDTH HEIGHT X Y SCREEN WINDOW
+  P=$(find_window '^Players for this game$') || fail "Paste did not ask for the players"
+  eval "$(xdotool getwindowgeometry --shell "$P")"
+  [ "$WIDTH" -ge 300 ] || fail "the players dialog is $WIDTH pixels wide, too narrow for its title"
   accept_players
   wait_for 5 '[ "$(main_board | cut -c2,14,22,31)" = wwbb ] && [ "$(main_board | tr -cd wb | wc -c)" = 4 ]' || fail "the pasted position is not shown: $(main_board)"
   kill "$clip" 2>/dev/null
@@ -729,7 +818,9 @@ features() {
   new_game human human
   wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count 0 20 380)" = 4 ]' ||
     fail "the new game does not wait for White: $(main_board)"
-  # Hint: one man and where it goes framed, nothing played.
+  # Hint: one man and where it goes framed and named in the status line, nothing played.
+  shot
+  convert "$work/now.png" -crop 380x18+1+401 +repage "$work/status-before-hint.png"
   key ctrl+h
   wait_for 15 '[ "$(framed_count 0 20 380)" = 2 ]' || fail "Hint did not frame a move: $(framed_squares)"
   local from to
@@ -737,6 +828,7 @@ features() {
   [ "$from" -ge 8 ] && [ "$from" -le 11 ] && [ "$to" -ge 12 ] && [ "$to" -le 15 ] ||
     fail "Hint framed $from and $to, not a first move of White's"
   [ "$(main_board)" = $Initial ] || fail "Hint changed the position: $(main_board)"
+  region_is 380x18+1+401 "$work/status-before-hint.png" && fail "the status line does not name the hint"
   [ "$(pixels 560,33)" = FFFFFF ] || fail "Hint put a move into the history"
   log_line_is 0 "@b;New game start." || fail "Hint wrote to the log"
   save_shot window-hint.png
@@ -761,11 +853,20 @@ features() {
   black_to_move || fail "the hint for White framed Black's turn: $(framed_squares)"
   [ "$(main_board | cut -c10,14)" = ".w" ] || fail "the late hint changed the position: $(main_board)"
 
-  # Black resigns: the log says so, White wins, and the board takes no more moves.
+  # Resign asks first: No leaves the game going, with Black's men framed.
   menu_command m s
+  answer_box Escape || fail "Resign did not ask for confirmation"
+  sleep 0.5
+  shot
+  black_to_move || fail "No to Resign did not leave Black to move: $(framed_squares)"
+  log_line_is 0 "@b;White wins!" && fail "No to Resign ended the game"
+  # Black resigns: the log says so, White wins, no frames stay, and the board takes no more moves.
+  menu_command m s
+  answer_box Return || fail "Resign did not ask for confirmation"
   local before
   wait_for 5 'log_line_is 0 "@b;White wins!"' || fail "Resign did not log White wins!"
   log_line_is 1 "@b;@bc  resigned." || fail "Resign did not log that Black resigned"
+  [ "$(framed_count 0 20 380)" = 0 ] || fail "frames stay on the board after Resign: $(framed_squares)"
   before=$(main_board)
   click_square 22
   sleep 0.3
@@ -849,19 +950,24 @@ set_up() {
   save_shot window-set-up.png
 }
 
-# A file of three games: Open shows them in a list, Cancel keeps the game in play and the
-# second game opens at its last position.
+# A file of three games in $HOME: Open starts there and shows them in a list, Cancel keeps
+# the game in play and the second game opens at its last position, ended as its file says;
+# saved again it keeps what its file held.
 game_list() {
-  cat >"$work/games.pdn" <<'END'
+  # In $HOME, where the chooser starts before any file was opened or saved.
+  cat >"$HOME/games.pdn" <<'END'
 [White "A"]
 [Black "B"]
 
 1. c3-d4 *
 
+[Event "Club evening"]
 [White "C"]
 [Black "D"]
+[Result "2-0"]
+[Annotator "E"]
 
-1. a3-b4 f6-g5 *
+1. a3-b4 {a comment} f6-g5 (1... f6-e5) 2-0
 
 [White "E"]
 [Black "F"]
@@ -877,7 +983,6 @@ END
   xdotool windowfocus --sync "$C" 2>/dev/null
   sleep 0.5
   xdotool type games.pdn
-  sleep 0.3
   xdotool key Return
   local L
   L=$(find_window '^Choose a game$') || fail "the list of games did not open"
@@ -903,7 +1008,19 @@ END
   accept_players
   wait_for 5 '[ "$(main_board)" = wwwwwwww.wwww......bbb.bbbbbbbbb ] && [ "$(pixels 560,48)" = $Selected ]' ||
     fail "the second game (a3-b4 f6-g5) is not shown: $(main_board)"
+  log_line_is 0 "@b;White wins!" && log_line_is 1 "@b;New game start." ||
+    fail "the second game, ended 2-0 in its file, does not open ended"
   save_shot window-game-list-opened.png
+
+  # Saved again, it keeps its tags, notes and result; the chooser offers the players and the date.
+  key ctrl+s
+  choose_file "Save game"
+  local again
+  again=$HOME/C-D-$(date +%Y-%m-%d).pdn
+  [ -s "$again" ] || fail "Save game wrote no file $again: $(ls "$HOME")"
+  grep -q '^\[Event "Club evening"\]' "$again" && grep -q '^\[Annotator "E"\]' "$again" &&
+    grep -q '^\[Result "1-0"\]' "$again" && grep -q '{a comment}' "$again" && grep -q '(1\.\.\. f6-e5)' "$again" ||
+    fail "the saved game lost what its file held: $(cat "$again")"
 }
 
 "$part"

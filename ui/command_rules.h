@@ -1,0 +1,23 @@
+// Which menu commands can act, as a plain function of what the window knows of its game:
+// a command that cannot act is greyed rather than left to do nothing.
+#pragma once
+
+struct CommandFacts {
+  bool hasGame = false;         // a game is shown, in play or ended
+  bool inPlay = false;          // the game goes on
+  bool humanToMove = false;     // a person has the turn and the board waits for the move
+  bool computerThinks = false;  // the computer's search for its move runs
+  bool workerBusy = false;      // a search (the computer's, a hint, an analysis) runs or is queued
+  bool movesToTakeBack = false;  // a take back would remove moves
+  bool movesToReplay = false;    // taken-back moves wait to be replayed
+  bool historyRowFocused = false;
+};
+
+struct CommandStates {
+  bool newGame = true, open = true, paste = true, setUp = true, quit = true;
+  bool save = false, copy = false, cancel = false;
+  bool offerDraw = false, moveNow = false, takeBack = false, replay = false, hint = false, resign = false;
+  bool analysis = false;  // the history's pop-up commands
+};
+
+CommandStates commandStates(const CommandFacts& facts);
