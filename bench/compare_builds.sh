@@ -51,7 +51,7 @@ commands+=("play --time 0.02 --games 2" "play --time 0.02 --games 1 --engine str
 commands+=("tune --games 16 --depth 4 --epochs 20 --endgame 200 --out $scratch/weights.h")
 
 # Time fields: "time 1.02s", "time 0.123" and the thinking time of a whole game's lines.
-mask() { sed -E 's/time [0-9]+\.[0-9]+s?/time T/g; s/nps [0-9.]+/nps N/g'; }
+mask() { sed -E 's/time [0-9]+\.[0-9]+s?/time T/g; s/[0-9]+\.[0-9]+ s$/T s/; s/[0-9]+\.[0-9]+ s,/T s,/g; s/nps [0-9.]+/nps N/g'; }
 
 same=0 differ=0
 for command in "${commands[@]}"; do
