@@ -1,7 +1,7 @@
 // The alpha-beta search: fail-soft principal-variation search over the children of the
 // move generator, with end-game database probes, a transposition table, repetitions and
-// the draw rules' counts scored as draws, and a capture-only horizon. The evaluation is a template parameter
-// (see evaluation.h). Every score is from the side to move; callers negate.
+// the draw rules' counts scored as draws, and a capture-only horizon. The evaluation is a
+// template parameter (see evaluation.h). Every score is from the side to move; callers negate.
 #pragma once
 #include <cstdint>
 #include <vector>

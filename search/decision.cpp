@@ -129,8 +129,10 @@ double positionalSoftLimit(double timeLimit) { return timeLimit * SoftShare; }
 DecisionResult SearchEngine::decide(DecisionRequest request, const SearchPlan& plan, DecisionProgress* progress) {
   std::mt19937 random(request.seed);
   int fixedDepth = 0;
-  if (plan.minDepth > 0)
-    fixedDepth = plan.minDepth + (int)(random() % (uint32_t)(std::max(plan.maxDepth, plan.minDepth) - plan.minDepth + 1));
+  if (plan.minDepth > 0) {
+    const uint32_t depths = (uint32_t)(std::max(plan.maxDepth, plan.minDepth) - plan.minDepth + 1);
+    fixedDepth = plan.minDepth + (int)(random() % depths);
+  }
   const uint32_t noiseSeed = (uint32_t)random();
   if (plan.evaluation == Evaluation::Positional)
     return decidePositionally(request, plan, fixedDepth, noiseSeed, progress);

@@ -26,7 +26,8 @@ Score SearchEngine::searchPosition(const Position& position, int depth, Evaluati
     search.table.clear();
     search.main.setProbeLimit(probeLimit);
     search.main.resetNodes();
-    score = search.main.searchPosition(position, -PositionalEvaluation::Infinity, PositionalEvaluation::Infinity, depth);
+    constexpr Score Infinity = PositionalEvaluation::Infinity;
+    score = search.main.searchPosition(position, -Infinity, Infinity, depth);
     visited += search.main.nodes();
   }
   return score;
