@@ -8,9 +8,11 @@ bash scripts/install-deps.sh
 
 bash scripts/build.sh build
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DTARVENN_SANITIZE=address
-cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVENN_SANITIZE=thread >/dev/null
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build-tsan "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVENN_SANITIZE=thread >/dev/null
 cmake --build build-tsan -j"$(nproc)" --target game_tests search_tests player_tests ui_tests \
-  tarvenn tarvenn-engine log_reference close_window window_probe
+  tarvenn tarvenn-engine log_reference close_window window_probe layout_boxes
 
 # The window tests need an X server; CI has none, so start our own.
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then

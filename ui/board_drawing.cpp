@@ -118,19 +118,22 @@ void BoardView::draw() {
   fl_line_style(0);
   for (int rank = 0; rank < 8; ++rank) {
     const int y = this->y() + (int)((7 - rank) * size * 0.125);
+    const int h = this->y() + (int)((8 - rank) * size * 0.125) - y;
     for (int column = 0; column < 8; ++column) {
       const int x = this->x() + (int)(column * size * 0.125);
+      // Each square reaches the next one's start: no gap, and nothing drawn past the board.
+      const int w = this->x() + (int)((column + 1) * size * 0.125) - x;
       const int square = darkSquareAt(column, rank);
       if (square < 0) {
         fl_color(LightSquare);
-        fl_rectf(x, y, cell, cell);
+        fl_rectf(x, y, w, h);
         continue;
       }
       // A flipped board shows in this cell the square turned half round from it.
       const int i = flipped ? turnedSquare(square) : square;
       const SquareSet bit = (SquareSet)1 << i;
       fl_color(DarkSquare);
-      fl_rectf(x, y, cell + 1, cell + 1);
+      fl_rectf(x, y, w, h);
       if (names) {
         fl_font(FL_HELVETICA, 12);
         fl_color(NameColour);

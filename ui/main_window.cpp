@@ -58,8 +58,8 @@ public:
   void gameChanged(Game&) override;
 };
 
-// The window places its parts itself, so that the board keeps its size at 600x500 and the
-// log, not the board, takes what the window grows by below the board.
+// The window places its parts itself (see window_layout.h): a square board as large as the
+// window allows, and no wide empty band at any size.
 class MainWindowWidget : public Fl_Window {
 public:
   using Fl_Window::Fl_Window;

@@ -166,3 +166,31 @@ std::string plainForMarkup(const std::string& text) {
   }
   return out;
 }
+
+std::string markupWords(const std::string& text, std::string (*symbol)(const std::string& name)) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '@' && i + 1 < text.size() && text[i + 1] == '@') {
+      out += '@';
+      ++i;
+    } else if (c == '@') {
+      size_t end = i + 1;
+      while (end < text.size() && !std::isspace((unsigned char)text[end]) && text[end] != '@' && text[end] != ';')
+        ++end;
+      const std::string name = text.substr(i + 1, end - i - 1);
+      const bool style = name == "b" || name == "i" || name == "n" || name == "f" || name == "t" ||
+                         (!name.empty() && name[0] == 'C');
+      if (!style && !name.empty()) out += symbol(name);
+      i = (end < text.size() && text[end] == ';') ? end : end - 1;
+    } else if (c == '&' && i + 1 < text.size() && text[i + 1] == '&') {
+      out += '&';
+      ++i;
+    } else if (c == '&' && i + 1 < text.size() && std::isalnum((unsigned char)text[i + 1])) {
+      // the mark of an underlined letter
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}

@@ -14,3 +14,6 @@ void drawMarkup(const char* text, int x, int y, int w, int h, Fl_Align align,
 void installMarkupLabels();
 // The text shown as it is: every '@', which would start a markup command, doubled.
 std::string plainForMarkup(const std::string& text);
+// The words of a markup text without its commands, for where markup is not drawn (tooltips);
+// a symbol becomes what `symbol` gives for its name ("wc" for "@wc").
+std::string markupWords(const std::string& text, std::string (*symbol)(const std::string& name));

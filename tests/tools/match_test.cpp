@@ -11,9 +11,9 @@
 #include "game/game.h"
 #include "tests/game/fakes.h"
 #include "tests/support/scratch_directory.h"
-#include "tools/match_openings.h"
-#include "tools/match_play.h"
-#include "tools/match_summary.h"
+#include "tools/match/match_openings.h"
+#include "tools/match/match_play.h"
+#include "tools/match/match_summary.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include "enddb/database.h"
 #include "engine/fen.h"
 #include "search/eval_weights.h"
-#include "tools/tune_fit.h"
-#include "tools/tune_positions.h"
-#include "tools/tune_table.h"
+#include "tools/tune/tune_fit.h"
+#include "tools/tune/tune_positions.h"
+#include "tools/tune/tune_table.h"
 
 namespace {
 

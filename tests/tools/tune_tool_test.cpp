@@ -5,7 +5,7 @@
 #include "tests/support/run_command.h"
 #include "tests/support/scratch_directory.h"
 #include "search/eval_weights.h"
-#include "tools/tune_table.h"
+#include "tools/tune/tune_table.h"
 
 namespace {
 

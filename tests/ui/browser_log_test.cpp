@@ -3,7 +3,10 @@
 #include <string>
 #include "display.h"
 #include "tests/game/fakes.h"
+#include "game/message_text.h"
 #include "ui/browser_log.h"
+#include "ui/game_markup.h"
+#include "ui/markup.h"
 
 namespace {
 
@@ -60,6 +63,37 @@ TEST_F(Log, OverlongMessagesAreCut) {
   const std::string text(3000, 'x');
   log->post(MsgEvent, text.c_str());
   EXPECT_EQ(line(1).size(), 1023u);
+}
+
+TEST_F(Log, ALineWiderThanTheLogIsGivenWholeForItsTooltipAndAShortOneIsNot) {
+  SearchFigures figures;
+  figures.seconds = 12.5;
+  figures.depth = 17;
+  const Move c3d4 = moveNamed(InitialPosition, "C3-D4");
+  const std::string line = lineText(moveLine(LineTopic::SearchedMove, true, c3d4, figures), {"\u25cb", "\u25cf"});
+  log->post(moveLine(LineTopic::SearchedMove, true, c3d4, figures));
+  log->post(MsgEvent, "New game start.");
+  const int rowHeight = browser->textsize() + 4;
+  EXPECT_EQ(browser->cutLineAt(3), "") << "a line that fits has no tooltip";
+  EXPECT_EQ(browser->cutLineAt(3 + rowHeight), "") << "at 400 pixels the move line fits";
+  browser->size(180, 100);
+  EXPECT_EQ(browser->cutLineAt(3), "") << "New game start. still fits";
+  EXPECT_EQ(browser->cutLineAt(3 + rowHeight), line) << "the whole line, its piece symbol as a character";
+  EXPECT_EQ(browser->cutLineAt(90), "") << "below the last line";
+}
+
+TEST(MarkupWords, CommandsGoSymbolsBecomeWordsAndEscapesAreUndone) {
+  auto symbol = [](const std::string& name) { return name == "wc" ? std::string("(w)") : std::string(); };
+  const struct {
+    const char* markup;
+    const char* words;
+  } cases[] = {{"@b;White wins!", "White wins!"},
+               {"@wc  C3-D4 (eval 0)", "(w)  C3-D4 (eval 0)"},
+               {"@C1;red@n plain", "red plain"},
+               {"mail@@host && &Quit", "mail@host & Quit"},
+               {"@UpArrow@wc", "(w)"},
+               {"ends with @", "ends with "}};
+  for (const auto& c : cases) EXPECT_EQ(markupWords(c.markup, symbol), c.words) << c.markup;
 }
 
 }  // namespace

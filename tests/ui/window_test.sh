@@ -2,7 +2,7 @@
 # Drives the real program in an X server with xdotool and reads what it shows from
 # screenshots: board squares by their colours, log lines by comparing them with the same
 # lines drawn by log_reference, history rows by the selection colour.
-#   window_test.sh first_start|basics|computer_game|thinking|quitting|players|levels|features|damaged_database <tarvenn> <log_reference> <close_window> <window_probe>
+#   window_test.sh first_start|basics|computer_game|thinking|quitting|players|levels|features|damaged_database|layout <tarvenn> <log_reference> <close_window> <window_probe> <layout_boxes>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -12,6 +12,7 @@ program=$2
 reference=$3
 closer=$4
 probe=$5
+boxes=$6
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   echo "no X display"
   exit 77
@@ -63,7 +64,14 @@ find_window() {
 }
 
 Title='Tarvenn v0.7 author: Odrowen'
-LogTop=420  # under the board and the status line
+# Where the boards, the status line and the log are at a window size (BoardX, BoardY,
+# BoardSize, SmallX..., StatusY, LogTop...), as the window's layout puts them.
+use_layout() {
+  eval "$("$boxes" "$1" "$2")"
+  Board="$BoardX $BoardY $BoardSize"
+  Small="$SmallX $SmallY $SmallSize"
+}
+use_layout 600 500  # the size the program opens at
 Frame=FFFF66 Dark=414141 WhiteFace=CCCCCC BlackFace=FF6666 Selected=000080
 W=""
 
@@ -101,8 +109,9 @@ board_state() {
   done
   echo "$state"
 }
-main_board() { board_state 0 20 380 23 30; }
-small_board() { board_state 400 300 200 12 16; }
+# A piece's face is read half a square across, two thirds of a square down.
+main_board() { board_state $Board $((BoardSize / 16)) $((BoardSize * 8 / 100)); }
+small_board() { board_state $Small $((SmallSize / 16)) $((SmallSize * 8 / 100)); }
 # Number of squares of the main (or small) board that carry one frame.
 framed_count() {
   local x0=$1 y0=$2 size=$3 points=() n=0 c
@@ -114,8 +123,8 @@ framed_count() {
   echo $n
 }
 framed() {  # square k of the main board has a frame
-  read -r x y < <(square_corner "$1" 0 20 380)
-  [ "$(pixels "$((x + 1)),$((y + 23))")" = "$Frame" ]
+  read -r x y < <(square_corner "$1" $Board)
+  [ "$(pixels "$((x + 1)),$((y + BoardSize / 16))")" = "$Frame" ]
 }
 
 # The region (WxH+X+Y) of the last screenshot equals a saved picture.
@@ -141,7 +150,7 @@ wait_for() {
 # line is drawn by log_reference and the two rows are compared pixel by pixel.
 # With "symbol" only the piece symbol at the start of the line is compared.
 log_line_is() {
-  local index=$1 text=$2 width=${3:-360} lines=()
+  local index=$1 text=$2 width=${3:-340} lines=()
   for ((i = 0; i < index; i++)); do lines+=("."); done
   lines+=("$text")
   local R=""
@@ -192,8 +201,11 @@ start_program() {
   [ "$which" = any ] && return
   [ "$(xdotool getwindowname "$W")" = "$Title" ] || fail "window title is '$(xdotool getwindowname "$W")'"
   [ -n "${keep_game_in_play:-}" ] && return  # the question to resume it covers the board
-  wait_for 10 '[ "$(pixels 23,43)" = FFFFFF ]' || fail "the board is not drawn"
+  wait_for 10 board_drawn || fail "the board is not drawn"
 }
+
+# The top left square (light) of the main board shows.
+board_drawn() { [ "$(pixels "$((BoardX + BoardSize / 16)),$((BoardY + BoardSize / 16))")" = FFFFFF ]; }
 
 # The data folder with the database that first_start computed, so no progress window shows.
 use_prepared_data() {
@@ -287,8 +299,8 @@ accept_window() {
 }
 
 click_square() {  # button 1 (or $2) on the centre of square k of the main board
-  read -r x y < <(square_corner "$1" 0 20 380)
-  xdotool mousemove --window "$W" $((x + 23)) $((y + 23)) click "${2:-1}"
+  read -r x y < <(square_corner "$1" $Board)
+  xdotool mousemove --window "$W" $((x + BoardSize / 16)) $((y + BoardSize / 16)) click "${2:-1}"
 }
 
 # Quit from the menu's shortcut, or with "close" as the window manager's close request;
@@ -318,7 +330,7 @@ first_start() {
   save_shot window-first-start-failure.png
   key Return
   W=$(find_window "^$Title\$") || fail "the game did not start after the message box"
-  wait_for 10 '[ "$(pixels 23,43)" = FFFFFF ]' || fail "the board is not drawn"
+  wait_for 10 board_drawn || fail "the board is not drawn"
   [ -e "$work/blocker/tarvenn" ] && fail "a data folder was made behind a file"
   quit_with_status_zero
 
@@ -336,7 +348,7 @@ first_start() {
     sleep 0.2
   done
   [ -n "$W" ] || fail "the main window did not follow the progress window"
-  wait_for 10 '[ "$(pixels 23,43)" = FFFFFF ]' || fail "the board is not drawn"
+  wait_for 10 board_drawn || fail "the board is not drawn"
   [ -z "$(xdotool search --onlyvisible --name '^Tarvenn: first start$' 2>/dev/null)" ] ||
     fail "the progress window stays open beside the game"
   local sizes=""
@@ -385,12 +397,13 @@ basics() {
   xdotool search --onlyvisible --name '^Save game$' >/dev/null 2>&1 && fail "Save game opened without a game"
 
   # Square names: on, then off again, leaving the board as it was.
-  convert "$work/now.png" -crop 380x380+0+20 +repage "$work/before.png"
+  local area=${BoardSize}x$BoardSize+$BoardX+$BoardY
+  convert "$work/now.png" -crop "$area" +repage "$work/before.png"
   key s
-  wait_for 5 '! region_is 380x380+0+20 "$work/before.png"' ||
+  wait_for 5 '! region_is "$area" "$work/before.png"' ||
     fail "square names did not appear"
   key s
-  wait_for 5 'region_is 380x380+0+20 "$work/before.png"' ||
+  wait_for 5 'region_is "$area" "$work/before.png"' ||
     fail "square names did not go away"
 
   # Human against the computer at 0.01 s.
@@ -398,21 +411,21 @@ basics() {
   wait_for 5 '[ "$(main_board)" = $Initial ]' || fail "new game does not show the initial position: $(main_board)"
   log_line_is 0 "@b;New game start." || fail "the log does not start with New game start."
   shot
-  [ "$(framed_count 0 20 380)" = 4 ] || fail "not exactly the four movable men are framed"
+  [ "$(framed_count $Board)" = 4 ] || fail "not exactly the four movable men are framed"
   framed 9 || fail "C3 is not framed"
   click_square 26  # D2 cannot move: nothing happens
   click_square 9
   wait_for 5 'framed 13 && framed 12 && ! framed 9' || fail "selecting C3 does not frame B4 and D4 only"
   click_square 13
   wait_for 10 '[ "$(main_board | cut -c10,14)" = ".w" ] && [ "$(main_board | tr -cd b | wc -c)" = 12 ] &&
-               [ "$(main_board | cut -c21-32)" != bbbbbbbbbbbb ] && [ "$(framed_count 0 20 380)" -gt 0 ]' ||
+               [ "$(main_board | cut -c21-32)" != bbbbbbbbbbbb ] && [ "$(framed_count $Board)" -gt 0 ]' ||
     fail "the computer did not answer C3-D4: $(main_board)"
   log_line_is 1 "@b;New game start." || fail "New game start. is not below one move line"
   log_line_is 0 "@bc  x" 20 || fail "the newest log line is not a black move"
   # The history selects its newest (second) row, and the small board shows that position.
   [ "$(pixels 560,33 560,48)" = "FFFFFF $Selected" ] || fail "the newest history row is not selected"
   [ "$(small_board)" = "$(main_board)" ] || fail "small board $(small_board) differs from $(main_board)"
-  [ "$(framed_count 400 300 200)" = 2 ] || fail "the small board does not frame the last move"
+  [ "$(framed_count $Small)" = 2 ] || fail "the small board does not frame the last move"
   save_shot window-game-600x500.png
 
   # Full screen and back. Without a window manager the full-screen window is made anew
@@ -470,7 +483,7 @@ basics() {
   new_game 0.01 0.01
   wait_for 10 '[ "$(main_board)" != $Initial ]' || fail "the computers do not play"
   new_game human human
-  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count 0 20 380)" = 4 ]' ||
+  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count $Board)" = 4 ]' ||
     fail "New during the computers' game does not start a new game: $(main_board)"
   log_line_is 0 "@b;New game start." && log_line_is 1 "@b;Game was canceled." ||
     fail "New during the computers' game does not log the cancel and the start"
@@ -528,22 +541,22 @@ thinking() {
   local thinking_board
   thinking_board=$(main_board)
   # The status line shows the search moving: its text changes a few times a second.
-  convert "$work/now.png" -crop 380x18+1+401 +repage "$work/status1.png"
+  convert "$work/now.png" -crop "$((StatusW - 20))x18+1+$((StatusY + 1))" +repage "$work/status1.png"
   sleep 1
   shot
-  region_is 380x18+1+401 "$work/status1.png" && fail "the status line does not move while the computer thinks"
+  region_is "$((StatusW - 20))x18+1+$((StatusY + 1))" "$work/status1.png" && fail "the status line does not move while the computer thinks"
   answers_within 200 "repaint of a covered area during the think" repaint "$W" 40 60 200 200
   answers_within 200 "Game menu opened during the think" click "$W" 20 10
   xdotool key Escape
   sleep 0.3
   [ "$(main_board)" = "$thinking_board" ] || fail "the computer moved before Move now"
-  answers_within 500 "Move now" key "$W" 0 20 380 380 Control_L m
+  answers_within 500 "Move now" key "$W" $Board $BoardSize Control_L m
   wait_for 5 '[ "$(main_board | tr -cd b | wc -c)" = 12 ] && [ "$(main_board | cut -c21-32)" != bbbbbbbbbbbb ]' ||
     fail "Move now did not play a black move: $(main_board)"
   log_line_is 0 "@bc  x" 20 || fail "the newest log line is not Black's move"
   # A second think, ended by Cancel.
   sleep 0.5
-  wait_for 5 '[ "$(framed_count 0 20 380)" -gt 2 ]' || fail "White's turn did not come"
+  wait_for 5 '[ "$(framed_count $Board)" -gt 2 ]' || fail "White's turn did not come"
   click_square 8
   sleep 0.3
   click_square 12
@@ -616,10 +629,10 @@ quitting() {
 }
 
 # The board turned round: square k of the main board shows in the cell of square 31 - k.
-main_board_turned() { board_state 0 20 380 23 30 | rev; }
+main_board_turned() { main_board | rev; }
 click_turned() {
-  read -r x y < <(square_corner "$((31 - $1))" 0 20 380)
-  xdotool mousemove --window "$W" $((x + 23)) $((y + 23)) click 1
+  read -r x y < <(square_corner "$((31 - $1))" $Board)
+  xdotool mousemove --window "$W" $((x + BoardSize / 16)) $((y + BoardSize / 16)) click 1
 }
 # The players dialog of an opened, pasted or set-up game: two people, accepted with Enter.
 accept_players() { accept_window '^Players for this game$'; }
@@ -654,7 +667,7 @@ players() {
   local replied
   replied=$(main_board)
   key ctrl+z
-  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count 0 20 380)" = 4 ]' ||
+  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count $Board)" = 4 ]' ||
     fail "Take back did not restore the initial position with White to move: $(main_board)"
   [ "$(pixels 560,33)" = FFFFFF ] || fail "the taken-back moves stay in the history"
   key ctrl+y
@@ -726,7 +739,7 @@ players() {
 # and kept by a game in play. A person plays White, the computer Black at 0.01 s.
 # Black has moved and White's men are framed for the person's next move (an exchange may
 # have taken men on both sides).
-black_replied() { [ "$(main_board | cut -c21-32)" != bbbbbbbbbbbb ] && [ "$(framed_count 0 20 380)" -gt 0 ]; }
+black_replied() { [ "$(main_board | cut -c21-32)" != bbbbbbbbbbbb ] && [ "$(framed_count $Board)" -gt 0 ]; }
 # One of the three newest log lines is the computer's decision at that level (an exchange it
 # chose puts a forced capture and its own capture above it). The width stops before the move.
 level_named() { log_line_is 0 "@bc ($1)" 70 || log_line_is 1 "@bc ($1)" 70 || log_line_is 2 "@bc ($1)" 70; }
@@ -754,7 +767,7 @@ levels() {
   keep_game_in_play=1 start_program
   answer_box Return || fail "the start did not offer to resume the game"
   accept_players
-  wait_for 10 '[ "$(main_board)" = "$at_quit" ] && [ "$(framed_count 0 20 380)" -gt 0 ]' ||
+  wait_for 10 '[ "$(main_board)" = "$at_quit" ] && [ "$(framed_count $Board)" -gt 0 ]' ||
     fail "the resumed game does not wait for White's move where it was left: $(main_board)"
   # Any of White's moves: the first framed man, then its first framed destination.
   local k
@@ -766,7 +779,7 @@ levels() {
   for to in $(seq 0 31); do framed "$to" && break; done
   click_square "$to"
   # The resumed game's log starts empty, so a line naming the level is the computer's answer.
-  wait_for 15 '[ "$(main_board)" != "$at_quit" ] && [ "$(framed_count 0 20 380)" -gt 0 ] && level_named strong' ||
+  wait_for 15 '[ "$(main_board)" != "$at_quit" ] && [ "$(framed_count $Board)" -gt 0 ] && level_named strong' ||
     fail "the resumed computer did not answer White's move $k-$to with a line naming its level: $(main_board)"
 
   # A new game shows the remembered choices: Enter starts it with the computer at its level.
@@ -816,19 +829,19 @@ features() {
   use_fltk_file_chooser
   start_program
   new_game human human
-  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count 0 20 380)" = 4 ]' ||
+  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count $Board)" = 4 ]' ||
     fail "the new game does not wait for White: $(main_board)"
   # Hint: one man and where it goes framed and named in the status line, nothing played.
   shot
-  convert "$work/now.png" -crop 380x18+1+401 +repage "$work/status-before-hint.png"
+  convert "$work/now.png" -crop "$((StatusW - 20))x18+1+$((StatusY + 1))" +repage "$work/status-before-hint.png"
   key ctrl+h
-  wait_for 15 '[ "$(framed_count 0 20 380)" = 2 ]' || fail "Hint did not frame a move: $(framed_squares)"
+  wait_for 15 '[ "$(framed_count $Board)" = 2 ]' || fail "Hint did not frame a move: $(framed_squares)"
   local from to
   read -r from to < <(framed_squares)
   [ "$from" -ge 8 ] && [ "$from" -le 11 ] && [ "$to" -ge 12 ] && [ "$to" -le 15 ] ||
     fail "Hint framed $from and $to, not a first move of White's"
   [ "$(main_board)" = $Initial ] || fail "Hint changed the position: $(main_board)"
-  region_is 380x18+1+401 "$work/status-before-hint.png" && fail "the status line does not name the hint"
+  region_is "$((StatusW - 20))x18+1+$((StatusY + 1))" "$work/status-before-hint.png" && fail "the status line does not name the hint"
   [ "$(pixels 560,33)" = FFFFFF ] || fail "Hint put a move into the history"
   log_line_is 0 "@b;New game start." || fail "Hint wrote to the log"
   save_shot window-hint.png
@@ -841,7 +854,7 @@ features() {
 
   # A move made while the hint is searched: the late answer does not frame the new position.
   new_game human human
-  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count 0 20 380)" = 4 ]' ||
+  wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(framed_count $Board)" = 4 ]' ||
     fail "the second game does not wait for White: $(main_board)"
   key ctrl+h
   click_square 9
@@ -866,7 +879,7 @@ features() {
   local before
   wait_for 5 'log_line_is 0 "@b;White wins!"' || fail "Resign did not log White wins!"
   log_line_is 1 "@b;@bc  resigned." || fail "Resign did not log that Black resigned"
-  [ "$(framed_count 0 20 380)" = 0 ] || fail "frames stay on the board after Resign: $(framed_squares)"
+  [ "$(framed_count $Board)" = 0 ] || fail "frames stay on the board after Resign: $(framed_squares)"
   before=$(main_board)
   click_square 22
   sleep 0.3
@@ -1021,6 +1034,99 @@ END
   grep -q '^\[Event "Club evening"\]' "$again" && grep -q '^\[Annotator "E"\]' "$again" &&
     grep -q '^\[Result "1-0"\]' "$again" && grep -q '{a comment}' "$again" && grep -q '(1\.\.\. f6-e5)' "$again" ||
     fail "the saved game lost what its file held: $(cat "$again")"
+}
+
+# The board of `size` pixels at (x0, y0) ends exactly there: light A8 at its top left corner,
+# dark H8 and A1 at the other corners, and no dark square just past them (or the window ends).
+board_ends_at() {
+  local x0=$1 y0=$2 x1=$(($1 + $3 - 1)) y1=$(($2 + $3 - 1))
+  [ "$(pixels "$x0,$y0" "$x1,$y0" "$x0,$y1")" = "FFFFFF $Dark $Dark" ] &&
+    { [ $((x1 + 1)) -ge "$WIDTH" ] || [ "$(pixels "$((x1 + 1)),$y0")" != $Dark ]; } &&
+    { [ $((y1 + 1)) -ge "$HEIGHT" ] || [ "$(pixels "$x0,$((y1 + 1))")" != $Dark ]; }
+}
+# The side of the widest square of plain background in the last screenshot is at most $1:
+# the mask of the background colour (read in the menu bar's empty right end) is eroded by a
+# square one pixel wider (a row, then a column), and nothing may be left.
+no_band_wider_than() {
+  local grey side=$(($1 + 1))
+  grey=$(pixels "$((WIDTH - 3)),10")
+  [ "$(convert "$work/now.png" -fill black +opaque "#$grey" -fill white -opaque "#$grey" -virtual-pixel Black \
+        -morphology Erode "Rectangle:${side}x1" -morphology Erode "Rectangle:1x$side" -format '%[max]' info:)" = 0 ]
+}
+
+# The mouse rests on the log's newest line: a tooltip shows below it, reaching past the log's
+# right edge (screenshots of the whole screen before and after).
+tooltip_over_newest_log_line() {
+  local before after area
+  xdotool mousemove --window "$W" $((BoardX + BoardSize / 2)) $((BoardY + BoardSize / 2))
+  sleep 0.5
+  xwd -root -silent -out "$work/root.xwd" && convert "xwd:$work/root.xwd" "$work/before.png"
+  xdotool mousemove --window "$W" 100 $((LogTop + 8))
+  sleep 0.2
+  xdotool mousemove --window "$W" 110 $((LogTop + 9))
+  sleep 1.5
+  xwd -root -silent -out "$work/root.xwd" && convert "xwd:$work/root.xwd" "$work/after.png"
+  eval "$(xdotool getwindowgeometry --shell "$W")"
+  area="40x30+$((X + LogW + 10))+$((Y + LogTop + 12))"
+  before=$(convert "$work/before.png" -crop "$area" +repage -format '%#' info:)
+  after=$(convert "$work/after.png" -crop "$area" +repage -format '%#' info:)
+  [ "$before" != "$after" ]
+}
+
+# The window from its smallest size up to the screen's: both boards where the layout puts
+# them and whole, the status line and the log below the board, no plain band
+# wider than a square. A log line cut by the narrow log shows whole in a tooltip.
+layout() {
+  use_prepared_data
+  start_program
+  new_game human 0.01
+  click_square 9
+  sleep 0.3
+  click_square 13
+  wait_for 10 black_replied || fail "the computer did not answer C3-D4: $(main_board)"
+  local played size w h
+  played=$(main_board)
+  # Sizes up to the screen's (the last one), very wide and very tall ones where they fit.
+  local screen
+  screen=$(xdotool getdisplaygeometry | tr ' ' x)
+  for size in 460x400 600x500 1280x870 1280x900 1280x400 460x1000 1900x420 "$screen"; do
+    w=${size%x*} h=${size#*x}
+    if [ "$w" -gt "${screen%x*}" ] || [ "$h" -gt "${screen#*x}" ]; then
+      echo "$size: larger than the screen, not tried"
+      continue
+    fi
+    xdotool windowmove "$W" 0 0
+    xdotool windowsize "$W" "$w" "$h"
+    use_layout "$w" "$h"
+    wait_for 5 'eval "$(xdotool getwindowgeometry --shell "$W")" && [ "$WIDTH.$HEIGHT" = "$w.$h" ] &&
+                board_ends_at $Board && board_ends_at $Small' ||
+      fail "at $size the boards are not at $Board and $Small (window ${WIDTH}x$HEIGHT)"
+    save_shot "window-layout-$size.png"
+    [ "$(main_board)" = "$played" ] && [ "$(small_board)" = "$played" ] ||
+      fail "at $size a board is covered: $(main_board), small $(small_board)"
+    [ "$(framed_count $Small)" = 2 ] || fail "at $size the small board's frames are covered"
+    log_line_is 0 "@bc  x" 20 || fail "at $size the log's newest line is not under the status line"
+    no_band_wider_than $((BoardSize / 8)) || fail "at $size a plain band is wider than a square"
+    echo "$size: board ${BoardSize} at $BoardX,$BoardY, small board $SmallSize at $SmallX,$SmallY, log ${LogW}x$LogH"
+  done
+
+  # At the smallest size a long line does not fit the log; the mouse on it shows it whole.
+  # How long a move line is varies, so games are played until the newest line is cut.
+  xdotool windowsize "$W" 460 400
+  use_layout 460 400
+  local tries=0
+  until tooltip_over_newest_log_line; do
+    tries=$((tries + 1))
+    [ $tries -le 10 ] || fail "no tooltip over the newest log line in 10 games"
+    new_game human 0.01
+    click_square 9
+    sleep 0.3
+    click_square 13
+    wait_for 10 black_replied || fail "the computer did not answer C3-D4: $(main_board)"
+  done
+  cp "$work/after.png" "$shots/window-log-tooltip.png"
+  echo "a tooltip showed the cut log line after $tries more games"
+  quit_with_status_zero
 }
 
 "$part"

@@ -1,4 +1,4 @@
-#include "tools/match_summary.h"
+#include "tools/match/match_summary.h"
 #include <cmath>
 #include <cstdio>
 #include <limits>

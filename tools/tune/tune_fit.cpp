@@ -1,4 +1,4 @@
-#include "tools/tune_fit.h"
+#include "tools/tune/tune_fit.h"
 #include <cmath>
 
 namespace {

@@ -12,9 +12,9 @@
 #include "tools/commands.h"
 #include "tools/computer_games.h"
 #include "tools/tool_args.h"
-#include "tools/tune_fit.h"
-#include "tools/tune_positions.h"
-#include "tools/tune_table.h"
+#include "tools/tune/tune_fit.h"
+#include "tools/tune/tune_positions.h"
+#include "tools/tune/tune_table.h"
 
 namespace {
 

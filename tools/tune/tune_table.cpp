@@ -1,4 +1,4 @@
-#include "tools/tune_table.h"
+#include "tools/tune/tune_table.h"
 #include <cctype>
 #include <cstdlib>
 #include <sstream>

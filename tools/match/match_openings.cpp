@@ -1,4 +1,4 @@
-#include "tools/match_openings.h"
+#include "tools/match/match_openings.h"
 #include <cctype>
 #include <filesystem>
 #include <fstream>

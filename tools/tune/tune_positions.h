@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 #include "engine/board.h"
-#include "tools/tune_fit.h"
+#include "tools/tune/tune_fit.h"
 
 class EndgameDatabase;
 

@@ -1,4 +1,4 @@
-#include "tools/match_play.h"
+#include "tools/match/match_play.h"
 #include "book/opening_book.h"
 #include "game/game.h"
 #include "search/computer_player.h"

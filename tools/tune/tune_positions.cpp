@@ -1,4 +1,4 @@
-#include "tools/tune_positions.h"
+#include "tools/tune/tune_positions.h"
 #include <atomic>
 #include <thread>
 #include "enddb/database.h"

@@ -12,9 +12,9 @@
 #include "enddb/program_steps.h"
 #include "tools/commands.h"
 #include "tools/computer_games.h"
-#include "tools/match_openings.h"
-#include "tools/match_play.h"
-#include "tools/match_summary.h"
+#include "tools/match/match_openings.h"
+#include "tools/match/match_play.h"
+#include "tools/match/match_summary.h"
 #include "tools/tool_args.h"
 
 namespace {

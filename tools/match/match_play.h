@@ -4,7 +4,7 @@
 #include <string>
 #include "engine/board.h"
 #include "game/level.h"
-#include "tools/match_summary.h"
+#include "tools/match/match_summary.h"
 
 class EndgameDatabase;
 class Game;

@@ -1,0 +1,16 @@
+// Prints where the main window puts its parts at a size, as shell assignments, so that the
+// window tests find the boards, the status line and the log wherever the layout puts them:
+//   layout_boxes WIDTH HEIGHT  ->  BoardX=0 BoardY=20 BoardSize=376 SmallX=... (one line)
+#include <cstdio>
+#include <cstdlib>
+#include "ui/window_layout.h"
+
+int main(int argc, char** argv) {
+  if (argc != 3) return 2;
+  const WindowLayout l = layoutFor(std::atoi(argv[1]), std::atoi(argv[2]));
+  std::printf("BoardX=%d BoardY=%d BoardSize=%d SmallX=%d SmallY=%d SmallSize=%d StatusY=%d StatusW=%d "
+              "LogTop=%d LogW=%d LogH=%d HistoryX=%d HistoryY=%d HistoryW=%d HistoryH=%d\n",
+              l.board.x, l.board.y, l.board.w, l.smallBoard.x, l.smallBoard.y, l.smallBoard.w, l.status.y,
+              l.status.w, l.log.y, l.log.w, l.log.h, l.history.x, l.history.y, l.history.w, l.history.h);
+  return 0;
+}
