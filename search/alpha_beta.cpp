@@ -120,14 +120,23 @@ Score AlphaBeta<Eval>::captures(SquareSet white, SquareSet black, SquareSet king
   return best;
 }
 
+// Small, so that it is inlined at its callers: most positions are at the horizon, and go
+// straight to the capture search without the frame of a full node.
 template <class Eval>
 template <bool WhiteToMove>
-Score AlphaBeta<Eval>::node(SquareSet white, SquareSet black, SquareSet kings, Score alpha, Score beta, int depth,
-                            int ply) {
+inline Score AlphaBeta<Eval>::node(SquareSet white, SquareSet black, SquareSet kings, Score alpha, Score beta,
+                                   int depth, int ply) {
   // Draw rules: past a count the game is drawn, unless the side to move has lost on the board.
   if (drawRuleReached(drawStates[ply]) != DrawRule::NoRule)
     return countMoves<WhiteToMove>(white, black, kings) == 0 ? Eval::noMoveLoss(ply) : 0;
   if (depth <= 0) return captures<WhiteToMove>(white, black, kings, alpha, beta, ply);
+  return expand<WhiteToMove>(white, black, kings, alpha, beta, depth, ply);
+}
+
+template <class Eval>
+template <bool WhiteToMove>
+Score AlphaBeta<Eval>::expand(SquareSet white, SquareSet black, SquareSet kings, Score alpha, Score beta, int depth,
+                              int ply) {
   if ((++nodeCount & StopPollNodes) == 0) stops.poll();
   if (stops.stopped()) return 0;
 

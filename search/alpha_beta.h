@@ -63,6 +63,9 @@ private:
   bool repeats(uint64_t hash, int ply) const;
   template <bool WhiteToMove>
   Score node(SquareSet white, SquareSet black, SquareSet kings, Score alpha, Score beta, int depth, int ply);
+  // A node with depth left: its children searched.
+  template <bool WhiteToMove>
+  Score expand(SquareSet white, SquareSet black, SquareSet kings, Score alpha, Score beta, int depth, int ply);
   template <bool WhiteToMove>
   Score captures(SquareSet white, SquareSet black, SquareSet kings, Score alpha, Score beta, int ply);
   Score child(const Position& after, Score alpha, Score beta, int depth, int ply);
