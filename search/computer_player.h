@@ -7,7 +7,7 @@
 #include <random>
 #include "game/interfaces.h"
 #include "game/player_type.h"
-#include "search/level_recipe.h"
+#include "game/level.h"
 
 class OpeningBook;
 class SearchRunner;
