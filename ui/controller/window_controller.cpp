@@ -11,7 +11,7 @@
 #include "pdn/pdn_reader.h"
 #include "pdn/pdn_writer.h"
 #include "search/analysis.h"
-#include "search/decision.h"
+#include "search/search_engine.h"
 #include "ui/controller/controlled_game.h"
 #include "ui/controller/game_facts.h"
 #include "ui/controller/status_text.h"
@@ -291,7 +291,7 @@ void WindowController::hint() {
   request->timeLimit = hintSeconds(*current);
   request->draws = current->record.drawState();  // the hint knows how far the draw counts have run
   auto result = std::make_shared<DecisionResult>();
-  hintJob = worker.start([request, result](Search& search) { *result = decide(search, *request); },
+  hintJob = worker.start([request, result](SearchEngine& engine) { *result = engine.decide(*request, SearchPlan{}); },
                          [this, request, result] {
                            hintJob = 0;
                            // Only while the position asked about is still to be played.
@@ -344,7 +344,7 @@ void WindowController::analyseFocused(bool replies) {
   HistoryEntry* entry = views.focusedEntry();
   if (!entry || worker.busy()) return;
   auto plan = std::make_shared<AnalysisPlan>(replies ? planReplyEvaluation(*entry) : planEntryEvaluation(*entry));
-  analysisJob = worker.start([plan](Search& search) { runAnalysis(search, *plan); },
+  analysisJob = worker.start([plan](SearchEngine& engine) { runAnalysis(engine, *plan); },
                              [this, plan, replies] {
                                analysisJob = 0;
                                applyAnalysis(*plan);
