@@ -8,11 +8,11 @@
 #include "enddb/database.h"
 #include "engine/fen.h"
 #include "engine/movelist.h"
-#include "search/decision.h"
+#include "search/search_engine.h"
 
 namespace {
 
-void runGroup(Search& search, int decisions, double seconds) {
+void runGroup(SearchEngine& search, int decisions, double seconds) {
   double worst = -1e9, total = 0;
   int aborted = 0;
   for (int i = 0; i < decisions; ++i) {
@@ -28,7 +28,7 @@ void runGroup(Search& search, int decisions, double seconds) {
     request.root = position;
     request.moves.assign(moves.begin(), moves.end());
     request.timeLimit = seconds;
-    const DecisionResult result = decide(search, request);
+    const DecisionResult result = search.decide(request, SearchPlan{});
     const double overrun = result.elapsed - seconds;
     worst = std::max(worst, overrun);
     total += overrun;
@@ -41,7 +41,7 @@ void runGroup(Search& search, int decisions, double seconds) {
 }  // namespace
 
 int main() {
-  Search search(endgameDatabase);  // no database files: the positions are far above them
+  SearchEngine search(endgameDatabase);  // no database files: the positions are far above them
   runGroup(search, 50, 1.0);
   runGroup(search, 10, 5.0);
   return 0;

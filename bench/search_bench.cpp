@@ -1,8 +1,8 @@
 // Search speed: a fixed-depth search with the full window from the initial position and a
 // few middle games, in positions visited per second of processor time on one core. The
 // database is switched off so that the figures do not depend on its files.
-// `search_bench` measures the classic search; `search_bench --engine strong` measures the
-// strong engine and the classic search beside it, in the same run.
+// `search_bench` measures the material search that classic plays; `search_bench --engine strong`
+// measures the positional search of the strong level and the material one beside it, in one run.
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -10,8 +10,7 @@
 #include "bench/bench_positions.h"
 #include "enddb/database.h"
 #include "engine/fen.h"
-#include "search/search.h"
-#include "search/strong_search.h"
+#include "search/search_engine.h"
 
 namespace {
 
@@ -66,18 +65,15 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  Search search(endgameDatabase);
-  search.probeLimit = 0;
+  SearchEngine engine(endgameDatabase);
   uint64_t classicNodes = 0;
   Totals classic;
   if (!measure("classic", ClassicDepth, classicNodes,
                [&](const Position& p) {
-                 search.table.reset(1.0);
-                 search.resetNodes();
-                 const int score =
-                     search.searchNode(p.white, p.black, p.kings, p.whiteToMove, SCORE_MIN, SCORE_MAX, ClassicDepth);
-                 classicNodes = search.nodes();
-                 return score;
+                 engine.resetNodes();
+                 const Score score = engine.searchPosition(p, ClassicDepth, Evaluation::Material, false);
+                 classicNodes = engine.nodes();
+                 return countedValue(score, Evaluation::Material);
                },
                classic))
     return 1;
@@ -86,16 +82,13 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  StrongEngine& engine = search.strongEngine();
-  engine.main.probeLimit = 0;
   uint64_t strongNodes = 0;
   Totals totals;
   if (!measure("strong", StrongDepth, strongNodes,
                [&](const Position& p) {
-                 engine.table.clear();
-                 engine.main.resetNodes();
-                 const int score = engine.main.searchPosition(p, -EvalInfinity, EvalInfinity, StrongDepth);
-                 strongNodes = engine.main.nodes();
+                 engine.resetNodes();
+                 const Score score = engine.searchPosition(p, StrongDepth, Evaluation::Positional, false);
+                 strongNodes = engine.nodes();
                  return score;
                },
                totals))

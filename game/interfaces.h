@@ -1,6 +1,7 @@
 // The small interfaces through which a game meets its players, its board and its owner.
 #pragma once
 #include "engine/board.h"
+#include "search/evaluation.h"
 
 class Game;
 
@@ -9,10 +10,10 @@ class Game;
 struct ThinkingState {
   bool thinking = false;
   int depth = 0;
-  int eval = 0;
+  Score eval = 0;
   double elapsed = 0;
   double allowed = 0;
-  bool hundredths = false;  // eval in hundredths of a man (the positional engine), else in men
+  Evaluation evaluation = Evaluation::Material;  // what judged it; the material count shows whole men
 };
 
 class Player {

@@ -1,7 +1,8 @@
 // The computer's levels, from a beginner's opponent to the strongest the program plays, by name.
-// How each one decides is the search's business (search/level_recipe.h).
+// Each level only chooses a search plan (search/search_plan.h).
 #pragma once
 #include <string>
+#include "search/search_plan.h"
 
 enum class Level { Beginner, Casual, Classic, Strong, Expert };
 
@@ -12,3 +13,7 @@ constexpr int LevelCount = 5;
 const char* levelName(Level level);
 // The level of a name as levelName writes it; false for anything else.
 bool parseLevel(const std::string& name, Level& level);
+// How the computer decides at this level.
+SearchPlan levelPlan(Level level);
+// The time a decision at this level may take when the player chose `seconds` a move.
+double levelSeconds(Level level, double seconds);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include "engine/movelist.h"
+#include "search/evaluation.h"
 
 enum MessageKind {
   MsgDebug = 0,   // never shown
@@ -27,13 +28,13 @@ enum class LineTopic : uint8_t {
 
 // The figures of a searched move.
 struct SearchFigures {
-  int eval = 0;
+  Score eval = 0;
   double seconds = 0;
   int depth = 0;             // the last depth searched over every root move
   bool partial = false;      // the time ran out during the next depth...
   int movesAtNextDepth = 0;  // ...after this many of the root moves
   int rootMoves = 0;
-  bool hundredths = false;   // eval in hundredths of a man (the positional engine), else in men
+  Evaluation evaluation = Evaluation::Material;  // what judged it; the material count shows whole men
 };
 
 struct LogLine {

@@ -2,12 +2,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-std::string evaluationText(int eval, bool hundredths) {
-  if (!hundredths) return std::to_string(eval);
-  // Beyond any material balance the positional engine's value is a proven result.
-  constexpr int ProvenResult = 10000;
-  if (eval >= ProvenResult) return "win";
-  if (eval <= -ProvenResult) return "loss";
+std::string evaluationText(Score eval, Evaluation evaluation) {
+  if (evaluation == Evaluation::Material) return std::to_string(countedValue(eval, evaluation));
+  if (eval >= ScoreProven) return "win";
+  if (eval <= -ScoreProven) return "loss";
   char text[24];
   std::snprintf(text, sizeof text, "%s%d.%02d", eval < 0 ? "-" : "", std::abs(eval) / 100, std::abs(eval) % 100);
   return text;
@@ -23,7 +21,7 @@ std::string notation(const Move& move) {
 
 std::string searchFigures(const SearchFigures& s) {
   char text[160];
-  const std::string eval = evaluationText(s.eval, s.hundredths);
+  const std::string eval = evaluationText(s.eval, s.evaluation);
   if (s.partial)
     std::snprintf(text, sizeof text, "(eval %s, time %.2fs, depth %d and %d/%d moves at depth %d)", eval.c_str(),
                   s.seconds, s.depth, s.movesAtNextDepth, s.rootMoves, s.depth + 1);

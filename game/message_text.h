@@ -13,9 +13,9 @@ struct SideNames {
   const char* of(bool isWhite) const { return isWhite ? white : black; }
 };
 
-// A search value: whole men, or hundredths of a man shown as "1.25" (a proven result as
-// "win" or "loss").
-std::string evaluationText(int eval, bool hundredths);
+// A search value in hundredths of a man as the evaluation that judged it counts: whole men
+// for the material count, else "1.25" (a proven result as "win" or "loss").
+std::string evaluationText(Score eval, Evaluation evaluation);
 
 // The words after the side's name: "C3-D4 (eval 0, time 1.02s, depth 13)", "C3xE5 - forced move",
 // "offered draw but <black> refused."; an event's or a result's text as it is.

@@ -4,9 +4,7 @@
 #include "enddb/database.h"
 #include "engine/clock.h"
 #include "game/game.h"
-#include "search/decision.h"
 #include "search/search_runner.h"
-#include "search/strong_decision.h"
 
 namespace {
 
@@ -79,25 +77,8 @@ struct PendingDecision {
   DecisionRequest request;
   DecisionResult result;
   Level level = DefaultLevel;
-  int fixedDepth = 0;  // drawn from the recipe's range; 0: on the clock
-  uint32_t noiseSeed = 0;
+  SearchPlan plan;
 };
-
-// Decides as the level's recipe says; runs on the searching thread.
-DecisionResult decideByLevel(Search& search, const PendingDecision& pending, DecisionProgress* progress) {
-  const LevelRecipe recipe = levelRecipe(pending.level);
-  if (recipe.positional) {
-    StrongPlan plan;
-    plan.fixedDepth = pending.fixedDepth;
-    plan.noise = recipe.noise;
-    plan.noiseSeed = pending.noiseSeed;
-    plan.threads = recipe.threads;
-    return decideStrong(search, pending.request, plan, progress);
-  }
-  if (pending.fixedDepth > 0)
-    return decideAtDepth(search, pending.request, pending.fixedDepth, recipe.noise, pending.noiseSeed, progress);
-  return decide(search, pending.request, progress);
-}
 
 }  // namespace
 
@@ -147,29 +128,30 @@ void ComputerPlayer::takeTurn() {
   auto pending = std::make_shared<PendingDecision>();
   pending->request.root = now;
   pending->request.moves = std::move(roots.moves);
-  const LevelRecipe recipe = levelRecipe(level);
-  if (recipe.positional)  // the strong engine steers clear of the game's repetitions, or seeks them
+  pending->level = level;
+  pending->plan = levelPlan(level);
+  // The positional search steers clear of the game's repetitions, or seeks them.
+  if (pending->plan.evaluation == Evaluation::Positional)
     for (int i = 0; i < game.record.count(); ++i) pending->request.earlier.push_back(game.record.positionBefore(i));
   // The search counts toward the draw rules from the game's counts (or not at all without them).
   pending->request.draws = game.record.drawState();
   pending->request.draws->off = !game.drawRules;
-  pending->request.timeLimit = levelSeconds(level, timeLimit);
-  pending->level = level;
-  if (recipe.minDepth > 0)
-    pending->fixedDepth = recipe.minDepth + (int)(random() % (uint32_t)(recipe.maxDepth - recipe.minDepth + 1));
-  pending->noiseSeed = (uint32_t)random();
+  pending->request.timeLimit = planSeconds(pending->plan, timeLimit);
+  pending->request.seed = (uint32_t)random();
   // Every root move keeps the database draw: let the search choose among them by play.
   pending->request.probes = !roots.byDatabase;
   progress = std::make_shared<DecisionProgress>();
   startedAt = wallClock();
   auto watched = progress;
   job = runner.start(
-      [pending, watched](Search& search) { pending->result = decideByLevel(search, *pending, watched.get()); },
+      [pending, watched](SearchEngine& engine) {
+        pending->result = engine.decide(pending->request, pending->plan, watched.get());
+      },
       [this, pending] {
         job = 0;
         Game& game = *this->game;
         SearchFigures figures = decisionFigures(pending->result, (int)pending->request.moves.size());
-        figures.hundredths = levelRecipe(pending->level).positional;
+        figures.evaluation = pending->plan.evaluation;
         game.log->post(
             decisionLine(pending->level, LineTopic::SearchedMove, game.whiteToMove(), pending->result.move, figures));
         game.playMove(pending->result.move);
@@ -189,7 +171,7 @@ ThinkingState ComputerPlayer::thinkingState() const {
   state.thinking = true;
   state.depth = progress->depth.load(std::memory_order_relaxed);
   state.eval = progress->eval.load(std::memory_order_relaxed);
-  state.hundredths = levelRecipe(level).positional;
+  state.evaluation = levelPlan(level).evaluation;
   state.elapsed = wallClock() - startedAt;
   state.allowed = levelSeconds(level, timeLimit);
   return state;

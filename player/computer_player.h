@@ -6,7 +6,7 @@
 #include <memory>
 #include <random>
 #include "game/interfaces.h"
-#include "search/level_recipe.h"
+#include "game/level.h"
 
 class OpeningBook;
 class SearchRunner;

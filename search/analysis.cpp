@@ -1,8 +1,10 @@
 #include "search/analysis.h"
 #include <algorithm>
-#include "search/search.h"
+#include "search/search_engine.h"
 
 namespace {
+
+constexpr int NoValue = -128;  // below every value an entry can hold
 
 void addTarget(AnalysisPlan& plan, HistoryEntry& entry) {
   plan.targets.push_back(&entry);
@@ -19,12 +21,9 @@ void storeValue(HistoryEntry& entry, int depth, int score) {
 
 }  // namespace
 
-// The table keeps whatever size the last decision chose, or its largest.
-int analysePosition(Search& search, const Position& position, int depth) {
-  search.table.clear();
-  search.probeWholeDatabase();
-  return search.searchNode(position.white, position.black, position.kings, position.whiteToMove, SCORE_MIN,
-                           SCORE_MAX, depth);
+// In whole men, as the history shows it.
+int analysePosition(SearchEngine& search, const Position& position, int depth) {
+  return countedValue(search.searchPosition(position, depth), Evaluation::Material);
 }
 
 AnalysisPlan planEntryEvaluation(HistoryEntry& entry) {
@@ -45,7 +44,7 @@ AnalysisPlan planReplyEvaluation(HistoryEntry& entry) {
   return plan;
 }
 
-void runAnalysis(Search& search, AnalysisPlan& plan) {
+void runAnalysis(SearchEngine& search, AnalysisPlan& plan) {
   const int depth = plan.replies ? ReplyDepth : EntryDepth;
   plan.scores.clear();
   for (size_t i = 0; i < plan.positions.size(); ++i) {
@@ -63,11 +62,11 @@ void applyAnalysis(const AnalysisPlan& plan) {
   if (!plan.replies) return;
   HistoryEntry& entry = *plan.entry;
   HistoryEntry* replies = entry.children();
-  int best = SCORE_NONE;
+  int best = NoValue;
   for (int i = 0; i < entry.childCount; ++i)
     if (replies[i].flags & evaluatedBit) best = std::max<int>(best, replies[i].evaluation);
   for (int i = 0; i < entry.childCount; ++i) {
-    const int value = (replies[i].flags & evaluatedBit) ? replies[i].evaluation : SCORE_NONE;
+    const int value = (replies[i].flags & evaluatedBit) ? replies[i].evaluation : NoValue;
     if (value == best)
       replies[i].flags |= bestBit;
     else
@@ -78,13 +77,13 @@ void applyAnalysis(const AnalysisPlan& plan) {
   entry.depth = EntryDepth;
 }
 
-void evaluateEntry(Search& search, HistoryEntry& entry) {
+void evaluateEntry(SearchEngine& search, HistoryEntry& entry) {
   AnalysisPlan plan = planEntryEvaluation(entry);
   runAnalysis(search, plan);
   applyAnalysis(plan);
 }
 
-void evaluateReplies(Search& search, HistoryEntry& entry) {
+void evaluateReplies(SearchEngine& search, HistoryEntry& entry) {
   AnalysisPlan plan = planReplyEvaluation(entry);
   runAnalysis(search, plan);
   applyAnalysis(plan);
@@ -96,7 +95,7 @@ int markedBestReply(HistoryEntry& entry) {
   return -1;
 }
 
-int bestReplyIndex(Search& search, HistoryEntry& entry) {
+int bestReplyIndex(SearchEngine& search, HistoryEntry& entry) {
   evaluateReplies(search, entry);
   return markedBestReply(entry);
 }

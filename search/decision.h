@@ -1,18 +1,24 @@
-// The computer's search decision: iterative deepening over the root moves under a time
-// limit, with the limit enforced inside the search. Runs on whichever thread owns the Search.
+// What a decision is asked and what it answers. SearchEngine::decide runs it, on whichever
+// thread owns the engine, under the time limit and the plan it is given.
 #pragma once
 #include <atomic>
+#include <cstdint>
 #include <optional>
 #include <vector>
+#include "engine/draw_rules.h"
 #include "engine/movelist.h"
-#include "search/search.h"
+#include "search/score.h"
+
+constexpr int MaxSearchDepth = 62;  // the deepest the material search looks below the root moves
+constexpr int PositionalFirstDepth = 4;  // the positional decision always finishes this depth
 
 struct DecisionRequest {
   Position root;
   std::vector<Move> moves;  // the root moves, in the order to search them; at least one
   double timeLimit = 1;     // seconds
   bool probes = true;       // false: the root moves all keep a database draw; choose by play
-  std::vector<Position> earlier;  // the game's positions before the root, oldest first (strong engine)
+  std::vector<Position> earlier;  // the game's positions before the root, oldest first
+  uint32_t seed = 0;        // draws the plan's fixed depth and its noise
   std::optional<DrawState> draws;  // the draw rules' counts at the root; none: they start there
 };
 
@@ -24,12 +30,12 @@ inline DrawState rootDrawState(const DecisionRequest& request) {
 // What a watcher on another thread may read while the decision runs.
 struct DecisionProgress {
   std::atomic<int> depth{0};  // last completed depth
-  std::atomic<int> eval{0};   // its best score
+  std::atomic<Score> eval{0}; // its best score
 };
 
 struct DecisionResult {
   Move move;
-  int best = 0;
+  Score best = 0;
   int completedDepth = 1;
   bool aborted = false;  // an iteration was left unfinished
   int movesAtAbort = 0;  // root moves finished in that iteration
@@ -37,14 +43,5 @@ struct DecisionResult {
   double elapsed = 0;  // seconds
 };
 
-// Deepens from depth 2 until the time rule, the time limit, a stop request, a forced win
-// or the depth cap ends it. The first root move at depth 2 is always searched in full.
-DecisionResult decide(Search& search, DecisionRequest request, DecisionProgress* progress = nullptr);
-
-
-// Every root move searched `depth` plies deep with the full window, each score changed by a
-// random amount up to `noise` half men either way (drawn from `noiseSeed`); the best changed
-// score wins.
-// The time limit cuts it short after the first move.
-DecisionResult decideAtDepth(Search& search, DecisionRequest request, int depth, int noise, uint32_t noiseSeed,
-                             DecisionProgress* progress = nullptr);
+// The seconds after which the positional decision starts no new iteration, out of `timeLimit`.
+double positionalSoftLimit(double timeLimit);

@@ -103,7 +103,7 @@ struct FeatureSink {
 };
 
 struct ScoreSink {
-  EvalScore score = 0;
+  Score score = 0;
   void operator()(int feature, int value) { score += EvalWeights[feature] * value; }
 };
 
@@ -117,16 +117,16 @@ void evalFeatures(SquareSet white, SquareSet black, SquareSet kings, int feature
   features[FeatureExchange] = exchangeFigure(white, black, kings);
 }
 
-EvalScore evaluatePositional(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove) {
+Score evaluatePositional(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove) {
   ScoreSink whiteSide, blackSide;
   sideTerms(white, black, kings, whiteSide);
   sideTerms(turnBoard(black), turnBoard(white), turnBoard(kings), blackSide);
-  const EvalScore score = whiteSide.score - blackSide.score + EvalWeights[FeatureExchange] * exchangeFigure(white, black, kings);
+  const Score score = whiteSide.score - blackSide.score + EvalWeights[FeatureExchange] * exchangeFigure(white, black, kings);
   return whiteToMove ? score : -score;
 }
 
-EvalScore weightedFeatures(const int features[EvalFeatureCount], const int16_t weights[EvalFeatureCount]) {
-  EvalScore score = 0;
+Score weightedFeatures(const int features[EvalFeatureCount], const int16_t weights[EvalFeatureCount]) {
+  Score score = 0;
   for (int i = 0; i < EvalFeatureCount; ++i) score += weights[i] * features[i];
   return score;
 }

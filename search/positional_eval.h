@@ -1,11 +1,11 @@
-// The positional evaluation of the strong engine: a dot product of small integer features
+// The positional evaluation: a dot product of small integer features
 // (White's figure minus Black's) with a table of weights, so that the weights can be fitted
 // to games. A man is worth about 100.
 #pragma once
 #include <cstdint>
 #include "engine/board.h"
 
-using EvalScore = int32_t;
+#include "search/score.h"
 
 enum EvalFeature {
   FeatureMen,            // men on the board
@@ -29,6 +29,6 @@ enum EvalFeature {
 // The features of a position from White's side.
 void evalFeatures(SquareSet white, SquareSet black, SquareSet kings, int features[EvalFeatureCount]);
 // The dot product of the features with the built-in weights, from the side to move.
-EvalScore evaluatePositional(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove);
+Score evaluatePositional(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove);
 // The same with weights given by the caller (tuning), from White's side.
-EvalScore weightedFeatures(const int features[EvalFeatureCount], const int16_t weights[EvalFeatureCount]);
+Score weightedFeatures(const int features[EvalFeatureCount], const int16_t weights[EvalFeatureCount]);

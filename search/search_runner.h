@@ -7,11 +7,11 @@
 #include <map>
 #include <mutex>
 #include <thread>
-#include "search/search.h"
+#include "search/search_engine.h"
 
 class SearchRunner {
 public:
-  using Work = std::function<void(Search&)>;  // runs on the searching thread
+  using Work = std::function<void(SearchEngine&)>;  // runs on the searching thread
   using Deliver = std::function<void()>;      // runs afterwards on the starting thread
 
   virtual ~SearchRunner() = default;
@@ -37,7 +37,7 @@ public:
   const EndgameDatabase& database() const override { return search.database(); }
 
 private:
-  Search search;
+  SearchEngine search;
 };
 
 class ThreadRunner : public SearchRunner {
@@ -61,7 +61,7 @@ private:
     int id;
     Work work;
   };
-  Search search;  // used by the worker only, apart from its stop request
+  SearchEngine search;  // used by the worker only, apart from its stop request
   Post post;
   mutable std::mutex mutex;
   std::condition_variable wake;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include "engine/board.h"
+#include "search/score.h"
 
 enum Bound : uint8_t { BOUND_OPEN = 0, BOUND_LOWER = 1, BOUND_UPPER = 2, BOUND_EXACT = 3 };
 
@@ -43,6 +44,43 @@ public:
   void markRoot(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove);
   // The slot of the position with this hash, claimed for it; the emptied scratch entry if none is free.
   TTEntry* lookup(uint64_t hash);
+
+  // What the search asks at a node. Values are stored in whole men.
+  static constexpr bool MarksPath = true;  // open marks make repetitions on the path score 0
+  using Slot = TTEntry*;
+  Slot find(uint64_t hash) { return lookup(hash); }
+  // The entry is deep enough and settles the value within (alpha, beta): a repetition scores 0,
+  // and a bound beyond the window answers with the window's end.
+  bool answers(Slot slot, int depth, int, Score alpha, Score beta, Score& value) const {
+    if (slot->depth < (depth < RootDepth ? depth : RootDepth)) return false;
+    const Score stored = slot->value * ScoreMan;
+    switch (slot->bound) {
+      case BOUND_OPEN:  // already on the path: a repetition
+        value = 0;
+        return true;
+      case BOUND_LOWER:
+        value = beta;
+        return stored >= beta;
+      case BOUND_UPPER:
+        value = alpha;
+        return stored <= alpha;
+      default:
+        value = stored;
+        return true;
+    }
+  }
+  int bestChild(Slot slot) const { return slot->depth != 0 ? slot->bestIndex : -1; }
+  // Marks the position open while its children are searched.
+  void open(Slot slot, int depth) {
+    slot->bound = BOUND_OPEN;
+    slot->depth = (uint8_t)(depth < RootDepth ? depth : RootDepth);
+  }
+  void store(Slot slot, Score value, int, int, Bound bound, int bestIndex) {  // the depth was set by open()
+    slot->bound = bound;
+    slot->value = (int8_t)(value / ScoreMan);
+    slot->bestIndex = (uint8_t)bestIndex;
+  }
+  void prefetch(uint64_t hash) const { __builtin_prefetch(&entries[hash >> (64 - bits)]); }
 
 private:
   struct Release {

@@ -375,7 +375,7 @@ void hint(Fl_Widget*, void*) {
   request->timeLimit = hintSeconds(*game);
   request->draws = game->record.drawState();  // the hint knows how far the draw counts have run
   auto result = std::make_shared<DecisionResult>();
-  Main.hintJob = Main.runner->start([request, result](Search& search) { *result = decide(search, *request); },
+  Main.hintJob = Main.runner->start([request, result](SearchEngine& engine) { *result = engine.decide(*request, SearchPlan{}); },
                                     [request, result] {
                                       Main.hintJob = 0;
                                       // Only while the position asked about is still to be played.
@@ -465,7 +465,7 @@ void analyseFocused(bool replies) {
   HistoryEntry* entry = Main.history->focusedEntry();
   if (!entry || Main.runner->busy()) return;
   auto plan = std::make_shared<AnalysisPlan>(replies ? planReplyEvaluation(*entry) : planEntryEvaluation(*entry));
-  Main.analysisJob = Main.runner->start([plan](Search& search) { runAnalysis(search, *plan); },
+  Main.analysisJob = Main.runner->start([plan](SearchEngine& engine) { runAnalysis(engine, *plan); },
                                         [plan, replies] {
                                           Main.analysisJob = 0;
                                           applyAnalysis(*plan);

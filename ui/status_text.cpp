@@ -18,7 +18,7 @@ std::string statusText(const StatusFacts& facts) {
     const ThinkingState& t = facts.thinking;
     if (t.depth > 0)
       std::snprintf(text, sizeof text, "%s (computer) thinks: depth %d, eval %s, %.1f s of %.2f s", side, t.depth,
-                    evaluationText(t.eval, t.hundredths).c_str(), t.elapsed, t.allowed);
+                    evaluationText(t.eval, t.evaluation).c_str(), t.elapsed, t.allowed);
     else
       std::snprintf(text, sizeof text, "%s (computer) thinks: %.1f s of %.2f s", side, t.elapsed, t.allowed);
   } else {

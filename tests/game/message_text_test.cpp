@@ -7,9 +7,10 @@ namespace {
 
 const SideNames Symbols{"@wc", "@bc"};
 
+// Figures of the material count, with `eval` in whole men.
 SearchFigures figures(int eval, double seconds, int depth, int movesAtNextDepth = -1, int rootMoves = 0) {
   SearchFigures f;
-  f.eval = eval;
+  f.eval = eval * ScoreMan;
   f.seconds = seconds;
   f.depth = depth;
   f.partial = movesAtNextDepth >= 0;
@@ -83,6 +84,17 @@ TEST(LogLineText, OnlyTheComputersDecisionLinesNameALevelOtherThanClassic) {
             "C3-D4 (opening book move)");
 }
 
+// Every search value is in hundredths of a man; the material count's lines show whole men as
+// they always have, its proven result as 120 rather than a word.
+TEST(LogLineText, MaterialValuesReadAsWholeMenAndTheirProvenResultAsOneHundredAndTwenty) {
+  struct Case {
+    int eval;
+    const char* text;
+  };
+  const Case cases[] = {{0, "0"}, {-500, "-5"}, {300, "3"}, {12000, "120"}, {-12000, "-120"}};
+  for (const Case& c : cases) EXPECT_EQ(evaluationText(c.eval, Evaluation::Material), c.text) << c.eval;
+}
+
 // The positional engine counts in hundredths of a man; the sign must survive values under one man.
 TEST(LogLineText, PositionalValuesReadAsMenWithTwoDecimalsAndProvenResultsAsWords) {
   struct Case {
@@ -91,10 +103,10 @@ TEST(LogLineText, PositionalValuesReadAsMenWithTwoDecimalsAndProvenResultsAsWord
   };
   const Case cases[] = {{0, "0.00"},    {5, "0.05"},       {-5, "-0.05"},   {-100, "-1.00"},  {1234, "12.34"},
                         {9999, "99.99"}, {10000, "win"}, {29000, "win"}, {-10000, "loss"}, {-30000, "loss"}};
-  for (const Case& c : cases) EXPECT_EQ(evaluationText(c.eval, true), c.text) << c.eval;
-  EXPECT_EQ(evaluationText(-5, false), "-5");
-  SearchFigures positional = figures(-40, 0.1, 12);
-  positional.hundredths = true;
+  for (const Case& c : cases) EXPECT_EQ(evaluationText(c.eval, Evaluation::Positional), c.text) << c.eval;
+  SearchFigures positional = figures(0, 0.1, 12);
+  positional.eval = -40;
+  positional.evaluation = Evaluation::Positional;
   const Move c3d4 = moveNamed(InitialPosition, "C3-D4");
   EXPECT_EQ(lineText(atLevel(moveLine(LineTopic::SearchedMove, true, c3d4, positional), "strong"), Symbols),
             "@wc (strong)  C3-D4 (eval -0.40, time 0.10s, depth 12)");

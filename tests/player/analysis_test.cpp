@@ -3,13 +3,13 @@
 #include "search/analysis.h"
 #include "enddb/database.h"
 #include "game/message_text.h"
-#include "search/search.h"
+#include "search/search_engine.h"
 #include "tests/game/fakes.h"
 
 namespace {
 
-Search& searcher() {
-  static Search search(endgameDatabase);
+SearchEngine& searcher() {
+  static SearchEngine search(endgameDatabase);
   return search;
 }
 void resetSearchedNodes() { searcher().resetNodes(); }

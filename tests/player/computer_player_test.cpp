@@ -98,7 +98,7 @@ TEST(ComputerSearch, LostWithTheDatabaseTheComputerDefendsOnMaterial) {
   // Two men against two kings: every line ends in three-piece endings the database calls lost.
   const char* fen = "W:W10,30:BK9,K18";
   const FenSetup setup = setupFromFen(fen);
-  Search search(endgameDatabase);
+  SearchEngine search(endgameDatabase);
   ASSERT_LE(analysePosition(search, setup.position, 4), -120) << fen;
   Match match(fen, 0.1);
   const std::string line = match.decide();

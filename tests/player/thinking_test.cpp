@@ -89,7 +89,7 @@ TEST(ComputerThinking, ADroppedTurnNeverPlaysEvenWhenItsResultIsAlreadyOnItsWay)
 TEST(ComputerThinking, ADecisionEndsWithinItsTimeAndReportsTheUnfinishedDepth) {
   if (!TimedBuild) GTEST_SKIP() << "timing is checked in the release build";
   const FenSetup setup = setupFromFen(Opening);
-  Search search(endgameDatabase);
+  SearchEngine search(endgameDatabase);
   const MoveList list(setup.position);
   const int count = list.size();
   DecisionRequest request;
@@ -98,7 +98,7 @@ TEST(ComputerThinking, ADecisionEndsWithinItsTimeAndReportsTheUnfinishedDepth) {
   int aborted = 0;
   for (double limit : {0.05, 0.3, 1.0}) {
     request.timeLimit = limit;
-    const DecisionResult result = decide(search, request);
+    const DecisionResult result = search.decide(request, SearchPlan{});
     aborted += result.aborted;
     // Each decision starts afresh, also after one that its deadline cut.
     if (limit >= 0.3) {
@@ -115,20 +115,20 @@ TEST(ComputerThinking, ADecisionEndsWithinItsTimeAndReportsTheUnfinishedDepth) {
 
 TEST(ComputerThinking, TheFirstRootMoveIsSearchedEvenWhenTheStopCameFirst) {
   const FenSetup setup = setupFromFen(MiddleGame);
-  Search search(endgameDatabase);
+  SearchEngine search(endgameDatabase);
   const MoveList list(setup.position);
   DecisionRequest request;
   request.root = setup.position;
   request.moves.assign(list.begin(), list.end());
   request.timeLimit = 30;
   search.requestStop();  // Move now before the search began
-  const DecisionResult result = decide(search, request);
+  const DecisionResult result = search.decide(request, SearchPlan{});
   EXPECT_TRUE(result.aborted);
   EXPECT_EQ(result.abortedDepth, 2);
   EXPECT_EQ(result.movesAtAbort, 1) << "the first root move at depth 2 was searched in full";
   EXPECT_NE(result.move.from, 0u);
   request.timeLimit = 0.5;
-  EXPECT_GE(decide(search, request).completedDepth, 4) << "the stop was for the first decision only";
+  EXPECT_GE(search.decide(request, SearchPlan{}).completedDepth, 4) << "the stop was for the first decision only";
 }
 
 }  // namespace

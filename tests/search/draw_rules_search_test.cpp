@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 #include "engine/movelist.h"
-#include "search/decision.h"
 #include "search/draw_rule_line.h"
-#include "search/strong_decision.h"
-#include "search/strong_search.h"
+#include "search/search_engine.h"
 #include "tests/engine/squares.h"
 #include "tests/search/search_support.h"
 
@@ -21,15 +19,17 @@ DecisionRequest requestAt(const Position& root, const DrawState& draws) {
 
 // The classic and the strong decision's best score, and whether each is a proven win.
 struct Verdicts {
-  int classic, strong;
-  bool classicWins() const { return classic >= SCORE_WIN; }
-  bool strongWins() const { return strong >= EvalWinThreshold; }
+  Score classic, strong;
+  bool classicWins() const { return isProvenScore(classic) && classic > 0; }
+  bool strongWins() const { return isProvenScore(strong) && strong > 0; }
 };
 
 Verdicts decideBoth(const Position& root, const DrawState& draws) {
+  SearchPlan positional;
+  positional.evaluation = Evaluation::Positional;
   Verdicts v;
-  v.classic = decide(testSearch(), requestAt(root, draws)).best;
-  v.strong = decideStrong(testSearch(), requestAt(root, draws), StrongPlan{}).best;
+  v.classic = testEngine().decide(requestAt(root, draws), SearchPlan{}).best;
+  v.strong = testEngine().decide(requestAt(root, draws), positional).best;
   return v;
 }
 

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "search/evaluate.h"
+#include "search/evaluation.h"
 #include "tests/search/search_support.h"
 
 TEST(Evaluation, MaterialCountsAManOneAndAKingThreeForTheSideToMove) {
@@ -17,6 +17,6 @@ TEST(Evaluation, MaterialCountsAManOneAndAKingThreeForTheSideToMove) {
   };
   for (const auto& c : cases) {
     const SidePosition p = fromFen(c.fen);
-    EXPECT_EQ(evaluate(p.position.white, p.position.black, p.position.kings, p.whiteToMove), c.score) << c.fen;
+    EXPECT_EQ(MaterialCount::evaluate(p.position.white, p.position.black, p.position.kings, p.whiteToMove), c.score * ScoreMan) << c.fen;
   }
 }

@@ -5,7 +5,7 @@
 #include <set>
 #include <tuple>
 #include "engine/movegen.h"
-#include "search/evaluate.h"
+#include "search/evaluation.h"
 #include "tests/search/search_support.h"
 
 namespace {
@@ -45,7 +45,7 @@ public:
     const int count = generate(p, whiteToMove, records);
     const SquareSet opponent = whiteToMove ? p.black : p.white;
     if (count == 0 || (whiteToMove ? records[0].black : records[0].white) == opponent)
-      return evaluate(p.white, p.black, p.kings, whiteToMove);
+      return MaterialCount::evaluate(p.white, p.black, p.kings, whiteToMove) / ScoreMan;
     int best = SCORE_MIN;
     for (int i = 0; i < count; ++i) {
       const int v = -captures(Position(records[i].white, records[i].black, records[i].kings), !whiteToMove);

@@ -21,7 +21,7 @@ Position colourFlipped(const Position& p) {
   return Position(turned(p.black), turned(p.white), turned(p.kings), !p.whiteToMove);
 }
 
-EvalScore scoreOf(const Position& p) { return evaluatePositional(p.white, p.black, p.kings, p.whiteToMove); }
+Score scoreOf(const Position& p) { return evaluatePositional(p.white, p.black, p.kings, p.whiteToMove); }
 
 // Positions met in random games from the start, kings and all.
 std::vector<Position> randomGamePositions(int games, unsigned seed) {
@@ -54,7 +54,7 @@ TEST(PositionalEvaluation, TheScoreIsTheDotProductOfFeaturesAndWeightsFromTheSid
   for (const Position& p : randomGamePositions(40, 11)) {
     int features[EvalFeatureCount];
     evalFeatures(p.white, p.black, p.kings, features);
-    const EvalScore fromWhite = weightedFeatures(features, EvalWeights);
+    const Score fromWhite = weightedFeatures(features, EvalWeights);
     EXPECT_EQ(scoreOf(p), p.whiteToMove ? fromWhite : -fromWhite) << writeFen(p);
   }
 }

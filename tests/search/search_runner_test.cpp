@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr SquareSet InitialWhite = 0x00000FFF, InitialBlack = 0xFFF00000;
 
 struct Worker {
   HomeQueue home;
@@ -22,11 +21,7 @@ struct Worker {
 };
 
 // A search far too deep to finish: it ends only when stopped.
-int endlessSearch(Search& search) {
-  search.table.reset(1.0);
-  search.probeLimit = 0;
-  return search.searchNode(InitialWhite, InitialBlack, 0, true, SCORE_MIN, SCORE_MAX, 40);
-}
+int endlessSearch(SearchEngine& search) { return search.searchPosition(InitialPosition, 40, Evaluation::Material, false); }
 
 TEST(SearchRunner, WorkRunsOnTheWorkerAndResultsArriveOnTheHomeThreadInOrder) {
   Worker worker;
@@ -34,7 +29,7 @@ TEST(SearchRunner, WorkRunsOnTheWorkerAndResultsArriveOnTheHomeThreadInOrder) {
   std::vector<int> delivered;
   std::atomic<int> onHome{0};
   for (int i = 0; i < 5; ++i)
-    worker.runner.start([&, i](Search&) { EXPECT_NE(std::this_thread::get_id(), home) << "job " << i; },
+    worker.runner.start([&, i](SearchEngine&) { EXPECT_NE(std::this_thread::get_id(), home) << "job " << i; },
                         [&, i] {
                           if (std::this_thread::get_id() == home) ++onHome;
                           delivered.push_back(i);
@@ -52,7 +47,7 @@ TEST(SearchRunner, StoppingARunningSearchEndsItSoonAndOnlyFinishEarlyDelivers) {
     std::atomic<bool> started{false};
     bool stopped = false, delivered = false;
     const int job = worker.runner.start(
-        [&](Search& search) {
+        [&](SearchEngine& search) {
           started = true;
           endlessSearch(search);
           stopped = search.stopped();
@@ -77,16 +72,15 @@ TEST(SearchRunner, ACanceledQueuedJobNeverRunsAndTheNextStartsWithoutTheStop) {
   std::atomic<bool> started{false};
   bool secondRan = false, thirdStopped = true, thirdDelivered = false;
   const int first = worker.runner.start(
-      [&](Search& search) {
+      [&](SearchEngine& search) {
         started = true;
         endlessSearch(search);
       },
       [] {});
-  const int second = worker.runner.start([&](Search&) { secondRan = true; }, [] {});
+  const int second = worker.runner.start([&](SearchEngine&) { secondRan = true; }, [] {});
   worker.runner.start(
-      [&](Search& search) {
-        search.table.reset(0.1);
-        search.searchNode(InitialWhite, InitialBlack, 0, true, SCORE_MIN, SCORE_MAX, 4);
+      [&](SearchEngine& search) {
+        search.searchPosition(InitialPosition, 4);
         thirdStopped = search.stopped();
       },
       [&] { thirdDelivered = true; });
@@ -109,9 +103,8 @@ TEST(SearchRunner, RandomCancelsAndEarlyFinishesNeverLoseOrRepeatADelivery) {
   for (int i = 0; i < Jobs; ++i) {
     const int depth = 2 + (int)(random() % 8);
     ids[i] = worker.runner.start(
-        [depth](Search& search) {
-          search.table.reset(0.1);
-          search.searchNode(InitialWhite, InitialBlack, 0, true, SCORE_MIN, SCORE_MAX, depth);
+        [depth](SearchEngine& search) {
+          search.searchPosition(InitialPosition, depth);
         },
         [&deliveries, i] { ++deliveries[i]; });
     const int earlier = (int)(random() % (i + 1));
@@ -139,7 +132,7 @@ TEST(SearchRunner, RandomCancelsAndEarlyFinishesNeverLoseOrRepeatADelivery) {
 TEST(SearchRunner, InlineRunnerDeliversBeforeStartReturns) {
   InlineRunner runner(endgameDatabase);
   int order = 0, worked = 0, delivered = 0;
-  EXPECT_EQ(runner.start([&](Search&) { worked = ++order; }, [&] { delivered = ++order; }), 0);
+  EXPECT_EQ(runner.start([&](SearchEngine&) { worked = ++order; }, [&] { delivered = ++order; }), 0);
   EXPECT_EQ(worked, 1);
   EXPECT_EQ(delivered, 2);
 }

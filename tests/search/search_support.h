@@ -1,12 +1,19 @@
-// Helpers for the search tests: positions from FEN, one searcher for the test program,
-// database probes switched for one test, and a fresh table.
+// Helpers for the search tests: positions from FEN, one material searcher for the test
+// program with its own table, database probes switched for one test, and a fresh table.
+// The material search's values are given and read here in whole men, as its table stores them.
 #pragma once
 #include <gtest/gtest.h>
 #include <string>
 #include "enddb/database.h"
 #include "engine/fen.h"
-#include "search/search.h"
+#include "search/alpha_beta.h"
+#include "search/search_engine.h"
 #include "search/transposition_table.h"
+
+constexpr int SCORE_MAX = MaterialCount::Infinity / ScoreMan;   // +infinity of a window
+constexpr int SCORE_MIN = -SCORE_MAX;
+constexpr int SCORE_WIN = MaterialCount::databaseWin(0) / ScoreMan;  // proven win; -SCORE_WIN a proven loss
+constexpr int SCORE_DRAW = 0;
 
 struct SidePosition {
   Position position;
@@ -21,36 +28,50 @@ inline SidePosition fromFen(const std::string& fen) {
   return p;
 }
 
-// The searcher of the test program, reading the program's database.
-inline Search& testSearch() {
-  static Search search(endgameDatabase);
-  return search;
+// The material searcher of the test program, reading the program's database.
+struct MaterialSearcher {
+  TranspositionTable table;
+  StopControl stops;
+  AlphaBeta<MaterialCount> search{table, endgameDatabase, stops};
+};
+inline MaterialSearcher& testSearcher() {
+  static MaterialSearcher searcher;
+  return searcher;
 }
-inline TranspositionTable& testTable() { return testSearch().table; }
+// A whole engine, for decisions.
+inline SearchEngine& testEngine() {
+  static SearchEngine engine(endgameDatabase);
+  return engine;
+}
+inline TranspositionTable& testTable() { return testSearcher().table; }
 inline void resetTable(double seconds) { testTable().reset(seconds); }
 inline void markRoot(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove) {
   testTable().markRoot(white, black, kings, whiteToMove);
 }
-inline uint64_t searchedNodes() { return testSearch().nodes(); }
-inline void resetSearchedNodes() { testSearch().resetNodes(); }
-inline Score quiescence(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, Score alpha, Score beta) {
-  return testSearch().quiescence(white, black, kings, whiteToMove, alpha, beta);
+inline uint64_t searchedNodes() { return testSearcher().search.nodes(); }
+inline void resetSearchedNodes() { testSearcher().search.resetNodes(); }
+inline int quiescence(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove, int alpha, int beta) {
+  return testSearcher().search.quiescence(Position(white, black, kings, whiteToMove), alpha * ScoreMan,
+                                          beta * ScoreMan) /
+         ScoreMan;
 }
 
-inline Score search(const SidePosition& p, int alpha, int beta, int depth) {
-  return testSearch().searchNode(p.position.white, p.position.black, p.position.kings, p.whiteToMove, (Score)alpha,
-                                 (Score)beta, depth);
+inline int search(const SidePosition& p, int alpha, int beta, int depth) {
+  const Position position(p.position.white, p.position.black, p.position.kings, p.whiteToMove);
+  return testSearcher().search.searchPosition(position, alpha * ScoreMan, beta * ScoreMan, depth) / ScoreMan;
 }
 
 inline TTEntry* entryOf(const SidePosition& p) {
   return testTable().lookup(positionHash(p.position.white, p.position.black, p.position.kings, p.whiteToMove));
 }
 
-// Sets the search's probe limit for the life of the object (0 switches probes off).
+// Sets the searcher's probe limit for the life of the object (0 switches probes off).
 class DatabaseProbes {
 public:
-  explicit DatabaseProbes(uint32_t pieces) : saved(testSearch().probeLimit) { testSearch().probeLimit = pieces; }
-  ~DatabaseProbes() { testSearch().probeLimit = saved; }
+  explicit DatabaseProbes(uint32_t pieces) : saved(testSearcher().search.probes()) {
+    testSearcher().search.setProbeLimit(pieces);
+  }
+  ~DatabaseProbes() { testSearcher().search.setProbeLimit(saved); }
 
 private:
   uint32_t saved;

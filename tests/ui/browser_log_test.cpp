@@ -50,7 +50,7 @@ TEST_F(Log, AfterSixtyMessagesTheFortyNineNewestAndAnEllipsisRemain) {
   const Move b6a5 = moveNamed(Position(InitialPosition.white, InitialPosition.black, 0, false), "B6-A5");
   for (int i = 0; i < 60; ++i) {
     SearchFigures figures;
-    figures.eval = i;
+    figures.eval = i * ScoreMan;
     log->post(moveLine(LineTopic::SearchedMove, false, b6a5, figures));
   }
   ASSERT_EQ(browser->size(), 50);

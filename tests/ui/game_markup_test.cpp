@@ -8,7 +8,7 @@ namespace {
 TEST(LogMarkup, EventsAndResultsAreBoldErrorsRedMovesAndOffersPlainAfterTheirPiece) {
   const Move c3d4 = moveNamed(InitialPosition, "C3-D4");
   SearchFigures searched;
-  searched.eval = -4;
+  searched.eval = -4 * ScoreMan;
   searched.seconds = 0.5;
   searched.depth = 9;
   struct Case {

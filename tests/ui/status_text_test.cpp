@@ -9,9 +9,9 @@ TEST(StatusLine, SaysWhoseTurnItIsHowFarTheSearchGotAndTheResult) {
     StatusFacts facts;
     const char* text;
   };
-  ThinkingState thinking{true, 9, -2, 3.04, 30};
+  ThinkingState thinking{true, 9, -2 * ScoreMan, 3.04, 30};  // the material count shows whole men
   ThinkingState starting{true, 0, 0, 0.12, 0.5};
-  ThinkingState positional{true, 14, -135, 0.4, 1, true};
+  ThinkingState positional{true, 14, -135, 0.4, 1, Evaluation::Positional};
   const Case cases[] = {
       {StatusFacts{}, "No game: Game > New starts one."},
       {StatusFacts{true, InPlay, false, {}, false, {}, ""}, "White to move."},

@@ -3,7 +3,8 @@
 #include <thread>
 #include "enddb/database.h"
 #include "engine/movelist.h"
-#include "search/strong_search.h"
+#include "search/alpha_beta.h"
+#include "search/shared_table.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ struct GameRecord {
 
 // One game: random first plies, then the search's best root score after noise.
 GameRecord playGame(const SelfPlaySettings& settings, int game, const EndgameDatabase& database,
-                    StrongTable& table, StrongSearcher& searcher) {
+                    SharedTable& table, AlphaBeta<PositionalEvaluation>& searcher) {
   GameRecord record;
   SplitMix random = gameRandom(settings.seed, game);
   table.clear();  // each game starts alike whichever thread plays it
@@ -62,10 +63,10 @@ GameRecord playGame(const SelfPlaySettings& settings, int game, const EndgameDat
     } else if (moves.size() > 1) {
       table.newSearch();
       searcher.startDecision(position);
-      EvalScore best = -EvalInfinity;
+      Score best = -PositionalEvaluation::Infinity;
       for (int i = 0; i < moves.size(); ++i) {
         const int noise = settings.noise > 0 ? random.below(2 * settings.noise + 1) - settings.noise : 0;
-        const EvalScore score = searcher.searchRootMove(moves[i], -EvalInfinity, EvalInfinity, settings.depth) + noise;
+        const Score score = searcher.searchRootMove(moves[i], -PositionalEvaluation::Infinity, PositionalEvaluation::Infinity, settings.depth) + noise;
         if (score > best) best = score, chosen = i;
       }
     }
@@ -110,9 +111,9 @@ std::vector<TuneSample> selfPlaySamples(const SelfPlaySettings& settings, const 
   std::vector<GameRecord> records(settings.games > 0 ? settings.games : 0);
   std::atomic<int> nextGame{0};
   auto worker = [&] {
-    StrongTable table(GameTableBits);
+    SharedTable table(GameTableBits);
     StopControl stops;  // never asked: the depth ends every search
-    StrongSearcher searcher(table, database, stops);
+    AlphaBeta<PositionalEvaluation> searcher(table, database, stops);
     for (int game; (game = nextGame.fetch_add(1)) < settings.games;)
       records[game] = playGame(settings, game, database, table, searcher);
   };

@@ -1,4 +1,4 @@
-#include "search/strong_table.h"
+#include "search/shared_table.h"
 
 namespace {
 
@@ -12,15 +12,15 @@ inline uint64_t slotAge(uint64_t word) { return (word >> AgeShift) & 63; }
 
 }  // namespace
 
-StrongTable::StrongTable(int bits) : slots(new std::atomic<uint64_t>[size_t(1) << bits]), mask((uint64_t(1) << bits) - 1) {
+SharedTable::SharedTable(int bits) : slots(new std::atomic<uint64_t>[size_t(1) << bits]), mask((uint64_t(1) << bits) - 1) {
   clear();
 }
 
-void StrongTable::clear() {
+void SharedTable::clear() {
   for (uint64_t i = 0; i <= mask; ++i) slots[i].store(0, std::memory_order_relaxed);
 }
 
-bool StrongTable::probe(uint64_t hash, StrongEntry& entry) const {
+bool SharedTable::probe(uint64_t hash, SharedEntry& entry) const {
   const uint64_t first = hash & mask & ~uint64_t(1);
   for (uint64_t i = first; i < first + 2; ++i) {
     const uint64_t word = slots[i].load(std::memory_order_relaxed);
@@ -34,7 +34,7 @@ bool StrongTable::probe(uint64_t hash, StrongEntry& entry) const {
   return false;
 }
 
-void StrongTable::store(uint64_t hash, EvalScore value, int depth, Bound bound, int bestIndex) {
+void SharedTable::store(uint64_t hash, Score value, int depth, Bound bound, int bestIndex) {
   const uint64_t first = hash & mask & ~uint64_t(1);
   // The position's own slot if it has one, else the one of the older or shallower entry.
   uint64_t target = first;

@@ -3,9 +3,8 @@
 #include <thread>
 #include "engine/clock.h"
 #include "engine/movelist.h"
-#include "search/decision.h"
-#include "search/strong_decision.h"
-#include "search/strong_search.h"
+#include "search/search_engine.h"
+#include "search/shared_table.h"
 #include "tests/engine/squares.h"
 #include "tests/search/search_support.h"
 
@@ -41,19 +40,29 @@ std::vector<int> materialScores(const Position& root, int depth) {
   for (const Move& move : MoveList(root)) {
     resetTable(1.0);
     markRoot(root.white, root.black, root.kings, root.whiteToMove);
-    const Position& p = move.after;
-    scores.push_back(-testSearch().searchNode(p.white, p.black, p.kings, p.whiteToMove, SCORE_MIN, SCORE_MAX, depth - 1));
+    scores.push_back(testSearcher().search.searchRootMove(move, -MaterialCount::Infinity, MaterialCount::Infinity, depth) /
+                     ScoreMan);
   }
   return scores;
 }
 
 bool sameMove(const Move& a, const Move& b) { return a.from == b.from && a.after == b.after; }
 
+// The positional search at a fixed depth, with noise in hundredths of a man drawn from `seed`.
+SearchPlan positionalPlan(int depth = 0, int noise = 0, int threads = 1) {
+  SearchPlan plan;
+  plan.evaluation = Evaluation::Positional;
+  plan.minDepth = plan.maxDepth = depth;
+  plan.noise = noise;
+  plan.threads = threads;
+  return plan;
+}
+
 }  // namespace
 
 // Where the material search sees one move win at least two men more than any other, a shot
-// or a combination, the strong engine must find it too, at a depth as small.
-TEST(StrongSearch, FindsTheShotsTheMaterialSearchProves) {
+// or a combination, the positional search must find it too, at a depth as small.
+TEST(PositionalSearch, FindsTheShotsTheMaterialSearchProves) {
   DatabaseProbes off(0);
   int shots = 0;
   for (const Position& root : randomGamePositions(400, 24, 5)) {
@@ -67,16 +76,14 @@ TEST(StrongSearch, FindsTheShotsTheMaterialSearchProves) {
     ++shots;
     DecisionRequest request = requestFor(root, 100);
     request.probes = false;
-    StrongPlan plan;
-    plan.fixedDepth = 7;
-    const DecisionResult result = decideStrong(testSearch(), request, plan);
+    const DecisionResult result = testEngine().decide(request, positionalPlan(7));
     EXPECT_TRUE(sameMove(result.move, MoveList(root)[best])) << writeFen(root);
   }
   EXPECT_GE(shots, 5) << "too few shots among the positions to mean anything";
 }
 
 // In an ending the database knows, the decision keeps a win a win and a draw at least a draw.
-TEST(StrongSearch, DecisionsInDatabaseEndingsKeepTheDatabaseResult) {
+TEST(PositionalSearch, DecisionsInDatabaseEndingsKeepTheDatabaseResult) {
   holdThreePieceDatabase();
   std::mt19937 random(3);
   int checked = 0;
@@ -95,16 +102,16 @@ TEST(StrongSearch, DecisionsInDatabaseEndingsKeepTheDatabaseResult) {
     const uint8_t status = endgameDatabase.statusOf(white, black, kings, root.whiteToMove);
     if (moves.size() < 2 || (status != StatusWin && status != StatusDraw)) continue;
     ++checked;
-    const DecisionResult result = decideStrong(testSearch(), requestFor(root, 100), StrongPlan{8, 0, 0, 1});
+    const DecisionResult result = testEngine().decide(requestFor(root, 100), positionalPlan(8));
     const Position& after = result.move.after;
     const uint8_t reply = endgameDatabase.statusOf(after.white, after.black, after.kings, after.whiteToMove);
     EXPECT_EQ(reply, status == StatusWin ? StatusLoss : StatusDraw) << writeFen(root);
-    if (status == StatusWin) EXPECT_GE(result.best, EvalWinThreshold) << writeFen(root);
+    if (status == StatusWin) EXPECT_GE(result.best, ScoreProven) << writeFen(root);
     else EXPECT_EQ(result.best, 0) << writeFen(root);
   }
 }
 
-TEST(StrongSearch, RepeatingAPositionOfTheGameScoresADrawOnlyWhileNothingIrreversibleHappened) {
+TEST(PositionalSearch, RepeatingAPositionOfTheGameScoresADrawOnlyWhileNothingIrreversibleHappened) {
   // Two white kings against one: well ahead on the board, but the game went round in a circle
   // of king moves (A1-B2 and D8-E7 back and forth), and A1-B2 now closes it.
   const SquareSet black = squares("D8"), otherBlack = squares("E7");
@@ -118,58 +125,59 @@ TEST(StrongSearch, RepeatingAPositionOfTheGameScoresADrawOnlyWhileNothingIrrever
   for (const Move& move : MoveList(root))
     if (move.from == squares("A1") && move.to == squares("B2")) step = move;
   ASSERT_EQ(step.after, circle[0]);
-  StrongSearcher& searcher = testSearch().strongEngine().main;
-  searcher.probeLimit = 0;  // the database knows two kings against one for a draw
+  SharedTable table(16);
+  StopControl stops;
+  AlphaBeta<PositionalEvaluation> searcher(table, endgameDatabase, stops);
+  searcher.setProbeLimit(0);  // the database knows two kings against one for a draw
   searcher.startDecision(root);
-  EXPECT_GT(searcher.searchRootMove(step, -EvalInfinity, EvalInfinity, 3), 50) << "nothing repeated";
+  EXPECT_GT(searcher.searchRootMove(step, -PositionalEvaluation::Infinity, PositionalEvaluation::Infinity, 3), 50) << "nothing repeated";
   searcher.startDecision(root, circle);
-  EXPECT_EQ(searcher.searchRootMove(step, -EvalInfinity, EvalInfinity, 3), 0) << "the game's position repeated";
+  EXPECT_EQ(searcher.searchRootMove(step, -PositionalEvaluation::Infinity, PositionalEvaluation::Infinity, 3), 0) << "the game's position repeated";
   // A man's move before the circle hides what came before it.
   std::vector<Position> broken = circle;
   broken.push_back(Position(squares("A1 H8 C3"), black, squares("A1 H8 D8"), true));
   searcher.startDecision(Position(squares("A1 H8 D4"), black, squares("A1 H8 D8"), false), broken);
   for (const Move& move : MoveList(Position(squares("A1 H8 D4"), black, squares("A1 H8 D8"), false)))
-    EXPECT_NE(searcher.searchRootMove(move, -EvalInfinity, EvalInfinity, 1), 0);
+    EXPECT_NE(searcher.searchRootMove(move, -PositionalEvaluation::Infinity, PositionalEvaluation::Infinity, 1), 0);
 }
 
-TEST(StrongDecision, EvenAHundredthOfASecondFinishesDepthFourAndStaysNearItsTime) {
+TEST(PositionalDecision, EvenAHundredthOfASecondFinishesDepthFourAndStaysNearItsTime) {
   for (const Position& root : randomGamePositions(20, 16, 9)) {
-    const DecisionResult result = decideStrong(testSearch(), requestFor(root, 0.01), StrongPlan{});
+    const DecisionResult result = testEngine().decide(requestFor(root, 0.01), positionalPlan());
     const int depth = result.aborted ? result.abortedDepth - 1 : result.completedDepth;
-    EXPECT_GE(depth, StrongFirstDepth) << writeFen(root);
+    EXPECT_GE(depth, PositionalFirstDepth) << writeFen(root);
     EXPECT_LT(result.elapsed, 0.25) << writeFen(root);
   }
 }
 
 // One thread or two: a stop asked of the search from another thread ends the decision soon,
 // with at least depth four done and a legal move.
-TEST(StrongDecision, AStopFromAnotherThreadEndsEveryThreadOfTheDecision) {
+TEST(PositionalDecision, AStopFromAnotherThreadEndsEveryThreadOfTheDecision) {
   const Position root = randomGamePositions(1, 12, 4)[0];
   for (int threads : {1, 2}) {
-    Search search(endgameDatabase);
+    SearchEngine search(endgameDatabase);
     DecisionResult result;
-    StrongPlan plan;
-    plan.threads = threads;
-    std::thread decider([&] { result = decideStrong(search, requestFor(root, 1000), plan); });
+    std::thread decider([&] { result = search.decide(requestFor(root, 1000), positionalPlan(0, 0, threads)); });
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     const double asked = wallClock();
     search.requestStop();
     decider.join();
     EXPECT_LT(wallClock() - asked, 1.0) << threads << " threads";
-    EXPECT_GE(result.aborted ? result.abortedDepth - 1 : result.completedDepth, StrongFirstDepth);
+    EXPECT_GE(result.aborted ? result.abortedDepth - 1 : result.completedDepth, PositionalFirstDepth);
     bool legal = false;
     for (const Move& move : MoveList(root)) legal |= sameMove(move, result.move);
     EXPECT_TRUE(legal) << threads << " threads";
   }
 }
 
-TEST(StrongDecision, TheSameSeedGivesTheSameNoisyChoiceAndNoiseChangesSome) {
+TEST(PositionalDecision, TheSameSeedGivesTheSameNoisyChoiceAndNoiseChangesSome) {
   int changed = 0;
   for (const Position& root : randomGamePositions(30, 10, 21)) {
-    const StrongPlan noisy{3, 60, 17, 1};
-    const Move first = decideStrong(testSearch(), requestFor(root, 100), noisy).move;
-    EXPECT_TRUE(sameMove(first, decideStrong(testSearch(), requestFor(root, 100), noisy).move)) << writeFen(root);
-    changed += !sameMove(first, decideStrong(testSearch(), requestFor(root, 100), StrongPlan{3, 0, 0, 1}).move);
+    DecisionRequest request = requestFor(root, 100);
+    request.seed = 17;
+    const Move first = testEngine().decide(request, positionalPlan(3, 60)).move;
+    EXPECT_TRUE(sameMove(first, testEngine().decide(request, positionalPlan(3, 60)).move)) << writeFen(root);
+    changed += !sameMove(first, testEngine().decide(request, positionalPlan(3)).move);
   }
   EXPECT_GT(changed, 0);
 }

@@ -1,0 +1,34 @@
+#include "search/search_engine.h"
+#include "enddb/database.h"
+#include "search/search_engine_parts.h"
+
+SearchEngine::SearchEngine(const EndgameDatabase& database)
+    : knowledge(database), material(materialTable, database, stops) {}
+
+SearchEngine::~SearchEngine() = default;
+
+SearchEngine::Positional& SearchEngine::positionalSearch() {
+  if (!positional) positional = std::make_unique<Positional>(knowledge, stops);
+  return *positional;
+}
+
+Score SearchEngine::searchPosition(const Position& position, int depth, Evaluation evaluation, bool probes) {
+  const uint32_t probeLimit = probes ? knowledge.pieceCount : 0;
+  Score score;
+  if (evaluation == Evaluation::Material) {
+    materialTable.clear();
+    material.setProbeLimit(probeLimit);
+    material.resetNodes();
+    score = material.searchPosition(position, -MaterialCount::Infinity, MaterialCount::Infinity, depth);
+    visited += material.nodes();
+  } else {
+    Positional& search = positionalSearch();
+    search.table.clear();
+    search.main.setProbeLimit(probeLimit);
+    search.main.resetNodes();
+    constexpr Score Infinity = PositionalEvaluation::Infinity;
+    score = search.main.searchPosition(position, -Infinity, Infinity, depth);
+    visited += search.main.nodes();
+  }
+  return score;
+}
