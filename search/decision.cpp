@@ -34,12 +34,44 @@ struct DecisionStyle {
 
 // The material count searches as it always has: from two plies below the root moves, a window
 // of two men around the last value, and a time rule that paces the root moves.
-constexpr DecisionStyle MaterialStyle = {1, 2, MaxSearchDepth, false, 0, 3, 2 * ScoreMan,
-                                         false, true, false, true, false};
+constexpr DecisionStyle materialStyle() {
+  DecisionStyle style{};
+  style.rootPly = 1;
+  style.firstIteration = 2;
+  style.deepestIteration = MaxSearchDepth;
+  style.iteratesToFixedDepth = false;
+  style.sureDepth = 0;
+  style.aspirationFrom = 3;
+  style.aspirationMargin = 2 * ScoreMan;
+  style.windowForFirstMoveOnly = false;
+  style.pacesRootMoves = true;
+  style.keepsValueUntilBeaten = false;
+  style.defendsLostEndingsByPlay = true;
+  style.endsOnForcedMove = false;
+  return style;
+}
+
 // The positional evaluation finishes its first iterations, narrows the first move's window
 // from depth 5 and starts no iteration after a share of its time.
-constexpr DecisionStyle PositionalStyle = {0, 1, 100, true, PositionalFirstDepth, 5, 40,
-                                           true, false, true, false, true};
+constexpr DecisionStyle positionalStyle() {
+  DecisionStyle style{};
+  style.rootPly = 0;
+  style.firstIteration = 1;
+  style.deepestIteration = 100;
+  style.iteratesToFixedDepth = true;
+  style.sureDepth = PositionalFirstDepth;
+  style.aspirationFrom = 5;
+  style.aspirationMargin = 40;
+  style.windowForFirstMoveOnly = true;
+  style.pacesRootMoves = false;
+  style.keepsValueUntilBeaten = true;
+  style.defendsLostEndingsByPlay = false;
+  style.endsOnForcedMove = true;
+  return style;
+}
+
+constexpr DecisionStyle MaterialStyle = materialStyle();
+constexpr DecisionStyle PositionalStyle = positionalStyle();
 
 template <class Eval>
 constexpr const DecisionStyle& styleOf() {
@@ -156,6 +188,13 @@ std::vector<Score> rootNoise(size_t moves, int noise, uint32_t seed) {
   return changes;
 }
 
+// The iteration at `depth` ends unfinished after `finishedMoves` root moves.
+void markCut(DecisionResult& result, int depth, int finishedMoves) {
+  result.aborted = true;
+  result.movesAtAbort = finishedMoves;
+  result.abortedDepth = depth;
+}
+
 // The clock's word after a finished iteration: true when another one would not finish in time.
 bool outOfTime(const DecisionStyle& style, double elapsed, double timeLimit, double& moveEstimate, int moves) {
   if (!style.pacesRootMoves) return elapsed >= positionalSoftLimit(timeLimit);
@@ -218,9 +257,7 @@ DecisionResult driveDecision(const Drive<Eval>& drive, DecisionRequest& request,
                           : i == 0        ? searchFirstMove(drive.search, style, moves[i], plies, window)
                                           : searchLaterMove(drive.search, moves[i], plies, window);
       if (drive.stops.stopped()) {  // the time is up or a move was asked for: this move is unfinished
-        result.aborted = true;
-        result.movesAtAbort = i;
-        result.abortedDepth = depth;
+        markCut(result, depth, i);
         break;
       }
       if (style.sureDepth == 0 && depth == firstDepth && i == 0) held.release(start + request.timeLimit);
@@ -235,9 +272,7 @@ DecisionResult driveDecision(const Drive<Eval>& drive, DecisionRequest& request,
       }
       window.alpha = std::max(window.alpha, score);
       if (style.pacesRootMoves && !fixed && i < n - 1 && (wallClock() - start) + moveEstimate >= request.timeLimit) {
-        result.aborted = true;
-        result.movesAtAbort = i + 1;
-        result.abortedDepth = depth;
+        markCut(result, depth, i + 1);
         break;
       }
     }
