@@ -47,9 +47,4 @@ private:
   uint64_t visited = 0;
 
   Positional& positionalSearch();
-  DecisionResult decideByMaterial(DecisionRequest& request, DecisionProgress* progress);
-  DecisionResult decideByMaterialAtDepth(DecisionRequest& request, int depth, int noise, uint32_t noiseSeed,
-                                         DecisionProgress* progress);
-  DecisionResult decidePositionally(DecisionRequest& request, const SearchPlan& plan, int fixedDepth,
-                                    uint32_t noiseSeed, DecisionProgress* progress);
 };
