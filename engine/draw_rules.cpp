@@ -16,14 +16,13 @@ uint8_t advanced(uint8_t plies) {
   return plies >= DrawState::NotCounting - 1 ? plies : (uint8_t)(plies + 1);
 }
 
-// A king moved and nothing was captured: the men of both sides stand where they stood.
+}  // namespace
+
 bool kingMoveWithoutCapture(const Position& before, const Position& after) {
   return popCount(before.white | before.black) == popCount(after.white | after.black) &&
          (before.white & ~before.kings) == (after.white & ~after.kings) &&
          (before.black & ~before.kings) == (after.black & ~after.kings);
 }
-
-}  // namespace
 
 int drawCountMoves(DrawRule rule) {
   for (const DrawCount& count : DrawCounts)

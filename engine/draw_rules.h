@@ -47,6 +47,8 @@ struct DrawState {
 DrawRule endgameCountOf(const Position& position);
 // The counts at the first position of a game, whatever came before it.
 DrawState drawStateAt(const Position& start);
+// A king moved and nothing was captured: the men of both sides stand where they stood.
+bool kingMoveWithoutCapture(const Position& before, const Position& after);
 // The counts after the move from `before` to `after`.
 DrawState drawStateAfter(const DrawState& state, const Position& before, const Position& after);
 // The count that has run out, if any (the game is drawn unless it was won by this move).

@@ -1,6 +1,7 @@
 #include "search/alpha_beta.h"
 #include <cstring>
 #include "enddb/database.h"
+#include "engine/draw_rules.h"
 #include "search/draw_rule_line.h"
 #include "search/shared_table.h"
 #include "search/transposition_table.h"
@@ -21,10 +22,7 @@ inline uint16_t quietMoveKey(SquareSet own, SquareSet ownAfter) {
 
 // The later position follows from the earlier one by a king's move without a capture.
 bool reversibleStep(const Position& before, const Position& after) {
-  return (before.white | before.black) != (after.white | after.black) &&
-         popCount(before.white | before.black) == popCount(after.white | after.black) &&
-         (before.white & ~before.kings) == (after.white & ~after.kings) &&
-         (before.black & ~before.kings) == (after.black & ~after.kings);
+  return (before.white | before.black) != (after.white | after.black) && kingMoveWithoutCapture(before, after);
 }
 
 }  // namespace
