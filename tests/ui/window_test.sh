@@ -613,10 +613,7 @@ quitting() {
     quit_time "$how" "${QUIT_LIMIT_MS:-300}" "during a think"
     start_program
     new_game human 0.01
-    click_square 9
-    sleep 0.3
-    click_square 13
-    wait_for 10 black_replied || fail "the computer did not answer C3-D4: $(main_board)"
+    play_c3_d4_and_await_reply
     quit_time "$how" "${QUIT_LIMIT_MS:-300}" "while White is to move"
     start_program
     quit_time "$how" "${QUIT_LIMIT_MS:-300}" "without a game"
@@ -735,6 +732,13 @@ players() {
 # Black has moved and White's men are framed for the person's next move (an exchange may
 # have taken men on both sides).
 black_replied() { [ "$(main_board | cut -c21-32)" != bbbbbbbbbbbb ] && [ "$(framed_count $Board)" -gt 0 ]; }
+# White plays C3-D4 by clicks, and the computer's answer is awaited.
+play_c3_d4_and_await_reply() {
+  click_square 9
+  sleep 0.3
+  click_square 13
+  wait_for 10 black_replied || fail "the computer did not answer C3-D4: $(main_board)"
+}
 # One of the three newest log lines is the computer's decision at that level (an exchange it
 # chose puts a forced capture and its own capture above it). The width stops before the move.
 level_named() { log_line_is 0 "@bc ($1)" 70 || log_line_is 1 "@bc ($1)" 70 || log_line_is 2 "@bc ($1)" 70; }
@@ -1096,10 +1100,7 @@ layout() {
   use_prepared_data
   start_program
   new_game human 0.01
-  click_square 9
-  sleep 0.3
-  click_square 13
-  wait_for 10 black_replied || fail "the computer did not answer C3-D4: $(main_board)"
+  play_c3_d4_and_await_reply
   local played size w h
   played=$(main_board)
   # Sizes up to the screen's (the last one), very wide and very tall ones where they fit.
@@ -1135,10 +1136,7 @@ layout() {
     tries=$((tries + 1))
     [ $tries -le 10 ] || fail "no tooltip over the newest log line in 10 games"
     new_game human 0.01
-    click_square 9
-    sleep 0.3
-    click_square 13
-    wait_for 10 black_replied || fail "the computer did not answer C3-D4: $(main_board)"
+    play_c3_d4_and_await_reply
   done
   cp "$work/after.png" "$shots/window-log-tooltip.png"
   echo "a tooltip showed the cut log line after $tries more games"
