@@ -18,12 +18,10 @@ std::string environmentValue(const char* name) {
   return value ? value : "";
 }
 
-// The program's folder under an XDG base folder: a relative base is to be ignored, as the
-// desktop's base-folder rules say, and then the folder under the home stands in.
+// The program's folder under an XDG base folder.
 std::string ownFolder(const std::string& base, const std::string& home, const char* underHome) {
-  if (!base.empty() && base[0] == '/') return base + "/tarvenn";
-  if (!home.empty()) return home + underHome;
-  return "";
+  const std::string folder = xdgBaseFolder(base, home, underHome);
+  return folder.empty() ? "" : folder + "/tarvenn";
 }
 
 bool isGameFileName(const std::string& name) {
@@ -45,6 +43,12 @@ std::string bookFile(const std::string& dataFolder, const std::string& installed
 }
 
 }  // namespace
+
+std::string xdgBaseFolder(const std::string& base, const std::string& home, const char* underHome) {
+  if (!base.empty() && base[0] == '/') return base;
+  if (!home.empty()) return home + underHome;
+  return "";
+}
 
 FileEnvironment currentFileEnvironment() {
   FileEnvironment environment;
@@ -70,12 +74,12 @@ bool holdsGameFiles(const std::string& folder) {
 
 std::string dataFolderPath(const FileEnvironment& environment) {
   const std::string& home = environment.home.empty() ? environment.accountHome : environment.home;
-  return ownFolder(environment.dataHome, home, "/.local/share/tarvenn");
+  return ownFolder(environment.dataHome, home, "/.local/share");
 }
 
 // Without $HOME the settings are not kept; only the data folder falls back on the password database.
 std::string settingsFolderPath(const FileEnvironment& environment) {
-  return ownFolder(environment.configHome, environment.home, "/.config/tarvenn");
+  return ownFolder(environment.configHome, environment.home, "/.config");
 }
 
 std::string gameInPlayPath(const FileEnvironment& environment) {

@@ -28,6 +28,9 @@ struct GameFiles {
 };
 
 FileEnvironment currentFileEnvironment();
+// An XDG base folder ($XDG_CONFIG_HOME, $XDG_DATA_HOME): `base` where it is absolute, as the
+// desktop's base-folder rules say, else `home` + `underHome` ("/.config"); "" with neither.
+std::string xdgBaseFolder(const std::string& base, const std::string& home, const char* underHome);
 
 // Whether `folder` holds white.ouv, black.ouv or an enddb*.bin.
 bool holdsGameFiles(const std::string& folder);

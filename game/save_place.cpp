@@ -92,14 +92,9 @@ SavePlaceFacts currentSavePlaceFacts(const std::string& lastFolder) {
 }
 
 std::string documentsFolder(const SavePlaceFacts& facts) {
-  std::string dirsFile;
-  if (!facts.configHome.empty() && facts.configHome[0] == '/')
-    dirsFile = facts.configHome + "/user-dirs.dirs";
-  else if (!facts.home.empty())
-    dirsFile = facts.home + "/.config/user-dirs.dirs";
-  else
-    return "";
-  const std::string folder = documentsIn(dirsFile, facts.home);
+  const std::string configBase = xdgBaseFolder(facts.configHome, facts.home, "/.config");
+  if (configBase.empty()) return "";
+  const std::string folder = documentsIn(configBase + "/user-dirs.dirs", facts.home);
   return isFolder(folder) ? folder : "";
 }
 
