@@ -8,7 +8,7 @@
 #include "app/progress_fraction.h"
 #include "enddb/database.h"
 #include "enddb/program_steps.h"
-#include "game/message_log.h"
+#include "player/message_log.h"
 #include "ui/markup.h"
 #include "ui/message_boxes.h"
 #include "ui/progress_window.h"

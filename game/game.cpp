@@ -27,6 +27,18 @@ Game::~Game() {
 
 void Game::pause(double) { pauseEnded(); }
 
+std::vector<Position> Game::positionsBefore() const {
+  std::vector<Position> positions;
+  for (int i = 0; i < record.count(); ++i) positions.push_back(record.positionBefore(i));
+  return positions;
+}
+
+DrawState Game::drawState() const {
+  DrawState state = record.drawState();
+  state.off = !drawRules;
+  return state;
+}
+
 void Game::refreshMoves() { moveList = MoveList(currentPosition()); }
 
 void Game::notify() {

@@ -6,11 +6,11 @@
 #include "game/game_record.h"
 #include "game/game_setup.h"
 #include "game/interfaces.h"
-#include "game/message_log.h"
+#include "player/message_log.h"
 
 enum GameResult { InPlay = 0, Won = 1, Drawn = 2, Canceled = 3 };
 
-class Game {
+class Game : public PlayerHost {
 public:
   MessageLog* log = &SilentLog;          // not owned
   GameView* view = nullptr;              // not owned
@@ -19,7 +19,7 @@ public:
   bool drawRules = true;  // the draw rules end the game on their own (off only to measure them)
 
   // Sets each player's game. The game owns both players and deletes them with itself.
-  // The players were made from `setup` (see player/player_factory.h), which starts the game.
+  // The players were made from `setup` (see game/player_factory.h), which starts the game.
   Game(const GameSetup& setup, Player* white, Player* black);
   // Players made by hand: the setup names two people.
   Game(Player* white, Player* black, const Position& start = InitialPosition);
@@ -31,10 +31,10 @@ public:
   // and pauses that end at once, the whole game.
   void startGame();
   // Plays a move of the current list (or a copy of one) for the side to move.
-  void playMove(const Move& move);
+  void playMove(const Move& move) override;
   // The side to move offers a draw; true if the other player accepted at once. A person is
   // asked instead: the question stays open (drawQuestionOpen) until answerDraw.
-  bool offerDraw();
+  bool offerDraw() override;
   // A person's answer to the open draw question; without an open question it changes nothing.
   void answerDraw(bool accepted);
   // Ends the game: no further turn, a running pause and a pending decision are dropped.
@@ -57,7 +57,7 @@ public:
   Player* whitePlayer() const { return players[0]; }
   Player* blackPlayer() const { return players[1]; }
   Player* playerToMove() const { return players[whiteToMove() ? 0 : 1]; }
-  const MoveList& moves() const { return moveList; }
+  const MoveList& moves() const override { return moveList; }
   int moveCount() const { return moveList.size(); }
   GameResult result() const { return outcome; }
   // Of a won game: White is the winner.
@@ -71,12 +71,19 @@ public:
   bool awaitingMove() const { return asked && !pauseRunning && !questionOpen && outcome == InPlay; }
   // A draw offer waits for a person's answer: no move, take back, replay or resignation
   // happens until it comes.
-  bool drawQuestionOpen() const { return questionOpen; }
+  bool drawQuestionOpen() const override { return questionOpen; }
   // Of an open question: White offered the draw.
   bool drawOfferedByWhite() const { return offeredByWhite; }
-  Position currentPosition() const { return record.currentPosition(); }
+  Position currentPosition() const override { return record.currentPosition(); }
   bool whiteToMove() const { return currentPosition().whiteToMove; }
   SquareSet emptySquares() const { return currentPosition().empty(); }
+
+  // What the players read of the game besides the above.
+  bool gameOver() const override { return outcome != InPlay; }
+  bool isRepetition() const override { return record.isRepetition(); }
+  std::vector<Position> positionsBefore() const override;
+  DrawState drawState() const override;
+  MessageLog& messageLog() override { return *log; }
 
 protected:
   // Shows a move for `seconds`; pauseEnded() must follow, at once or later.

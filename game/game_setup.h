@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 #include "engine/board.h"
-#include "game/level.h"
+#include "player/level.h"
 #include "game/take_back.h"
 
 enum class PlayerKind { Person, Computer };

@@ -4,7 +4,7 @@
 #include <string>
 #include "engine/draw_rules.h"
 #include "game/history_entry.h"
-#include "game/message_log.h"
+#include "player/message_log.h"
 
 // What the words call each side, such as the window's piece symbols.
 struct SideNames {

@@ -3,7 +3,6 @@
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "engine/clock.h"
-#include "game/game.h"
 #include "search/search_runner.h"
 
 namespace {
@@ -17,7 +16,7 @@ struct RootMoves {
 };
 
 // The game's move that leads to `position` from `from`; none if the list has no such move.
-const Move* findListMove(const Game& game, SquareSet white, SquareSet black, SquareSet kings, SquareSet from) {
+const Move* findListMove(const PlayerHost& game, SquareSet white, SquareSet black, SquareSet kings, SquareSet from) {
   for (const Move& move : game.moves())
     if (move.after.white == white && move.after.black == black && move.after.kings == kings && move.from == from)
       return &move;
@@ -27,7 +26,7 @@ const Move* findListMove(const Game& game, SquareSet white, SquareSet black, Squ
 // In a won or lost position the database's move alone; in a drawn one the moves that keep
 // the draw; otherwise every legal move. A database answer that matches no legal move
 // (a damaged file) is ignored.
-RootMoves chooseRootMoves(const Game& game, const EndgameDatabase& database) {
+RootMoves chooseRootMoves(const PlayerHost& game, const EndgameDatabase& database) {
   RootMoves roots;
   const Position now = game.currentPosition();
   if ((uint32_t)popCount(now.white | now.black) <= database.pieceCount) {
@@ -96,18 +95,18 @@ bool ComputerPlayer::acceptDraw() {
   if ((uint32_t)popCount(now.white | now.black) <= database.pieceCount &&
       database.statusOf(now.white, now.black, now.kings, now.whiteToMove) == StatusDraw)
     return true;
-  return game->record.isRepetition();
+  return game->isRepetition();
 }
 
 void ComputerPlayer::takeTurn() {
-  Game& game = *this->game;
-  if (game.moveCount() == 0 || job != 0) return;  // nothing to choose, or already choosing
+  PlayerHost& game = *this->game;
+  if (game.moves().size() == 0 || job != 0) return;  // nothing to choose, or already choosing
   if (offerAwaitsAnswer) {
     offerAwaitsAnswer = false;  // the person refused: the turn goes on
   } else if (drawOfferDelay == 0) {
     if (drawOffers && acceptDraw()) {
       drawOfferDelay = DrawOfferPause;
-      if (game.offerDraw() || game.result() != InPlay) return;
+      if (game.offerDraw() || game.gameOver()) return;
       // A person answers later; a refusal gives this turn back.
       offerAwaitsAnswer = game.drawQuestionOpen();
       if (offerAwaitsAnswer) return;
@@ -118,14 +117,14 @@ void ComputerPlayer::takeTurn() {
 
   const Position now = game.currentPosition();
   if (const Move* bookMove = book.pickBookMove(now, random)) {
-    game.log->post(decisionLine(level, LineTopic::BookMove, now.whiteToMove, *bookMove));
+    game.messageLog().post(decisionLine(level, LineTopic::BookMove, now.whiteToMove, *bookMove));
     game.playMove(*bookMove);
     return;
   }
 
   RootMoves roots = chooseRootMoves(game, runner.database());
   if (roots.byDatabase && roots.moves.size() == 1) {
-    game.log->post(decisionLine(level, LineTopic::DatabaseMove, now.whiteToMove, roots.moves[0]));
+    game.messageLog().post(decisionLine(level, LineTopic::DatabaseMove, now.whiteToMove, roots.moves[0]));
     game.playMove(roots.moves[0]);
     return;
   }
@@ -136,11 +135,9 @@ void ComputerPlayer::takeTurn() {
   pending->level = level;
   pending->plan = levelPlan(level);
   // The positional search steers clear of the game's repetitions, or seeks them.
-  if (pending->plan.evaluation == Evaluation::Positional)
-    for (int i = 0; i < game.record.count(); ++i) pending->request.earlier.push_back(game.record.positionBefore(i));
+  if (pending->plan.evaluation == Evaluation::Positional) pending->request.earlier = game.positionsBefore();
   // The search counts toward the draw rules from the game's counts (or not at all without them).
-  pending->request.draws = game.record.drawState();
-  pending->request.draws->off = !game.drawRules;
+  pending->request.draws = game.drawState();
   pending->request.timeLimit = planSeconds(pending->plan, timeLimit);
   pending->request.seed = (uint32_t)random();
   // Every root move keeps the database draw: let the search choose among them by play.
@@ -154,11 +151,11 @@ void ComputerPlayer::takeTurn() {
       },
       [this, pending] {
         job = 0;
-        Game& game = *this->game;
+        PlayerHost& game = *this->game;
         SearchFigures figures = decisionFigures(pending->result, (int)pending->request.moves.size());
         figures.evaluation = pending->plan.evaluation;
-        game.log->post(
-            decisionLine(pending->level, LineTopic::SearchedMove, game.whiteToMove(), pending->result.move, figures));
+        game.messageLog().post(decisionLine(pending->level, LineTopic::SearchedMove,
+                                            game.currentPosition().whiteToMove, pending->result.move, figures));
         game.playMove(pending->result.move);
       });
 }

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 #include <random>
-#include "game/interfaces.h"
-#include "game/level.h"
+#include "player/player.h"
+#include "player/level.h"
 
 class OpeningBook;
 class SearchRunner;

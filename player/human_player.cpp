@@ -1,5 +1,4 @@
 #include "player/human_player.h"
-#include "game/game.h"
 
 void HumanPlayer::takeTurn() {
   active = true;

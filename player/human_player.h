@@ -3,8 +3,8 @@
 // MoveSelection; this class carries the board's points to it.
 #pragma once
 #include "engine/movelist.h"
-#include "game/interfaces.h"
-#include "game/move_selection.h"
+#include "player/player.h"
+#include "player/move_selection.h"
 #include "player/person_seat.h"
 
 class HumanPlayer : public Player, public BoardInput {

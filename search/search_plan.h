@@ -1,6 +1,6 @@
 // How a decision is searched: which evaluation, how deep or how long, how many threads,
 // and how much random noise blurs the choice among the root moves. A level of play is
-// nothing but a plan (game/level.h).
+// nothing but a plan (player/level.h).
 #pragma once
 #include "search/evaluation.h"
 

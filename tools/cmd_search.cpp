@@ -6,7 +6,7 @@
 #include "enddb/program_steps.h"
 #include "enddb/database.h"
 #include "engine/clock.h"
-#include "game/level.h"
+#include "player/level.h"
 #include "search/search_engine.h"
 #include "tools/commands.h"
 #include "tools/computer_games.h"

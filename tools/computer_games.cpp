@@ -4,7 +4,7 @@
 #include "enddb/program_steps.h"
 #include "game/message_text.h"
 #include "game/game.h"
-#include "player/player_factory.h"
+#include "game/player_factory.h"
 
 const GameFiles& gameFiles() {
   static const GameFiles files = locateGameFiles(currentFileEnvironment());

@@ -4,8 +4,8 @@
 #include "enddb/database.h"
 #include "engine/board.h"
 #include "files/file_locations.h"
-#include "game/message_log.h"
-#include "game/level.h"
+#include "player/message_log.h"
+#include "player/level.h"
 
 class Game;
 class SearchRunner;

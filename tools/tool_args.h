@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 #include "engine/board.h"
-#include "game/level.h"
+#include "player/level.h"
 
 struct ToolArgs {
   Position position = InitialPosition;

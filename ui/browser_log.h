@@ -2,7 +2,7 @@
 #pragma once
 #include <FL/Fl_Browser.H>
 #include <string>
-#include "game/message_log.h"
+#include "player/message_log.h"
 
 // A browser whose lines are drawn with the label markup (bold, colours, piece symbols).
 // A line too long for the browser's width shows whole in a tooltip under the mouse.

@@ -2,7 +2,7 @@
 // time typed beside it, and its level below, each level explained in the choice's tooltip.
 #pragma once
 #include <FL/Fl_Group.H>
-#include "game/level.h"
+#include "player/level.h"
 
 class Fl_Choice;
 class Fl_Value_Input;

@@ -20,7 +20,7 @@ inline FenSetup setupFromFen(const char* fen) {
 }
 
 // The move of the game's list written as `notation`, such as "C3xE5".
-inline const Move* findNamedMove(const Game& game, const char* notation) {
+inline const Move* findNamedMove(const PlayerHost& game, const char* notation) {
   for (const Move& move : game.moves()) {
     char text[6] = {};
     move.writeNotation(text);

@@ -5,7 +5,7 @@
 #include "engine/square_names.h"
 #include "game/game.h"
 #include "player/human_player.h"
-#include "player/player_factory.h"
+#include "game/player_factory.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "game/game.h"
 #include "player/computer_player.h"
 #include "player/human_player.h"
-#include "player/player_factory.h"
+#include "game/player_factory.h"
 #include "search/search_runner.h"
 #include "tests/game/fakes.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include "engine/square_names.h"
 #include "game/game.h"
-#include "player/player_factory.h"
+#include "game/player_factory.h"
 #include "ui/board_seat.h"
 #include "ui/board_view.h"
 

@@ -2,7 +2,7 @@
 #include <memory>
 #include <string>
 #include "engine/fen.h"
-#include "game/move_selection.h"
+#include "player/move_selection.h"
 #include "ui/board_view.h"
 
 namespace {

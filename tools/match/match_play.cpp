@@ -1,6 +1,6 @@
 #include "tools/match/match_play.h"
 #include "game/game.h"
-#include "player/player_factory.h"
+#include "game/player_factory.h"
 #include "search/search_runner.h"
 
 namespace {

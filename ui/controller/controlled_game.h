@@ -1,7 +1,7 @@
 // A game in the window: a move's display pause is a timer of the event loop.
 #pragma once
 #include "game/game.h"
-#include "player/player_factory.h"
+#include "game/player_factory.h"
 
 class EventLoop;
 

@@ -9,7 +9,7 @@
 #include "game/game_record.h"
 #include "game/game_setup.h"
 #include "game/interfaces.h"
-#include "player/player_factory.h"
+#include "game/player_factory.h"
 #include "search/search_runner.h"
 #include "ui/controller/command_rules.h"
 

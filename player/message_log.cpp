@@ -1,4 +1,4 @@
-#include "game/message_log.h"
+#include "player/message_log.h"
 
 MessageLog SilentLog(1);
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include "fakes.h"
-#include "game/move_selection.h"
+#include "tests/game/fakes.h"
+#include "player/move_selection.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "game/move_selection.h"
+#include "player/move_selection.h"
 
 void MoveSelection::reset(const MoveList& list) {
   moves = &list;

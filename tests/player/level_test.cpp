@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "game/level.h"
+#include "player/level.h"
 
 // Each level only chooses a search plan; the time the player chose is scaled and capped by it.
 TEST(Levels, EachLevelChoosesItsSearchPlan) {

@@ -1,4 +1,4 @@
-#include "game/level.h"
+#include "player/level.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // time, searching with the runner and reading the book.
 #pragma once
 #include "game/game_setup.h"
-#include "game/interfaces.h"
+#include "player/player.h"
 
 class OpeningBook;
 class PersonSeat;

@@ -1,4 +1,4 @@
-#include "player/player_factory.h"
+#include "game/player_factory.h"
 #include "book/opening_book.h"
 #include "player/computer_player.h"
 #include "player/human_player.h"

@@ -1,0 +1,66 @@
+#!/bin/bash
+# Fails when a source file includes from a layer above its own, or when FLTK is used below ui/.
+# Layers from the bottom up; folders on one line sit side by side and do not include each other.
+# Usage: scripts/check_layers.sh [source-root]
+set -u
+root=${1:-$(dirname "$0")/..}
+cd "$root" || exit 2
+
+layers=(
+  "i18n"
+  "engine"
+  "files"
+  "pdn enddb book"
+  "search"
+  "player"
+  "game"
+  "ui/controller"
+  "ui"
+  "app"
+  "tools bench"
+)
+# The history analysis is a library of its own that links the game; it reads the game's history entries.
+exceptions=("search/analysis.h:game/history_entry.h")
+
+declare -A rank
+for i in "${!layers[@]}"; do
+  for folder in ${layers[$i]}; do rank[$folder]=$i; done
+done
+folders=()
+for folder in "${!rank[@]}"; do
+  [[ $folder == */* || ! -d $folder ]] || folders+=("$folder")
+done
+
+# The layer a path belongs to: ui/controller, or its first folder.
+layer_of() {
+  case $1 in
+    ui/controller/*) echo ui/controller ;;
+    *) echo "${1%%/*}" ;;
+  esac
+}
+
+faults=0
+while IFS=: read -r file line text; do
+  target=$(sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)".*/\1/' <<<"$text")
+  [[ $target == */* ]] || continue
+  from=$(layer_of "$file") to=$(layer_of "$target")
+  [[ -n ${rank[$to]:-} ]] || continue
+  [[ $from == "$to" ]] && continue
+  [[ " ${exceptions[*]} " == *" $file:$target "* ]] && continue
+  if ((rank[$to] >= rank[$from])); then
+    echo "$file:$line: includes $target from $to, which does not sit below $from"
+    faults=1
+  fi
+done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' --include='*.h' --include='*.cpp' "${folders[@]}")
+
+# Nothing below the window uses FLTK; the controller runs without a display.
+while IFS= read -r use; do
+  file=${use%%:*}
+  layer=$(layer_of "$file")
+  if ((rank[$layer] < rank[ui])); then
+    echo "$use: FLTK below ui/"
+    faults=1
+  fi
+done < <(grep -rnE '#[[:space:]]*include[[:space:]]*<FL/' --include='*.h' --include='*.cpp' "${folders[@]}")
+
+exit $faults
