@@ -2,22 +2,65 @@
 // the worker's results wait until the test pumps them, dialogs answer as the test set them.
 #pragma once
 #include <gtest/gtest.h>
+#include <array>
 #include <deque>
 #include <map>
+#include <vector>
 #include "book/opening_book.h"
 #include "player/person_seat.h"
 #include "tests/game/fakes.h"
 #include "tests/support/home_queue.h"
 #include "ui/controller/window_ports.h"
 
-// The main board as people play at it; the test hands moves to the game as clicks would.
-class FakeSeat : public PersonSeat {
+// The main board as the window has it: one board that the game shows its moves on and a
+// person plays at, sharing its frames and its input as the real board does.
+class FakeBoard : public RecordingView, public PersonSeat {
 public:
+  Position position;
+  std::array<int, 32> frames{};
   BoardInput* input = nullptr;
-  void showPosition(const Position&, SquareSet) override {}
-  void showFrames(const std::array<int, 32>&) override {}
-  void clearFrames() override {}
+
+  // GameView
+  void showPosition(const Position& shown, SquareSet crossed) override {
+    RecordingView::showPosition(shown, crossed);
+    position = shown;
+  }
+  void markSquares(int from, int to) override {
+    RecordingView::markSquares(from, to);
+    frames.fill(0);
+    if (from >= 0 && from < 32) ++frames[from];
+    if (to >= 0 && to < 32) ++frames[to];
+  }
+  void detachInput() override {
+    RecordingView::detachInput();
+    input = nullptr;
+  }
+  // PersonSeat
+  void showFrames(const std::array<int, 32>& shown) override { frames = shown; }
+  void clearFrames() override { frames.fill(0); }
   void listen(BoardInput* listener) override { input = listener; }
+
+  // The squares that carry a frame, by index.
+  std::vector<int> framed() const {
+    std::vector<int> squares;
+    for (int k = 0; k < 32; ++k)
+      if (frames[k] > 0) squares.push_back(k);
+    return squares;
+  }
+  // A left click on square k, as the board reports it; nothing when no one listens.
+  void click(int square) {
+    if (input) input->choose(BoardPoint{square, 0, frames[square] > 0});
+  }
+};
+
+// The log as lines for the eye and as the data the window draws them from.
+class KeepingLog : public RecordingLog {
+public:
+  std::vector<LogLine> posted;
+  void write(const LogLine& line) override {
+    posted.push_back(line);
+    RecordingLog::write(line);
+  }
 };
 
 class FakeWindow : public EventLoop, public WindowViews, public WindowDialogs {
@@ -25,9 +68,8 @@ public:
   HomeQueue posted;
   std::map<int, std::function<void()>> timers;
   int lastTimer = 0;
-  RecordingView boardView;
-  FakeSeat personSeat;
-  RecordingLog messages;
+  FakeBoard boardView;  // the game's view and the person's seat at once
+  KeepingLog messages;
   std::string status;
   CommandStates commands;
   bool isFlipped = false;
@@ -72,7 +114,7 @@ public:
 
   // WindowViews
   GameView& board() override { return boardView; }
-  PersonSeat& seat() override { return personSeat; }
+  PersonSeat& seat() override { return boardView; }
   MessageLog& log() override { return messages; }
   void showStatus(const std::string& text) override { status = text; }
   void showCommands(const CommandStates& states) override { commands = states; }
