@@ -24,7 +24,13 @@ int ThreadRunner::start(Work work, Deliver deliver) {
 
 void ThreadRunner::finishEarly(int job) {
   std::lock_guard<std::mutex> lock(mutex);
-  if (job != 0 && running == job) search.requestStop();
+  if (job == 0) return;
+  if (running == job) {
+    search.requestStop();
+  } else if (std::any_of(queue.begin(), queue.end(), [job](const Job& j) { return j.id == job; })) {
+    // Still waiting behind another job: the request must not be lost when it starts.
+    finishOnStart.push_back(job);
+  }
 }
 
 void ThreadRunner::cancel(int job) {
@@ -32,6 +38,7 @@ void ThreadRunner::cancel(int job) {
   if (job == 0) return;
   deliveries.erase(job);
   queue.erase(std::remove_if(queue.begin(), queue.end(), [job](const Job& j) { return j.id == job; }), queue.end());
+  finishOnStart.erase(std::remove(finishOnStart.begin(), finishOnStart.end(), job), finishOnStart.end());
   if (running == job) search.requestStop();
 }
 
@@ -64,6 +71,11 @@ void ThreadRunner::work() {
       queue.pop_front();
       running = job.id;
       search.clearStop();  // under the lock, so that a cancel of this job is never lost
+      auto early = std::find(finishOnStart.begin(), finishOnStart.end(), job.id);
+      if (early != finishOnStart.end()) {
+        finishOnStart.erase(early);
+        search.requestStop();  // the search still completes its first depth
+      }
     }
     job.work(search);
     {

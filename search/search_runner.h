@@ -7,6 +7,7 @@
 #include <map>
 #include <mutex>
 #include <thread>
+#include <vector>
 #include "search/search_engine.h"
 
 class SearchRunner {
@@ -68,6 +69,7 @@ private:
   std::deque<Job> queue;
   std::map<int, Deliver> deliveries;  // jobs still wanted: queued, running or finished
   int running = 0;
+  std::vector<int> finishOnStart;  // queued jobs asked to finish early: they stop as soon as they can
   int lastId = 0;
   bool quitting = false;
   std::thread worker;

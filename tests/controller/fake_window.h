@@ -78,6 +78,7 @@ public:
   int analysesShown = 0;
 
   std::deque<bool> answers;  // for ask(), in order; none left: no
+  std::function<void()> whileAsking;  // what the event loop runs while a question waits for its answer
   std::vector<std::string> asked;
   std::vector<std::pair<std::string, std::function<void(bool)>>> laterQuestions;
   std::function<void(GameSetup&)> players;  // what the players dialogs choose; none: cancel
@@ -128,6 +129,7 @@ public:
   // WindowDialogs
   bool ask(const std::string& question) override {
     asked.push_back(question);
+    if (whileAsking) whileAsking();
     if (answers.empty()) return false;
     const bool answer = answers.front();
     answers.pop_front();

@@ -67,6 +67,32 @@ TEST(SearchRunner, StoppingARunningSearchEndsItSoonAndOnlyFinishEarlyDelivers) {
   }
 }
 
+// Move now while the computer's search still waits behind another job (an analysis).
+TEST(SearchRunner, FinishEarlyOfAQueuedJobStopsItSoonOnceItStarts) {
+  Worker worker;
+  std::atomic<bool> firstStarted{false};
+  bool secondStopped = false;
+  std::vector<int> delivered;
+  const int first = worker.runner.start(
+      [&](SearchEngine& search) {
+        firstStarted = true;
+        endlessSearch(search);
+      },
+      [&] { delivered.push_back(1); });
+  const int second = worker.runner.start(
+      [&](SearchEngine& search) {
+        endlessSearch(search);
+        secondStopped = search.stopped();
+      },
+      [&] { delivered.push_back(2); });
+  while (!firstStarted) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  worker.runner.finishEarly(second);  // queued: it must still count
+  worker.runner.finishEarly(first);
+  EXPECT_TRUE(worker.home.pumpUntil([&] { return delivered.size() == 2; }, 3)) << "the second search ran on";
+  EXPECT_EQ(delivered, (std::vector<int>{1, 2}));
+  EXPECT_TRUE(secondStopped);
+}
+
 TEST(SearchRunner, ACanceledQueuedJobNeverRunsAndTheNextStartsWithoutTheStop) {
   Worker worker;
   std::atomic<bool> started{false};
