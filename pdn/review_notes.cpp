@@ -58,39 +58,38 @@ std::string moveComment(const std::string& clock, const std::string& review) {
 
 void clearReviewNote(PdnNotes& notes) {
   std::smatch match;
-  const int index = reviewCommentIndex(notes, &match);
+  int index = reviewCommentIndex(notes, &match);
   if (index < 0) return;
   const std::string clock = match[1].str();
   if (clock.empty())
     notes.erase(notes.begin() + index);
   else
     notes[index] = moveComment(clock, "");
-  for (size_t i = 0; i < notes.size();)
-    if (isReviewNag(notes[i]))
-      notes.erase(notes.begin() + i);
-    else
-      ++i;
+  if (index > 0 && isReviewNag(notes[index - 1])) notes.erase(notes.begin() + index - 1);
 }
 
 void setReviewNote(PdnNotes& notes, const ReviewNote& note) {
   clearReviewNote(notes);
-  const std::string review = reviewCommentText(note);
-  const int clock = clockCommentIndex(notes);
-  if (clock >= 0)
-    notes[clock] = moveComment(notes[clock].substr(1, notes[clock].size() - 2), review);
-  else
-    notes.push_back(moveComment("", review));
+  // The review goes first, its NAG just before its comment, so that a NAG of the file's own
+  // never stands where the review's would.
+  std::string clock;
+  const int clockIndex = clockCommentIndex(notes);
+  if (clockIndex >= 0) {
+    clock = notes[clockIndex].substr(1, notes[clockIndex].size() - 2);
+    notes.erase(notes.begin() + clockIndex);
+  }
+  notes.insert(notes.begin(), moveComment(clock, reviewCommentText(note)));
   if (note.nag) notes.insert(notes.begin(), "$" + std::to_string(note.nag));
 }
 
 bool readReviewNote(const PdnNotes& notes, ReviewNote& note) {
   std::smatch match;
-  if (reviewCommentIndex(notes, &match) < 0) return false;
+  const int index = reviewCommentIndex(notes, &match);
+  if (index < 0) return false;
   note = ReviewNote();
   const std::string value = match[2].str();
   if (value.size() > 1 && value[1] == '#') {
     note.exactMoves = std::atoi(value.c_str() + 2) * (value[0] == '-' ? -1 : 1);
-    note.value = 0;
   } else {
     const size_t dot = value.find('.');
     const int men = std::atoi(value.substr(value[0] == '+' || value[0] == '-' ? 1 : 0, dot).c_str());
@@ -98,7 +97,6 @@ bool readReviewNote(const PdnNotes& notes, ReviewNote& note) {
     note.value = (men * 100 + hundredths) * (value[0] == '-' ? -1 : 1);
   }
   note.best = match[3].str();
-  for (const std::string& n : notes)
-    if (isReviewNag(n)) note.nag = std::atoi(n.c_str() + 1);
+  if (index > 0 && isReviewNag(notes[index - 1])) note.nag = std::atoi(notes[index - 1].c_str() + 1);
   return true;
 }

@@ -45,12 +45,22 @@ TEST(ReviewNotes, TheCommentWritesTheValueFromWhitesSideOrTheExactResult) {
 TEST(ReviewNotes, ShareTheClocksCommentAndLeaveTheFilesOwnNotesAlone) {
   PdnNotes notes = {"{a good move}", "{[%clk 0:04:57.3]}", "$1"};
   setReviewNote(notes, note(2, 45, 0, "c3-d4"));
-  EXPECT_EQ(notes, (PdnNotes{"$2", "{a good move}", "{[%clk 0:04:57.3] +0.45 best c3-d4}", "$1"}));
+  EXPECT_EQ(notes, (PdnNotes{"$2", "{[%clk 0:04:57.3] +0.45 best c3-d4}", "{a good move}", "$1"}));
   // Reviewing again replaces the review, mark and comment, and nothing else.
   setReviewNote(notes, note(0, -30, 0, "e3-f4"));
-  EXPECT_EQ(notes, (PdnNotes{"{a good move}", "{[%clk 0:04:57.3] -0.30 best e3-f4}", "$1"}));
+  EXPECT_EQ(notes, (PdnNotes{"{[%clk 0:04:57.3] -0.30 best e3-f4}", "{a good move}", "$1"}));
   clearReviewNote(notes);
-  EXPECT_EQ(notes, (PdnNotes{"{a good move}", "{[%clk 0:04:57.3]}", "$1"}));
+  EXPECT_EQ(notes, (PdnNotes{"{[%clk 0:04:57.3]}", "{a good move}", "$1"}));
+  // A blunder mark of the file's own is neither taken for the review's nor removed with it.
+  PdnNotes own = {"{why}", "$4"};
+  setReviewNote(own, note(0, 10, 0, "c3-d4"));
+  ReviewNote read;
+  ASSERT_TRUE(readReviewNote(own, read));
+  EXPECT_EQ(read.nag, 0);
+  setReviewNote(own, note(6, 10, 0, "c3-d4"));
+  EXPECT_EQ(own, (PdnNotes{"$6", "{+0.10 best c3-d4}", "{why}", "$4"}));
+  clearReviewNote(own);
+  EXPECT_EQ(own, (PdnNotes{"{why}", "$4"}));
   EXPECT_EQ(moveComment("[%clk 0:01:00.0]", "+0.10 best c3-d4"), "{[%clk 0:01:00.0] +0.10 best c3-d4}");
   EXPECT_EQ(moveComment("", "+0.10 best c3-d4"), "{+0.10 best c3-d4}");
 }
@@ -72,7 +82,7 @@ TEST(ReviewNotes, AFilesOwnNagsAndLookalikeCommentsAreNotTakenForAReview) {
     clearReviewNote(kept);
     EXPECT_EQ(kept, notes) << "clearing a review leaves a file's own notes";
   }
-  ASSERT_TRUE(readReviewNote({"$4", "{-1.50 best c3-d4}"}, read));
+  ASSERT_TRUE(readReviewNote({"$4", "{-1.50 best c3-d4}"}, read));  // as a file from a review holds it
   EXPECT_EQ(read.nag, 4);
   EXPECT_EQ(read.value, -150);
 }

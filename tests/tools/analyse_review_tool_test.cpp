@@ -75,7 +75,7 @@ TEST(ReviewTool, MarksTheGiftAndItsOutputOpensWithTheMarks) {
   EXPECT_TRUE(std::regex_match(printed.back(), std::regex(R"(Black: \d+ \?!, \d+ \?, \d+ \?\?, average loss \d+\.\d\d over 2 moves)")))
       << r.out;
   const std::string annotated = readFile(out);
-  EXPECT_TRUE(std::regex_search(annotated, std::regex(R"(h6-g5 \$[24] \{my own note\} \{[+-]\d+\.\d\d best )"))) << annotated;
+  EXPECT_TRUE(std::regex_search(annotated, std::regex(R"(h6-g5 \$[24] \{[+-]\d+\.\d\d best [a-h][1-8]-[a-h][1-8]\} \{my own note\})"))) << annotated;
   EXPECT_TRUE(std::regex_search(annotated, std::regex(R"(f4xh6 \{[+-]\d+\.\d\d best f4xh6\})"))) << annotated;
 
   // Reviewed again from its own output: the same marks, the old review replaced, not doubled.
