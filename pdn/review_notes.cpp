@@ -5,6 +5,9 @@
 
 namespace {
 
+constexpr size_t LongestReviewComment = 160;
+constexpr size_t LongestClockComment = 40;  // a longer one is not taken into the review's
+
 // A comment whose end is the review's part, after an optional clock: group 1 the clock with
 // its brackets, group 2 the evaluation, group 3 the best move.
 const std::regex& reviewComment() {
@@ -17,6 +20,9 @@ bool isReviewNag(const std::string& note) { return note == "$6" || note == "$2" 
 // The index of the note that is a review's comment, or -1.
 int reviewCommentIndex(const PdnNotes& notes, std::smatch* match = nullptr) {
   for (size_t i = 0; i < notes.size(); ++i) {
+    // The review's comment is short; a long one is the file's own, and is not handed to the
+    // pattern matcher, whose depth grows with the text.
+    if (notes[i].size() > LongestReviewComment || notes[i].empty() || notes[i][0] != '{') continue;
     std::smatch found;
     if (std::regex_match(notes[i], found, reviewComment())) {
       if (match) *match = found;
@@ -28,7 +34,7 @@ int reviewCommentIndex(const PdnNotes& notes, std::smatch* match = nullptr) {
 
 int clockCommentIndex(const PdnNotes& notes) {
   for (size_t i = 0; i < notes.size(); ++i)
-    if (notes[i].rfind("{[%clk ", 0) == 0 && notes[i].find('}') == notes[i].size() - 1 &&
+    if (notes[i].size() <= LongestClockComment && notes[i].rfind("{[%clk ", 0) == 0 && notes[i].find('}') == notes[i].size() - 1 &&
         notes[i].find(']') != std::string::npos && notes[i].find(" best ") == std::string::npos)
       return (int)i;
   return -1;
