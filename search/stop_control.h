@@ -20,16 +20,39 @@ public:
   void clearStop() {
     stopRequest.store(false, std::memory_order_relaxed);
     stopping = false;
+    asked = false;
   }
   // Ready for a new search after one that stopped; a stop asked for meanwhile still counts.
-  void rearm() { stopping = false; }
+  void rearm() {
+    stopping = false;
+    asked = false;
+  }
   bool stopped() const { return stopping; }
+  // This search was stopped by a request, not (only) by its deadline.
+  bool stopAsked() const { return asked; }
+  // A call the searching thread makes from poll() at most every `interval` seconds, so that
+  // a long search can report while it runs; null: none.
+  using Tick = void (*)(void* context);
+  void setTicker(Tick call, void* context, double interval) {
+    tick = call;
+    tickContext = context;
+    tickInterval = interval;
+    nextTick = wallClock() + interval;
+  }
   // Reads the request and the clock; the searching thread calls it every few thousand nodes.
   void poll() {
+    if (tick) {
+      const double now = wallClock();
+      if (now >= nextTick) {
+        nextTick = now + tickInterval;
+        tick(tickContext);
+      }
+    }
     if (stopsHeld) return;
     if (stopRequest.load(std::memory_order_relaxed)) {
       stopRequest.store(false, std::memory_order_relaxed);  // taken: the next search runs again
       stopping = true;
+      asked = true;
     }
     if (deadline > 0 && wallClock() >= deadline) stopping = true;
   }
@@ -37,6 +60,11 @@ public:
 private:
   std::atomic<bool> stopRequest{false};
   bool stopping = false;
+  bool asked = false;
   bool stopsHeld = false;
   double deadline = 0;
+  Tick tick = nullptr;
+  void* tickContext = nullptr;
+  double tickInterval = 0;
+  double nextTick = 0;
 };
