@@ -15,5 +15,10 @@ CommandStates commandStates(const CommandFacts& f) {
   s.takeBack = f.hasGame && f.movesToTakeBack;
   s.replay = f.hasGame && f.movesToReplay;
   s.analysis = !f.workerBusy;
+  // The analysis board has no opponent to offer a draw or resign to; its moves are stepped through.
+  if (f.analysisBoard) s.offerDraw = s.resign = false;
+  s.back = f.analysisBoard && f.movesToTakeBack;
+  s.forward = f.analysisBoard && f.movesToReplay;
+  s.playFromHere = f.analysisBoard;
   return s;
 }

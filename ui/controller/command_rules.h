@@ -11,6 +11,7 @@ struct CommandFacts {
   bool movesToTakeBack = false;  // a take back would remove moves
   bool movesToReplay = false;    // taken-back moves wait to be replayed
   bool historyRowFocused = false;
+  bool analysisBoard = false;    // the window is in the analysis board mode
 };
 
 struct CommandStates {
@@ -18,6 +19,7 @@ struct CommandStates {
   bool save = false, copy = false, cancel = false;
   bool offerDraw = false, moveNow = false, takeBack = false, replay = false, hint = false, resign = false;
   bool analysis = false;  // the history's pop-up commands
+  bool back = false, forward = false, playFromHere = false;  // the analysis board's steps and its way out
 };
 
 CommandStates commandStates(const CommandFacts& facts);

@@ -37,6 +37,7 @@ WindowController::WindowController(EventLoop& loop, WindowViews& views, WindowDi
 WindowController::~WindowController() {
   worker.shutdown();  // no delivery reaches a game that goes
   releaseGame();
+  suspended.reset();
   loop.cancel(statusTimer);
 }
 
@@ -55,6 +56,7 @@ CommandFacts WindowController::commandFacts() const {
   CommandFacts facts;
   facts.workerBusy = worker.busy();
   facts.historyRowFocused = views.focusedEntry() != nullptr;
+  facts.analysisBoard = analysisBoard;
   const Game* game = current.get();
   if (!game || !game->started() || game->result() == Canceled) return facts;
   facts.hasGame = true;
@@ -84,6 +86,7 @@ std::string WindowController::statusText() const {
     facts.draws = game->record.drawState();
   }
   facts.analysing = analysisJob != 0;
+  facts.analysisBoard = analysisBoard;
   if (hintShown()) facts.hint = hintText;
   return ::statusText(facts);
 }
@@ -175,9 +178,9 @@ void WindowController::releaseGame() {
 }
 
 // Makes `game` the current one, its moves (if any) already in its record, and starts it.
-void WindowController::beginGame(std::unique_ptr<Game> game) {
+void WindowController::beginGame(std::unique_ptr<Game> game, bool quiet) {
   views.board().detachInput();
-  game->log = &views.log();
+  game->log = quiet ? &SilentLog : &views.log();
   releaseGame();
   current = std::move(game);
   views.setFlipped(startsFlipped(*current));
@@ -191,6 +194,7 @@ void WindowController::beginGame(std::unique_ptr<Game> game) {
 }
 
 void WindowController::newGame() {
+  leaveAnalysisBoard();
   if (!mayAbandonGame()) return;
   GameSetup setup;
   if (dialogs.chooseNewGame(setup)) beginGame(std::make_unique<ControlledGame>(setup, services, loop));
@@ -210,12 +214,14 @@ bool WindowController::beginGameFrom(const PdnGame& saved, const GameSetup& show
 }
 
 void WindowController::cancelGame() {
+  leaveAnalysisBoard();
   if (!mayAbandonGame()) return;
   releaseGame();
   refresh();
 }
 
 void WindowController::openGame() {
+  leaveAnalysisBoard();
   if (!mayAbandonGame()) return;
   PdnGame saved;
   if (dialogs.openGame(saved)) beginGameFrom(saved, setupFromPdn(saved));
@@ -242,6 +248,7 @@ void WindowController::pastePosition() {
 }
 
 void WindowController::pasted(const std::string& text) {
+  leaveAnalysisBoard();
   Position position;
   std::string error;
   if (!readPositionText(text, position, error)) {
@@ -253,7 +260,9 @@ void WindowController::pasted(const std::string& text) {
 
 void WindowController::setUpPosition() {
   Position position = current ? current->currentPosition() : InitialPosition;
-  if (dialogs.setUp(position, views.flipped()) && mayAbandonGame()) startFromPosition(position);
+  if (!dialogs.setUp(position, views.flipped())) return;
+  leaveAnalysisBoard();
+  if (mayAbandonGame()) startFromPosition(position);
 }
 
 void WindowController::takeBack() {
@@ -320,6 +329,7 @@ void WindowController::keepGameInPlay() {
 }
 
 void WindowController::quit() {
+  leaveAnalysisBoard();
   keepGameInPlay();
   worker.shutdown();  // the search stops within milliseconds
   // Nothing else matters once the process ends: canceling the game and freeing the tables,

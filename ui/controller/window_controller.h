@@ -56,6 +56,15 @@ public:
   void flipBoard();
   void evaluateFocused();
   void showBestReply();
+  // View > Analysis board: enters the mode (a game in play waits as it stands) or leaves it,
+  // bringing the game back exactly as it was.
+  void toggleAnalysisBoard();
+  bool inAnalysisBoard() const { return analysisBoard; }
+  // The analysis board's steps through its moves.
+  void back();
+  void forward();
+  // A game against the computer from the analysis board's position, with the sides chosen.
+  void playFromHere();
 
   // Where Quit keeps a game in play; "" for nowhere.
   void keepGamesInPlayAt(const std::string& path) { gameInPlayPath = path; }
@@ -79,6 +88,8 @@ private:
   std::string gameInPlayPath;
   int statusTimer = 0;
   bool questionShown = false;  // the open draw question of the current game is on screen
+  bool analysisBoard = false;      // in the mode, `current` is the analysis board's game
+  std::unique_ptr<Game> suspended;  // the game that waits while the analysis board shows
 
   void gameChanged(Game& game) override;
   void recordChanged(GameRecord&) override;
@@ -92,7 +103,8 @@ private:
   void stopHint();
   bool mayAbandonGame();
   void releaseGame();
-  void beginGame(std::unique_ptr<Game> game);
+  void beginGame(std::unique_ptr<Game> game, bool quiet = false);
+  void leaveAnalysisBoard();
   bool beginGameFrom(const PdnGame& saved, const GameSetup& shown);
   void startFromPosition(const Position& position);
   void showDrawQuestion();

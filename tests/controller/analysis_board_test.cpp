@@ -1,0 +1,136 @@
+// The analysis board mode: the game waits and comes back exactly as it was; the board steps
+// through its moves and keeps side lines.
+#include <gtest/gtest.h>
+#include "enddb/database.h"
+#include "engine/fen.h"
+#include "tests/controller/fake_window.h"
+#include "ui/controller/window_controller.h"
+
+namespace {
+
+struct Board {
+  FakeWindow fake;
+  WindowController controller{fake, fake, fake, endgameDatabase, Book};
+
+  Game& game() { return const_cast<Game&>(*controller.game()); }
+  void start(const SideSetup& white, const SideSetup& black) {
+    fake.players = [white, black](GameSetup& setup) {
+      setup.white = white;
+      setup.black = black;
+    };
+    controller.newGame();
+  }
+  void play(const char* notation) {
+    const Move* move = findNamedMove(game(), notation);
+    ASSERT_NE(move, nullptr) << notation;
+    game().playMove(*move);
+    for (int i = 0; i < 3 && fake.fireTimers(); ++i) {
+    }
+  }
+  bool thinking() const { return controller.commandFacts().computerThinks; }
+};
+
+std::string fenOf(const Game& game) { return writeFen(game.currentPosition()); }
+
+TEST(AnalysisBoard, LeavingItBringsBackTheGameAsItWasWithTheComputerThinkingAgain) {
+  Board b;
+  b.start(SideSetup(), computerSide(Level::Classic, 30));
+  b.play("C3-D4");
+  ASSERT_TRUE(b.thinking());
+  const Game* game = b.controller.game();
+  const std::string before = fenOf(*game);
+
+  b.controller.toggleAnalysisBoard();
+  ASSERT_TRUE(b.controller.inAnalysisBoard());
+  EXPECT_NE(b.controller.game(), game);
+  EXPECT_FALSE(b.thinking()) << "the game's computer stops";
+  EXPECT_FALSE(b.fake.runUntil([&] { return b.controller.game()->record.count() != 1; }, 0.3))
+      << "no late move of the waiting computer reaches the board";
+  EXPECT_EQ(b.fake.record, &b.controller.game()->record) << "the history shows the board's moves";
+  EXPECT_EQ(fenOf(*b.controller.game()), before) << "the board starts from the game's position";
+  // Either side moves on the board; the status says whose turn it is there.
+  b.play("F6-G5");
+  b.play("B2-C3");
+  EXPECT_EQ(b.fake.status, "Analysis board: Black to move.");
+  EXPECT_FALSE(b.fake.commands.resign);
+  EXPECT_TRUE(b.fake.commands.back);
+
+  b.controller.toggleAnalysisBoard();
+  EXPECT_FALSE(b.controller.inAnalysisBoard());
+  ASSERT_EQ(b.controller.game(), game);
+  EXPECT_EQ(fenOf(*game), before);
+  EXPECT_EQ(game->record.count(), 1);
+  EXPECT_EQ(b.fake.record, &game->record);
+  EXPECT_TRUE(b.thinking()) << "the computer has its turn again";
+  b.controller.moveNow();
+  EXPECT_TRUE(b.fake.runUntil([&] { return game->record.count() == 2; })) << "and plays its move";
+  EXPECT_FALSE(b.fake.commands.back);
+}
+
+TEST(AnalysisBoard, BackAndForwardStepThroughTheMovesAndAnotherMoveStartsASideLine) {
+  Board b;
+  b.controller.toggleAnalysisBoard();  // without a game: from the initial position
+  ASSERT_NE(b.controller.game(), nullptr);
+  EXPECT_EQ(fenOf(*b.controller.game()), writeFen(InitialPosition));
+  for (const char* move : {"C3-D4", "F6-G5", "B2-C3", "G7-F6"}) b.play(move);
+  const GameRecord& record = b.controller.game()->record;
+  b.controller.back();
+  b.controller.back();
+  b.controller.back();
+  EXPECT_EQ(record.count(), 1);
+  b.controller.forward();
+  EXPECT_EQ(record.count(), 2);
+  EXPECT_TRUE(b.fake.commands.forward);
+  b.play("G3-H4");
+  EXPECT_EQ(record.count(), 3);
+  ASSERT_EQ(record.entry(2).variations.size(), 1u) << "B2-C3 G7-F6 stay as a side line";
+  EXPECT_EQ(record.entry(2).variations[0].size(), 2u);
+  EXPECT_FALSE(b.fake.commands.forward);
+  // Back to before a capture the side to move must make: the board waits for it.
+  b.controller.back();
+  b.controller.back();
+  b.controller.back();
+  EXPECT_EQ(record.count(), 0);
+  b.play("C3-D4");
+  b.play("F6-E5");
+  EXPECT_EQ(b.controller.game()->moveCount(), 1) << "a forced capture";
+  EXPECT_EQ(record.count(), 2) << "it is not played at once on the board";
+  // Saved from the board, the side line is written as a variation.
+  b.controller.saveGame();
+  ASSERT_EQ(b.fake.saved.size(), 1u);
+  EXPECT_EQ(b.fake.saved[0].variationsAt(1).size(), 1u) << "F6-G5 ... is the side line of F6-E5";
+}
+
+TEST(AnalysisBoard, PlayFromHereStartsAGameAgainstTheComputerFromTheBoardsPosition) {
+  Board b;
+  b.start(SideSetup(), SideSetup());
+  b.play("C3-D4");
+  b.controller.toggleAnalysisBoard();
+  b.play("F6-G5");
+  const std::string position = fenOf(*b.controller.game());
+  GameSetup shown;
+  b.fake.players = [&shown](GameSetup& setup) { shown = setup; };
+  b.controller.playFromHere();
+  EXPECT_FALSE(b.controller.inAnalysisBoard());
+  ASSERT_NE(b.controller.game(), nullptr);
+  EXPECT_EQ(writeFen(b.controller.game()->setup().start), position);
+  EXPECT_TRUE(shown.white.isPerson() && shown.black.isComputer()) << "the person plays the side to move";
+  EXPECT_EQ(b.controller.game()->record.count(), 0);
+}
+
+TEST(AnalysisBoard, NewGameAndQuitLeaveTheBoardForTheWaitingGame) {
+  Board b;
+  b.start(SideSetup(), SideSetup());
+  b.play("C3-D4");
+  const Game* game = b.controller.game();
+  b.controller.toggleAnalysisBoard();
+  b.play("F6-G5");
+  b.fake.answers = {false};  // the game is not abandoned
+  b.controller.newGame();
+  EXPECT_FALSE(b.controller.inAnalysisBoard());
+  EXPECT_EQ(b.controller.game(), game);
+  ASSERT_EQ(b.fake.asked.size(), 1u) << "the question is about the game, not the board";
+  EXPECT_EQ(game->record.count(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+// The analysis board mode of the window controller: a board of its own for either side's moves,
+// with side lines, while the game waits.
+#include "game/record_pdn.h"
+#include "i18n/translate.h"
+#include "ui/controller/controlled_game.h"
+#include "ui/controller/window_controller.h"
+#include "ui/controller/window_ports.h"
+
+void WindowController::toggleAnalysisBoard() {
+  if (analysisBoard) {
+    leaveAnalysisBoard();
+    refresh();
+    return;
+  }
+  if (current && !current->suspend()) return;  // a draw question waits for its answer
+  stopAnalysis();
+  stopHint();
+  const bool flipped = views.flipped();
+  GameSetup setup;  // two people: the board takes either side's moves
+  if (current) {
+    current->listeners.clear();
+    setup.start = current->record.startPosition();
+  }
+  auto board = std::make_unique<ControlledGame>(setup, services, loop);
+  board->record.keepsSideLines = true;
+  board->drawRules = false;  // a position is studied however often it came
+  board->playsForcedMoves = false;
+  // The board starts from the game's position with its moves, which Back steps through.
+  if (current) appendPdnMoves(board->record, recordToPdn(current->record, PdnResult::Unfinished, "", ""));
+  suspended = std::move(current);
+  views.showRecord(nullptr);  // the history shows the board's record from here
+  beginGame(std::move(board), true);
+  analysisBoard = true;
+  views.setFlipped(flipped);
+  views.log().post(MsgEvent, _("Analysis board: it takes moves for either side; View > Analysis board again returns to the game."));
+  refresh();
+}
+
+// Back to the game as it was: its position, its history, its turn.
+void WindowController::leaveAnalysisBoard() {
+  if (!analysisBoard) return;
+  analysisBoard = false;
+  releaseGame();
+  current = std::move(suspended);
+  if (!current) return;
+  current->listeners.push_back(this);
+  views.showRecord(&current->record);
+  current->resume();
+}
+
+void WindowController::back() {
+  if (analysisBoard && current) current->takeBack(1);
+}
+
+void WindowController::forward() {
+  if (analysisBoard && current) current->replay(1);
+}
+
+void WindowController::playFromHere() {
+  if (!analysisBoard || !current) return;
+  GameSetup setup;
+  setup.start = current->currentPosition();
+  // Against the computer, the person playing the side to move; the dialog may change both.
+  (setup.start.whiteToMove ? setup.black : setup.white) = computerSide(DefaultLevel, DefaultSeconds);
+  if (!dialogs.choosePlayers(setup)) return;
+  analysisBoard = false;
+  releaseGame();
+  if (suspended) {
+    suspended->log = &views.log();
+    suspended->cancelGame();  // the waiting game gives way to the new one
+    suspended.reset();
+  }
+  beginGame(std::make_unique<ControlledGame>(setup, services, loop));
+}
