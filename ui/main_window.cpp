@@ -7,6 +7,7 @@
 #include <vector>
 #include "book/opening_book.h"
 #include "enddb/database.h"
+#include "i18n/translate.h"
 #include "ui/board_seat.h"
 #include "ui/board_view.h"
 #include "ui/browser_log.h"
@@ -67,7 +68,13 @@ const MenuEntry MoveMenu[] = {
      &CommandStates::takeBack},
     {"@b;M @n &Move/&Replay", FL_CTRL + 'y', &WindowController::replay, FL_MENU_INACTIVE, &CommandStates::replay},
     {"@b;M @n &Move/&Hint", FL_CTRL + 'h', &WindowController::hint, FL_MENU_INACTIVE, &CommandStates::hint},
-    {"@b;M @n &Move/Re&sign", 0, &WindowController::resign, FL_MENU_INACTIVE, &CommandStates::resign},
+    {"@b;M @n &Move/Re&sign", 0, &WindowController::resign, FL_MENU_INACTIVE | FL_MENU_DIVIDER,
+     &CommandStates::resign},
+    {N_("@b;M @n &Move/&Back"), FL_ALT + FL_Left, &WindowController::back, FL_MENU_INACTIVE, &CommandStates::back},
+    {N_("@b;M @n &Move/&Forward"), FL_ALT + FL_Right, &WindowController::forward, FL_MENU_INACTIVE,
+     &CommandStates::forward},
+    {N_("@b;M @n &Move/&Play from here..."), 0, &WindowController::playFromHere, FL_MENU_INACTIVE,
+     &CommandStates::playFromHere},
 };
 const MenuEntry PopupMenu[] = {
     {"&evaluate situation after this move", 0, &WindowController::evaluateFocused, 0, &CommandStates::analysis},
@@ -95,7 +102,12 @@ struct MainWindow::Parts : WindowViews {
   std::vector<std::unique_ptr<std::function<void()>>> actions;    // what each menu item does
   bool fullScreen = false;
   int savedX = 0, savedY = 0, savedW = 0, savedH = 0;
-  int fullScreenItem = -1, namesItem = -1, flipItem = -1;
+  int fullScreenItem = -1, namesItem = -1, flipItem = -1, analysisItem = -1;
+  // Left and Right on the focused board step through the analysis board's moves.
+  std::function<void(bool)> stepKeys = [this](bool forward) {
+    if (forward) controller->forward();
+    else controller->back();
+  };
 
   explicit Parts(MainWindow* window) : window(window) {}
 
@@ -110,6 +122,8 @@ struct MainWindow::Parts : WindowViews {
   void showCommands(const CommandStates& states) override {
     for (const auto& item : ruledItems) setActive(menuItem(menu, item.first), states.*item.second);
     for (int i = 0; i < popup->size() - 1; ++i) setActive(menuItem(popup, i), states.analysis);
+    setCheck(menu, analysisItem, states.analysisBoardShown);
+    mainBoard->onStep = states.analysisBoardShown ? stepKeys : nullptr;
   }
   bool flipped() const override { return mainBoard->flipped; }
   void setFlipped(bool flipped) override {
@@ -192,6 +206,8 @@ void MainWindow::Parts::buildMenu(int width) {
   fullScreenItem = addItem("@b;V @n &View/&Full screen", 'f', [this] { toggleFullScreen(); }, FL_MENU_TOGGLE);
   namesItem = addItem("@b;V @n &View/&Show squares names", 's', [this] { toggleSquareNames(); }, FL_MENU_TOGGLE);
   flipItem = addItem("@b;V @n &View/Flip &board", FL_CTRL + 'r', [this] { controller->flipBoard(); }, FL_MENU_TOGGLE);
+  analysisItem = addItem(_("@b;V @n &View/&Analysis board"), FL_CTRL + 'a', [this] { controller->toggleAnalysisBoard(); },
+                         FL_MENU_TOGGLE);
   addItem("@C3@b;?@n &Help/@C3@b;O@n &Opening book info", 0, showBookInfo);
   addItem("@C3@b;?@n &Help/@C3@b;E@n &End game database info", 0, showDatabaseInfo, FL_MENU_DIVIDER);
   addItem("@C3@b;?@n &Help/@C3@b;i@n &About", FL_F + 1, showAbout);

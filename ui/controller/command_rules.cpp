@@ -20,5 +20,6 @@ CommandStates commandStates(const CommandFacts& f) {
   s.back = f.analysisBoard && f.movesToTakeBack;
   s.forward = f.analysisBoard && f.movesToReplay;
   s.playFromHere = f.analysisBoard;
+  s.analysisBoardShown = f.analysisBoard;
   return s;
 }

@@ -20,6 +20,7 @@ struct CommandStates {
   bool offerDraw = false, moveNow = false, takeBack = false, replay = false, hint = false, resign = false;
   bool analysis = false;  // the history's pop-up commands
   bool back = false, forward = false, playFromHere = false;  // the analysis board's steps and its way out
+  bool analysisBoardShown = false;  // the mode is on: its menu entry is checked
 };
 
 CommandStates commandStates(const CommandFacts& facts);
