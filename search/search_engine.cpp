@@ -12,6 +12,11 @@ SearchEngine::Positional& SearchEngine::positionalSearch() {
   return *positional;
 }
 
+SearchEngine::RootAccess SearchEngine::positionalRoot() {
+  Positional& search = positionalSearch();
+  return {search.main, search.table, stops};
+}
+
 Score SearchEngine::searchPosition(const Position& position, int depth, Evaluation evaluation, bool probes) {
   const uint32_t probeLimit = probes ? knowledge.pieceCount : 0;
   Score score;

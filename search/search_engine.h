@@ -9,6 +9,7 @@
 #include "search/transposition_table.h"
 
 class EndgameDatabase;
+class SharedTable;
 
 class SearchEngine {
 public:
@@ -25,6 +26,14 @@ public:
   // (analysis, tools, benchmarks); `probes` false leaves the database unread.
   Score searchPosition(const Position& position, int depth, Evaluation evaluation = Evaluation::Material,
                        bool probes = true);
+  // The deciding thread's positional searcher, its table and the stop, for searches that
+  // drive the root themselves (multi_line.cpp). Probes and the root are theirs to set.
+  struct RootAccess {
+    AlphaBeta<PositionalEvaluation>& search;
+    SharedTable& table;
+    StopControl& stops;
+  };
+  RootAccess positionalRoot();
   // Positions visited by searchPosition since the last resetNodes().
   uint64_t nodes() const { return visited; }
   void resetNodes() { visited = 0; }

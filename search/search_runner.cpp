@@ -1,11 +1,16 @@
 #include "search/search_runner.h"
 #include <algorithm>
+#include <memory>
 
 int InlineRunner::start(Work work, Deliver deliver) {
   search.clearStop();
   work(search);
   deliver();
   return 0;
+}
+
+int InlineRunner::startWithReports(ReportingWork work, Deliver deliver) {
+  return start([&work](SearchEngine& engine) { work(engine, [](Deliver call) { call(); }); }, std::move(deliver));
 }
 
 ThreadRunner::ThreadRunner(const EndgameDatabase& database, Post post)
@@ -22,9 +27,28 @@ int ThreadRunner::start(Work work, Deliver deliver) {
   return id;
 }
 
+int ThreadRunner::startWithReports(ReportingWork work, Deliver deliver) {
+  // The job's number is known only once queued; the work reads it when it runs.
+  auto id = std::make_shared<int>(0);
+  Work reporting = [this, id, work = std::move(work)](SearchEngine& engine) {
+    const int job = *id;
+    work(engine, [this, job](Deliver call) { post([this, job, call] { report(job, call); }); });
+  };
+  std::lock_guard<std::mutex> lock(mutex);
+  const int job = ++lastId;
+  *id = job;
+  queue.push_back({job, std::move(reporting)});
+  deliveries[job] = std::move(deliver);
+  wake.notify_one();
+  return job;
+}
+
 void ThreadRunner::finishEarly(int job) {
   std::lock_guard<std::mutex> lock(mutex);
-  if (job != 0 && running == job) search.requestStop();
+  if (job != 0 && running == job) {
+    quieted = job;
+    search.requestStop();
+  }
 }
 
 void ThreadRunner::cancel(int job) {
@@ -74,6 +98,14 @@ void ThreadRunner::work() {
     const int id = job.id;
     post([this, id] { deliver(id); });
   }
+}
+
+void ThreadRunner::report(int job, Deliver call) {
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!deliveries.count(job) || quieted == job) return;  // canceled or stopping: a stale report
+  }
+  call();
 }
 
 void ThreadRunner::deliver(int job) {

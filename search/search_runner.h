@@ -13,11 +13,17 @@ class SearchRunner {
 public:
   using Work = std::function<void(SearchEngine&)>;  // runs on the searching thread
   using Deliver = std::function<void()>;      // runs afterwards on the starting thread
+  // Hands a call to the starting thread while the job runs; dropped once the job is
+  // canceled or asked to finish early.
+  using Report = std::function<void(Deliver)>;
+  using ReportingWork = std::function<void(SearchEngine&, const Report&)>;
 
   virtual ~SearchRunner() = default;
   // Queues `work`; `deliver` follows on the starting thread unless the job is canceled.
   // Returns the job's number, or 0 when it was delivered before returning.
   virtual int start(Work work, Deliver deliver) = 0;
+  // As start(), for work that reports while it runs (an analysis without end).
+  virtual int startWithReports(ReportingWork work, Deliver deliver) = 0;
   // The job's search stops soon; its result (the best so far) is still delivered.
   virtual void finishEarly(int job) = 0;
   // The job stops soon, or never starts, and is never delivered.
@@ -31,6 +37,7 @@ class InlineRunner : public SearchRunner {
 public:
   explicit InlineRunner(const EndgameDatabase& database) : search(database) {}
   int start(Work work, Deliver deliver) override;
+  int startWithReports(ReportingWork work, Deliver deliver) override;
   void finishEarly(int) override {}
   void cancel(int) override {}
   bool busy() const override { return false; }
@@ -49,6 +56,7 @@ public:
   ~ThreadRunner() override;  // stops and joins the worker
 
   int start(Work work, Deliver deliver) override;
+  int startWithReports(ReportingWork work, Deliver deliver) override;
   void finishEarly(int job) override;
   void cancel(int job) override;
   bool busy() const override;
@@ -67,6 +75,7 @@ private:
   std::condition_variable wake;
   std::deque<Job> queue;
   std::map<int, Deliver> deliveries;  // jobs still wanted: queued, running or finished
+  int quieted = 0;                    // the running job asked to finish early: its reports are dropped
   int running = 0;
   int lastId = 0;
   bool quitting = false;
@@ -74,4 +83,5 @@ private:
 
   void work();
   void deliver(int job);
+  void report(int job, Deliver call);
 };

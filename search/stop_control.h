@@ -24,8 +24,24 @@ public:
   // Ready for a new search after one that stopped; a stop asked for meanwhile still counts.
   void rearm() { stopping = false; }
   bool stopped() const { return stopping; }
+  // A call the searching thread makes from poll() at most every `interval` seconds, so that
+  // a long search can report while it runs; null: none.
+  using Tick = void (*)(void* context);
+  void setTicker(Tick call, void* context, double interval) {
+    tick = call;
+    tickContext = context;
+    tickInterval = interval;
+    nextTick = wallClock() + interval;
+  }
   // Reads the request and the clock; the searching thread calls it every few thousand nodes.
   void poll() {
+    if (tick) {
+      const double now = wallClock();
+      if (now >= nextTick) {
+        nextTick = now + tickInterval;
+        tick(tickContext);
+      }
+    }
     if (stopsHeld) return;
     if (stopRequest.load(std::memory_order_relaxed)) {
       stopRequest.store(false, std::memory_order_relaxed);  // taken: the next search runs again
@@ -39,4 +55,8 @@ private:
   bool stopping = false;
   bool stopsHeld = false;
   double deadline = 0;
+  Tick tick = nullptr;
+  void* tickContext = nullptr;
+  double tickInterval = 0;
+  double nextTick = 0;
 };
