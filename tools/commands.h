@@ -9,6 +9,8 @@ int runPlay(int argc, char** argv);
 int runBook(int argc, char** argv);
 int runProbe(int argc, char** argv);
 int runSearch(int argc, char** argv);
+int runAnalyse(int argc, char** argv);
+int runReview(int argc, char** argv);
 int runPdn(int argc, char** argv);
 int runMatch(int argc, char** argv);
 int runTune(int argc, char** argv);

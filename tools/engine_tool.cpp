@@ -40,6 +40,27 @@ const Command Commands[] = {
     {"search", runSearch, "[--fen FEN] --depth D [--engine LEVEL]",
      "print the fixed-depth search's score, nodes and time",
      "  --depth D        the depth in plies, 1 to 62\n"},
+    {"analyse", runAnalyse, "[--fen FEN] [--lines N] (--time SECONDS | --depth D)",
+     "print the best lines of a position: rank, evaluation, depth and moves",
+     "  --lines N        the number of lines, 1 to 100 (default 3); fewer when fewer moves are legal\n"
+     "  --time SECONDS   search this long, above 0\n"
+     "  --depth D        or search this deep, 1 to 60 plies\n"
+     "\n"
+     "The evaluation is in men for the side to move (+0.45), or \"win in N\" / \"loss in N\"\n"
+     "when the result is exact, N counting the moves of both sides to the end of the line.\n"},
+    {"review", runReview, "FILE --time SECONDS [--game N] [--out FILE]",
+     "mark the mistakes of a saved game and write it annotated",
+     "  FILE             a PDN file; its first game is reviewed unless --game says otherwise\n"
+     "  --time SECONDS   the search's time for each position, above 0\n"
+     "  --game N         the game of the file to review, from 1 (default 1)\n"
+     "  --out FILE       write the game with its review as PDN: $6 ?!, $2 ?, $4 ?? and one\n"
+     "                   comment a move, {+0.45 best c3-d4}, the evaluation from White's side\n"
+     "\n"
+     "One line a marked move: its number, the move, the mark, what it lost in men and the best\n"
+     "move; then each side's count of marks and average loss a move. A move losing 0.30 men\n"
+     "or more is an inaccuracy, 0.70 a mistake, 1.50 a blunder; throwing away an exact win, or\n"
+     "an exact draw into a loss, is always a blunder. The best move and a forced move are never\n"
+     "marked.\n"},
     {"pdn", runPdn, "FILE", "print each game of a PDN file: players, result, moves and last position",
      "  FILE             a PDN file of one or more games; a damaged one gives its line and fault\n"},
     {"match", runMatch,
