@@ -8,6 +8,7 @@
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "i18n/translate.h"
+#include "ui/analysis_panel.h"
 #include "ui/board_seat.h"
 #include "ui/board_view.h"
 #include "ui/browser_log.h"
@@ -95,6 +96,8 @@ struct MainWindow::Parts : WindowViews {
   LogBrowser* logBrowser = nullptr;
   std::unique_ptr<BrowserLog> messages;
   HistoryTree* history = nullptr;
+  AnalysisPanel* analysisPanel = nullptr;
+  LayoutParts shownParts;  // the parts the layout gives room to
   Fl_Menu_Button* popup = nullptr;
   std::unique_ptr<BoardSeat> boardSeat;
   std::unique_ptr<WindowController> controller;
@@ -124,7 +127,12 @@ struct MainWindow::Parts : WindowViews {
     for (int i = 0; i < popup->size() - 1; ++i) setActive(menuItem(popup, i), states.analysis);
     setCheck(menu, analysisItem, states.analysisBoardShown);
     mainBoard->onStep = states.analysisBoardShown ? stepKeys : nullptr;
+    if (shownParts.analysisPanel != states.analysisBoardShown) {
+      shownParts.analysisPanel = states.analysisBoardShown;
+      window->placeParts();
+    }
   }
+  void showAnalysisLines(const std::vector<AnalysisRow>& rows) override { analysisPanel->showRows(rows); }
   bool flipped() const override { return mainBoard->flipped; }
   void setFlipped(bool flipped) override {
     for (BoardView* board : {mainBoard, smallBoard}) {
@@ -250,6 +258,9 @@ MainWindow::MainWindow(int width, int height)
   const Box& h = layout.history;
   p.history = new HistoryTree(h.x, h.y, h.w, h.h, p.smallBoard);
   p.history->setPopup(p.popup);
+  p.analysisPanel = new AnalysisPanel(0, 0, 0, 0);
+  p.analysisPanel->hide();
+  p.analysisPanel->onChoose = [&p](int rank) { p.controller->playAnalysisLine(rank); };
   resizable(this);
   size_range(MinWindowWidth, MinWindowHeight);
   end();
@@ -267,14 +278,22 @@ MainWindow::~MainWindow() {
 
 void MainWindow::resize(int x, int y, int w, int h) {
   Fl_Window::resize(x, y, w, h);
+  placeParts();
+}
+
+void MainWindow::placeParts() {
   if (!parts || !parts->menu) return;
-  const WindowLayout layout = layoutFor(w, h);
+  const WindowLayout layout = layoutFor(w(), h(), parts->shownParts);
   place(parts->menu, layout.menu);
   place(parts->mainBoard, layout.board);
   place(parts->status, layout.status);
   place(parts->logBrowser, layout.log);
   place(parts->history, layout.history);
   place(parts->smallBoard, layout.smallBoard);
+  place(parts->analysisPanel, layout.analysis);
+  if (layout.analysis.empty()) parts->analysisPanel->hide();
+  else parts->analysisPanel->show();
+  redraw();
 }
 
 void MainWindow::keepGamesInPlayAt(const std::string& path) { parts->controller->keepGamesInPlayAt(path); }

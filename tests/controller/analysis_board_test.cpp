@@ -1,8 +1,11 @@
 // The analysis board mode: the game waits and comes back exactly as it was; the board steps
 // through its moves and keeps side lines.
 #include <gtest/gtest.h>
+#include <chrono>
+#include <memory>
 #include "enddb/database.h"
 #include "engine/fen.h"
+#include "pdn/pdn_notation.h"
 #include "tests/controller/fake_window.h"
 #include "ui/controller/window_controller.h"
 
@@ -34,7 +37,7 @@ std::string fenOf(const Game& game) { return writeFen(game.currentPosition()); }
 
 TEST(AnalysisBoard, LeavingItBringsBackTheGameAsItWasWithTheComputerThinkingAgain) {
   Board b;
-  b.start(SideSetup(), computerSide(Level::Classic, 30));
+  b.start(SideSetup(), computerSide(Level::Classic, 2));
   b.play("C3-D4");
   ASSERT_TRUE(b.thinking());
   const Game* game = b.controller.game();
@@ -62,7 +65,6 @@ TEST(AnalysisBoard, LeavingItBringsBackTheGameAsItWasWithTheComputerThinkingAgai
   EXPECT_EQ(game->record.count(), 1);
   EXPECT_EQ(b.fake.record, &game->record);
   EXPECT_TRUE(b.thinking()) << "the computer has its turn again";
-  b.controller.moveNow();
   EXPECT_TRUE(b.fake.runUntil([&] { return game->record.count() == 2; })) << "and plays its move";
   EXPECT_FALSE(b.fake.commands.back);
 }
@@ -131,6 +133,56 @@ TEST(AnalysisBoard, NewGameAndQuitLeaveTheBoardForTheWaitingGame) {
   EXPECT_EQ(b.controller.game(), game);
   ASSERT_EQ(b.fake.asked.size(), 1u) << "the question is about the game, not the board";
   EXPECT_EQ(game->record.count(), 1);
+}
+
+// The first move of a panel row, legal in `position`.
+bool startsLegally(const AnalysisRow& row, const Position& position) {
+  Move move;
+  std::string error;
+  return readMoveText(row.moves.substr(0, row.moves.find(' ')), position, move, error);
+}
+
+TEST(AnalysisBoard, TheLiveAnalysisFollowsThePositionAndItsLateReportsAreDropped) {
+  Board b;
+  b.controller.toggleAnalysisBoard();
+  ASSERT_TRUE(b.fake.runUntil([&] { return b.fake.analysisRows.size() == 3; })) << "three lines of seven moves";
+  for (const AnalysisRow& row : b.fake.analysisRows) {
+    EXPECT_TRUE(startsLegally(row, InitialPosition)) << row.moves;
+    EXPECT_GT(row.depth, 0);
+    EXPECT_FALSE(row.evaluation.empty());
+  }
+  EXPECT_NE(b.fake.status.find("million nodes a second"), std::string::npos) << b.fake.status;
+
+  // A new position empties the panel at once; what arrives next belongs to it.
+  b.play("C3-D4");
+  const Position after = b.controller.game()->currentPosition();
+  EXPECT_TRUE(b.fake.analysisRows.empty());
+  ASSERT_TRUE(b.fake.runUntil([&] { return !b.fake.analysisRows.empty(); }));
+  for (const AnalysisRow& row : b.fake.analysisRows) EXPECT_TRUE(startsLegally(row, after)) << row.moves;
+
+  // Clicking a line plays its first move.
+  ASSERT_TRUE(b.fake.runUntil([&] { return b.fake.analysisRows.size() == 3; }));
+  const std::string second = b.fake.analysisRows[1].moves.substr(0, 5);
+  b.controller.playAnalysisLine(1);
+  ASSERT_EQ(b.controller.game()->record.count(), 2);
+  EXPECT_EQ(moveText(after, b.controller.game()->record.entry(1).move), second);
+
+  // Leaving the mode stops it: nothing more reaches the panel.
+  b.controller.toggleAnalysisBoard();
+  EXPECT_TRUE(b.fake.analysisRows.empty());
+  const int shows = b.fake.analysisShows;
+  b.fake.runFor(0.6);
+  EXPECT_EQ(b.fake.analysisShows, shows);
+  EXPECT_FALSE(b.controller.commandFacts().workerBusy);
+}
+
+TEST(AnalysisBoard, ClosingTheWindowDuringTheAnalysisStopsItAtOnce) {
+  auto b = std::make_unique<Board>();
+  b->controller.toggleAnalysisBoard();
+  ASSERT_TRUE(b->fake.runUntil([&] { return !b->fake.analysisRows.empty(); }));
+  const auto begun = std::chrono::steady_clock::now();
+  b.reset();  // the controller goes first, then the window
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - begun).count(), 1.0);
 }
 
 }  // namespace

@@ -82,6 +82,12 @@ public:
   void followRecord() override {}
   HistoryEntry* focusedEntry() override { return focused; }
   void showAnalysis(HistoryEntry&, int) override { ++analysesShown; }
+  std::vector<AnalysisRow> analysisRows;
+  int analysisShows = 0;  // how often the panel was filled or emptied
+  void showAnalysisLines(const std::vector<AnalysisRow>& rows) override {
+    analysisRows = rows;
+    ++analysisShows;
+  }
 
   // WindowDialogs
   bool ask(const std::string& question) override {

@@ -1,10 +1,23 @@
 // The analysis board mode of the window controller: a board of its own for either side's moves,
 // with side lines, while the game waits.
+#include <cstdio>
 #include "game/record_pdn.h"
 #include "i18n/translate.h"
+#include "search/line_text.h"
 #include "ui/controller/controlled_game.h"
 #include "ui/controller/window_controller.h"
 #include "ui/controller/window_ports.h"
+
+namespace {
+
+// "Depth 12, 1.85 million nodes a second."
+std::string analysisSpeedText(int depth, double nodesPerSecond) {
+  char text[120];
+  std::snprintf(text, sizeof text, _("Depth %d, %.2f million nodes a second."), depth, nodesPerSecond / 1e6);
+  return text;
+}
+
+}  // namespace
 
 void WindowController::toggleAnalysisBoard() {
   if (analysisBoard) {
@@ -33,6 +46,7 @@ void WindowController::toggleAnalysisBoard() {
   analysisBoard = true;
   views.setFlipped(flipped);
   views.log().post(MsgEvent, _("Analysis board: it takes moves for either side; View > Analysis board again returns to the game."));
+  restartLiveAnalysis();
   refresh();
 }
 
@@ -71,4 +85,53 @@ void WindowController::playFromHere() {
     suspended.reset();
   }
   beginGame(std::make_unique<ControlledGame>(setup, services, loop));
+}
+
+void WindowController::stopLiveAnalysis() {
+  worker.cancel(liveJob);  // its late reports are dropped
+  liveJob = 0;
+  ++liveNumber;
+  liveFirstMoves.clear();
+  liveSpeed.clear();
+  views.showAnalysisLines({});
+}
+
+// The board's position is searched without end; its best lines arrive about four times a second.
+void WindowController::restartLiveAnalysis() {
+  stopLiveAnalysis();
+  if (!analysisBoard || !current) return;
+  const Position root = current->currentPosition();
+  liveRoot = root;
+  if (MoveList(root).size() == 0) return;
+  const int number = liveNumber;
+  liveJob = worker.startWithReports(
+      [this, root, number](SearchEngine& engine, const SearchRunner::Report& report) {
+        analyseWithoutEnd(engine, root, DefaultAnalysisLines, [this, &report, number](const AnalysisSnapshot& snapshot) {
+          report([this, number, snapshot] { showLiveAnalysis(number, snapshot); });
+        });
+      },
+      [this, number] {
+        if (number == liveNumber) liveJob = 0;  // it reached its last depth
+      });
+  refresh();
+}
+
+void WindowController::showLiveAnalysis(int number, const AnalysisSnapshot& snapshot) {
+  if (number != liveNumber || !analysisBoard) return;  // a report of a position no longer shown
+  std::vector<AnalysisRow> rows;
+  liveFirstMoves.clear();
+  for (const AnalysisLine& line : snapshot.lines) {
+    if (line.moves.empty()) continue;
+    rows.push_back({shownEvaluation(line), line.depth, movesText(liveRoot, line.moves)});
+    liveFirstMoves.push_back(line.moves.front());
+  }
+  liveSpeed = analysisSpeedText(snapshot.depth, snapshot.nps);
+  views.showAnalysisLines(rows);
+  refreshStatus();
+}
+
+void WindowController::playAnalysisLine(int rank) {
+  if (!analysisBoard || !current || rank < 0 || rank >= (int)liveFirstMoves.size()) return;
+  if (current->currentPosition() != liveRoot) return;
+  current->playMove(liveFirstMoves[rank]);
 }

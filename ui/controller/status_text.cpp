@@ -3,6 +3,7 @@
 #include "game/game.h"
 #include "game/message_text.h"
 #include "i18n/translate.h"
+#include "i18n/translate.h"
 
 std::string statusText(const StatusFacts& facts) {
   char text[160];
@@ -35,5 +36,11 @@ std::string statusText(const StatusFacts& facts) {
   }
   if (!facts.hint.empty()) line += "  " + facts.hint;
   if (facts.analysing) line += "  Analysing the history...";
+  return line;
+}
+
+std::string analysisBoardStatus(bool blackToMove, const std::string& speed) {
+  std::string line = blackToMove ? _("Analysis board: Black to move.") : _("Analysis board: White to move.");
+  if (!speed.empty()) line += "  " + speed;
   return line;
 }

@@ -18,3 +18,7 @@ struct StatusFacts {
 };
 
 std::string statusText(const StatusFacts& facts);
+
+// The status line of the analysis board: whose move it is there, and its analysis's depth and
+// speed (`speed`, "" before the first report).
+std::string analysisBoardStatus(bool blackToMove, const std::string& speed);

@@ -86,8 +86,9 @@ std::string WindowController::statusText() const {
     facts.draws = game->record.drawState();
   }
   facts.analysing = analysisJob != 0;
-  facts.analysisBoard = analysisBoard;
   if (hintShown()) facts.hint = hintText;
+  // The board's own line while it takes moves; an ended position says so as a game does.
+  if (analysisBoard && current && current->result() == InPlay) return analysisBoardStatus(!current->whiteToMove(), liveSpeed);
   return ::statusText(facts);
 }
 
@@ -115,6 +116,7 @@ void WindowController::clearBoardMarks(const Position& position) {
 }
 
 void WindowController::gameChanged(Game& game) {
+  if (analysisBoard && (liveJob == 0 || game.currentPosition() != liveRoot)) restartLiveAnalysis();
   if (game.result() != InPlay) clearBoardMarks(game.currentPosition());
   if (!hintShown()) hintText.clear();
   if (game.drawQuestionOpen() && !questionShown) showDrawQuestion();
@@ -164,6 +166,7 @@ bool WindowController::mayAbandonGame() {
 // Cancels the current game and lets it go; the history no longer shows it. Nothing runs
 // inside a game between the window's events, so it goes at once.
 void WindowController::releaseGame() {
+  stopLiveAnalysis();
   stopAnalysis();  // it writes into the game's history
   stopHint();
   std::unique_ptr<Game> game = std::move(current);

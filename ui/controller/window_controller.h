@@ -10,6 +10,7 @@
 #include "game/game_setup.h"
 #include "game/interfaces.h"
 #include "player/player_factory.h"
+#include "search/multi_line.h"
 #include "search/search_runner.h"
 #include "ui/controller/command_rules.h"
 
@@ -65,6 +66,8 @@ public:
   void forward();
   // A game against the computer from the analysis board's position, with the sides chosen.
   void playFromHere();
+  // Plays the first move of the analysis panel's line `rank` (0: the best).
+  void playAnalysisLine(int rank);
 
   // Where Quit keeps a game in play; "" for nowhere.
   void keepGamesInPlayAt(const std::string& path) { gameInPlayPath = path; }
@@ -90,6 +93,12 @@ private:
   bool questionShown = false;  // the open draw question of the current game is on screen
   bool analysisBoard = false;      // in the mode, `current` is the analysis board's game
   std::unique_ptr<Game> suspended;  // the game that waits while the analysis board shows
+  // The analysis board's search without end, restarted with each new position.
+  int liveJob = 0;
+  int liveNumber = 0;       // counts the searches begun, so that a late report finds out it is old
+  Position liveRoot;        // the position searched
+  std::vector<Move> liveFirstMoves;  // the first move of each line shown, best first
+  std::string liveSpeed;    // depth and nodes per second of the last report, for the status line
 
   void gameChanged(Game& game) override;
   void recordChanged(GameRecord&) override;
@@ -105,6 +114,9 @@ private:
   void releaseGame();
   void beginGame(std::unique_ptr<Game> game, bool quiet = false);
   void leaveAnalysisBoard();
+  void restartLiveAnalysis();
+  void stopLiveAnalysis();
+  void showLiveAnalysis(int number, const AnalysisSnapshot& snapshot);
   bool beginGameFrom(const PdnGame& saved, const GameSetup& shown);
   void startFromPosition(const Position& position);
   void showDrawQuestion();

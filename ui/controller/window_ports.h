@@ -4,6 +4,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 #include "pdn/pdn_game.h"
 #include "game/game_setup.h"
 #include "ui/controller/command_rules.h"
@@ -13,6 +14,14 @@ class GameView;
 class MessageLog;
 class PersonSeat;
 struct HistoryEntry;
+
+// One line of the analysis board's panel: its evaluation as a person reads it ("+0.45",
+// "win in 7"), the depth that gave it, and its moves in the game's notation.
+struct AnalysisRow {
+  std::string evaluation;
+  int depth = 0;
+  std::string moves;
+};
 
 class EventLoop {
 public:
@@ -42,6 +51,9 @@ public:
   virtual HistoryEntry* focusedEntry() = 0;
   // The history's values changed; `best` (>= 0) is the reply of `entry` to select.
   virtual void showAnalysis(HistoryEntry& entry, int best) = 0;
+  // The analysis board's best lines, best first; none empties the panel. The panel shows only
+  // in the analysis board mode (see CommandStates::analysisBoardShown).
+  virtual void showAnalysisLines(const std::vector<AnalysisRow>& rows) = 0;
 };
 
 class WindowDialogs {
