@@ -14,6 +14,7 @@ AnalysisPanel::AnalysisPanel(int x, int y, int w, int h) : Fl_Browser(x, y, w, h
   column_char('\t');
   format_char(0);  // the moves are plain text, never formatting
   textsize(12);
+  has_scrollbar(0);  // three short rows: the panel is as high as they are
   callback(clicked);
   when(FL_WHEN_RELEASE);
 }

@@ -151,7 +151,7 @@ TEST(AnalysisBoard, TheLiveAnalysisFollowsThePositionAndItsLateReportsAreDropped
     EXPECT_GT(row.depth, 0);
     EXPECT_FALSE(row.evaluation.empty());
   }
-  EXPECT_NE(b.fake.status.find("million nodes a second"), std::string::npos) << b.fake.status;
+  EXPECT_NE(b.fake.status.find("M nodes/s"), std::string::npos) << b.fake.status;
 
   // A new position empties the panel at once; what arrives next belongs to it.
   b.play("C3-D4");

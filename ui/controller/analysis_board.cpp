@@ -10,10 +10,10 @@
 
 namespace {
 
-// "Depth 12, 1.85 million nodes a second."
+// "Depth 12, 1.9 M nodes/s"
 std::string analysisSpeedText(int depth, double nodesPerSecond) {
   char text[120];
-  std::snprintf(text, sizeof text, _("Depth %d, %.2f million nodes a second."), depth, nodesPerSecond / 1e6);
+  std::snprintf(text, sizeof text, _("Depth %d, %.1f M nodes/s"), depth, nodesPerSecond / 1e6);
   return text;
 }
 
@@ -45,7 +45,7 @@ void WindowController::toggleAnalysisBoard() {
   beginGame(std::move(board), true);
   analysisBoard = true;
   views.setFlipped(flipped);
-  views.log().post(MsgEvent, _("Analysis board: it takes moves for either side; View > Analysis board again returns to the game."));
+  views.log().post(MsgEvent, _("Analysis board: moves for either side. View > Analysis board returns to the game."));
   restartLiveAnalysis();
   refresh();
 }
