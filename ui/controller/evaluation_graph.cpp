@@ -18,7 +18,7 @@ std::vector<GraphPoint> graphPoints(const GameReview& review, const Position& st
 
 int graphPointX(int ply, int count, int width) {
   if (count <= 1 || width <= 1) return 0;
-  return (int)((long long)ply * (width - 1) / (count - 1));
+  return (int)((2LL * ply * (width - 1) + (count - 1)) / (2LL * (count - 1)));  // rounded
 }
 
 int graphPlyAt(int x, int count, int width) {
