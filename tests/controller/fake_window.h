@@ -8,6 +8,7 @@
 #include "player/person_seat.h"
 #include "tests/game/fakes.h"
 #include "tests/support/home_queue.h"
+#include "ui/controller/evaluation_graph.h"
 #include "ui/controller/window_ports.h"
 
 // The main board as people play at it; the test hands moves to the game as clicks would.
@@ -87,6 +88,20 @@ public:
   void showAnalysisLines(const std::vector<AnalysisRow>& rows) override {
     analysisRows = rows;
     ++analysisShows;
+  }
+  std::vector<std::pair<int, int>> reviewProgress;  // each (done, total) shown
+  std::vector<GraphPoint> graph;
+  int graphShows = 0;
+  void showReviewProgress(int done, int total) override { reviewProgress.push_back({done, total}); }
+  void showEvaluationGraph(const std::vector<GraphPoint>& points) override {
+    graph = points;
+    ++graphShows;
+  }
+  double reviewSeconds = 0;  // what the review dialog chooses; 0: cancel
+  bool chooseReviewTime(double& seconds) override {
+    if (reviewSeconds <= 0) return false;
+    seconds = reviewSeconds;
+    return true;
   }
 
   // WindowDialogs

@@ -21,5 +21,9 @@ CommandStates commandStates(const CommandFacts& f) {
   s.forward = f.analysisBoard && f.movesToReplay;
   s.playFromHere = f.analysisBoard;
   s.analysisBoardShown = f.analysisBoard;
+  // A review takes the worker for minutes: not while a computer plays, or the worker runs
+  // something else (the analysis board's own analysis gives way to it).
+  s.review = f.hasGame && !f.reviewing && f.hasMoves &&
+             !f.computerInPlay && (!f.workerBusy || f.analysisBoard);
   return s;
 }

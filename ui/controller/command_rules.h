@@ -12,6 +12,9 @@ struct CommandFacts {
   bool movesToReplay = false;    // taken-back moves wait to be replayed
   bool historyRowFocused = false;
   bool analysisBoard = false;    // the window is in the analysis board mode
+  bool computerInPlay = false;   // the game in play has a computer side, which needs the worker
+  bool reviewing = false;        // a review of the game runs
+  bool hasMoves = false;         // the game's record holds moves
 };
 
 struct CommandStates {
@@ -21,6 +24,7 @@ struct CommandStates {
   bool analysis = false;  // the history's pop-up commands
   bool back = false, forward = false, playFromHere = false;  // the analysis board's steps and its way out
   bool analysisBoardShown = false;  // the mode is on: its menu entry is checked
+  bool review = false;              // Game > Review game...
 };
 
 CommandStates commandStates(const CommandFacts& facts);

@@ -57,6 +57,7 @@ CommandFacts WindowController::commandFacts() const {
   facts.workerBusy = worker.busy();
   facts.historyRowFocused = views.focusedEntry() != nullptr;
   facts.analysisBoard = analysisBoard;
+  facts.reviewing = reviewJob != 0;
   const Game* game = current.get();
   if (!game || !game->started() || game->result() == Canceled) return facts;
   facts.hasGame = true;
@@ -65,6 +66,9 @@ CommandFacts WindowController::commandFacts() const {
   facts.computerThinks = thinking().thinking;
   facts.movesToTakeBack = pliesToTakeBack(game->record, humanSides(*game)) > 0;
   facts.movesToReplay = !game->record.takenBack().empty();
+  facts.hasMoves = game->record.count() > 0;
+  const HumanSides people = humanSides(*game);
+  facts.computerInPlay = facts.inPlay && !analysisBoard && !(people.plays(true) && people.plays(false));
   return facts;
 }
 
@@ -116,14 +120,18 @@ void WindowController::clearBoardMarks(const Position& position) {
 }
 
 void WindowController::gameChanged(Game& game) {
-  if (analysisBoard && (liveJob == 0 || game.currentPosition() != liveRoot)) restartLiveAnalysis();
+  if (analysisBoard && reviewJob == 0 && (liveJob == 0 || game.currentPosition() != liveRoot))
+    restartLiveAnalysis();
   if (game.result() != InPlay) clearBoardMarks(game.currentPosition());
   if (!hintShown()) hintText.clear();
   if (game.drawQuestionOpen() && !questionShown) showDrawQuestion();
   refresh();
 }
 
-void WindowController::recordChanged(GameRecord&) { views.followRecord(); }
+void WindowController::recordChanged(GameRecord&) {
+  views.followRecord();
+  showReviewOfRecord();
+}
 
 // The question shows once the game's call has returned; its answer is an event of its own.
 void WindowController::showDrawQuestion() {
@@ -166,6 +174,7 @@ bool WindowController::mayAbandonGame() {
 // Cancels the current game and lets it go; the history no longer shows it. Nothing runs
 // inside a game between the window's events, so it goes at once.
 void WindowController::releaseGame() {
+  stopReview();
   stopLiveAnalysis();
   stopAnalysis();  // it writes into the game's history
   stopHint();
@@ -192,6 +201,7 @@ void WindowController::beginGame(std::unique_ptr<Game> game, bool quiet) {
   clearBoardMarks(current->currentPosition());  // the last game's frames do not belong to this one
   views.showRecord(&current->record);
   current->record.addObserver(this);
+  showReviewOfRecord();  // an opened game that was reviewed opens with its marks
   current->startGame();
   refresh();
 }
@@ -270,6 +280,7 @@ void WindowController::setUpPosition() {
 
 void WindowController::takeBack() {
   if (!current) return;
+  stopReview();  // its marks belong to moves that may go
   stopAnalysis();  // it writes into history entries that may go
   stopHint();
   current->takeBack(pliesToTakeBack(current->record, humanSides(*current)));

@@ -11,6 +11,7 @@
 #include "game/interfaces.h"
 #include "player/player_factory.h"
 #include "search/multi_line.h"
+#include "search/review.h"
 #include "search/search_runner.h"
 #include "ui/controller/command_rules.h"
 
@@ -68,6 +69,11 @@ public:
   void playFromHere();
   // Plays the first move of the analysis panel's line `rank` (0: the best).
   void playAnalysisLine(int rank);
+  // Game > Review game...: asks the time per position, then searches every position of the
+  // game on the worker; its marks go into the moves' notes, shown and saved with them.
+  void reviewGame();
+  // The running review stops; nothing of it is kept.
+  void cancelReview();
 
   // Where Quit keeps a game in play; "" for nowhere.
   void keepGamesInPlayAt(const std::string& path) { gameInPlayPath = path; }
@@ -99,6 +105,8 @@ private:
   Position liveRoot;        // the position searched
   std::vector<Move> liveFirstMoves;  // the first move of each line shown, best first
   std::string liveSpeed;    // depth and nodes per second of the last report, for the status line
+  int reviewJob = 0;
+  int reviewNumber = 0;     // counts the reviews begun and stopped, so that a late result finds out it is old
 
   void gameChanged(Game& game) override;
   void recordChanged(GameRecord&) override;
@@ -117,6 +125,9 @@ private:
   void restartLiveAnalysis();
   void stopLiveAnalysis();
   void showLiveAnalysis(int number, const AnalysisSnapshot& snapshot);
+  void stopReview();
+  void finishReview(int number, const GameReview& review);
+  void showReviewOfRecord();
   bool beginGameFrom(const PdnGame& saved, const GameSetup& shown);
   void startFromPosition(const Position& position);
   void showDrawQuestion();
