@@ -23,8 +23,11 @@ public:
   HistoryEntry* focusedEntry() const;
   // Selects the k-th reply of the row of `entry` (opening it) and shows it.
   void selectReplyOf(HistoryEntry& entry, int k);
-  // Rebuilds every row's text after an analysis changed values.
+  // Rebuilds every row's text after an analysis or a review changed values.
   void refreshLabels();
+  // Selects the row of the position after `ply` moves of the game (0: the start, which has no
+  // row) and shows it on the small board.
+  void showPly(int ply);
   int handle(int event) override;
 
 private:

@@ -14,6 +14,7 @@
 #include "ui/browser_log.h"
 #include "ui/controller/window_controller.h"
 #include "ui/controller/window_ports.h"
+#include "ui/evaluation_graph_view.h"
 #include "ui/history_tree.h"
 #include "ui/info_dialogs.h"
 #include "ui/markup.h"
@@ -58,6 +59,7 @@ const MenuEntry ControllerMenu[] = {
     {"@wc &Game/Cop&y position", FL_CTRL + FL_SHIFT + 'c', &WindowController::copyPosition, 0, &CommandStates::copy},
     {"@wc &Game/&Paste position", FL_CTRL + 'v', &WindowController::pastePosition, 0, nullptr},
     {"@wc &Game/Set &up position...", 0, &WindowController::setUpPosition, FL_MENU_DIVIDER, nullptr},
+    {N_("@wc &Game/Re&view game..."), 0, &WindowController::reviewGame, FL_MENU_DIVIDER, &CommandStates::review},
     {"@wc &Game/@C3@1+ @n &Cancel", FL_CTRL + 'c', &WindowController::cancelGame, FL_MENU_DIVIDER,
      &CommandStates::cancel},
 };
@@ -97,6 +99,7 @@ struct MainWindow::Parts : WindowViews {
   std::unique_ptr<BrowserLog> messages;
   HistoryTree* history = nullptr;
   AnalysisPanel* analysisPanel = nullptr;
+  EvaluationStrip* strip = nullptr;
   LayoutParts shownParts;  // the parts the layout gives room to
   Fl_Menu_Button* popup = nullptr;
   std::unique_ptr<BoardSeat> boardSeat;
@@ -131,6 +134,21 @@ struct MainWindow::Parts : WindowViews {
       shownParts.analysisPanel = states.analysisBoardShown;
       window->placeParts();
     }
+  }
+  void showReviewProgress(int done, int total) override {
+    strip->showProgress(done, total);
+    fitStrip();
+  }
+  void showEvaluationGraph(const std::vector<GraphPoint>& points) override {
+    strip->showPoints(points);
+    history->refreshLabels();  // the marks of the moves changed with the review
+    fitStrip();
+  }
+  // The strip below the board takes room only while it has something to show.
+  void fitStrip() {
+    if (shownParts.evaluationGraph == strip->inUse()) return;
+    shownParts.evaluationGraph = strip->inUse();
+    window->placeParts();
   }
   void showAnalysisLines(const std::vector<AnalysisRow>& rows) override { analysisPanel->showRows(rows); }
   bool flipped() const override { return mainBoard->flipped; }
@@ -261,6 +279,10 @@ MainWindow::MainWindow(int width, int height)
   p.analysisPanel = new AnalysisPanel(0, 0, 0, 0);
   p.analysisPanel->hide();
   p.analysisPanel->onChoose = [&p](int rank) { p.controller->playAnalysisLine(rank); };
+  p.strip = new EvaluationStrip(0, 0, 10, 10);
+  p.strip->hide();
+  p.strip->onSelect = [&p](int ply) { p.history->showPly(ply); };
+  p.strip->onCancel = [&p] { p.controller->cancelReview(); };
   resizable(this);
   size_range(MinWindowWidth, MinWindowHeight);
   end();
@@ -290,9 +312,15 @@ void MainWindow::placeParts() {
   place(parts->logBrowser, layout.log);
   place(parts->history, layout.history);
   place(parts->smallBoard, layout.smallBoard);
-  place(parts->analysisPanel, layout.analysis);
-  if (layout.analysis.empty()) parts->analysisPanel->hide();
-  else parts->analysisPanel->show();
+  for (auto shown : {std::make_pair((Fl_Widget*)parts->analysisPanel, layout.analysis),
+                     std::make_pair((Fl_Widget*)parts->strip, layout.graph)}) {
+    if (shown.second.empty()) {
+      shown.first->hide();
+    } else {
+      place(shown.first, shown.second);
+      shown.first->show();
+    }
+  }
   redraw();
 }
 
