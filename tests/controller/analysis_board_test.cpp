@@ -127,12 +127,19 @@ TEST(AnalysisBoard, NewGameAndQuitLeaveTheBoardForTheWaitingGame) {
   const Game* game = b.controller.game();
   b.controller.toggleAnalysisBoard();
   b.play("F6-G5");
+  ASSERT_TRUE(b.fake.runUntil([&] { return !b.fake.analysisRows.empty(); }));
   b.fake.answers = {false};  // the game is not abandoned
   b.controller.newGame();
   EXPECT_FALSE(b.controller.inAnalysisBoard());
   EXPECT_EQ(b.controller.game(), game);
   ASSERT_EQ(b.fake.asked.size(), 1u) << "the question is about the game, not the board";
   EXPECT_EQ(game->record.count(), 1);
+  // The board's analysis stopped with it: nothing of it arrives any more.
+  EXPECT_TRUE(b.fake.analysisRows.empty());
+  const int shows = b.fake.analysisShows;
+  b.fake.runFor(0.6);
+  EXPECT_EQ(b.fake.analysisShows, shows);
+  EXPECT_FALSE(b.controller.commandFacts().workerBusy);
 }
 
 // The first move of a panel row, legal in `position`.

@@ -59,6 +59,7 @@ void WindowController::leaveAnalysisBoard() {
   if (!current) return;
   current->listeners.push_back(this);
   views.showRecord(&current->record);
+  showReviewOfRecord();  // the game's own graph, not the board's
   current->resume();
 }
 
