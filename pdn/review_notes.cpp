@@ -5,6 +5,9 @@
 
 namespace {
 
+constexpr size_t LongestReviewComment = 160;
+constexpr size_t LongestClockComment = 40;  // a longer one is not taken into the review's
+
 // A comment whose end is the review's part, after an optional clock: group 1 the clock with
 // its brackets, group 2 the evaluation, group 3 the best move.
 const std::regex& reviewComment() {
@@ -17,6 +20,9 @@ bool isReviewNag(const std::string& note) { return note == "$6" || note == "$2" 
 // The index of the note that is a review's comment, or -1.
 int reviewCommentIndex(const PdnNotes& notes, std::smatch* match = nullptr) {
   for (size_t i = 0; i < notes.size(); ++i) {
+    // The review's comment is short; a long one is the file's own, and is not handed to the
+    // pattern matcher, whose depth grows with the text.
+    if (notes[i].size() > LongestReviewComment || notes[i].empty() || notes[i][0] != '{') continue;
     std::smatch found;
     if (std::regex_match(notes[i], found, reviewComment())) {
       if (match) *match = found;
@@ -28,7 +34,7 @@ int reviewCommentIndex(const PdnNotes& notes, std::smatch* match = nullptr) {
 
 int clockCommentIndex(const PdnNotes& notes) {
   for (size_t i = 0; i < notes.size(); ++i)
-    if (notes[i].rfind("{[%clk ", 0) == 0 && notes[i].find('}') == notes[i].size() - 1 &&
+    if (notes[i].size() <= LongestClockComment && notes[i].rfind("{[%clk ", 0) == 0 && notes[i].find('}') == notes[i].size() - 1 &&
         notes[i].find(']') != std::string::npos && notes[i].find(" best ") == std::string::npos)
       return (int)i;
   return -1;
@@ -58,39 +64,38 @@ std::string moveComment(const std::string& clock, const std::string& review) {
 
 void clearReviewNote(PdnNotes& notes) {
   std::smatch match;
-  const int index = reviewCommentIndex(notes, &match);
+  int index = reviewCommentIndex(notes, &match);
   if (index < 0) return;
   const std::string clock = match[1].str();
   if (clock.empty())
     notes.erase(notes.begin() + index);
   else
     notes[index] = moveComment(clock, "");
-  for (size_t i = 0; i < notes.size();)
-    if (isReviewNag(notes[i]))
-      notes.erase(notes.begin() + i);
-    else
-      ++i;
+  if (index > 0 && isReviewNag(notes[index - 1])) notes.erase(notes.begin() + index - 1);
 }
 
 void setReviewNote(PdnNotes& notes, const ReviewNote& note) {
   clearReviewNote(notes);
-  const std::string review = reviewCommentText(note);
-  const int clock = clockCommentIndex(notes);
-  if (clock >= 0)
-    notes[clock] = moveComment(notes[clock].substr(1, notes[clock].size() - 2), review);
-  else
-    notes.push_back(moveComment("", review));
+  // The review goes first, its NAG just before its comment, so that a NAG of the file's own
+  // never stands where the review's would.
+  std::string clock;
+  const int clockIndex = clockCommentIndex(notes);
+  if (clockIndex >= 0) {
+    clock = notes[clockIndex].substr(1, notes[clockIndex].size() - 2);
+    notes.erase(notes.begin() + clockIndex);
+  }
+  notes.insert(notes.begin(), moveComment(clock, reviewCommentText(note)));
   if (note.nag) notes.insert(notes.begin(), "$" + std::to_string(note.nag));
 }
 
 bool readReviewNote(const PdnNotes& notes, ReviewNote& note) {
   std::smatch match;
-  if (reviewCommentIndex(notes, &match) < 0) return false;
+  const int index = reviewCommentIndex(notes, &match);
+  if (index < 0) return false;
   note = ReviewNote();
   const std::string value = match[2].str();
   if (value.size() > 1 && value[1] == '#') {
     note.exactMoves = std::atoi(value.c_str() + 2) * (value[0] == '-' ? -1 : 1);
-    note.value = 0;
   } else {
     const size_t dot = value.find('.');
     const int men = std::atoi(value.substr(value[0] == '+' || value[0] == '-' ? 1 : 0, dot).c_str());
@@ -98,7 +103,6 @@ bool readReviewNote(const PdnNotes& notes, ReviewNote& note) {
     note.value = (men * 100 + hundredths) * (value[0] == '-' ? -1 : 1);
   }
   note.best = match[3].str();
-  for (const std::string& n : notes)
-    if (isReviewNag(n)) note.nag = std::atoi(n.c_str() + 1);
+  if (index > 0 && isReviewNag(notes[index - 1])) note.nag = std::atoi(notes[index - 1].c_str() + 1);
   return true;
 }

@@ -17,12 +17,11 @@ struct ReviewNote {
 std::string reviewCommentText(const ReviewNote& note);
 // One comment of its parts, in order, each non-empty one separated by a space: "{a b}".
 std::string moveComment(const std::string& clock, const std::string& review);
-// Puts the review into a move's notes: its NAG first, its part into the comment (beside a
-// clock's time already there). An earlier review's NAG and text are replaced; every other
-// note stays as it was.
+// Puts the review first in a move's notes: its NAG, then its comment (which takes in a clock's
+// time already there). An earlier review's NAG and text are replaced; every other note stays.
 void setReviewNote(PdnNotes& notes, const ReviewNote& note);
 // Takes an earlier review out of a move's notes, keeping everything else.
 void clearReviewNote(PdnNotes& notes);
 // The review a move's notes hold; false when they hold none. A $6, $2 or $4 counts as the
-// review's mark only beside the review's comment.
+// review's mark only just before the review's comment.
 bool readReviewNote(const PdnNotes& notes, ReviewNote& note);

@@ -103,11 +103,14 @@ public:
     if (tick) stops.setTicker(tick, context, AnalysisReportInterval);
   }
   void releaseHold() {
+    if (!held) return;
+    held = false;
     stops.setDeadline(deadlineLater);
     stops.holdStops(false);
   }
+  // A stop asked for after the search is left for the next one, never taken here.
   ~SearchSetup() {
-    stops.holdStops(false);
+    if (held) stops.holdStops(false);
     stops.setDeadline(0);
     stops.setTicker(nullptr, nullptr, 0);
   }
@@ -115,6 +118,7 @@ public:
 private:
   StopControl& stops;
   double deadlineLater;
+  bool held = true;
 };
 
 struct RunState {
@@ -222,7 +226,7 @@ MultiLineResult searchLines(SearchEngine& engine, const MultiLineRequest& reques
     if (search.stopped()) break;
     if (request.report && wallClock() - state.lastReport >= AnalysisReportInterval) state.report();
   }
-  result.stopped = search.stopped() && (request.limit.seconds <= 0 || wallClock() < start + request.limit.seconds);
+  result.stopped = root.stops.stopAsked();
   result.best = state.snapshot;
   result.best.nodes = search.nodes();
   result.best.seconds = wallClock() - start;

@@ -15,6 +15,18 @@ int provenValue(int moves) { return moves > 0 ? ScoreProven + 1000 - moves : -(S
 
 }  // namespace
 
+ReviewNote reviewNoteOf(const ReviewedPosition& p, const Position& before) {
+  ReviewNote note;
+  note.nag = markNag(p.mark);
+  // The value after the move is the played move's, seen by the side that played it.
+  const bool white = before.whiteToMove;
+  note.value = white ? p.playedValue : -p.playedValue;
+  note.exactMoves = white ? p.playedExact : -p.playedExact;
+  if (isProvenScore(note.value) && note.exactMoves == 0) note.value = note.value > 0 ? 9999 : -9999;
+  note.best = moveText(before, p.best);
+  return note;
+}
+
 void writeReview(PdnGame& game, const GameReview& review) {
   if (game.moveNotes.size() < game.moves.size()) game.moveNotes.resize(game.moves.size());
   Position position = game.start;
@@ -24,28 +36,21 @@ void writeReview(PdnGame& game, const GameReview& review) {
       position = game.moves[i].after;
       continue;
     }
-    const ReviewedPosition& p = review.positions[i];
-    ReviewNote note;
-    note.nag = markNag(p.mark);
-    // The value after the move is the played move's, seen by the side that played it.
-    const bool white = position.whiteToMove;
-    note.value = white ? p.playedValue : -p.playedValue;
-    note.exactMoves = white ? p.playedExact : -p.playedExact;
-    if (isProvenScore(note.value) && note.exactMoves == 0) note.value = note.value > 0 ? 9999 : -9999;
-    note.best = moveText(position, p.best);
-    setReviewNote(game.moveNotes[i], note);
+    setReviewNote(game.moveNotes[i], reviewNoteOf(review.positions[i], position));
     position = game.moves[i].after;
   }
 }
 
-GameReview readReview(const PdnGame& game) {
+GameReview readReview(const Position& start, const std::vector<Move>& moves, const std::vector<PdnNotes>& notes) {
   GameReview review;
-  Position position = game.start;
+  Position position = start;
   int held = 0;
-  std::vector<ReviewedPosition> positions(game.moves.size() + 1);
-  for (size_t i = 0; i < game.moves.size(); ++i) {
+  bool valueKnown = false;  // the position before the move has a value from the last move's note
+  std::vector<ReviewedPosition> positions(moves.size() + 1);
+  for (size_t i = 0; i < moves.size(); ++i) {
     ReviewNote note;
-    if (readReviewNote(game.notesAfter(i), note)) {
+    const bool noted = i < notes.size() && readReviewNote(notes[i], note);
+    if (noted) {
       ++held;
       ReviewedPosition& p = positions[i];
       const bool white = position.whiteToMove;
@@ -57,19 +62,22 @@ GameReview readReview(const PdnGame& game) {
       std::string error;
       p.hasBest = readMoveText(note.best, position, best, error);
       if (p.hasBest) p.best = best;
+      // What the move lost: the value before it (the last move's, where it has one) against
+      // the value after it.
+      if (!valueKnown) p.value = p.playedValue;
+      p.loss = p.hasBest && best != moves[i] ? std::max(0, reviewValue(p.value) - reviewValue(p.playedValue)) : 0;
       // The next position's value for its side to move.
       positions[i + 1].value = -p.playedValue;
       positions[i + 1].exactMoves = -p.playedExact;
-      // What the move lost: the value before it (the last move's result) against the value after.
-      const int before = i > 0 ? positions[i].value : p.playedValue;
-      p.loss = p.hasBest && best != game.moves[i] ? std::max(0, reviewValue(before) - reviewValue(p.playedValue)) : 0;
-      p.value = i > 0 ? positions[i].value : p.playedValue;
     }
-    position = game.moves[i].after;
+    valueKnown = noted;
+    position = moves[i].after;
   }
   if (held == 0) return review;
   review.positions = positions;
-  review.complete = held == (int)game.moves.size();
-  summarizeReview(review, game.start.whiteToMove);
+  review.complete = held == (int)moves.size();
+  summarizeReview(review, start.whiteToMove);
   return review;
 }
+
+GameReview readReview(const PdnGame& game) { return readReview(game.start, game.moves, game.moveNotes); }

@@ -20,10 +20,16 @@ public:
   void clearStop() {
     stopRequest.store(false, std::memory_order_relaxed);
     stopping = false;
+    asked = false;
   }
   // Ready for a new search after one that stopped; a stop asked for meanwhile still counts.
-  void rearm() { stopping = false; }
+  void rearm() {
+    stopping = false;
+    asked = false;
+  }
   bool stopped() const { return stopping; }
+  // This search was stopped by a request, not (only) by its deadline.
+  bool stopAsked() const { return asked; }
   // A call the searching thread makes from poll() at most every `interval` seconds, so that
   // a long search can report while it runs; null: none.
   using Tick = void (*)(void* context);
@@ -46,6 +52,7 @@ public:
     if (stopRequest.load(std::memory_order_relaxed)) {
       stopRequest.store(false, std::memory_order_relaxed);  // taken: the next search runs again
       stopping = true;
+      asked = true;
     }
     if (deadline > 0 && wallClock() >= deadline) stopping = true;
   }
@@ -53,6 +60,7 @@ public:
 private:
   std::atomic<bool> stopRequest{false};
   bool stopping = false;
+  bool asked = false;
   bool stopsHeld = false;
   double deadline = 0;
   Tick tick = nullptr;

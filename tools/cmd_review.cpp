@@ -11,6 +11,7 @@
 #include "search/search_engine.h"
 #include "tools/commands.h"
 #include "tools/computer_games.h"
+#include "tools/played_game_pdn.h"
 #include "tools/tool_args.h"
 
 namespace {
@@ -43,6 +44,9 @@ int runReview(int argc, char** argv) {
     return toolError(path + ": the file holds " + std::to_string(reading.games.size()) + " games, not " +
                      std::to_string(gameNumber));
   PdnGame game = reading.games[(size_t)gameNumber - 1];
+  // A file that cannot be written is named before the review's time is spent.
+  const bool writes = args.options.count("--out") != 0;
+  if (writes && !checkAppendable(args.options["--out"], error)) return toolError(error);
 
   prepareDatabase();
   SearchEngine engine(endgameDatabase);
@@ -60,7 +64,7 @@ int runReview(int argc, char** argv) {
   }
   printSummary("White", review.white);
   printSummary("Black", review.black);
-  if (args.options.count("--out")) {
+  if (writes) {
     writeReview(game, review);
     if (!savePdnGames(args.options["--out"], {game}, error)) return toolError(error);
   }
