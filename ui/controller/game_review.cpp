@@ -91,6 +91,8 @@ void WindowController::showReviewOfRecord() {
     views.showEvaluationGraph({});
     return;
   }
-  const PdnGame saved = recordToPdn(current->record, PdnResult::Unfinished, "", "");
-  views.showEvaluationGraph(graphPoints(readReview(saved), saved.start));
+  const GameRecord& record = current->record;
+  std::vector<PdnNotes> notes;
+  for (int i = 0; i < record.count(); ++i) notes.push_back(record.entry(i).notes);
+  views.showEvaluationGraph(graphPoints(readReview(record.startPosition(), record.moves(), notes), record.startPosition()));
 }
