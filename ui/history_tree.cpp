@@ -131,7 +131,7 @@ void HistoryTree::showPly(int ply) {
     focusRow(root()->child(ply - 1));
     return;
   }
-  select_all(nullptr, 0);  // the start position has no row of its own
+  deselect_all(nullptr, 0);  // the start position has no row of its own
   set_item_focus(nullptr);
   smallBoard->clearMarks();
   smallBoard->showPosition(record->startPosition(), 0);
