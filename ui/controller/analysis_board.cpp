@@ -1,5 +1,6 @@
 // The analysis board mode of the window controller: a board of its own for either side's moves,
 // with side lines, while the game waits.
+#include <algorithm>
 #include <cstdio>
 #include "game/record_pdn.h"
 #include "i18n/translate.h"
@@ -31,7 +32,8 @@ void WindowController::toggleAnalysisBoard() {
   const bool flipped = views.flipped();
   GameSetup setup;  // two people: the board takes either side's moves
   if (current) {
-    current->listeners.clear();
+    auto& listeners = current->listeners;  // the waiting game tells the window nothing
+    listeners.erase(std::remove(listeners.begin(), listeners.end(), (GameListener*)this), listeners.end());
     setup.start = current->record.startPosition();
   }
   auto board = std::make_unique<ControlledGame>(setup, services, loop);
