@@ -145,4 +145,24 @@ TEST(SideLines, AVariationThatIsNotALegalLineStaysAsWrittenAndAnOpenOneIsStillAF
   EXPECT_EQ(deepReading.games[0].moves.size(), 1u);
 }
 
+TEST(SideLines, AFileCutAnywhereInItsVariationsReadsOrNamesAFaultAndWhatItReadsSavesTheSameTwice) {
+  const std::string file =
+      "[White \"a\"]\n\n1. c3-d4 f6-g5 (1... f6-e5 2. d4xf6 g7xe5 (2... e7xg5 {a (note)})) (1... b6-a5 2. b2-c3\n"
+      "(2. g3-h4 a5-b4) c7-b6) 2. b2-c3 $1 *\n";
+  for (size_t cut = 0; cut <= file.size(); ++cut) {
+    const PdnReading reading = readPdn(file.substr(0, cut) + " *\n");
+    if (!reading.ok()) {
+      EXPECT_FALSE(reading.fault.reason.empty()) << cut;
+      continue;
+    }
+    // Whatever was read holds legal lines only: saving and reading it again gives the same.
+    for (const PdnGame& game : reading.games) {
+      const std::string saved = pdnText(game);
+      const PdnReading again = readPdn(saved);
+      ASSERT_TRUE(again.ok()) << cut << "\n" << saved;
+      EXPECT_EQ(pdnText(again.games.at(0)), saved) << cut;
+    }
+  }
+}
+
 }  // namespace
