@@ -43,20 +43,27 @@ Fl_Tree_Item* HistoryTree::addEntry(Fl_Tree_Item* parent, HistoryEntry& entry) {
   Fl_Tree_Item* item = Fl_Tree::add(parent, "");
   item->user_data(&entry);
   setLabel(item, entry, item_labelfgcolor());
-  // Side lines come first under the move they replace, each row showing its last position.
-  for (RecordLine& line : entry.variations) {
-    if (line.empty()) continue;
-    Fl_Tree_Item* side = Fl_Tree::add(item, "");
-    const HistoryRow row = sideLineRow(line);
-    side->label(row.words.c_str());
-    side->labelfgcolor(row.colour);
-    side->user_data(line.back().get());
-  }
+  addSideLines(item, entry.variations);
   // A placeholder child gives the row its open box until it is opened.
   entry.children();
   if (entry.childCount > 0) Fl_Tree::add(item, "")->user_data(nullptr);
   if (item->has_children()) item->close();
   return item;
+}
+
+// Side lines come first under the move they replace, each row showing its last position; the
+// side lines of their own moves go under them.
+void HistoryTree::addSideLines(Fl_Tree_Item* parent, std::vector<RecordLine>& lines) {
+  for (RecordLine& line : lines) {
+    if (line.empty()) continue;
+    Fl_Tree_Item* side = Fl_Tree::add(parent, "");
+    const HistoryRow row = sideLineRow(line);
+    side->label(row.words.c_str());
+    side->labelfgcolor(row.colour);
+    side->user_data(line.back().get());
+    for (auto& entry : line) addSideLines(side, entry->variations);
+    if (side->has_children()) side->close();
+  }
 }
 
 void HistoryTree::populate(Fl_Tree_Item* item) {

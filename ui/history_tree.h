@@ -3,11 +3,11 @@
 // position shows on the small board.
 #pragma once
 #include <FL/Fl_Tree.H>
+#include "game/history_entry.h"
 
 class BoardView;
 class Fl_Menu_Button;
 class GameRecord;
-struct HistoryEntry;
 
 class HistoryTree : public Fl_Tree {
 public:
@@ -36,6 +36,7 @@ private:
   GameRecord* record = nullptr;
 
   Fl_Tree_Item* addEntry(Fl_Tree_Item* parent, HistoryEntry& entry);
+  void addSideLines(Fl_Tree_Item* parent, std::vector<RecordLine>& lines);
   void populate(Fl_Tree_Item* item);
   void focusRow(Fl_Tree_Item* item);
   void showEntry(const HistoryEntry& entry);
