@@ -61,7 +61,7 @@ void Game::advance() {
   if (!begun || advancing) return;
   advancing = true;
   while (outcome == InPlay && !pauseRunning && !asked && moveList.size() != 0) {
-    if (moveList.size() == 1) {
+    if (moveList.size() == 1 && playsForcedMoves) {
       log->post(moveLine(LineTopic::ForcedMove, whiteToMove(), moveList[0]));
       apply(moveList[0], true);
       continue;
@@ -218,14 +218,7 @@ void Game::restartFromRecord() {
   reported = false;
   refreshMoves();
   applyDrawRules();
-  if (view) {
-    const HistoryEntry* last = record.last();
-    view->showPosition(currentPosition(), 0);
-    if (last) view->markSquares(squareIndex(last->move.from), squareIndex(last->move.to));
-    else view->markSquares(-1, -1);
-  }
-  notify();
-  advance();
+  resume();
 }
 
 void Game::takeBack(int plies) {
@@ -254,6 +247,24 @@ void Game::resign() {
   winnerIsWhite = black;
   reported = true;
   notify();
+}
+
+bool Game::suspend() {
+  if (busy()) return false;
+  if (begun && outcome != Canceled) interruptTurn();
+  return true;
+}
+
+void Game::resume() {
+  if (!begun || outcome == Canceled) return;
+  if (view) {
+    const HistoryEntry* last = record.last();
+    view->showPosition(currentPosition(), 0);
+    if (last) view->markSquares(squareIndex(last->move.from), squareIndex(last->move.to));
+    else view->markSquares(-1, -1);
+  }
+  notify();
+  advance();
 }
 
 void Game::endAs(GameResult result, bool whiteWins) {

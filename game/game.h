@@ -17,6 +17,9 @@ public:
   std::vector<GameListener*> listeners;  // told after every change of turn or result; not owned
   GameRecord record;
   bool drawRules = true;  // the draw rules end the game on their own (off only to measure them)
+  // A side with one legal move plays it at once; an analysis board, where a person steps back
+  // and forth through the moves, waits for it instead.
+  bool playsForcedMoves = true;
 
   // Sets each player's game. The game owns both players and deletes them with itself.
   // The players were made from `setup` (see game/player_factory.h), which starts the game.
@@ -48,6 +51,12 @@ public:
   void replay(int plies);
   // The side to move gives the game up.
   void resign();
+  // The game waits as it stands while the window shows something else: a pause, a player's turn
+  // (a thinking computer) and the board's input stop. A game on a clock stops its clock here.
+  // False (nothing changes) while a draw question is open or inside a player's call.
+  bool suspend();
+  // After suspend(): the board shows the game again and the side to move gets the turn anew.
+  void resume();
   // Before the start: the game is over as its saved game says (Won or Drawn). The start
   // posts the result line and gives no turn; take back brings it into play.
   void endAs(GameResult result, bool whiteWins);

@@ -3,22 +3,73 @@
 
 void GameRecord::append(const Move& handed) {
   const Move move = handed;  // it may be the taken-back move erased here
-  if (!undone.empty() && undone.front() == move)
+  std::unique_ptr<HistoryEntry> entry;
+  if (!undone.empty() && undone.front() == move) {
     undone.erase(undone.begin());
-  else
+    entry = std::move(undoneEntries.front());
+    undoneEntries.erase(undoneEntries.begin());
+  } else if (keepsSideLines && !undoneEntries.empty()) {
+    entry = branchFromUndone(move);
+  } else {
     undone.clear();
-  auto entry = std::make_unique<HistoryEntry>();
-  entry->move = move;
+    undoneEntries.clear();
+  }
+  if (!entry) {
+    entry = std::make_unique<HistoryEntry>();
+    entry->move = move;
+  }
   entries.push_back(std::move(entry));
   notify();
+}
+
+// The entry of `move` played instead of the taken-back line, which becomes its side line; or
+// the side line that already starts with `move`, now played, its later moves waiting for replay.
+std::unique_ptr<HistoryEntry> GameRecord::branchFromUndone(const Move& move) {
+  HistoryEntry& replaced = *undoneEntries.front();
+  for (size_t i = 0; i < replaced.variations.size(); ++i)
+    if (!replaced.variations[i].empty() && replaced.variations[i].front()->move == move) {
+      promoteSideLine(undoneEntries, (int)i);
+      std::unique_ptr<HistoryEntry> entry = std::move(undoneEntries.front());
+      undoneEntries.erase(undoneEntries.begin());
+      undone.clear();
+      for (const auto& later : undoneEntries) undone.push_back(later->move);
+      return entry;
+    }
+  undone.clear();
+  auto entry = std::make_unique<HistoryEntry>();
+  entry->move = move;
+  entry->variations = std::move(replaced.variations);
+  replaced.variations.clear();
+  entry->variations.insert(entry->variations.begin(), std::move(undoneEntries));
+  undoneEntries.clear();
+  return entry;
+}
+
+void promoteSideLine(RecordLine& tail, int index) {
+  HistoryEntry& main = *tail.front();
+  RecordLine promoted = std::move(main.variations[index]);
+  main.variations.erase(main.variations.begin() + index);
+  HistoryEntry& head = *promoted.front();
+  std::vector<RecordLine> others = std::move(main.variations);
+  main.variations.clear();
+  others.insert(others.begin() + index, std::move(tail));
+  for (RecordLine& line : head.variations) others.push_back(std::move(line));
+  head.variations = std::move(others);
+  tail = std::move(promoted);
 }
 
 void GameRecord::takeBack(int plies) {
   plies = std::clamp(plies, 0, count());
   if (plies == 0) return;
   std::vector<Move> removed;
-  for (int i = count() - plies; i < count(); ++i) removed.push_back(entries[i]->move);
+  RecordLine removedEntries;
+  for (int i = count() - plies; i < count(); ++i) {
+    removed.push_back(entries[i]->move);
+    removedEntries.push_back(std::move(entries[i]));
+  }
   undone.insert(undone.begin(), removed.begin(), removed.end());
+  undoneEntries.insert(undoneEntries.begin(), std::make_move_iterator(removedEntries.begin()),
+                       std::make_move_iterator(removedEntries.end()));
   entries.resize(count() - plies);
   notify();
 }

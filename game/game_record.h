@@ -22,10 +22,14 @@ public:
   virtual ~GameRecord() = default;
 
   // Adds the entry of a move just played, then tells the observers in their order.
-  // A move other than the next taken-back one forgets the taken-back moves.
+  // The next taken-back move comes back with its notes and side lines. Another move forgets the
+  // taken-back moves, unless the record keeps side lines: then they stay as a side line of it
+  // (and a side line that starts with the move becomes the line played).
   void append(const Move& move);
-  // Removes the last `plies` entries (at most all), keeping their moves for replay.
+  // Removes the last `plies` entries (at most all), keeping them for replay.
   void takeBack(int plies);
+  // An analysis board's record keeps the moves a different move replaces, as a side line.
+  bool keepsSideLines = false;
   // The moves taken back and not yet replayed, the next one to replay first.
   const std::vector<Move>& takenBack() const { return undone; }
   void addObserver(RecordObserver* observer);
@@ -57,7 +61,14 @@ private:
   Position start;
   std::vector<std::unique_ptr<HistoryEntry>> entries;
   std::vector<Move> undone;  // taken back; the next one to replay first
+  RecordLine undoneEntries;  // the entries of those moves, in the same order
   std::vector<RecordObserver*> observers;
 
   void notify();
+  std::unique_ptr<HistoryEntry> branchFromUndone(const Move& move);
 };
+
+// Makes the side line `index` of `main` the line played: its first entry takes the other side
+// lines, and `main` with the moves after it becomes one of them. `tail` is the line from
+// `main` on (main first); afterwards it holds the promoted line.
+void promoteSideLine(RecordLine& tail, int index);

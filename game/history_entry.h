@@ -11,6 +11,10 @@ constexpr uint8_t openedBit = 2;     // open in the history browser
 constexpr uint8_t evaluatedBit = 4;  // evaluation holds a value
 constexpr uint8_t bestBit = 8;       // a best reply among its siblings
 
+struct HistoryEntry;
+// A line of moves, each entry the move after the one before it.
+using RecordLine = std::vector<std::unique_ptr<HistoryEntry>>;
+
 struct HistoryEntry {
   uint8_t flags = 0;
   Move move;                 // the move and the position after it
@@ -19,6 +23,8 @@ struct HistoryEntry {
   uint8_t depth = 0;         // 0: never analysed; else the search depth of evaluation
   // What the game's file wrote after the move (comments, NAGs, variations), kept as written.
   std::vector<std::string> notes;
+  // Side lines: other moves from the position before this one, each with its continuation.
+  std::vector<RecordLine> variations;
 
   HistoryEntry() = default;
   HistoryEntry(const HistoryEntry&) = delete;

@@ -15,6 +15,7 @@ constexpr size_t LargestFile = 64 * 1024;
 constexpr double MinSeconds = 0.01, MaxSeconds = 30.0;
 const char* const Sides[2] = {"white", "black"};
 const char* const LastFolderKey = "files.folder";
+const char* const ReviewSecondsKey = "review.seconds";
 
 using Lines = std::vector<std::pair<std::string, std::string>>;  // key, value in file order
 
@@ -167,4 +168,27 @@ std::string choiceSecondsText(double seconds) {
   char text[32];
   std::snprintf(text, sizeof text, "%.2f", seconds);
   return text;
+}
+
+double readReviewSeconds(const std::string& path) {
+  if (path.empty()) return 1;
+  const Lines lines = readLines(path);
+  const std::string* text = find(lines, ReviewSecondsKey);
+  double seconds = 0;
+  if (!text || !readChoiceSeconds(*text, seconds)) return 1;
+  for (double offered : ReviewSeconds)
+    if (seconds == offered) return seconds;
+  return 1;
+}
+
+bool writeReviewSeconds(const std::string& path, double seconds, std::string& error) {
+  Lines lines = readLines(path);
+  setLine(lines, ReviewSecondsKey, choiceSecondsText(seconds));
+  return writeLines(path, lines, error);
+}
+
+double loadReviewSeconds() { return readReviewSeconds(newGameChoicesPath()); }
+
+bool saveReviewSeconds(double seconds, std::string& error) {
+  return makeSettingsFolder(error) && writeReviewSeconds(newGameChoicesPath(), seconds, error);
 }

@@ -29,3 +29,11 @@ std::string readLastGameFolder(const std::string& path);
 bool writeLastGameFolder(const std::string& path, const std::string& folder, std::string& error);
 std::string loadLastGameFolder();
 bool saveLastGameFolder(const std::string& folder, std::string& error);
+
+// The game review's time per position: one of ReviewSeconds, kept as "review.seconds = 3.00";
+// 1 s when missing or any other value.
+constexpr double ReviewSeconds[] = {0.5, 1, 3, 10};
+double readReviewSeconds(const std::string& path);
+bool writeReviewSeconds(const std::string& path, double seconds, std::string& error);
+double loadReviewSeconds();
+bool saveReviewSeconds(double seconds, std::string& error);

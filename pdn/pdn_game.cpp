@@ -32,6 +32,11 @@ const PdnNotes& PdnGame::notesAfter(size_t index) const {
   return index < moveNotes.size() ? moveNotes[index] : None;
 }
 
+const std::vector<PdnVariation>& PdnGame::variationsAt(size_t index) const {
+  static const std::vector<PdnVariation> None;
+  return index < variations.size() ? variations[index] : None;
+}
+
 const char* resultText(PdnResult result) {
   switch (result) {
     case PdnResult::WhiteWins: return "1-0";

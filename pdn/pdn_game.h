@@ -16,12 +16,23 @@ struct PdnTag {
 // comment ";...", a NAG "$3", a mark "!?" or a variation "(...)" with all it holds.
 using PdnNotes = std::vector<std::string>;
 
+// A side line: moves played instead of one of the line it belongs to, from the position before
+// that move, with their notes and side lines of their own.
+struct PdnVariation {
+  PdnNotes openingNotes;                              // before its first move
+  std::vector<Move> moves;                            // at least one
+  std::vector<PdnNotes> moveNotes;                    // as in PdnGame
+  std::vector<std::vector<PdnVariation>> variations;  // variations[i]: instead of moves[i]; may be shorter
+};
+
 struct PdnGame {
   std::vector<PdnTag> tags;          // in file order
   Position start = InitialPosition;  // with its side to move
   std::vector<Move> moves;           // each one legal in the position the ones before it leave
   PdnNotes openingNotes;             // before the first move
   std::vector<PdnNotes> moveNotes;   // moveNotes[i] follow moves[i]; it may be shorter than moves
+  // variations[i]: side lines instead of moves[i], written after its notes; it may be shorter.
+  std::vector<std::vector<PdnVariation>> variations;
   PdnResult result = PdnResult::Unfinished;
 
   // The value of the first tag of that name, or `absent`.
@@ -32,6 +43,8 @@ struct PdnGame {
   void removeTag(const std::string& name);
   // The notes after move `index`, none where the file wrote none.
   const PdnNotes& notesAfter(size_t index) const;
+  // The side lines instead of move `index`, none where the file has none.
+  const std::vector<PdnVariation>& variationsAt(size_t index) const;
   bool isSetUp() const { return start != InitialPosition; }
   Position finalPosition() const { return moves.empty() ? start : moves.back().after; }
 };

@@ -202,6 +202,7 @@ private:
 
   bool readMoves(PdnGame& game, bool tagged) {
     Position position = game.start;
+    Position before = position;  // before the last move read
     for (;;) {
       skipSpaces();
       if (atEnd()) return fail(lastTextLine(), "the file ends before the game's result");
@@ -217,6 +218,15 @@ private:
         skipLine();
         keepNote(game, noteStart);
       } else if (c == '(') {
+        if (!game.moves.empty()) {
+          PdnVariation variation;
+          if (readVariation(before, variation)) {
+            game.variations.resize(game.moves.size());
+            game.variations.back().push_back(std::move(variation));
+            continue;
+          }
+        }
+        // Not a line of legal moves: kept as written.
         if (!skipVariation()) return false;
         keepNote(game, noteStart);
       } else if (c == ')') {
@@ -249,6 +259,7 @@ private:
           return fail(wordLine, error);
         }
         game.moves.push_back(played);
+        before = position;
         position = played.after;
       }
     }
@@ -256,15 +267,83 @@ private:
 
   // The text from `start` to here, as written, goes with the last move read (before the first
   // move: with the game).
-  void keepNote(PdnGame& game, size_t start) {
+  void keepNote(PdnGame& game, size_t start) { keepNote(game.openingNotes, game.moveNotes, game.moves.size(), start); }
+  void keepNote(PdnNotes& opening, std::vector<PdnNotes>& moveNotes, size_t moves, size_t start) {
     std::string note = text.substr(start, at - start);
     while (!note.empty() && note.back() == '\r') note.pop_back();
-    if (game.moves.empty()) {
-      game.openingNotes.push_back(std::move(note));
+    if (moves == 0) {
+      opening.push_back(std::move(note));
       return;
     }
-    game.moveNotes.resize(game.moves.size());
-    game.moveNotes.back().push_back(std::move(note));
+    moveNotes.resize(moves);
+    moveNotes.back().push_back(std::move(note));
+  }
+
+  // A side line from `from` into `variation`; where it is not a line of legal moves with its
+  // notes, false with nothing consumed and no fault, so that the caller keeps it as written.
+  bool readVariation(const Position& from, PdnVariation& variation) {
+    const size_t savedAt = at;
+    const int savedLine = line;
+    if (parseVariation(from, variation, 0)) return true;
+    at = savedAt;
+    line = savedLine;
+    variation = PdnVariation();
+    return false;
+  }
+
+  // Side lines nest at most this deep; a deeper one is kept as written, so that no file runs the
+  // reader out of stack.
+  static constexpr int DeepestVariation = 32;
+
+  bool parseVariation(Position position, PdnVariation& out, int depth) {
+    if (depth >= DeepestVariation) return false;
+    advance();  // '('
+    Position before = position;
+    for (;;) {
+      skipSpaces();
+      if (atEnd()) return false;
+      const char c = peek();
+      const size_t noteStart = at;
+      if (c == ')') {
+        advance();
+        return !out.moves.empty();
+      } else if (c == '{') {
+        const size_t close = text.find('}', at);
+        if (close == std::string::npos) return false;
+        while (at <= close) advance();
+        keepNote(out.openingNotes, out.moveNotes, out.moves.size(), noteStart);
+      } else if (c == ';') {
+        skipLine();
+        keepNote(out.openingNotes, out.moveNotes, out.moves.size(), noteStart);
+      } else if (c == '(') {
+        PdnVariation nested;
+        if (out.moves.empty() || !parseVariation(before, nested, depth + 1)) return false;
+        out.variations.resize(out.moves.size());
+        out.variations.back().push_back(std::move(nested));
+      } else if (c == '!' || c == '?' || c == '$') {
+        ++at;
+        while (c == '$' ? std::isdigit((unsigned char)peek()) : peek() == '!' || peek() == '?') ++at;
+        keepNote(out.openingNotes, out.moveNotes, out.moves.size(), noteStart);
+      } else if (c == '%' && (at == 0 || text[at - 1] == '\n')) {
+        skipLine();
+      } else if (c == '*') {
+        ++at;  // an old file's mark of a forced move
+      } else if (c == '[') {
+        return false;
+      } else {
+        const std::string word = readWord();
+        PdnResult result;
+        if (readResult(word, result)) return false;
+        const std::string move = withoutMoveNumber(word);
+        if (move.empty()) continue;
+        Move played;
+        std::string error;
+        if (!readMoveText(move, position, played, error) && !readSplitCapture(move, position, played)) return false;
+        out.moves.push_back(played);
+        before = position;
+        position = played.after;
+      }
+    }
   }
 
   // Old files split a capture into single jumps, "11x18 18x25": the words that follow,

@@ -43,6 +43,11 @@ public:
       column = 0;
     }
   }
+  // Adds `closing` to the last token, without a space: a variation's ")".
+  void glue(const std::string& closing) {
+    text += closing;
+    column += closing.size();
+  }
   std::string finish() { return column > 0 ? text + '\n' : text; }
 
 private:
@@ -57,6 +62,56 @@ bool interrupts(const PdnNotes& notes) {
   for (const std::string& note : notes)
     if (!note.empty() && (note[0] == '{' || note[0] == '(' || note[0] == ';')) return true;
   return false;
+}
+
+// A line of moves as the writer walks it: the game's main line or a side line.
+struct LineView {
+  const PdnNotes& openingNotes;
+  const std::vector<Move>& moves;
+  const std::vector<PdnNotes>& moveNotes;
+  const std::vector<std::vector<PdnVariation>>& variations;
+
+  const PdnNotes& notesAfter(size_t i) const {
+    static const PdnNotes None;
+    return i < moveNotes.size() ? moveNotes[i] : None;
+  }
+  const std::vector<PdnVariation>& variationsAt(size_t i) const {
+    static const std::vector<PdnVariation> None;
+    return i < variations.size() ? variations[i] : None;
+  }
+};
+
+// The moves from `position` with their numbers, marks, notes and side lines; `ply` counts the
+// half-moves before the first one, from the game's first White move. A side line is written in
+// parentheses, its first move numbered.
+void addLine(Lines& out, Position position, int ply, const LineView& line, bool sideLine) {
+  std::string prefix = sideLine ? "(" : "";
+  for (const std::string& note : line.openingNotes)
+    if (!note.empty()) {
+      out.add(prefix + note);
+      prefix.clear();
+    }
+  bool numbered = true;  // Black's first move carries its number too: "1... f6-e5"
+  for (size_t i = 0; i < line.moves.size(); ++i) {
+    const int number = 1 + (ply + (int)i) / 2;
+    std::string token = prefix + (position.whiteToMove ? std::to_string(number) + ". "
+                                  : numbered           ? std::to_string(number) + "... "
+                                                       : "");
+    prefix.clear();
+    token += moveText(position, line.moves[i]);
+    for (const std::string& note : line.notesAfter(i))
+      if (isMark(note)) token += note;  // "c3-d4!?"
+    out.add(token);
+    for (const std::string& note : line.notesAfter(i))
+      if (!isMark(note) && !note.empty()) out.add(note);
+    for (const PdnVariation& variation : line.variationsAt(i))
+      addLine(out, position, ply + (int)i,
+              {variation.openingNotes, variation.moves, variation.moveNotes, variation.variations}, true);
+    // One after a comment or a side line carries its number again.
+    numbered = interrupts(line.notesAfter(i)) || !line.variationsAt(i).empty();
+    position = line.moves[i].after;
+  }
+  if (sideLine) out.glue(")");
 }
 
 // The file's own FEN when it names the game's start, so that it is kept as written.
@@ -93,25 +148,8 @@ std::string pdnText(const PdnGame& game) {
   out += '\n';
 
   Lines moves;
-  for (const std::string& note : game.openingNotes)
-    if (!note.empty()) moves.add(note);
-  Position position = game.start;
-  for (size_t i = 0; i < game.moves.size(); ++i) {
-    const int number = 1 + (int)(i + (game.start.whiteToMove ? 0 : 1)) / 2;
-    // Black's first move carries its number too, and so does one after a comment or a
-    // variation: "1... f6-e5".
-    const bool numbered = i == 0 || interrupts(game.notesAfter(i - 1));
-    std::string token = position.whiteToMove ? std::to_string(number) + ". "
-                        : numbered           ? std::to_string(number) + "... "
-                                             : "";
-    token += moveText(position, game.moves[i]);
-    for (const std::string& note : game.notesAfter(i))
-      if (isMark(note)) token += note;  // "c3-d4!?"
-    moves.add(token);
-    for (const std::string& note : game.notesAfter(i))
-      if (!isMark(note) && !note.empty()) moves.add(note);
-    position = game.moves[i].after;
-  }
+  addLine(moves, game.start, game.start.whiteToMove ? 0 : 1,
+          {game.openingNotes, game.moves, game.moveNotes, game.variations}, false);
   moves.add(resultText(game.result));
   return out + moves.finish() + '\n';
 }

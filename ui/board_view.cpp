@@ -12,9 +12,18 @@ int BoardView::handle(int event) {
   switch (event) {
     case FL_PUSH: case FL_RELEASE: case FL_ENTER: case FL_LEAVE: case FL_DRAG: case FL_MOVE:
       lastEvent = event;
+      if (event == FL_PUSH && onStep) take_focus();
       if (input) reportToInput(event);
       else if (hasInputHandler()) do_callback();
       return 1;
+    case FL_FOCUS: case FL_UNFOCUS:
+      return onStep ? 1 : 0;
+    case FL_KEYBOARD:
+      if (onStep && (Fl::event_key() == FL_Left || Fl::event_key() == FL_Right) && !Fl::event_state(FL_ALT)) {
+        onStep(Fl::event_key() == FL_Right);
+        return 1;
+      }
+      return 0;
     default:
       return Fl_Widget::handle(event);
   }

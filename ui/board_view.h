@@ -4,6 +4,7 @@
 #pragma once
 #include <FL/Fl_Widget.H>
 #include <array>
+#include <functional>
 #include "engine/movelist.h"
 #include "game/interfaces.h"
 #include "player/person_seat.h"
@@ -18,6 +19,8 @@ public:
   const char* emptyText = nullptr;  // shown across an empty board, such as how to begin
   int lastEvent = 0;       // the event being handled (the toolkit misreports entering)
   BoardInput* input = nullptr;  // a person to move on this board; not owned
+  // Where set, the board takes the focus on a click, and Left and Right call it (true: Right).
+  std::function<void(bool forward)> onStep;
 
   BoardView(int x, int y, int w, int h);
 

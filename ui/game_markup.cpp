@@ -1,4 +1,7 @@
 #include "ui/game_markup.h"
+#include <cstdio>
+#include "i18n/translate.h"
+#include "pdn/review_notes.h"
 
 const SideNames PieceSymbols{"@wc", "@bc"};
 
@@ -9,6 +12,29 @@ std::string logLineMarkup(const LogLine& line) {
   return text;
 }
 
+namespace {
+
+const char* markOfNag(int nag) { return nag == 6 ? "?!" : nag == 2 ? "?" : nag == 4 ? "??" : ""; }
+
+}  // namespace
+
 HistoryRow historyRow(const HistoryEntry& entry, Fl_Color normal) {
-  return {!entry.whiteToMove(), (entry.flags & bestBit) ? BestReplyColour : normal, entryWords(entry)};
+  std::string words = entryWords(entry);
+  ReviewNote review;
+  if (readReviewNote(entry.notes, review) && review.nag != 0) {
+    char text[160];
+    std::snprintf(text, sizeof text, _("%s %s best %s"), words.c_str(), markOfNag(review.nag), review.best.c_str());
+    words = text;
+  }
+  return {!entry.whiteToMove(), (entry.flags & bestBit) ? BestReplyColour : normal, words};
+}
+
+HistoryRow sideLineRow(const RecordLine& line) {
+  std::string words = "(";
+  for (const auto& entry : line) {
+    char move[6] = {};
+    entry->move.writeNotation(move);
+    words += std::string(" ") + move;
+  }
+  return {line.empty() || !line.front()->whiteToMove(), SideLineColour, words + " )"};
 }

@@ -43,18 +43,33 @@ Fl_Tree_Item* HistoryTree::addEntry(Fl_Tree_Item* parent, HistoryEntry& entry) {
   Fl_Tree_Item* item = Fl_Tree::add(parent, "");
   item->user_data(&entry);
   setLabel(item, entry, item_labelfgcolor());
+  addSideLines(item, entry.variations);
   // A placeholder child gives the row its open box until it is opened.
   entry.children();
-  if (entry.childCount > 0) {
-    Fl_Tree::add(item, "")->user_data(nullptr);
-    item->close();
-  }
+  if (entry.childCount > 0) Fl_Tree::add(item, "")->user_data(nullptr);
+  if (item->has_children()) item->close();
   return item;
 }
 
+// Side lines come first under the move they replace, each row showing its last position; the
+// side lines of their own moves go under them.
+void HistoryTree::addSideLines(Fl_Tree_Item* parent, std::vector<RecordLine>& lines) {
+  for (RecordLine& line : lines) {
+    if (line.empty()) continue;
+    Fl_Tree_Item* side = Fl_Tree::add(parent, "");
+    const HistoryRow row = sideLineRow(line);
+    side->label(row.words.c_str());
+    side->labelfgcolor(row.colour);
+    side->user_data(line.back().get());
+    for (auto& entry : line) addSideLines(side, entry->variations);
+    if (side->has_children()) side->close();
+  }
+}
+
 void HistoryTree::populate(Fl_Tree_Item* item) {
-  if (item->children() != 1 || item->child(0)->user_data()) return;
-  Fl_Tree::remove(item->child(0));
+  Fl_Tree_Item* placeholder = item->children() > 0 ? item->child(item->children() - 1) : nullptr;
+  if (!placeholder || placeholder->user_data()) return;
+  Fl_Tree::remove(placeholder);
   HistoryEntry* entry = (HistoryEntry*)item->user_data();
   HistoryEntry* replies = entry->children();
   for (int i = 0; i < entry->childCount; ++i) addEntry(item, replies[i]);
@@ -103,6 +118,7 @@ void HistoryTree::selectReplyOf(HistoryEntry& entry, int k) {
   while (item && item->user_data() != &entry) item = next(item);
   if (!item) return;
   populate(item);
+  k += item->children() - entry.childCount;  // past the side lines' rows
   if (k < 0 || k >= item->children()) return;
   open(item, 0);
   ((HistoryEntry*)item->user_data())->flags |= openedBit;
@@ -111,7 +127,21 @@ void HistoryTree::selectReplyOf(HistoryEntry& entry, int k) {
 
 void HistoryTree::refreshLabels() {
   for (Fl_Tree_Item* item = first(); item; item = next(item))
-    if (HistoryEntry* entry = (HistoryEntry*)item->user_data()) setLabel(item, *entry, item_labelfgcolor());
+    if (HistoryEntry* entry = (HistoryEntry*)item->user_data())
+      if (item->labelfgcolor() != SideLineColour) setLabel(item, *entry, item_labelfgcolor());
+  redraw();
+}
+
+void HistoryTree::showPly(int ply) {
+  if (!record) return;
+  if (ply > 0 && ply <= root()->children()) {
+    focusRow(root()->child(ply - 1));
+    return;
+  }
+  deselect_all(nullptr, 0);  // the start position has no row of its own
+  set_item_focus(nullptr);
+  smallBoard->clearMarks();
+  smallBoard->showPosition(record->startPosition(), 0);
   redraw();
 }
 

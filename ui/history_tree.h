@@ -3,11 +3,11 @@
 // position shows on the small board.
 #pragma once
 #include <FL/Fl_Tree.H>
+#include "game/history_entry.h"
 
 class BoardView;
 class Fl_Menu_Button;
 class GameRecord;
-struct HistoryEntry;
 
 class HistoryTree : public Fl_Tree {
 public:
@@ -23,8 +23,11 @@ public:
   HistoryEntry* focusedEntry() const;
   // Selects the k-th reply of the row of `entry` (opening it) and shows it.
   void selectReplyOf(HistoryEntry& entry, int k);
-  // Rebuilds every row's text after an analysis changed values.
+  // Rebuilds every row's text after an analysis or a review changed values.
   void refreshLabels();
+  // Selects the row of the position after `ply` moves of the game (0: the start, which has no
+  // row) and shows it on the small board.
+  void showPly(int ply);
   int handle(int event) override;
 
 private:
@@ -33,6 +36,7 @@ private:
   GameRecord* record = nullptr;
 
   Fl_Tree_Item* addEntry(Fl_Tree_Item* parent, HistoryEntry& entry);
+  void addSideLines(Fl_Tree_Item* parent, std::vector<RecordLine>& lines);
   void populate(Fl_Tree_Item* item);
   void focusRow(Fl_Tree_Item* item);
   void showEntry(const HistoryEntry& entry);

@@ -7,11 +7,14 @@
 #include <vector>
 #include "book/opening_book.h"
 #include "enddb/database.h"
+#include "i18n/translate.h"
+#include "ui/analysis_panel.h"
 #include "ui/board_seat.h"
 #include "ui/board_view.h"
 #include "ui/browser_log.h"
 #include "ui/controller/window_controller.h"
 #include "ui/controller/window_ports.h"
+#include "ui/evaluation_graph_view.h"
 #include "ui/history_tree.h"
 #include "ui/info_dialogs.h"
 #include "ui/markup.h"
@@ -56,6 +59,7 @@ const MenuEntry ControllerMenu[] = {
     {"@wc &Game/Cop&y position", FL_CTRL + FL_SHIFT + 'c', &WindowController::copyPosition, 0, &CommandStates::copy},
     {"@wc &Game/&Paste position", FL_CTRL + 'v', &WindowController::pastePosition, 0, nullptr},
     {"@wc &Game/Set &up position...", 0, &WindowController::setUpPosition, FL_MENU_DIVIDER, nullptr},
+    {N_("@wc &Game/Re&view game..."), 0, &WindowController::reviewGame, FL_MENU_DIVIDER, &CommandStates::review},
     {"@wc &Game/@C3@1+ @n &Cancel", FL_CTRL + 'c', &WindowController::cancelGame, FL_MENU_DIVIDER,
      &CommandStates::cancel},
 };
@@ -67,7 +71,13 @@ const MenuEntry MoveMenu[] = {
      &CommandStates::takeBack},
     {"@b;M @n &Move/&Replay", FL_CTRL + 'y', &WindowController::replay, FL_MENU_INACTIVE, &CommandStates::replay},
     {"@b;M @n &Move/&Hint", FL_CTRL + 'h', &WindowController::hint, FL_MENU_INACTIVE, &CommandStates::hint},
-    {"@b;M @n &Move/Re&sign", 0, &WindowController::resign, FL_MENU_INACTIVE, &CommandStates::resign},
+    {"@b;M @n &Move/Re&sign", 0, &WindowController::resign, FL_MENU_INACTIVE | FL_MENU_DIVIDER,
+     &CommandStates::resign},
+    {N_("@b;M @n &Move/&Back"), FL_ALT + FL_Left, &WindowController::back, FL_MENU_INACTIVE, &CommandStates::back},
+    {N_("@b;M @n &Move/&Forward"), FL_ALT + FL_Right, &WindowController::forward, FL_MENU_INACTIVE,
+     &CommandStates::forward},
+    {N_("@b;M @n &Move/&Play from here..."), 0, &WindowController::playFromHere, FL_MENU_INACTIVE,
+     &CommandStates::playFromHere},
 };
 const MenuEntry PopupMenu[] = {
     {"&evaluate situation after this move", 0, &WindowController::evaluateFocused, 0, &CommandStates::analysis},
@@ -88,6 +98,9 @@ struct MainWindow::Parts : WindowViews {
   LogBrowser* logBrowser = nullptr;
   std::unique_ptr<BrowserLog> messages;
   HistoryTree* history = nullptr;
+  AnalysisPanel* analysisPanel = nullptr;
+  EvaluationStrip* strip = nullptr;
+  LayoutParts shownParts;  // the parts the layout gives room to
   Fl_Menu_Button* popup = nullptr;
   std::unique_ptr<BoardSeat> boardSeat;
   std::unique_ptr<WindowController> controller;
@@ -95,7 +108,12 @@ struct MainWindow::Parts : WindowViews {
   std::vector<std::unique_ptr<std::function<void()>>> actions;    // what each menu item does
   bool fullScreen = false;
   int savedX = 0, savedY = 0, savedW = 0, savedH = 0;
-  int fullScreenItem = -1, namesItem = -1, flipItem = -1;
+  int fullScreenItem = -1, namesItem = -1, flipItem = -1, analysisItem = -1;
+  // Left and Right on the focused board step through the analysis board's moves.
+  std::function<void(bool)> stepKeys = [this](bool forward) {
+    if (forward) controller->forward();
+    else controller->back();
+  };
 
   explicit Parts(MainWindow* window) : window(window) {}
 
@@ -110,7 +128,29 @@ struct MainWindow::Parts : WindowViews {
   void showCommands(const CommandStates& states) override {
     for (const auto& item : ruledItems) setActive(menuItem(menu, item.first), states.*item.second);
     for (int i = 0; i < popup->size() - 1; ++i) setActive(menuItem(popup, i), states.analysis);
+    setCheck(menu, analysisItem, states.analysisBoardShown);
+    mainBoard->onStep = states.analysisBoardShown ? stepKeys : nullptr;
+    if (shownParts.analysisPanel != states.analysisBoardShown) {
+      shownParts.analysisPanel = states.analysisBoardShown;
+      window->placeParts();
+    }
   }
+  void showReviewProgress(int done, int total) override {
+    strip->showProgress(done, total);
+    fitStrip();
+  }
+  void showEvaluationGraph(const std::vector<GraphPoint>& points) override {
+    strip->showPoints(points);
+    history->refreshLabels();  // the marks of the moves changed with the review
+    fitStrip();
+  }
+  // The strip below the board takes room only while it has something to show.
+  void fitStrip() {
+    if (shownParts.evaluationGraph == strip->inUse()) return;
+    shownParts.evaluationGraph = strip->inUse();
+    window->placeParts();
+  }
+  void showAnalysisLines(const std::vector<AnalysisRow>& rows) override { analysisPanel->showRows(rows); }
   bool flipped() const override { return mainBoard->flipped; }
   void setFlipped(bool flipped) override {
     for (BoardView* board : {mainBoard, smallBoard}) {
@@ -192,6 +232,8 @@ void MainWindow::Parts::buildMenu(int width) {
   fullScreenItem = addItem("@b;V @n &View/&Full screen", 'f', [this] { toggleFullScreen(); }, FL_MENU_TOGGLE);
   namesItem = addItem("@b;V @n &View/&Show squares names", 's', [this] { toggleSquareNames(); }, FL_MENU_TOGGLE);
   flipItem = addItem("@b;V @n &View/Flip &board", FL_CTRL + 'r', [this] { controller->flipBoard(); }, FL_MENU_TOGGLE);
+  analysisItem = addItem(_("@b;V @n &View/&Analysis board"), FL_CTRL + 'a', [this] { controller->toggleAnalysisBoard(); },
+                         FL_MENU_TOGGLE);
   addItem("@C3@b;?@n &Help/@C3@b;O@n &Opening book info", 0, showBookInfo);
   addItem("@C3@b;?@n &Help/@C3@b;E@n &End game database info", 0, showDatabaseInfo, FL_MENU_DIVIDER);
   addItem("@C3@b;?@n &Help/@C3@b;i@n &About", FL_F + 1, showAbout);
@@ -234,6 +276,13 @@ MainWindow::MainWindow(int width, int height)
   const Box& h = layout.history;
   p.history = new HistoryTree(h.x, h.y, h.w, h.h, p.smallBoard);
   p.history->setPopup(p.popup);
+  p.analysisPanel = new AnalysisPanel(0, 0, 0, 0);
+  p.analysisPanel->hide();
+  p.analysisPanel->onChoose = [&p](int rank) { p.controller->playAnalysisLine(rank); };
+  p.strip = new EvaluationStrip(0, 0, 10, 10);
+  p.strip->hide();
+  p.strip->onSelect = [&p](int ply) { p.history->showPly(ply); };
+  p.strip->onCancel = [&p] { p.controller->cancelReview(); };
   resizable(this);
   size_range(MinWindowWidth, MinWindowHeight);
   end();
@@ -251,14 +300,28 @@ MainWindow::~MainWindow() {
 
 void MainWindow::resize(int x, int y, int w, int h) {
   Fl_Window::resize(x, y, w, h);
+  placeParts();
+}
+
+void MainWindow::placeParts() {
   if (!parts || !parts->menu) return;
-  const WindowLayout layout = layoutFor(w, h);
+  const WindowLayout layout = layoutFor(w(), h(), parts->shownParts);
   place(parts->menu, layout.menu);
   place(parts->mainBoard, layout.board);
   place(parts->status, layout.status);
   place(parts->logBrowser, layout.log);
   place(parts->history, layout.history);
   place(parts->smallBoard, layout.smallBoard);
+  for (auto shown : {std::make_pair((Fl_Widget*)parts->analysisPanel, layout.analysis),
+                     std::make_pair((Fl_Widget*)parts->strip, layout.graph)}) {
+    if (shown.second.empty()) {
+      shown.first->hide();
+    } else {
+      place(shown.first, shown.second);
+      shown.first->show();
+    }
+  }
+  redraw();
 }
 
 void MainWindow::keepGamesInPlayAt(const std::string& path) { parts->controller->keepGamesInPlayAt(path); }

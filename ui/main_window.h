@@ -29,4 +29,7 @@ public:
 
 private:
   std::unique_ptr<Parts> parts;
+
+  // Lays the parts out for the window's size and the parts shown.
+  void placeParts();
 };

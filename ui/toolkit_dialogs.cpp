@@ -5,6 +5,7 @@
 #include "ui/markup.h"
 #include "ui/message_boxes.h"
 #include "ui/new_game_dialog.h"
+#include "ui/review_dialog.h"
 #include "ui/saved_game_files.h"
 #include "ui/setup_dialog.h"
 
@@ -32,6 +33,8 @@ bool ToolkitDialogs::choosePlayers(GameSetup& setup) { return runPlayersDialog(P
 bool ToolkitDialogs::openGame(PdnGame& game) { return openSavedGame(game); }
 
 void ToolkitDialogs::saveGame(const PdnGame& game) { saveGameAs(game); }
+
+bool ToolkitDialogs::chooseReviewTime(double& seconds) { return runReviewDialog(seconds); }
 
 bool ToolkitDialogs::setUp(Position& position, bool flipped) { return runSetUpDialog(position, flipped); }
 

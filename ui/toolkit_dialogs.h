@@ -16,6 +16,7 @@ public:
   bool openGame(PdnGame& game) override;
   void saveGame(const PdnGame& game) override;
   bool setUp(Position& position, bool flipped) override;
+  bool chooseReviewTime(double& seconds) override;
   void copyText(const std::string& text) override;
   void pasteText(std::function<void(const std::string&)> received) override;
   void exitProgram() override;

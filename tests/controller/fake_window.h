@@ -10,6 +10,7 @@
 #include "player/person_seat.h"
 #include "tests/game/fakes.h"
 #include "tests/support/home_queue.h"
+#include "ui/controller/evaluation_graph.h"
 #include "ui/controller/window_ports.h"
 
 // The main board as the window has it: one board that the game shows its moves on and a
@@ -125,6 +126,26 @@ public:
   void followRecord() override {}
   HistoryEntry* focusedEntry() override { return focused; }
   void showAnalysis(HistoryEntry&, int) override { ++analysesShown; }
+  std::vector<AnalysisRow> analysisRows;
+  int analysisShows = 0;  // how often the panel was filled or emptied
+  void showAnalysisLines(const std::vector<AnalysisRow>& rows) override {
+    analysisRows = rows;
+    ++analysisShows;
+  }
+  std::vector<std::pair<int, int>> reviewProgress;  // each (done, total) shown
+  std::vector<GraphPoint> graph;
+  int graphShows = 0;
+  void showReviewProgress(int done, int total) override { reviewProgress.push_back({done, total}); }
+  void showEvaluationGraph(const std::vector<GraphPoint>& points) override {
+    graph = points;
+    ++graphShows;
+  }
+  double reviewSeconds = 0;  // what the review dialog chooses; 0: cancel
+  bool chooseReviewTime(double& seconds) override {
+    if (reviewSeconds <= 0) return false;
+    seconds = reviewSeconds;
+    return true;
+  }
 
   // WindowDialogs
   bool ask(const std::string& question) override {

@@ -236,3 +236,25 @@ TEST_F(SettingsTest, TheLastGameFolderSurvivesARestartBesideTheNewGameChoices) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SettingsTest, TheReviewTimeIsKeptBesideTheOtherChoicesAndOnlyAnOfferedTimeIsRead) {
+  const std::string path = scratch.path + "/settings";
+  EXPECT_EQ(readReviewSeconds(path), 1.0) << "no file";
+  write(path, "white.player = computer\nfiles.folder = /home/ana\n");
+  std::string error;
+  ASSERT_TRUE(writeReviewSeconds(path, 3, error)) << error;
+  EXPECT_EQ(readReviewSeconds(path), 3.0);
+  EXPECT_NE(contents(path).find("white.player = computer"), std::string::npos) << "the other lines stay";
+  EXPECT_NE(contents(path).find("files.folder = /home/ana"), std::string::npos);
+  for (const char* damaged : {"review.seconds = 2.00\n", "review.seconds = nan\n", "review.seconds = -1\n",
+                              "review.seconds = 10.00 s\n", "review.seconds =\n"}) {
+    write(path, damaged);
+    EXPECT_EQ(readReviewSeconds(path), 1.0) << damaged;
+  }
+  write(path, "review.seconds = 0.50\n");
+  EXPECT_EQ(readReviewSeconds(path), 0.5);
+}
+
+}  // namespace

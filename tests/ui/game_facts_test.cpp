@@ -137,7 +137,10 @@ TEST(GameFacts, AnOpenedGameIsSavedWithItsFileTagsAndThePlayersOfNow) {
   EXPECT_EQ(saved.tag("WhiteLevel", "none"), "none") << "a person has no level";
   EXPECT_EQ(saved.result, PdnResult::WhiteWins);
   EXPECT_EQ(saved.notesAfter(0), PdnNotes{"{a comment}"});
-  EXPECT_EQ(saved.notesAfter(1), PdnNotes{"(1... f6-e5)"});
+  // The variation is a line of legal moves: it is kept as a side line, not as raw text.
+  EXPECT_TRUE(saved.notesAfter(1).empty());
+  ASSERT_EQ(saved.variationsAt(1).size(), 1u);
+  EXPECT_EQ(saved.variationsAt(1)[0].moves.size(), 1u);
 }
 
 }  // namespace

@@ -55,3 +55,37 @@ TEST(HistoryRows, BestRepliesAreGreenAndTheIconIsTheMovingSide) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HistoryRows, AReviewedMoveShowsItsMarkAndTheBestMoveAndSideLinesAreBlue) {
+  struct Case {
+    std::vector<std::string> notes;
+    const char* words;
+  } cases[] = {
+      {{"$4", "{-1.20 best c3-b4}"}, "C3-D4 ?? best c3-b4"},
+      {{"$6", "{[%clk 0:04:57.3] +0.10 best g3-h4}"}, "C3-D4 ?! best g3-h4"},
+      {{"{+0.05 best c3-d4}"}, "C3-D4"},  // reviewed and not marked
+      {{"$4"}, "C3-D4"},                   // a NAG of the file's own, no review
+      {{"{just a comment}"}, "C3-D4"},
+  };
+  for (const Case& c : cases) {
+    HistoryEntry entry;
+    entry.move = moveNamed(InitialPosition, "C3-D4");
+    entry.notes = c.notes;
+    EXPECT_EQ(historyRow(entry, FL_BLACK).words, c.words) << c.notes[0];
+  }
+  RecordLine line;
+  for (const char* move : {"C3-D4", "F6-G5"}) {
+    line.push_back(std::make_unique<HistoryEntry>());
+    const Position from = line.size() == 1 ? InitialPosition : line[0]->move.after;
+    line.back()->move = moveNamed(from, move);
+  }
+  const HistoryRow side = sideLineRow(line);
+  EXPECT_EQ(side.words, "( C3-D4 F6-G5 )");
+  EXPECT_EQ(side.colour, SideLineColour);
+  EXPECT_NE(side.colour, BestReplyColour);
+  EXPECT_TRUE(side.white);
+}
+
+}  // namespace

@@ -4,7 +4,7 @@
 # lines drawn by log_reference, history rows by the selection colour. What the window decides
 # without drawing (commands, status texts, questions, the log's lines) is tested on the
 # controller in tests/controller/; this script keeps what needs real pixels and clicks.
-#   window_test.sh first_start|basics|thinking|quitting|players|levels|features|damaged_database|layout <tarvenn> <log_reference> <close_window> <window_probe> <layout_boxes>
+#   window_test.sh first_start|basics|thinking|quitting|players|levels|features|damaged_database|layout|analysis <tarvenn> <log_reference> <close_window> <window_probe> <layout_boxes>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -69,7 +69,7 @@ Title='Tarvenn v0.7 author: Odrowen'
 # Where the boards, the status line and the log are at a window size (BoardX, BoardY,
 # BoardSize, SmallX..., StatusY, LogTop...), as the window's layout puts them.
 use_layout() {
-  eval "$("$boxes" "$1" "$2")"
+  eval "$("$boxes" "$1" "$2" ${3:-})"
   Board="$BoardX $BoardY $BoardSize"
   Small="$SmallX $SmallY $SmallSize"
 }
@@ -993,6 +993,58 @@ layout() {
   done
   cp "$work/after.png" "$shots/window-log-tooltip.png"
   echo "a tooltip showed the cut log line after $tries more games"
+  quit_with_status_zero
+}
+
+# Dark pixels (text, graph lines) in the region (WxH+X+Y) of the last screenshot.
+dark_pixels() {
+  convert "$work/now.png" -crop "$1" +repage -colorspace gray -threshold 40% -format "%[fx:round(w*h*(1-mean))]" info:
+}
+blue_pixels() {
+  convert "$work/now.png" -crop "$1" +repage -fill white +opaque "#0000FF" -format "%[fx:round(w*h*(1-mean))]" info:
+}
+
+# The analysis board between two people: Ctrl+A, its lines, a move from them; then a short
+# review with its progress bar, the window's answer times during it, and the graph.
+analysis() {
+  use_prepared_data
+  start_program
+  new_game human human
+  click_square 9
+  sleep 0.3
+  click_square 13
+  wait_for 5 '[ "$(main_board | cut -c10,14)" = ".w" ]' || fail "C3-D4 was not played"
+  key ctrl+a
+  use_layout 600 500 analysis
+  local panel="$((AnalysisW - 6))x$((AnalysisH - 6))+$((AnalysisX + 3))+$((AnalysisY + 3))"
+  wait_for 10 '[ "$(dark_pixels "$panel")" -gt 200 ]' || fail "the analysis panel shows no lines"
+  cp "$work/now.png" "$work/panel.png"
+  convert "$work/panel.png" -crop "$panel" +repage "$work/panel1.png"
+  wait_for 5 '! region_is "$panel" "$work/panel1.png"' || fail "the analysis lines do not refresh"
+  save_shot window-analysis-board.png
+  # Clicking the best line plays its first move, a few times over.
+  local before
+  for _ in 1 2 3 4 5 6; do
+    before=$(main_board)
+    wait_for 10 '[ "$(dark_pixels "$panel")" -gt 100 ]' || fail "the position shows no lines"
+    xdotool mousemove --window "$W" $((AnalysisX + 40)) $((AnalysisY + 9)) click 1
+    wait_for 5 '[ "$(main_board)" != "$before" ]' || fail "clicking the best line did not play its first move"
+  done
+  # Game > Review game... at 0.5 s a position: 9 positions, some 4.5 s.
+  menu_command g v
+  local D
+  D=$(find_window '^Review game$') || fail "the review dialog did not open"
+  xdotool mousemove --window "$D" 30 61 click 1
+  accept_window '^Review game$'
+  use_layout 600 500 both
+  local strip="$((GraphW - 8))x$((GraphH - 8))+$((GraphX + 4))+$((GraphY + 4))"
+  wait_for 5 '[ "$(blue_pixels "$strip")" -gt 50 ]' || fail "no progress bar during the review"
+  answers_within 200 "repaint of a covered area during the review" repaint "$W" 40 60 200 200
+  answers_within 200 "Game menu opened during the review" click "$W" 20 10
+  xdotool key Escape
+  wait_for 20 '[ "$(blue_pixels "$strip")" -lt 10 ] && [ "$(dark_pixels "$strip")" -gt 200 ]' ||
+    fail "the graph did not show after the review"
+  save_shot window-review-graph.png
   quit_with_status_zero
 }
 

@@ -15,5 +15,15 @@ CommandStates commandStates(const CommandFacts& f) {
   s.takeBack = f.hasGame && f.movesToTakeBack;
   s.replay = f.hasGame && f.movesToReplay;
   s.analysis = !f.workerBusy;
+  // The analysis board has no opponent to offer a draw or resign to; its moves are stepped through.
+  if (f.analysisBoard) s.offerDraw = s.resign = false;
+  s.back = f.analysisBoard && f.movesToTakeBack;
+  s.forward = f.analysisBoard && f.movesToReplay;
+  s.playFromHere = f.analysisBoard;
+  s.analysisBoardShown = f.analysisBoard;
+  // A review takes the worker for minutes: not while a computer plays, or the worker runs
+  // something else (the analysis board's own analysis gives way to it).
+  s.review = f.hasGame && !f.reviewing && f.hasMoves &&
+             !f.computerInPlay && (!f.workerBusy || f.analysisBoard);
   return s;
 }

@@ -11,6 +11,10 @@ struct CommandFacts {
   bool movesToTakeBack = false;  // a take back would remove moves
   bool movesToReplay = false;    // taken-back moves wait to be replayed
   bool historyRowFocused = false;
+  bool analysisBoard = false;    // the window is in the analysis board mode
+  bool computerInPlay = false;   // the game in play has a computer side, which needs the worker
+  bool reviewing = false;        // a review of the game runs
+  bool hasMoves = false;         // the game's record holds moves
 };
 
 struct CommandStates {
@@ -18,6 +22,9 @@ struct CommandStates {
   bool save = false, copy = false, cancel = false;
   bool offerDraw = false, moveNow = false, takeBack = false, replay = false, hint = false, resign = false;
   bool analysis = false;  // the history's pop-up commands
+  bool back = false, forward = false, playFromHere = false;  // the analysis board's steps and its way out
+  bool analysisBoardShown = false;  // the mode is on: its menu entry is checked
+  bool review = false;              // Game > Review game...
 };
 
 CommandStates commandStates(const CommandFacts& facts);

@@ -2,6 +2,8 @@
 #include <cstdio>
 #include "game/game.h"
 #include "game/message_text.h"
+#include "i18n/translate.h"
+#include "i18n/translate.h"
 
 std::string statusText(const StatusFacts& facts) {
   char text[160];
@@ -21,6 +23,9 @@ std::string statusText(const StatusFacts& facts) {
                     evaluationText(t.eval, t.evaluation).c_str(), t.elapsed, t.allowed);
     else
       std::snprintf(text, sizeof text, "%s (computer) thinks: %.1f s of %.2f s", side, t.elapsed, t.allowed);
+  } else if (facts.analysisBoard) {
+    std::snprintf(text, sizeof text, "%s",
+                  facts.blackToMove ? _("Analysis board: Black to move.") : _("Analysis board: White to move."));
   } else {
     std::snprintf(text, sizeof text, "%s to move.", side);
   }
@@ -31,5 +36,11 @@ std::string statusText(const StatusFacts& facts) {
   }
   if (!facts.hint.empty()) line += "  " + facts.hint;
   if (facts.analysing) line += "  Analysing the history...";
+  return line;
+}
+
+std::string analysisBoardStatus(bool blackToMove, const std::string& speed) {
+  std::string line = blackToMove ? _("Analysis board: Black to move.") : _("Analysis board: White to move.");
+  if (!speed.empty()) line += "  " + speed;
   return line;
 }

@@ -14,6 +14,11 @@ struct StatusFacts {
   DrawState draws;         // the draw rules' counts in the current position
   std::string hint;        // "Hint: c3-d4" while the hinted position waits for the move; "" for none
   bool whiteWon = false;   // of a won game
+  bool analysisBoard = false;  // the position is the analysis board's
 };
 
 std::string statusText(const StatusFacts& facts);
+
+// The status line of the analysis board: whose move it is there, and its analysis's depth and
+// speed (`speed`, "" before the first report).
+std::string analysisBoardStatus(bool blackToMove, const std::string& speed);

@@ -37,6 +37,7 @@ WindowController::WindowController(EventLoop& loop, WindowViews& views, WindowDi
 WindowController::~WindowController() {
   worker.shutdown();  // no delivery reaches a game that goes
   releaseGame();
+  suspended.reset();
   loop.cancel(statusTimer);
 }
 
@@ -55,6 +56,8 @@ CommandFacts WindowController::commandFacts() const {
   CommandFacts facts;
   facts.workerBusy = worker.busy();
   facts.historyRowFocused = views.focusedEntry() != nullptr;
+  facts.analysisBoard = analysisBoard;
+  facts.reviewing = reviewJob != 0;
   const Game* game = current.get();
   if (!game || !game->started() || game->result() == Canceled) return facts;
   facts.hasGame = true;
@@ -63,6 +66,9 @@ CommandFacts WindowController::commandFacts() const {
   facts.computerThinks = thinking().thinking;
   facts.movesToTakeBack = pliesToTakeBack(game->record, humanSides(*game)) > 0;
   facts.movesToReplay = !game->record.takenBack().empty();
+  facts.hasMoves = game->record.count() > 0;
+  const HumanSides people = humanSides(*game);
+  facts.computerInPlay = facts.inPlay && !analysisBoard && !(people.plays(true) && people.plays(false));
   return facts;
 }
 
@@ -85,6 +91,8 @@ std::string WindowController::statusText() const {
   }
   facts.analysing = analysisJob != 0;
   if (hintShown()) facts.hint = hintText;
+  // The board's own line while it takes moves; an ended position says so as a game does.
+  if (analysisBoard && current && current->result() == InPlay) return analysisBoardStatus(!current->whiteToMove(), liveSpeed);
   return ::statusText(facts);
 }
 
@@ -112,13 +120,18 @@ void WindowController::clearBoardMarks(const Position& position) {
 }
 
 void WindowController::gameChanged(Game& game) {
+  if (analysisBoard && reviewJob == 0 && (liveJob == 0 || game.currentPosition() != liveRoot))
+    restartLiveAnalysis();
   if (game.result() != InPlay) clearBoardMarks(game.currentPosition());
   if (!hintShown()) hintText.clear();
   if (game.drawQuestionOpen() && !questionShown) showDrawQuestion();
   refresh();
 }
 
-void WindowController::recordChanged(GameRecord&) { views.followRecord(); }
+void WindowController::recordChanged(GameRecord&) {
+  views.followRecord();
+  showReviewOfRecord();
+}
 
 // The question shows once the game's call has returned; its answer is an event of its own.
 void WindowController::showDrawQuestion() {
@@ -161,6 +174,8 @@ bool WindowController::mayAbandonGame() {
 // Cancels the current game and lets it go; the history no longer shows it. Nothing runs
 // inside a game between the window's events, so it goes at once.
 void WindowController::releaseGame() {
+  stopReview();
+  stopLiveAnalysis();
   stopAnalysis();  // it writes into the game's history
   stopHint();
   std::unique_ptr<Game> game = std::move(current);
@@ -175,9 +190,9 @@ void WindowController::releaseGame() {
 }
 
 // Makes `game` the current one, its moves (if any) already in its record, and starts it.
-void WindowController::beginGame(std::unique_ptr<Game> game) {
+void WindowController::beginGame(std::unique_ptr<Game> game, bool quiet) {
   views.board().detachInput();
-  game->log = &views.log();
+  game->log = quiet ? &SilentLog : &views.log();
   releaseGame();
   current = std::move(game);
   views.setFlipped(startsFlipped(*current));
@@ -186,11 +201,13 @@ void WindowController::beginGame(std::unique_ptr<Game> game) {
   clearBoardMarks(current->currentPosition());  // the last game's frames do not belong to this one
   views.showRecord(&current->record);
   current->record.addObserver(this);
+  showReviewOfRecord();  // an opened game that was reviewed opens with its marks
   current->startGame();
   refresh();
 }
 
 void WindowController::newGame() {
+  leaveAnalysisBoard();
   if (!mayAbandonGame()) return;
   GameSetup setup;
   if (dialogs.chooseNewGame(setup)) beginGame(std::make_unique<ControlledGame>(setup, services, loop));
@@ -210,12 +227,14 @@ bool WindowController::beginGameFrom(const PdnGame& saved, const GameSetup& show
 }
 
 void WindowController::cancelGame() {
+  leaveAnalysisBoard();
   if (!mayAbandonGame()) return;
   releaseGame();
   refresh();
 }
 
 void WindowController::openGame() {
+  leaveAnalysisBoard();
   if (!mayAbandonGame()) return;
   PdnGame saved;
   if (dialogs.openGame(saved)) beginGameFrom(saved, setupFromPdn(saved));
@@ -242,6 +261,7 @@ void WindowController::pastePosition() {
 }
 
 void WindowController::pasted(const std::string& text) {
+  leaveAnalysisBoard();
   Position position;
   std::string error;
   if (!readPositionText(text, position, error)) {
@@ -253,11 +273,14 @@ void WindowController::pasted(const std::string& text) {
 
 void WindowController::setUpPosition() {
   Position position = current ? current->currentPosition() : InitialPosition;
-  if (dialogs.setUp(position, views.flipped()) && mayAbandonGame()) startFromPosition(position);
+  if (!dialogs.setUp(position, views.flipped())) return;
+  leaveAnalysisBoard();
+  if (mayAbandonGame()) startFromPosition(position);
 }
 
 void WindowController::takeBack() {
   if (!current) return;
+  stopReview();  // its marks belong to moves that may go
   stopAnalysis();  // it writes into history entries that may go
   stopHint();
   current->takeBack(pliesToTakeBack(current->record, humanSides(*current)));
@@ -320,6 +343,7 @@ void WindowController::keepGameInPlay() {
 }
 
 void WindowController::quit() {
+  leaveAnalysisBoard();
   keepGameInPlay();
   worker.shutdown();  // the search stops within milliseconds
   // Nothing else matters once the process ends: canceling the game and freeing the tables,

@@ -10,6 +10,8 @@
 #include "game/game_setup.h"
 #include "game/interfaces.h"
 #include "game/player_factory.h"
+#include "search/multi_line.h"
+#include "search/review.h"
 #include "search/search_runner.h"
 #include "ui/controller/command_rules.h"
 
@@ -56,6 +58,22 @@ public:
   void flipBoard();
   void evaluateFocused();
   void showBestReply();
+  // View > Analysis board: enters the mode (a game in play waits as it stands) or leaves it,
+  // bringing the game back exactly as it was.
+  void toggleAnalysisBoard();
+  bool inAnalysisBoard() const { return analysisBoard; }
+  // The analysis board's steps through its moves.
+  void back();
+  void forward();
+  // A game against the computer from the analysis board's position, with the sides chosen.
+  void playFromHere();
+  // Plays the first move of the analysis panel's line `rank` (0: the best).
+  void playAnalysisLine(int rank);
+  // Game > Review game...: asks the time per position, then searches every position of the
+  // game on the worker; its marks go into the moves' notes, shown and saved with them.
+  void reviewGame();
+  // The running review stops; nothing of it is kept.
+  void cancelReview();
 
   // Where Quit keeps a game in play; "" for nowhere.
   void keepGamesInPlayAt(const std::string& path) { gameInPlayPath = path; }
@@ -79,6 +97,16 @@ private:
   std::string gameInPlayPath;
   int statusTimer = 0;
   bool questionShown = false;  // the open draw question of the current game is on screen
+  bool analysisBoard = false;      // in the mode, `current` is the analysis board's game
+  std::unique_ptr<Game> suspended;  // the game that waits while the analysis board shows
+  // The analysis board's search without end, restarted with each new position.
+  int liveJob = 0;
+  int liveNumber = 0;       // counts the searches begun, so that a late report finds out it is old
+  Position liveRoot;        // the position searched
+  std::vector<Move> liveFirstMoves;  // the first move of each line shown, best first
+  std::string liveSpeed;    // depth and nodes per second of the last report, for the status line
+  int reviewJob = 0;
+  int reviewNumber = 0;     // counts the reviews begun and stopped, so that a late result finds out it is old
 
   void gameChanged(Game& game) override;
   void recordChanged(GameRecord&) override;
@@ -92,7 +120,14 @@ private:
   void stopHint();
   bool mayAbandonGame();
   void releaseGame();
-  void beginGame(std::unique_ptr<Game> game);
+  void beginGame(std::unique_ptr<Game> game, bool quiet = false);
+  void leaveAnalysisBoard();
+  void restartLiveAnalysis();
+  void stopLiveAnalysis();
+  void showLiveAnalysis(int number, const AnalysisSnapshot& snapshot);
+  void stopReview();
+  void finishReview(int number, const GameReview& review);
+  void showReviewOfRecord();
   bool beginGameFrom(const PdnGame& saved, const GameSetup& shown);
   void startFromPosition(const Position& position);
   void showDrawQuestion();

@@ -4,6 +4,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 #include "pdn/pdn_game.h"
 #include "game/game_setup.h"
 #include "ui/controller/command_rules.h"
@@ -13,6 +14,16 @@ class GameView;
 class MessageLog;
 class PersonSeat;
 struct HistoryEntry;
+
+// One line of the analysis board's panel: its evaluation as a person reads it ("+0.45",
+// "win in 7"), the depth that gave it, and its moves in the game's notation.
+struct AnalysisRow {
+  std::string evaluation;
+  int depth = 0;
+  std::string moves;
+};
+
+struct GraphPoint;
 
 class EventLoop {
 public:
@@ -42,6 +53,14 @@ public:
   virtual HistoryEntry* focusedEntry() = 0;
   // The history's values changed; `best` (>= 0) is the reply of `entry` to select.
   virtual void showAnalysis(HistoryEntry& entry, int best) = 0;
+  // The analysis board's best lines, best first; none empties the panel. The panel shows only
+  // in the analysis board mode (see CommandStates::analysisBoardShown).
+  virtual void showAnalysisLines(const std::vector<AnalysisRow>& rows) = 0;
+  // A review's progress: `done` of `total` positions searched; total 0 when none runs.
+  virtual void showReviewProgress(int done, int total) = 0;
+  // The evaluation graph of the game shown, one point per position; none hides it. The history
+  // rows' marks changed with it.
+  virtual void showEvaluationGraph(const std::vector<GraphPoint>& points) = 0;
 };
 
 class WindowDialogs {
@@ -61,6 +80,9 @@ public:
   // A game from a file the user picks; false on cancel or a fault, which is shown.
   virtual bool openGame(PdnGame& game) = 0;
   virtual void saveGame(const PdnGame& game) = 0;
+  // The review's time per position, one of ReviewSeconds (the last one chosen shows first);
+  // false on cancel.
+  virtual bool chooseReviewTime(double& seconds) = 0;
   // The set-up editor, starting from `position`; false on cancel.
   virtual bool setUp(Position& position, bool flipped) = 0;
   virtual void copyText(const std::string& text) = 0;
