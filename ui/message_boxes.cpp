@@ -26,7 +26,9 @@ void answerYes(Fl_Widget*, void* data) { answer(data, 1); }
 
 // The toolkit's own boxes measure text without the markup, so they are built here.
 // `cancelLabel` answers 0 (Escape and closing too), `okLabel` answers 1 (Enter).
-int markupBox(const char* icon, const char* cancelLabel, const char* okLabel, const char* format, va_list args) {
+// A picture, when given, takes the icon's place.
+int markupBox(const char* icon, const char* cancelLabel, const char* okLabel, const char* format, va_list args,
+              Fl_Image* picture = nullptr) {
   char text[1024];
   std::vsnprintf(text, sizeof text, format, args);
   int textW, textH;
@@ -41,6 +43,11 @@ int markupBox(const char* icon, const char* cancelLabel, const char* okLabel, co
   iconBox->labelfont(FL_TIMES_BOLD);
   iconBox->labelsize(34);
   iconBox->labelcolor(FL_BLUE);
+  if (picture) {
+    iconBox->label(nullptr);
+    iconBox->box(FL_NO_BOX);
+    iconBox->image(picture);
+  }
   Fl_Box* message = new Fl_Box(70, 10, w - 80, h - 55);
   message->copy_label(text);
   message->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
@@ -67,6 +74,13 @@ void showMessage(const char* format, ...) {
   va_list args;
   va_start(args, format);
   markupBox("i", nullptr, "&OK", format, args);
+  va_end(args);
+}
+
+void showMessageWithPicture(Fl_Image* picture, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  markupBox("i", nullptr, "&OK", format, args, picture);
   va_end(args);
 }
 

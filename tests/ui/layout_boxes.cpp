@@ -7,7 +7,9 @@
 
 int main(int argc, char** argv) {
   if (argc != 3) return 2;
-  const WindowLayout l = layoutFor(std::atoi(argv[1]), std::atoi(argv[2]));
+  LayoutParts parts;
+  parts.coordinates = true;  // as the main window shows its board
+  const WindowLayout l = layoutFor(std::atoi(argv[1]), std::atoi(argv[2]), parts);
   std::printf("BoardX=%d BoardY=%d BoardSize=%d SmallX=%d SmallY=%d SmallSize=%d StatusY=%d StatusW=%d "
               "LogTop=%d LogW=%d LogH=%d HistoryX=%d HistoryY=%d HistoryW=%d HistoryH=%d\n",
               l.board.x, l.board.y, l.board.w, l.smallBoard.x, l.smallBoard.y, l.smallBoard.w, l.status.y,
