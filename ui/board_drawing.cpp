@@ -166,10 +166,14 @@ void cross(cairo_t* cr, const CellBox& c) {
   cairo_restore(cr);
 }
 
+// Centred across by the text's own width, and down by the font's, so that letters with and
+// without ascenders share a line.
 void centredText(cairo_t* cr, const char* text, double cx, double cy) {
   cairo_text_extents_t extents;
+  cairo_font_extents_t font;
   cairo_text_extents(cr, text, &extents);
-  cairo_move_to(cr, cx - extents.width / 2 - extents.x_bearing, cy - extents.height / 2 - extents.y_bearing);
+  cairo_font_extents(cr, &font);
+  cairo_move_to(cr, cx - extents.width / 2 - extents.x_bearing, cy + (font.ascent - font.descent) / 2);
   cairo_show_text(cr, text);
 }
 

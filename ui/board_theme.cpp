@@ -17,7 +17,7 @@ const BoardTheme BoardThemes[BoardThemeCount] = {
      rgb(0xEEEED2)},
     {"contrast", N_("High contrast"), rgb(0xFFFFFF), rgb(0x000000), rgb(0x0050D0), rgb(0x000000), rgb(0xFFFF00),
      rgb(0xFFFF00)},
-    {"classic", N_("Classic"), rgb(0xFFFFFF), rgb(0x414141), rgb(0x6E6E3C), rgb(0x414141), rgb(0xFFFFFF),
+    {"classic", N_("Classic"), rgb(0xFFFFFF), rgb(0x414141), rgb(0x6E6E3C), rgb(0x2A2A2A), rgb(0xFFFFFF),
      rgb(0x9BCD9B)},
 };
 

@@ -34,6 +34,11 @@ int BoardView::handle(int event) {
 }
 
 void BoardView::showPosition(const Position& shown, SquareSet crossedSquares) {
+  // A person's pointer shows the same position again at once: the slide goes on.
+  if (shown == position && crossedSquares == crossed) {
+    redraw();
+    return;
+  }
   stopSlide();
   position = shown;
   crossed = crossedSquares;

@@ -22,6 +22,14 @@ work=$(mktemp -d)
 shots=$PWD
 export XDG_DATA_HOME=$work/data XDG_DATA_DIRS=$work/installed XDG_CONFIG_HOME=$work/config
 prepared=$shots/window-data
+# The board's plain look, without animation and sound, which the pixels read below expect.
+Settings=$XDG_CONFIG_HOME/tarvenn/new-game
+plain_board() {
+  mkdir -p "$XDG_CONFIG_HOME/tarvenn"
+  sed -i '/^board\./d' "$Settings" 2>/dev/null
+  printf 'board.style = classic\nboard.pieces = flat\nboard.animation = off\nboard.sound = off\n' >>"$Settings"
+}
+plain_board
 app=""
 helper=""
 clip=""
@@ -72,7 +80,7 @@ use_layout() {
   Small="$SmallX $SmallY $SmallSize"
 }
 use_layout 600 500  # the size the program opens at
-Frame=FFFF66 Dark=414141 WhiteFace=CCCCCC BlackFace=FF6666 Selected=000080
+Frame=FFFF66 Dark=414141 LastMove=6E6E3C WhiteFace=CCCCCC BlackFace=FF6666 Selected=000080
 W=""
 
 fail() {
@@ -105,7 +113,7 @@ board_state() {
     points+=("$((x + dx)),$((y + dy))")
   done
   for c in $(pixels "${points[@]}"); do
-    case $c in $WhiteFace) state+=w ;; $BlackFace) state+=b ;; $Dark) state+=. ;; *) state+='?' ;; esac
+    case $c in $WhiteFace) state+=w ;; $BlackFace) state+=b ;; $Dark | $LastMove) state+=. ;; *) state+='?' ;; esac
   done
   echo "$state"
 }
@@ -253,7 +261,8 @@ level_offset() {
 # New game: each side "human" or a computer's seconds as "0.01" (the slider's left end) or "30" (its right end),
 # optionally with a level after a colon ("0.01:strong").
 new_game() {
-  rm -f "$XDG_CONFIG_HOME/tarvenn/new-game"  # the dialog then shows its defaults, two people
+  # The dialog then shows its defaults, two people; only the board's look stays.
+  sed -i '/^\(white\|black\|files\)\./d' "$Settings" 2>/dev/null
   key ctrl+n
   answer_box Return '^New game\.\.\.$'  # "Abandon this game?" when the game in play has moves
   local D
