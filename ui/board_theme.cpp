@@ -15,7 +15,7 @@ const BoardTheme BoardThemes[BoardThemeCount] = {
     {"wood", N_("Wood"), rgb(0xE9CFA0), rgb(0x9A6638), rgb(0xC08A3E), rgb(0x5A3A20), rgb(0xF2E3C6), rgb(0xF2E3C6)},
     {"green", N_("Green and cream"), rgb(0xEEEED2), rgb(0x769656), rgb(0xA9B94A), rgb(0x4B5E38), rgb(0xEEEED2),
      rgb(0xEEEED2)},
-    {"contrast", N_("High contrast"), rgb(0xFFFFFF), rgb(0x000000), rgb(0x0050D0), rgb(0x000000), rgb(0xFFFF00),
+    {"contrast", N_("High contrast"), rgb(0xFFFFFF), rgb(0x000000), rgb(0x0050D0), rgb(0x333333), rgb(0xFFFF00),
      rgb(0xFFFF00)},
     {"classic", N_("Classic"), rgb(0xFFFFFF), rgb(0x414141), rgb(0x6E6E3C), rgb(0x2A2A2A), rgb(0xFFFFFF),
      rgb(0x9BCD9B)},

@@ -91,4 +91,17 @@ TEST(BoardView, TheSmallerSideDecidesTheBoardArea) {
   EXPECT_EQ(board.squareAt(70, 213), 12);
 }
 
+TEST(BoardView, TheCoordinateMarginTakesNoClicksAndShiftsTheSquares) {
+  BoardView board(0, 20, 412, 412);
+  board.margin = 16;
+  ASSERT_EQ(board.boardSize(), 380);
+  const int points[][3] = {{5, 200, -2},     // the margin left of the board
+                           {200, 400, -2},   // the margin below it
+                           {16, 16 + 379, 0},  // A1 at the board's bottom left corner
+                           {16 + 70, 16 + 213, 12}};
+  for (const auto& p : points) EXPECT_EQ(board.squareAt(p[0], p[1]), p[2]) << p[0] << "," << p[1];
+  board.flipped = true;
+  EXPECT_EQ(board.squareAt(16, 16 + 379), 31) << "H8 where A1 was";
+}
+
 }  // namespace
