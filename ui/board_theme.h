@@ -9,7 +9,7 @@ struct Colour {
 
 struct BoardTheme {
   const char* name;   // as the settings keep it
-  const char* label;  // as the menu shows it, before translation
+  const char* label;  // as the menu shows it, before translation; & marks its key
   Colour light, dark;
   Colour lastMove;     // the dark squares of the last move
   Colour margin, coordinates, squareNames;

@@ -2,7 +2,7 @@
 # Drives the real program in an X server with xdotool and reads what it shows from
 # screenshots: board squares by their colours, log lines by comparing them with the same
 # lines drawn by log_reference, history rows by the selection colour.
-#   window_test.sh first_start|basics|computer_game|thinking|quitting|players|levels|features|damaged_database|layout <tarvenn> <log_reference> <close_window> <window_probe> <layout_boxes>
+#   window_test.sh first_start|basics|computer_game|thinking|quitting|players|levels|features|damaged_database|layout|board_look <tarvenn> <log_reference> <close_window> <window_probe> <layout_boxes>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -1152,5 +1152,94 @@ layout() {
   quit_with_status_zero
 }
 
+# Quits keeping the game in play, chooses the board's look in the settings file as the
+# View menu keeps it, and starts again resuming the game: "style pieces animation".
+restart_with_look() {
+  quit_with_status_zero
+  sed -i '/^board\./d' "$Settings"
+  printf 'board.style = %s\nboard.pieces = %s\nboard.animation = %s\nboard.sound = off\n' "$1" "$2" "$3" >>"$Settings"
+  keep_game_in_play=1 start_program
+  answer_box Return || fail "the start did not offer to resume the game"
+  accept_players
+  sleep 0.5
+}
+# The board with its coordinate margin in the last screenshot, as a picture.
+board_picture() {
+  convert "$work/now.png" -crop "$((BoardSize + 32))x$((BoardSize + 32))+$((BoardX - 16))+$((BoardY - 16))" +repage "$1"
+}
+# Pixels that differ by more than a tenth of the colour range, in thousandths of the picture:
+# fonts and smoothing may differ a little between machines, a wrong drawing much more.
+differing_thousandths() {
+  local differing total
+  differing=$(compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1)
+  total=$(convert "$1" -format '%[fx:w*h]' info:)
+  echo $((${differing%%.*} * 1000 / total))
+}
+Tolerance=15  # thousandths
+References=$(cd "$(dirname "$0")" && pwd)/references
+
+# Each board and piece set at two sizes against the stored pictures; the last move's squares
+# stand apart; the same move with and without animation ends in the same picture; the
+# choices are kept for the next start. TARVENN_RECORD_REFERENCES=1 stores new pictures.
+board_look() {
+  use_prepared_data
+  start_program
+  new_game human human
+  click_square 9   # C3-D4
+  sleep 0.3
+  click_square 13
+  wait_for 5 black_to_move || fail "C3-D4 was not played: $(main_board)"
+  click_square 22  # F6-G5
+  sleep 0.3
+  click_square 19
+  wait_for 5 '[ "$(main_board | cut -c20,23)" = b. ]' || fail "F6-G5 was not played: $(main_board)"
+  read -r fx fy < <(square_corner 22 $Board)
+  read -r ex ey < <(square_corner 18 $Board)
+  read -r gx gy < <(square_corner 19 $Board)
+  wait_for 5 '[ "$(pixels "$((fx + 3)),$((fy + 3))" "$((ex + 3)),$((ey + 3))" "$((gx + 3)),$((gy + 3))")" = \
+               "$LastMove $Dark $LastMove" ]' ||
+    fail "the last move's squares F6 and G5 do not stand apart from E5: $(pixels "$((fx + 3)),$((fy + 3))" \
+          "$((ex + 3)),$((ey + 3))" "$((gx + 3)),$((gy + 3))")"
+  board_picture "$work/still.png"
+
+  # The same move again, sliding: the end is the same picture.
+  restart_with_look classic flat on
+  key ctrl+z
+  wait_for 5 black_to_move || fail "Take back did not give Black the move again"
+  click_square 22
+  sleep 0.3
+  click_square 19
+  sleep 1
+  shot
+  board_picture "$work/slid.png"
+  [ "$(compare -metric AE "$work/still.png" "$work/slid.png" null: 2>&1)" = 0 ] ||
+    fail "the move that slid ends in another picture than the move that did not"
+
+  local size w h look name off
+  for look in wood:shaded green:flat contrast:shaded classic:flat; do
+    restart_with_look "${look%:*}" "${look#*:}" off
+    for size in 600x500 1280x900; do
+      w=${size%x*} h=${size#*x}
+      xdotool windowmove "$W" 0 0
+      xdotool windowsize "$W" "$w" "$h"
+      use_layout "$w" "$h"
+      wait_for 5 'eval "$(xdotool getwindowgeometry --shell "$W")" && [ "$WIDTH.$HEIGHT" = "$w.$h" ]' ||
+        fail "the window did not take the size $size"
+      sleep 0.5
+      shot
+      name=board-${look%:*}-${look#*:}-$size.png
+      board_picture "$shots/window-$name"
+      if [ -n "${TARVENN_RECORD_REFERENCES:-}" ]; then
+        cp "$shots/window-$name" "$References/$name"
+        continue
+      fi
+      [ -s "$References/$name" ] || fail "no stored picture $References/$name"
+      off=$(differing_thousandths "$References/$name" "$shots/window-$name")
+      [ "$off" -le $Tolerance ] || fail "$name differs from the stored picture in $off of 1000 pixels"
+      echo "$name: $off of 1000 pixels differ"
+    done
+  done
+  quit_with_status_zero
+}
 "$part"
 echo "PASS: $part"
