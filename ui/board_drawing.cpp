@@ -10,6 +10,7 @@
 #include <cmath>
 #include "ui/board_geometry.h"
 #include "ui/board_view.h"
+#include "ui/piece_sprites.h"
 
 namespace {
 
@@ -134,6 +135,31 @@ void piece(cairo_t* cr, const PieceSet& set, double cx, double cy, double cell, 
   }
 }
 
+// The set's four pieces drawn for squares `cell` pixels wide, on surfaces like `target`.
+void prepareSprites(PieceSprites& sprites, cairo_surface_t* target, int pieces, int cell) {
+  if (sprites.pieces == pieces && sprites.cell == cell && sprites.images[0]) return;
+  sprites.clear();
+  const int side = (cell + cell / 2) & ~1;  // room for the shadow and a king's height; even, so centred on a pixel
+  for (int i = 0; i < 4; ++i) {
+    sprites.images[i] = cairo_surface_create_similar(target, CAIRO_CONTENT_COLOR_ALPHA, side, side);
+    cairo_t* cr = cairo_create(sprites.images[i]);
+    piece(cr, PieceSets[pieces], side / 2.0, side / 2.0, cell, i < 2, i & 1, 1);
+    cairo_destroy(cr);
+  }
+  sprites.pieces = pieces;
+  sprites.cell = cell;
+  sprites.side = side;
+}
+
+// A prepared piece centred on (cx, cy), on whole pixels when it rests on its square.
+void placeSprite(cairo_t* cr, const PieceSprites& sprites, double cx, double cy, bool white, bool king,
+                 double alpha) {
+  cairo_surface_t* image = sprites.images[(white ? 0 : 2) + (king ? 1 : 0)];
+  cairo_set_source_surface(cr, image, cx - sprites.side / 2.0, cy - sprites.side / 2.0);
+  if (alpha < 1) cairo_paint_with_alpha(cr, alpha);
+  else cairo_paint(cr);
+}
+
 // Frames stay crisp: whole pixels, no smoothing, drawn inside each part's outline.
 void frames(cairo_t* cr, int x, int y, int size, int count) {
   FramePart parts[MaxFrameParts];
@@ -247,9 +273,9 @@ void BoardView::draw() {
   cairo_t* cr = drawingContext();
   if (!cr) return;
   const BoardTheme& theme = BoardThemes[look.theme];
-  const PieceSet& set = PieceSets[look.pieces];
   const int x0 = x() + margin, y0 = y() + margin;
   const double cell = size / 8.0;
+  prepareSprites(*sprites, cairo_get_target(cr), look.pieces, size / 8);
   // Drawn off screen and shown at once, so that a sliding piece does not flicker.
   cairo_rectangle(cr, x(), y(), w(), h());
   cairo_clip(cr);
@@ -285,16 +311,17 @@ void BoardView::draw() {
   for (int square = 0; square < 32; ++square) {
     const SquareSet bit = (SquareSet)1 << square;
     const CellBox c = cellBox(size, squareCell(square, flipped));
-    const double cx = x0 + c.x + c.w / 2.0, cy = y0 + c.y + c.h / 2.0;
+    const double cx = x0 + c.x + c.w / 2, cy = y0 + c.y + c.h / 2;
     if ((bit & (position.white | position.black)) && !(bit & hidden))
-      piece(cr, set, cx, cy, cell, bit & position.white, bit & position.kings, 1);
+      placeSprite(cr, *sprites, cx, cy, bit & position.white, bit & position.kings, 1);
     else if (slidingNow && (bit & lastMove.captured & (lastMove.before.white | lastMove.before.black)))
-      piece(cr, set, cx, cy, cell, bit & lastMove.before.white, bit & lastMove.before.kings, 1 - slideProgress);
+      placeSprite(cr, *sprites, cx, cy, bit & lastMove.before.white, bit & lastMove.before.kings, 1 - slideProgress);
   }
   if (slidingNow) {
     const SquareSet from = (SquareSet)1 << lastMove.from();
     const CellPoint p = routePoint(lastMove.route, lastMove.length, slideProgress, flipped);
-    piece(cr, set, x0 + p.column * cell, y0 + p.row * cell, cell, from & lastMove.before.white, from & lastMove.before.kings, 1);
+    placeSprite(cr, *sprites, x0 + p.column * cell, y0 + p.row * cell, from & lastMove.before.white,
+                from & lastMove.before.kings, 1);
   }
   for (int square = 0; square < 32; ++square) {
     const CellBox c = cellBox(size, squareCell(square, flipped));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include "ui/board_geometry.h"
+#include "ui/piece_sprites.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ double now() {
 
 }  // namespace
 
-BoardView::BoardView(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) {
+BoardView::BoardView(int x, int y, int w, int h) : Fl_Widget(x, y, w, h), sprites(new PieceSprites) {
   box(FL_FLAT_BOX);
   color(FL_BACKGROUND_COLOR);
 }

@@ -5,10 +5,13 @@
 #pragma once
 #include <FL/Fl_Widget.H>
 #include <array>
+#include <memory>
 #include "engine/movelist.h"
 #include "game/interfaces.h"
 #include "player/person_seat.h"
 #include "ui/board_theme.h"
+
+struct PieceSprites;
 
 class BoardView : public Fl_Widget, public GameView {
 public:
@@ -57,6 +60,7 @@ public:
 private:
   double slideStart = -1;     // seconds on the steady clock; negative: no slide
   double slideProgress = 1;   // 0 .. 1 of the slide drawn next
+  std::unique_ptr<PieceSprites> sprites;
 
   void reportToInput(int event);
   void stopSlide();
