@@ -691,6 +691,10 @@ players() {
     fail "the saved game does not name the computer and its time: $(cat "$saved_file")"
   grep -qx "files.folder = $HOME" "$XDG_CONFIG_HOME/tarvenn/new-game" ||
     fail "the folder of the saved file is not remembered: $(cat "$XDG_CONFIG_HOME/tarvenn/new-game")"
+  # Without a window manager the keyboard comes back to the window after a dialog only when
+  # the pointer rests where the dialogs open (top left): the history then shows its focus as it
+  # did when the game was saved.
+  xdotool mousemove --window "$W" 70 231
   new_game human human  # it answers "Abandon this game?"
   wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(pixels 560,33)" = FFFFFF ]' ||
     fail "New did not start a new game: $(main_board)"
