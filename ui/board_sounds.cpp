@@ -1,6 +1,9 @@
 #include "ui/board_sounds.h"
 #include <canberra.h>
+#include <dirent.h>
 #include <sys/stat.h>
+#include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -21,6 +24,22 @@ std::string soundFile(const std::vector<std::string>& folders, BoardSound sound)
   return "";
 }
 
+bool soundDeviceFound(const char* pulseServer, const std::string& runtimeFolder, const std::string& deviceFolder) {
+  if (pulseServer && *pulseServer) return true;
+  struct stat info;
+  if (!runtimeFolder.empty() && stat((runtimeFolder + "/pulse/native").c_str(), &info) == 0 && S_ISSOCK(info.st_mode))
+    return true;
+  DIR* devices = opendir(deviceFolder.c_str());
+  if (!devices) return false;
+  bool found = false;
+  while (dirent* entry = readdir(devices)) {
+    const size_t length = std::strlen(entry->d_name);
+    if (std::strncmp(entry->d_name, "pcmC", 4) == 0 && length > 4 && entry->d_name[length - 1] == 'p') found = true;
+  }
+  closedir(devices);
+  return found;
+}
+
 BoardSounds::BoardSounds(std::vector<std::string> folders) : folders(std::move(folders)) {}
 
 BoardSounds::~BoardSounds() {
@@ -32,6 +51,11 @@ void BoardSounds::play(BoardSound sound) {
   const std::string file = soundFile(folders, sound);
   if (file.empty()) return;
   if (!context) {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (!soundDeviceFound(std::getenv("PULSE_SERVER"), runtime ? runtime : "", "/dev/snd")) {
+      unavailable = true;
+      return;
+    }
     if (ca_context_create(&context) != CA_SUCCESS) {
       context = nullptr;
       unavailable = true;

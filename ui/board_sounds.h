@@ -12,6 +12,11 @@ enum class BoardSound { Move, Capture, GameEnd, LowClock };
 // The file a sound is played from, looked for in each folder in turn; "" when none has it.
 std::string soundFile(const std::vector<std::string>& folders, BoardSound sound);
 
+// Whether a sound can be heard: a sound server answers at $PULSE_SERVER or in the runtime
+// folder (pulse/native, as PipeWire offers it too), or the device folder holds an ALSA
+// playback device (pcmC0D0p). Without one the library would only print its failures.
+bool soundDeviceFound(const char* pulseServer, const std::string& runtimeFolder, const std::string& deviceFolder);
+
 class BoardSounds {
 public:
   // The folders the program's shared files may be in, the first one that has a sound wins.

@@ -70,4 +70,21 @@ TEST(BoardSoundFiles, TheFirstFolderHoldingTheSoundWinsAndNoneGivesSilence) {
   off.play(BoardSound::Move);
 }
 
+TEST(BoardSoundFiles, ASoundServerOrAPlaybackDeviceMakesSoundsHeard) {
+  ScratchDirectory scratch;
+  const std::string devices = scratch.path + "/snd", runtime = scratch.path + "/run";
+  mkdir(devices.c_str(), 0700);
+  mkdir(runtime.c_str(), 0700);
+  std::ofstream(devices + "/controlC0") << "";
+  std::ofstream(devices + "/pcmC0D0c") << "";  // a microphone plays nothing
+  EXPECT_FALSE(soundDeviceFound(nullptr, runtime, devices));
+  EXPECT_FALSE(soundDeviceFound("", "", scratch.path + "/none"));
+  EXPECT_TRUE(soundDeviceFound("tcp:host", "", ""));
+  std::ofstream(devices + "/pcmC0D0p") << "";
+  EXPECT_TRUE(soundDeviceFound(nullptr, "", devices));
+  mkdir((runtime + "/pulse").c_str(), 0700);
+  std::ofstream(runtime + "/pulse/native") << "";  // a plain file is no server
+  EXPECT_FALSE(soundDeviceFound(nullptr, runtime, scratch.path + "/none"));
+}
+
 }  // namespace
