@@ -42,3 +42,7 @@ int indexOf(const T (&table)[N], const std::string& name) {
 
 int boardThemeIndex(const std::string& name) { return indexOf(BoardThemes, name); }
 int pieceSetIndex(const std::string& name) { return indexOf(PieceSets, name); }
+
+BoardLook boardLookFor(const BoardChoices& choices) {
+  return {boardThemeIndex(choices.style), pieceSetIndex(choices.pieces)};
+}

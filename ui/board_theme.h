@@ -2,6 +2,7 @@
 // without the toolkit. The first board and the first piece set are the defaults.
 #pragma once
 #include <string>
+#include "game/settings.h"
 
 struct Colour {
   double r, g, b;  // 0 .. 1
@@ -37,3 +38,5 @@ struct BoardLook {
   int theme = 0;   // into BoardThemes
   int pieces = 0;  // into PieceSets
 };
+// The look the settings choose, the defaults for unknown names.
+BoardLook boardLookFor(const BoardChoices& choices);

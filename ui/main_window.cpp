@@ -243,7 +243,7 @@ void MainWindow::Parts::buildBoardMenu() {
 
 // Shows the choices at once on both boards and in the menu's marks.
 void MainWindow::Parts::applyBoardChoices() {
-  const BoardLook look{boardThemeIndex(boardChoices.style), pieceSetIndex(boardChoices.pieces)};
+  const BoardLook look = boardLookFor(boardChoices);
   boardChoices.style = BoardThemes[look.theme].name;
   boardChoices.pieces = PieceSets[look.pieces].name;
   for (BoardView* board : {mainBoard, smallBoard}) {

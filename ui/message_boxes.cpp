@@ -24,6 +24,15 @@ void answer(void* data, int value) {
 void answerNo(Fl_Widget*, void* data) { answer(data, 0); }
 void answerYes(Fl_Widget*, void* data) { answer(data, 1); }
 
+// A picture centred in its box; the markup labels draw text only.
+class PictureBox : public Fl_Box {
+public:
+  PictureBox(int x, int y, int w, int h, Fl_Image* picture) : Fl_Box(x, y, w, h) { image(picture); }
+  void draw() override {
+    image()->draw(x() + (w() - image()->w()) / 2, y() + (h() - image()->h()) / 2);
+  }
+};
+
 // The toolkit's own boxes measure text without the markup, so they are built here.
 // `cancelLabel` answers 0 (Escape and closing too), `okLabel` answers 1 (Enter).
 // A picture, when given, takes the icon's place.
@@ -37,16 +46,15 @@ int markupBox(const char* icon, const char* cancelLabel, const char* okLabel, co
   Fl_Group::current(nullptr);
   Fl_Window window(w, h);
   BoxAnswer boxAnswer{&window, 0};
-  Fl_Box* iconBox = new Fl_Box(10, 10, 50, 50, icon);
-  iconBox->box(FL_THIN_UP_BOX);
-  iconBox->color(FL_WHITE);
-  iconBox->labelfont(FL_TIMES_BOLD);
-  iconBox->labelsize(34);
-  iconBox->labelcolor(FL_BLUE);
   if (picture) {
-    iconBox->label(nullptr);
-    iconBox->box(FL_NO_BOX);
-    iconBox->image(picture);
+    new PictureBox(10, 10, 50, 50, picture);
+  } else {
+    Fl_Box* iconBox = new Fl_Box(10, 10, 50, 50, icon);
+    iconBox->box(FL_THIN_UP_BOX);
+    iconBox->color(FL_WHITE);
+    iconBox->labelfont(FL_TIMES_BOLD);
+    iconBox->labelsize(34);
+    iconBox->labelcolor(FL_BLUE);
   }
   Fl_Box* message = new Fl_Box(70, 10, w - 80, h - 55);
   message->copy_label(text);
