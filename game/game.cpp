@@ -50,6 +50,7 @@ void Game::startGame() {
   begun = true;
   refreshMoves();  // an opened game's moves were added to the record before the start
   log->post(MsgEvent, "New game start.");
+  if (view) view->showLastMove(lastMoveOf(record), false);
   applyDrawRules();
   if (outcome != InPlay) finish();  // a saved game that is over
   advance();
@@ -71,7 +72,10 @@ void Game::advance() {
     if (Player* player = playerToMove()) player->takeTurn();
     if (asked && outcome == InPlay) notify();  // the turn goes on: a person chooses or a search runs
   }
-  if (!pauseRunning && (outcome == Drawn || (outcome == InPlay && moveList.size() == 0))) finish();
+  if (!pauseRunning && (outcome == Drawn || (outcome == InPlay && moveList.size() == 0))) {
+    if (!reported && view) view->gameEnded();
+    finish();
+  }
   advancing = false;
 }
 
@@ -102,6 +106,7 @@ void Game::playMove(const Move& handed) {
 
 void Game::apply(const Move& played, bool forced) {
   const Move move = played;  // the list it may come from is replaced below
+  const Position before = currentPosition();
   record.append(move);
   asked = false;
   refreshMoves();
@@ -109,6 +114,7 @@ void Game::apply(const Move& played, bool forced) {
   if (view) {
     view->showPosition(move.after, move.captured);
     view->markSquares(squareIndex(move.from), squareIndex(move.to));
+    view->showLastMove(lastMoveOf(before, move), true);
   }
   notify();
   forcedPausePending = forced && view;
@@ -246,6 +252,7 @@ void Game::resign() {
   outcome = Won;
   winnerIsWhite = black;
   reported = true;
+  if (view) view->gameEnded();
   notify();
 }
 
@@ -262,6 +269,7 @@ void Game::resume() {
     view->showPosition(currentPosition(), 0);
     if (last) view->markSquares(squareIndex(last->move.from), squareIndex(last->move.to));
     else view->markSquares(-1, -1);
+    view->showLastMove(lastMoveOf(record), false);
   }
   notify();
   advance();

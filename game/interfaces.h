@@ -3,6 +3,7 @@
 #pragma once
 #include "engine/board.h"
 #include "player/player.h"
+#include "game/last_move.h"
 
 class Game;
 
@@ -14,6 +15,11 @@ public:
   virtual void markSquares(int from, int to) = 0;
   // Stops passing board input to a player.
   virtual void detachInput() = 0;
+  // Marks the last move until the next one; `played` when it was just played, not when the
+  // record changed under the game (a take back) or a game was resumed.
+  virtual void showLastMove(const LastMove& last, bool played) { (void)last, (void)played; }
+  // The game ended by a win or a draw (not by a cancel).
+  virtual void gameEnded() {}
   virtual ~GameView() = default;
 };
 

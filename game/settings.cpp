@@ -16,6 +16,11 @@ constexpr double MinSeconds = 0.01, MaxSeconds = 30.0;
 const char* const Sides[2] = {"white", "black"};
 const char* const LastFolderKey = "files.folder";
 const char* const ReviewSecondsKey = "review.seconds";
+const char* const StyleKey = "board.style";
+const char* const PiecesKey = "board.pieces";
+const char* const AnimationKey = "board.animation";
+const char* const SoundKey = "board.sound";
+constexpr size_t LongestChoiceName = 32;
 
 using Lines = std::vector<std::pair<std::string, std::string>>;  // key, value in file order
 
@@ -191,4 +196,55 @@ double loadReviewSeconds() { return readReviewSeconds(newGameChoicesPath()); }
 
 bool saveReviewSeconds(double seconds, std::string& error) {
   return makeSettingsFolder(error) && writeReviewSeconds(newGameChoicesPath(), seconds, error);
+}
+
+namespace {
+
+bool isChoiceName(const std::string& name) {
+  if (name.empty() || name.size() > LongestChoiceName) return false;
+  for (char c : name)
+    if (!((c >= 'a' && c <= 'z') || c == '-')) return false;
+  return true;
+}
+
+std::string choiceName(const Lines& lines, const char* key) {
+  const std::string* name = find(lines, key);
+  return name && isChoiceName(*name) ? *name : "";
+}
+
+bool switchedOn(const Lines& lines, const char* key) {
+  const std::string* value = find(lines, key);
+  return !value || *value != "off";
+}
+
+}  // namespace
+
+BoardChoices readBoardChoices(const std::string& path) {
+  BoardChoices choices;
+  if (path.empty()) return choices;
+  const Lines lines = readLines(path);
+  choices.style = choiceName(lines, StyleKey);
+  choices.pieces = choiceName(lines, PiecesKey);
+  choices.animation = switchedOn(lines, AnimationKey);
+  choices.sound = switchedOn(lines, SoundKey);
+  return choices;
+}
+
+bool writeBoardChoices(const std::string& path, const BoardChoices& choices, std::string& error) {
+  if (!isChoiceName(choices.style) || !isChoiceName(choices.pieces)) {
+    error = "the board style " + choices.style + " or piece set " + choices.pieces + " cannot be kept: not a name";
+    return false;
+  }
+  Lines lines = readLines(path);
+  setLine(lines, StyleKey, choices.style);
+  setLine(lines, PiecesKey, choices.pieces);
+  setLine(lines, AnimationKey, choices.animation ? "on" : "off");
+  setLine(lines, SoundKey, choices.sound ? "on" : "off");
+  return writeLines(path, lines, error);
+}
+
+BoardChoices loadBoardChoices() { return readBoardChoices(newGameChoicesPath()); }
+
+bool saveBoardChoices(const BoardChoices& choices, std::string& error) {
+  return makeSettingsFolder(error) && writeBoardChoices(newGameChoicesPath(), choices, error);
 }

@@ -37,3 +37,16 @@ double readReviewSeconds(const std::string& path);
 bool writeReviewSeconds(const std::string& path, double seconds, std::string& error);
 double loadReviewSeconds();
 bool saveReviewSeconds(double seconds, std::string& error);
+// How the board looks and sounds, kept as "board.style = wood", "board.pieces = shaded",
+// "board.animation = off", "board.sound = on". The window knows the style and piece-set
+// names; here a name is any short word of lower-case letters and dashes, else empty (the
+// default). A damaged on/off value gives the default: on.
+struct BoardChoices {
+  std::string style, pieces;
+  bool animation = true;
+  bool sound = true;
+};
+BoardChoices readBoardChoices(const std::string& path);
+bool writeBoardChoices(const std::string& path, const BoardChoices& choices, std::string& error);
+BoardChoices loadBoardChoices();
+bool saveBoardChoices(const BoardChoices& choices, std::string& error);

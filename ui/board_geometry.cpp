@@ -44,3 +44,30 @@ int frameParts(int size, int count, FramePart* parts) {
   if (count & 1) parts[n++] = {1, 1, cell - 2, h - 2, k % 4};
   return n;
 }
+
+Cell squareCell(int square, bool flipped) {
+  const int shown = flipped ? turnedSquare(square) : square;
+  const int rank = shown >> 2;
+  return {2 * (shown & 3) + (rank & 1), 7 - rank};
+}
+
+CellBox cellBox(int size, Cell cell) {
+  const int x = (int)(cell.column * size * 0.125), y = (int)(cell.row * size * 0.125);
+  return {x, y, (int)((cell.column + 1) * size * 0.125) - x, (int)((cell.row + 1) * size * 0.125) - y};
+}
+
+char fileLabel(int column, bool flipped) { return (char)(flipped ? 'h' - column : 'a' + column); }
+
+char rankLabel(int row, bool flipped) { return (char)(flipped ? '1' + row : '8' - row); }
+
+CellPoint routePoint(const int* route, int length, double progress, bool flipped) {
+  if (length <= 0) return {0, 0};
+  const Cell first = squareCell(route[0], flipped);
+  if (length == 1 || !(progress > 0)) return {first.column + 0.5, first.row + 0.5};
+  const int legs = length - 1;
+  const double along = std::min(progress, 1.0) * legs;
+  const int leg = std::min((int)along, legs - 1);
+  const Cell a = squareCell(route[leg], flipped), b = squareCell(route[leg + 1], flipped);
+  const double f = along - leg;
+  return {a.column + 0.5 + (b.column - a.column) * f, a.row + 0.5 + (b.row - a.row) * f};
+}

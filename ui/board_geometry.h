@@ -20,3 +20,25 @@ int turnedSquare(int square);
 int alternativeAt(int size, int xOff, int yOff, int count);
 // The outlines that show `count` frames on one square; returns how many were written.
 int frameParts(int size, int count, FramePart* parts);
+
+// A square's cell: its column from the left and row from the top as the board shows it.
+struct Cell {
+  int column, row;
+};
+Cell squareCell(int square, bool flipped);
+// A cell's top left corner and size in pixels on a board of `size` pixels, with the same
+// rounding as squareAt: each cell reaches the next one's start, none passes the board.
+struct CellBox {
+  int x, y, w, h;
+};
+CellBox cellBox(int size, Cell cell);
+// The coordinates in the margin: the file letter under a column, the rank beside a row.
+char fileLabel(int column, bool flipped);
+char rankLabel(int row, bool flipped);
+// Where a piece sliding along a route of squares is after `progress` (0 .. 1) of the
+// slide, in cells from the board's top left (the centre of a cell at column + 0.5). Each
+// leg takes the same share of the time.
+struct CellPoint {
+  double column, row;
+};
+CellPoint routePoint(const int* route, int length, double progress, bool flipped);

@@ -1,12 +1,26 @@
 #include "ui/board_view.h"
 #include <FL/Fl.H>
 #include <algorithm>
+#include <chrono>
 #include "ui/board_geometry.h"
+#include "ui/piece_sprites.h"
 
-BoardView::BoardView(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) {
+namespace {
+
+constexpr double FrameSeconds = 1.0 / 60;
+
+double now() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
+
+BoardView::BoardView(int x, int y, int w, int h) : Fl_Widget(x, y, w, h), sprites(new PieceSprites) {
   box(FL_FLAT_BOX);
   color(FL_BACKGROUND_COLOR);
 }
+
+BoardView::~BoardView() { stopSlide(); }
 
 int BoardView::handle(int event) {
   switch (event) {
@@ -30,6 +44,12 @@ int BoardView::handle(int event) {
 }
 
 void BoardView::showPosition(const Position& shown, SquareSet crossedSquares) {
+  // A person's pointer shows the same position again at once: the slide goes on.
+  if (shown == position && crossedSquares == crossed) {
+    redraw();
+    return;
+  }
+  stopSlide();
   position = shown;
   crossed = crossedSquares;
   redraw();
@@ -90,9 +110,42 @@ void BoardView::setFrames(const std::array<int, 32>& frames) {
 }
 
 int BoardView::squareAt(int x, int y, int* xOff, int* yOff) const {
-  return ::squareAt(boardSize(), x, y, xOff, yOff, flipped);
+  return ::squareAt(boardSize(), x - margin, y - margin, xOff, yOff, flipped);
 }
 
 int BoardView::alternativeAt(int xOff, int yOff, int count) const {
   return ::alternativeAt(boardSize(), xOff, yOff, count);
+}
+
+void BoardView::showLastMove(const LastMove& last, bool) {
+  lastMove = last;
+  redraw();
+}
+
+void BoardView::slide() {
+  if (lastMove.empty()) return;
+  slideStart = now();
+  slideProgress = 0;
+  Fl::remove_timeout(slideTick, this);
+  Fl::add_timeout(FrameSeconds, slideTick, this);
+  redraw();
+}
+
+void BoardView::stopSlide() {
+  if (slideStart < 0) return;
+  slideStart = -1;
+  slideProgress = 1;
+  Fl::remove_timeout(slideTick, this);
+  redraw();
+}
+
+void BoardView::slideTick(void* data) {
+  BoardView* board = (BoardView*)data;
+  board->slideProgress = (now() - board->slideStart) / SlideSeconds;
+  if (board->slideProgress >= 1) {
+    board->stopSlide();
+    return;
+  }
+  board->redraw();
+  Fl::repeat_timeout(FrameSeconds, slideTick, data);
 }

@@ -17,8 +17,8 @@ void showDatabaseInfo() {
               (unsigned)endgameDatabase.soundPieceCount());
 }
 
-void showAbout() {
-  showMessage("@b;Tarvenn@n v" TARVENN_VERSION ", author: Odrowen\n\n"
+void showAbout(Fl_Image* icon) {
+  showMessageWithPicture(icon, "@b;Tarvenn@n v" TARVENN_VERSION ", author: Odrowen\n\n"
               "Draughts 8x8: men capture backward, kings fly, taking the most pieces is compulsory.\n\n"
               "Home: the README of the project's repository");
 }

@@ -3,4 +3,6 @@
 
 void showBookInfo();
 void showDatabaseInfo();
-void showAbout();
+class Fl_Image;
+// With the program's icon when there is one.
+void showAbout(Fl_Image* icon = nullptr);

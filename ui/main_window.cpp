@@ -3,12 +3,18 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Menu_Button.H>
+#include <FL/Fl_RGB_Image.H>
 #include <functional>
 #include <vector>
 #include "book/opening_book.h"
 #include "enddb/database.h"
+#include "files/file_locations.h"
+#include "game/settings.h"
 #include "i18n/translate.h"
 #include "ui/analysis_panel.h"
+#include "ui/board_feedback.h"
+#include "ui/board_sounds.h"
+#include "ui/board_theme.h"
 #include "ui/board_seat.h"
 #include "ui/board_view.h"
 #include "ui/browser_log.h"
@@ -19,6 +25,7 @@
 #include "ui/info_dialogs.h"
 #include "ui/markup.h"
 #include "ui/piece_symbols.h"
+#include "ui/program_icon.h"
 #include "ui/toolkit_dialogs.h"
 #include "ui/toolkit_loop.h"
 #include "ui/window_layout.h"
@@ -28,6 +35,8 @@ namespace {
 
 const char* const HowToBegin = "Game > New... (Ctrl+N) starts a game";
 const char* const WindowClass = "tarvenn";  // StartupWMClass of the menu entry
+const LayoutParts ShownParts = {false, false, false, true};  // at first: the coordinates around the main board
+constexpr int AboutIconSize = 48;
 
 void place(Fl_Widget* widget, const Box& box) { widget->resize(box.x, box.y, box.w, box.h); }
 
@@ -100,15 +109,20 @@ struct MainWindow::Parts : WindowViews {
   HistoryTree* history = nullptr;
   AnalysisPanel* analysisPanel = nullptr;
   EvaluationStrip* strip = nullptr;
-  LayoutParts shownParts;  // the parts the layout gives room to
+  LayoutParts shownParts = ShownParts;  // the parts the layout gives room to
   Fl_Menu_Button* popup = nullptr;
   std::unique_ptr<BoardSeat> boardSeat;
+  BoardSounds sounds{installedFolders(currentFileEnvironment())};
+  std::unique_ptr<BoardFeedback> feedback;
+  BoardChoices boardChoices;
+  std::unique_ptr<Fl_RGB_Image> aboutIcon;
   std::unique_ptr<WindowController> controller;
   std::vector<std::pair<int, bool CommandStates::*>> ruledItems;  // menu bar items greyed by a rule
   std::vector<std::unique_ptr<std::function<void()>>> actions;    // what each menu item does
   bool fullScreen = false;
   int savedX = 0, savedY = 0, savedW = 0, savedH = 0;
   int fullScreenItem = -1, namesItem = -1, flipItem = -1, analysisItem = -1;
+  int themeItems[BoardThemeCount] = {}, pieceItems[PieceSetCount] = {}, animationItem = -1, soundItem = -1;
   // Left and Right on the focused board step through the analysis board's moves.
   std::function<void(bool)> stepKeys = [this](bool forward) {
     if (forward) controller->forward();
@@ -118,7 +132,7 @@ struct MainWindow::Parts : WindowViews {
   explicit Parts(MainWindow* window) : window(window) {}
 
   // WindowViews
-  GameView& board() override { return *mainBoard; }
+  GameView& board() override { return *feedback; }
   PersonSeat& seat() override { return *boardSeat; }
   MessageLog& log() override { return *messages; }
   void showStatus(const std::string& text) override {
@@ -191,6 +205,9 @@ struct MainWindow::Parts : WindowViews {
   void quit();
   void toggleFullScreen();
   void toggleSquareNames();
+  void buildBoardMenu();
+  void applyBoardChoices();
+  void keepBoardChoices();
 };
 
 void MainWindow::Parts::quit() {
@@ -234,9 +251,59 @@ void MainWindow::Parts::buildMenu(int width) {
   flipItem = addItem("@b;V @n &View/Flip &board", FL_CTRL + 'r', [this] { controller->flipBoard(); }, FL_MENU_TOGGLE);
   analysisItem = addItem(_("@b;V @n &View/&Analysis board"), FL_CTRL + 'a', [this] { controller->toggleAnalysisBoard(); },
                          FL_MENU_TOGGLE);
+  buildBoardMenu();
   addItem("@C3@b;?@n &Help/@C3@b;O@n &Opening book info", 0, showBookInfo);
   addItem("@C3@b;?@n &Help/@C3@b;E@n &End game database info", 0, showDatabaseInfo, FL_MENU_DIVIDER);
-  addItem("@C3@b;?@n &Help/@C3@b;i@n &About", FL_F + 1, showAbout);
+  addItem("@C3@b;?@n &Help/@C3@b;i@n &About", FL_F + 1, [this] { showAbout(aboutIcon.get()); });
+}
+
+// View > Board style: the boards, then the piece sets; Animation and Sound below.
+void MainWindow::Parts::buildBoardMenu() {
+  const std::string style = std::string("@b;V @n &View/") + _("Board st&yle") + "/";
+  for (int i = 0; i < BoardThemeCount; ++i) {
+    const int flags = FL_MENU_RADIO | (i == BoardThemeCount - 1 ? FL_MENU_DIVIDER : 0);
+    themeItems[i] = addItem((style + _(BoardThemes[i].label)).c_str(), 0, [this, i] {
+      boardChoices.style = BoardThemes[i].name;
+      keepBoardChoices();
+    }, flags);
+  }
+  for (int i = 0; i < PieceSetCount; ++i)
+    pieceItems[i] = addItem((style + _(PieceSets[i].label)).c_str(), 0, [this, i] {
+      boardChoices.pieces = PieceSets[i].name;
+      keepBoardChoices();
+    }, FL_MENU_RADIO);
+  animationItem = addItem((std::string("@b;V @n &View/") + _("&Animation")).c_str(), 0, [this] {
+    boardChoices.animation = !boardChoices.animation;
+    keepBoardChoices();
+  }, FL_MENU_TOGGLE);
+  soundItem = addItem((std::string("@b;V @n &View/") + _("So&und")).c_str(), 0, [this] {
+    boardChoices.sound = !boardChoices.sound;
+    keepBoardChoices();
+  }, FL_MENU_TOGGLE);
+}
+
+// Shows the choices at once on both boards and in the menu's marks.
+void MainWindow::Parts::applyBoardChoices() {
+  const BoardLook look = boardLookFor(boardChoices);
+  boardChoices.style = BoardThemes[look.theme].name;
+  boardChoices.pieces = PieceSets[look.pieces].name;
+  for (BoardView* board : {mainBoard, smallBoard}) {
+    board->look = look;
+    board->redraw();
+  }
+  for (int i = 0; i < BoardThemeCount; ++i) setCheck(menu, themeItems[i], i == look.theme);
+  for (int i = 0; i < PieceSetCount; ++i) setCheck(menu, pieceItems[i], i == look.pieces);
+  setCheck(menu, animationItem, boardChoices.animation);
+  setCheck(menu, soundItem, boardChoices.sound);
+  feedback->animation = boardChoices.animation;
+  sounds.on = boardChoices.sound;
+}
+
+// A settings file that cannot be written leaves the choices for this run only.
+void MainWindow::Parts::keepBoardChoices() {
+  applyBoardChoices();
+  std::string ignored;
+  saveBoardChoices(boardChoices, ignored);
 }
 
 void MainWindow::Parts::buildPopup() {
@@ -251,6 +318,11 @@ void prepareToolkit() {
   Fl_Window::default_xclass(WindowClass);  // the dialogs belong to the program too
   installMarkupLabels();
   registerPieceSymbols();
+  // Every window shows the program's icon in its title bar.
+  if (Fl_RGB_Image* icon = loadProgramIcon(installedFolders(currentFileEnvironment()))) {
+    Fl_Window::default_icon(icon);
+    delete icon;  // the toolkit keeps a copy
+  }
 }
 
 MainWindow::MainWindow(int width, int height)
@@ -259,10 +331,11 @@ MainWindow::MainWindow(int width, int height)
   end();
   p.buildPopup();
   begin();
-  const WindowLayout layout = layoutFor(width, height);
+  const WindowLayout layout = layoutFor(width, height, p.shownParts);
   p.buildMenu(width);
-  const Box& b = layout.board;
+  const Box& b = layout.coordinates;
   p.mainBoard = new BoardView(b.x, b.y, b.w, b.h);
+  p.mainBoard->margin = layout.board.x - layout.coordinates.x;
   p.mainBoard->emptyText = HowToBegin;
   const Box& s = layout.status;
   p.status = new Fl_Box(s.x, s.y, s.w, s.h);
@@ -289,6 +362,13 @@ MainWindow::MainWindow(int width, int height)
   callback([](Fl_Widget*, void* parts) { ((Parts*)parts)->quit(); }, &p);
   xclass(WindowClass);  // lets a desktop match the window to its menu entry and icon
   p.boardSeat.reset(new BoardSeat(*p.mainBoard));
+  p.feedback.reset(new BoardFeedback(*p.mainBoard, p.sounds));
+  p.boardChoices = loadBoardChoices();
+  p.applyBoardChoices();
+  if (Fl_RGB_Image* icon = loadProgramIcon(installedFolders(currentFileEnvironment()))) {
+    p.aboutIcon.reset((Fl_RGB_Image*)icon->copy(AboutIconSize, AboutIconSize));
+    delete icon;
+  }
   Fl::lock();  // once, before the first window shows: lets the worker wake the event loop
   p.controller.reset(new WindowController(p.loop, p, p.dialogs, endgameDatabase, Book));
   p.controller->refresh();
@@ -307,7 +387,7 @@ void MainWindow::placeParts() {
   if (!parts || !parts->menu) return;
   const WindowLayout layout = layoutFor(w(), h(), parts->shownParts);
   place(parts->menu, layout.menu);
-  place(parts->mainBoard, layout.board);
+  place(parts->mainBoard, layout.coordinates);
   place(parts->status, layout.status);
   place(parts->logBrowser, layout.log);
   place(parts->history, layout.history);

@@ -24,9 +24,20 @@ void answer(void* data, int value) {
 void answerNo(Fl_Widget*, void* data) { answer(data, 0); }
 void answerYes(Fl_Widget*, void* data) { answer(data, 1); }
 
+// A picture centred in its box; the markup labels draw text only.
+class PictureBox : public Fl_Box {
+public:
+  PictureBox(int x, int y, int w, int h, Fl_Image* picture) : Fl_Box(x, y, w, h) { image(picture); }
+  void draw() override {
+    image()->draw(x() + (w() - image()->w()) / 2, y() + (h() - image()->h()) / 2);
+  }
+};
+
 // The toolkit's own boxes measure text without the markup, so they are built here.
 // `cancelLabel` answers 0 (Escape and closing too), `okLabel` answers 1 (Enter).
-int markupBox(const char* icon, const char* cancelLabel, const char* okLabel, const char* format, va_list args) {
+// A picture, when given, takes the icon's place.
+int markupBox(const char* icon, const char* cancelLabel, const char* okLabel, const char* format, va_list args,
+              Fl_Image* picture = nullptr) {
   char text[1024];
   std::vsnprintf(text, sizeof text, format, args);
   int textW, textH;
@@ -35,12 +46,16 @@ int markupBox(const char* icon, const char* cancelLabel, const char* okLabel, co
   Fl_Group::current(nullptr);
   Fl_Window window(w, h);
   BoxAnswer boxAnswer{&window, 0};
-  Fl_Box* iconBox = new Fl_Box(10, 10, 50, 50, icon);
-  iconBox->box(FL_THIN_UP_BOX);
-  iconBox->color(FL_WHITE);
-  iconBox->labelfont(FL_TIMES_BOLD);
-  iconBox->labelsize(34);
-  iconBox->labelcolor(FL_BLUE);
+  if (picture) {
+    new PictureBox(10, 10, 50, 50, picture);
+  } else {
+    Fl_Box* iconBox = new Fl_Box(10, 10, 50, 50, icon);
+    iconBox->box(FL_THIN_UP_BOX);
+    iconBox->color(FL_WHITE);
+    iconBox->labelfont(FL_TIMES_BOLD);
+    iconBox->labelsize(34);
+    iconBox->labelcolor(FL_BLUE);
+  }
   Fl_Box* message = new Fl_Box(70, 10, w - 80, h - 55);
   message->copy_label(text);
   message->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
@@ -67,6 +82,13 @@ void showMessage(const char* format, ...) {
   va_list args;
   va_start(args, format);
   markupBox("i", nullptr, "&OK", format, args);
+  va_end(args);
+}
+
+void showMessageWithPicture(Fl_Image* picture, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  markupBox("i", nullptr, "&OK", format, args, picture);
   va_end(args);
 }
 

@@ -3,6 +3,9 @@
 
 // Information icon and one "&OK" button.
 void showMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
+class Fl_Image;
+// The same with a picture of at most 50 by 50 pixels (none: the information icon) in place of the icon.
+void showMessageWithPicture(Fl_Image* picture, const char* format, ...) __attribute__((format(printf, 2, 3)));
 // Question icon, "&No" and "&Yes"; true for yes.
 bool askQuestion(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // Exclamation icon, buttons `cancelLabel` and `okLabel`; true for `okLabel` (Enter).

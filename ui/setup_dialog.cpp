@@ -5,6 +5,7 @@
 #include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Window.H>
 #include "game/setup_check.h"
+#include "ui/board_theme.h"
 #include "ui/board_view.h"
 #include "ui/message_boxes.h"
 
@@ -14,6 +15,7 @@ class SetUpDialog : public Fl_Window {
 public:
   explicit SetUpDialog(const Position& start, bool flipped) : Fl_Window(330, 400, "Set up position") {
     board = new BoardView(5, 5, 320, 320);
+    board->look = boardLookFor(loadBoardChoices());  // as the main board looks
     board->flipped = flipped;
     board->showNames = true;
     board->callback(onBoard, this);

@@ -104,6 +104,10 @@ public:
   }
   void markSquares(int from, int to) override { marked.push_back({from, to}); }
   void detachInput() override { ++detached; }
+  std::vector<std::pair<LastMove, bool>> lastMoves;  // and whether it was just played
+  int ended = 0;
+  void showLastMove(const LastMove& last, bool played) override { lastMoves.push_back({last, played}); }
+  void gameEnded() override { ++ended; }
 };
 
 class RecordingListener : public GameListener {

@@ -235,6 +235,54 @@ TEST_F(SettingsTest, TheLastGameFolderSurvivesARestartBesideTheNewGameChoices) {
   EXPECT_EQ(loadLastGameFolder(), "");
 }
 
+TEST_F(SettingsTest, TheBoardsLookSurvivesARestartBesideTheOtherChoices) {
+  std::string error;
+  const BoardChoices defaults = loadBoardChoices();
+  EXPECT_EQ(defaults.style, "") << "no file: the window's default board";
+  EXPECT_TRUE(defaults.animation && defaults.sound);
+  ASSERT_TRUE(saveNewGameSetup(sample(), error)) << error;
+  ASSERT_TRUE(saveBoardChoices({"high-contrast", "flat", false, false}, error)) << error;
+  const BoardChoices read = loadBoardChoices();
+  EXPECT_EQ(read.style, "high-contrast");
+  EXPECT_EQ(read.pieces, "flat");
+  EXPECT_FALSE(read.animation);
+  EXPECT_FALSE(read.sound);
+  EXPECT_EQ(loadNewGameSetup().white.level, Level::Strong) << "the new-game choices stay";
+  ASSERT_TRUE(saveNewGameSetup(sample(), error)) << error;
+  EXPECT_EQ(loadBoardChoices().style, "high-contrast") << "and the look stays with new choices";
+}
+
+TEST_F(SettingsTest, DamagedBoardChoicesFallBackOneByOne) {
+  struct Case {
+    const char* text;
+    const char* style;
+    const char* pieces;
+    bool animation, sound;
+  };
+  const Case cases[] = {
+      {"board.style = Wood\nboard.pieces = flat\n", "", "flat", true, true},  // names are lower case
+      {"board.style = wood; rm\nboard.animation = 0\n", "", "", true, true},  // only "off" turns it off
+      {"board.style = wood\nboard.style = \nboard.sound = off\n", "", "", true, false},  // the last line counts
+      {"board.pieces = aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\nboard.animation = off\n", "", "", false, true},
+      {"board.style = gr\x01" "een\nboard.style = green\n", "green", "", true, true},  // a control character drops its line
+  };
+  mkdir((scratch.path + "/config").c_str(), 0700);
+  mkdir((scratch.path + "/config/tarvenn").c_str(), 0700);
+  for (const Case& c : cases) {
+    write(newGameChoicesPath(), c.text);
+    const BoardChoices read = loadBoardChoices();
+    EXPECT_EQ(read.style, c.style) << c.text;
+    EXPECT_EQ(read.pieces, c.pieces) << c.text;
+    EXPECT_EQ(read.animation, c.animation) << c.text;
+    EXPECT_EQ(read.sound, c.sound) << c.text;
+  }
+  std::string error;
+  const std::string before = contents(newGameChoicesPath());
+  EXPECT_FALSE(saveBoardChoices({"wood\nwhite.level = expert", "flat", true, true}, error));
+  EXPECT_FALSE(saveBoardChoices({"", "flat", true, true}, error));
+  EXPECT_EQ(contents(newGameChoicesPath()), before) << "a refused save leaves the file";
+}
+
 }  // namespace
 
 namespace {

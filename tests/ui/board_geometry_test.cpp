@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <set>
+#include "engine/square_names.h"
 #include "ui/board_geometry.h"
 
 namespace {
@@ -123,3 +124,70 @@ TEST(BoardGeometry, FlippedBoardShowsBlackAtTheBottomAndClicksFollow) {
       EXPECT_EQ(turnedSquare(turnedSquare(bit)), bit);
     }
 }
+
+namespace {
+
+TEST(BoardCells, EachSquaresCellFindsTheSquareAgainAtEverySizeAndFlip) {
+  for (int size : {64, 224, 344, 761})
+    for (bool flipped : {false, true})
+      for (int square = 0; square < 32; ++square) {
+        const CellBox c = cellBox(size, squareCell(square, flipped));
+        EXPECT_EQ(squareAt(size, c.x + c.w / 2, c.y + c.h / 2, nullptr, nullptr, flipped), square)
+            << "size " << size << (flipped ? " flipped" : "") << " square " << SquareNames[square];
+        // The cell's last pixel is still the square's, the next one is not.
+        EXPECT_EQ(squareAt(size, c.x + c.w - 1, c.y + c.h - 1, nullptr, nullptr, flipped), square);
+      }
+}
+
+TEST(BoardCells, CellsTileTheBoardWithoutGapOrOverlap) {
+  for (int size : {64, 100, 344, 761}) {
+    int x = 0;
+    for (int column = 0; column < 8; ++column) {
+      const CellBox c = cellBox(size, {column, column});
+      EXPECT_EQ(c.x, x) << "size " << size << " column " << column;
+      EXPECT_EQ(c.y, c.x);
+      x += c.w;
+    }
+    EXPECT_EQ(x, size) << "the last cell ends on the board's edge";
+  }
+}
+
+TEST(BoardCells, CornersAndCoordinatesFollowFlip) {
+  struct Case {
+    const char* square;
+    bool flipped;
+    int column, row;
+  };
+  const Case cases[] = {{"a1", false, 0, 7}, {"h8", false, 7, 0}, {"c3", false, 2, 5},
+                        {"a1", true, 7, 0},  {"h8", true, 0, 7},  {"c3", true, 5, 2}};
+  for (const Case& c : cases) {
+    const Cell cell = squareCell(squareFromName(c.square[0], c.square[1]), c.flipped);
+    EXPECT_EQ(cell.column, c.column) << c.square << (c.flipped ? " flipped" : "");
+    EXPECT_EQ(cell.row, c.row) << c.square << (c.flipped ? " flipped" : "");
+    // The margin names the square's file under its column and its rank beside its row.
+    EXPECT_EQ(fileLabel(cell.column, c.flipped), c.square[0]);
+    EXPECT_EQ(rankLabel(cell.row, c.flipped), c.square[1]);
+  }
+}
+
+TEST(BoardCells, ASlideTakesEachLegOfACaptureInTurnInEqualTime) {
+  const int route[3] = {squareFromName('c', '3'), squareFromName('e', '5'), squareFromName('c', '7')};
+  struct Case {
+    double progress;
+    bool flipped;
+    double column, row;
+  };
+  const Case cases[] = {
+      {0, false, 2.5, 5.5},   {0.25, false, 3.5, 4.5}, {0.5, false, 4.5, 3.5}, {0.75, false, 3.5, 2.5},
+      {1, false, 2.5, 1.5},   {1.7, false, 2.5, 1.5},  {-1, false, 2.5, 5.5},  {0.5, true, 3.5, 4.5},
+  };
+  for (const Case& c : cases) {
+    const CellPoint p = routePoint(route, 3, c.progress, c.flipped);
+    EXPECT_DOUBLE_EQ(p.column, c.column) << c.progress << (c.flipped ? " flipped" : "");
+    EXPECT_DOUBLE_EQ(p.row, c.row) << c.progress << (c.flipped ? " flipped" : "");
+  }
+  const CellPoint alone = routePoint(route, 1, 0.5, false);
+  EXPECT_DOUBLE_EQ(alone.column, 2.5) << "a route of one square stays on it";
+}
+
+}  // namespace

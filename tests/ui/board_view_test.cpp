@@ -4,6 +4,9 @@
 #include "engine/fen.h"
 #include "player/move_selection.h"
 #include "ui/board_view.h"
+#include <FL/Fl.H>
+#include <chrono>
+#include "game/last_move.h"
 
 namespace {
 
@@ -89,6 +92,50 @@ TEST(BoardView, TheSmallerSideDecidesTheBoardArea) {
   BoardView board(0, 20, 400, 380);
   EXPECT_EQ(board.squareAt(390, 10), -2);  // the strip right of the board
   EXPECT_EQ(board.squareAt(70, 213), 12);
+}
+
+TEST(BoardView, TheCoordinateMarginTakesNoClicksAndShiftsTheSquares) {
+  BoardView board(0, 20, 412, 412);
+  board.margin = 16;
+  ASSERT_EQ(board.boardSize(), 380);
+  const int points[][3] = {{5, 200, -2},     // the margin left of the board
+                           {200, 400, -2},   // the margin below it
+                           {16, 16 + 379, 0},  // A1 at the board's bottom left corner
+                           {16 + 70, 16 + 213, 12}};
+  for (const auto& p : points) EXPECT_EQ(board.squareAt(p[0], p[1]), p[2]) << p[0] << "," << p[1];
+  board.flipped = true;
+  EXPECT_EQ(board.squareAt(16, 16 + 379), 31) << "H8 where A1 was";
+}
+
+// The slide ends by itself after its time, goes on while a person's pointer shows the same
+// position again, and stops at once for another position, so it never holds a move back.
+TEST(BoardView, ASlideEndsByItselfAndStopsForAnotherPosition) {
+  BoardView board(0, 0, 400, 400);
+  const Move* played = nullptr;
+  const MoveList moves(InitialPosition);
+  for (const Move& m : moves)
+    if (squareIndex(m.from) == squareFromName('c', '3') && squareIndex(m.to) == squareFromName('d', '4')) played = &m;
+  ASSERT_NE(played, nullptr);
+  board.showPosition(InitialPosition, 0);
+  board.showPosition(played->after, 0);
+  board.showLastMove(lastMoveOf(InitialPosition, *played), true);
+  board.slide();
+  EXPECT_TRUE(board.sliding());
+  board.showPosition(played->after, 0);
+  EXPECT_TRUE(board.sliding()) << "the same position again";
+  const auto start = std::chrono::steady_clock::now();
+  while (board.sliding() && std::chrono::steady_clock::now() - start < std::chrono::seconds(2)) Fl::wait(0.01);
+  const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_FALSE(board.sliding());
+  EXPECT_GE(took, BoardView::SlideSeconds * 0.9);
+  EXPECT_LT(took, 1.0) << "a slide that overruns the pause after a move";
+
+  board.slide();
+  board.showPosition(InitialPosition, 0);
+  EXPECT_FALSE(board.sliding()) << "another position stops the slide at once";
+  board.showLastMove(LastMove(), false);
+  board.slide();
+  EXPECT_FALSE(board.sliding()) << "no last move: nothing to slide";
 }
 
 }  // namespace

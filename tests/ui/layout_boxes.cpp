@@ -10,6 +10,7 @@
 int main(int argc, char** argv) {
   if (argc != 3 && argc != 4) return 2;
   LayoutParts parts;
+  parts.coordinates = true;  // as the main window shows its board
   const char* shown = argc == 4 ? argv[3] : "";
   parts.analysisPanel = !std::strcmp(shown, "analysis") || !std::strcmp(shown, "both");
   parts.evaluationGraph = !std::strcmp(shown, "graph") || !std::strcmp(shown, "both");

@@ -4,7 +4,7 @@
 # lines drawn by log_reference, history rows by the selection colour. What the window decides
 # without drawing (commands, status texts, questions, the log's lines) is tested on the
 # controller in tests/controller/; this script keeps what needs real pixels and clicks.
-#   window_test.sh first_start|basics|thinking|quitting|players|levels|features|damaged_database|layout|analysis <tarvenn> <log_reference> <close_window> <window_probe> <layout_boxes>
+#   window_test.sh first_start|basics|thinking|quitting|players|levels|features|damaged_database|layout|analysis|board_look <tarvenn> <log_reference> <close_window> <window_probe> <layout_boxes>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -24,6 +24,14 @@ work=$(mktemp -d)
 shots=$PWD
 export XDG_DATA_HOME=$work/data XDG_DATA_DIRS=$work/installed XDG_CONFIG_HOME=$work/config
 prepared=$shots/window-data
+# The board's plain look, without animation and sound, which the pixels read below expect.
+Settings=$XDG_CONFIG_HOME/tarvenn/new-game
+plain_board() {
+  mkdir -p "$XDG_CONFIG_HOME/tarvenn"
+  sed -i '/^board\./d' "$Settings" 2>/dev/null
+  printf 'board.style = classic\nboard.pieces = flat\nboard.animation = off\nboard.sound = off\n' >>"$Settings"
+}
+plain_board
 app=""
 helper=""
 clip=""
@@ -74,7 +82,7 @@ use_layout() {
   Small="$SmallX $SmallY $SmallSize"
 }
 use_layout 600 500  # the size the program opens at
-Frame=FFFF66 Dark=414141 WhiteFace=CCCCCC BlackFace=FF6666 Selected=000080
+Frame=FFFF66 Dark=414141 LastMove=6E6E3C WhiteFace=CCCCCC BlackFace=FF6666 Selected=000080
 W=""
 
 fail() {
@@ -107,7 +115,7 @@ board_state() {
     points+=("$((x + dx)),$((y + dy))")
   done
   for c in $(pixels "${points[@]}"); do
-    case $c in $WhiteFace) state+=w ;; $BlackFace) state+=b ;; $Dark) state+=. ;; *) state+='?' ;; esac
+    case $c in $WhiteFace) state+=w ;; $BlackFace) state+=b ;; $Dark | $LastMove) state+=. ;; *) state+='?' ;; esac
   done
   echo "$state"
 }
@@ -255,7 +263,8 @@ level_offset() {
 # New game: each side "human" or a computer's seconds as "0.01" (the slider's left end) or "30" (its right end),
 # optionally with a level after a colon ("0.01:strong").
 new_game() {
-  rm -f "$XDG_CONFIG_HOME/tarvenn/new-game"  # the dialog then shows its defaults, two people
+  # The dialog then shows its defaults, two people; only the board's look stays.
+  sed -i '/^\(white\|black\|files\)\./d' "$Settings" 2>/dev/null
   key ctrl+n
   answer_box Return '^New game\.\.\.$'  # "Abandon this game?" when the game in play has moves
   local D
@@ -601,6 +610,10 @@ players() {
     fail "the saved game does not name the computer and its time: $(cat "$saved_file")"
   grep -qx "files.folder = $HOME" "$XDG_CONFIG_HOME/tarvenn/new-game" ||
     fail "the folder of the saved file is not remembered: $(cat "$XDG_CONFIG_HOME/tarvenn/new-game")"
+  # Without a window manager the keyboard comes back to the window after a dialog only when
+  # the pointer rests where the dialogs open (top left): the history then shows its focus as it
+  # did when the game was saved.
+  xdotool mousemove --window "$W" 70 231
   new_game human human  # it answers "Abandon this game?"
   wait_for 5 '[ "$(main_board)" = $Initial ] && [ "$(pixels 560,33)" = FFFFFF ]' ||
     fail "New did not start a new game: $(main_board)"
@@ -1048,5 +1061,92 @@ analysis() {
   quit_with_status_zero
 }
 
+# Quits keeping the game in play, chooses the board's look in the settings file as the
+# View menu keeps it, and starts again resuming the game: "style pieces animation".
+restart_with_look() {
+  quit_with_status_zero
+  sed -i '/^board\./d' "$Settings"
+  printf 'board.style = %s\nboard.pieces = %s\nboard.animation = %s\nboard.sound = off\n' "$1" "$2" "$3" >>"$Settings"
+  keep_game_in_play=1 start_program
+  answer_box Return || fail "the start did not offer to resume the game"
+  accept_players
+  sleep 0.5
+}
+# The board with its coordinate margin in the last screenshot, as a picture.
+board_picture() {
+  convert "$work/now.png" -crop "$((BoardSize + 32))x$((BoardSize + 32))+$((BoardX - 16))+$((BoardY - 16))" +repage "$1"
+}
+# Pixels that differ by more than a tenth of the colour range, in thousandths of the picture:
+# fonts and smoothing may differ a little between machines, a wrong drawing much more.
+differing_thousandths() {
+  local differing total
+  differing=$(compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1)
+  total=$(convert "$1" -format '%[fx:w*h]' info:)
+  echo $((${differing%%.*} * 1000 / total))
+}
+Tolerance=15  # thousandths
+References=$(cd "$(dirname "$0")" && pwd)/references
+
+# Each board and piece set at two sizes against the stored pictures; the last move's squares
+# stand apart; the same move with and without animation ends in the same picture; the
+# choices are kept for the next start. TARVENN_RECORD_REFERENCES=1 stores new pictures.
+board_look() {
+  use_prepared_data
+  start_program
+  new_game human human
+  click_square 9   # C3-D4
+  sleep 0.3
+  click_square 13
+  wait_for 5 black_to_move || fail "C3-D4 was not played: $(main_board)"
+  click_square 22  # F6-G5
+  sleep 0.3
+  click_square 19
+  wait_for 5 '[ "$(main_board | cut -c20,23)" = b. ]' || fail "F6-G5 was not played: $(main_board)"
+  read -r fx fy < <(square_corner 22 $Board)
+  read -r ex ey < <(square_corner 18 $Board)
+  read -r gx gy < <(square_corner 19 $Board)
+  wait_for 5 '[ "$(pixels "$((fx + 3)),$((fy + 3))" "$((ex + 3)),$((ey + 3))" "$((gx + 3)),$((gy + 3))")" = \
+               "$LastMove $Dark $LastMove" ]' ||
+    fail "the last move's squares F6 and G5 do not stand apart from E5: $(pixels "$((fx + 3)),$((fy + 3))" \
+          "$((ex + 3)),$((ey + 3))" "$((gx + 3)),$((gy + 3))")"
+  board_picture "$work/still.png"
+
+  # The same move again, sliding: the end is the same picture.
+  restart_with_look classic flat on
+  key ctrl+z
+  wait_for 5 black_to_move || fail "Take back did not give Black the move again"
+  click_square 22
+  sleep 0.3
+  click_square 19
+  wait_for 5 'board_picture "$work/slid.png" && [ "$(compare -metric AE "$work/still.png" "$work/slid.png" null: 2>&1)" = 0 ]' ||
+    fail "the move that slid ends in another picture than the move that did not"
+
+  local size w h look name off
+  for look in wood:shaded green:flat contrast:shaded classic:flat; do
+    restart_with_look "${look%:*}" "${look#*:}" off
+    for size in 600x500 1280x900; do
+      w=${size%x*} h=${size#*x}
+      xdotool windowmove "$W" 0 0
+      xdotool windowsize "$W" "$w" "$h"
+      use_layout "$w" "$h"
+      wait_for 5 'eval "$(xdotool getwindowgeometry --shell "$W")" && [ "$WIDTH.$HEIGHT" = "$w.$h" ]' ||
+        fail "the window did not take the size $size"
+      name=board-${look%:*}-${look#*:}-$size.png
+      if [ -n "${TARVENN_RECORD_REFERENCES:-}" ]; then
+        sleep 2
+        shot
+        board_picture "$References/$name"
+        continue
+      fi
+      [ -s "$References/$name" ] || fail "no stored picture $References/$name"
+      # Polled: a busy server may show the resized window a moment later.
+      wait_for 5 'board_picture "$shots/window-$name" &&
+                  off=$(differing_thousandths "$References/$name" "$shots/window-$name") && [ "$off" -le $Tolerance ]' ||
+        fail "$name differs from the stored picture in $off of 1000 pixels"
+      echo "$name: $off of 1000 pixels differ"
+    done
+  done
+  quit_with_status_zero
+}
 "$part"
 echo "PASS: $part"
