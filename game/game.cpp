@@ -1,6 +1,7 @@
 #include "game/game.h"
 #include <string>
 #include "game/message_text.h"
+#include "i18n/translate.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ void Game::startGame() {
   if (begun) return;
   begun = true;
   refreshMoves();  // an opened game's moves were added to the record before the start
-  log->post(MsgEvent, "New game start.");
+  log->post(MsgEvent, _("New game start."));
   applyDrawRules();
   if (outcome != InPlay) finish();  // a saved game that is over
   advance();
@@ -68,10 +69,10 @@ void Game::finish() {
   reported = true;
   if (outcome == Drawn) {
     if (endingRule != DrawRule::NoRule) log->post(MsgResult, drawRuleReasonText(endingRule).c_str());
-    log->post(MsgResult, "Game draw.");
+    log->post(MsgResult, _("Game draw."));
   } else {
     if (outcome != Won) winnerIsWhite = !whiteToMove();  // the side to move has no move left
-    log->post(MsgResult, winnerIsWhite ? "White wins!" : "Black wins!");
+    log->post(MsgResult, winnerIsWhite ? _("White wins!") : _("Black wins!"));
     outcome = Won;
   }
   notify();
@@ -175,7 +176,7 @@ void Game::settleDrawOffer(bool white, bool accepted) {
 void Game::cancelGame() {
   if (outcome == Canceled) return;
   if (view) view->detachInput();
-  if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, "Game was canceled.");
+  if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, _("Game was canceled."));
   outcome = Canceled;
   questionOpen = false;  // an answer that comes later finds no question
   if (pauseRunning) {
@@ -237,7 +238,7 @@ void Game::resign() {
   interruptTurn();
   const bool black = !whiteToMove();
   log->post(resignationLine(!black));
-  log->post(MsgResult, black ? "White wins!" : "Black wins!");
+  log->post(MsgResult, black ? _("White wins!") : _("Black wins!"));
   outcome = Won;
   winnerIsWhite = black;
   reported = true;

@@ -8,6 +8,7 @@
 #include <vector>
 #include "files/atomic_file.h"
 #include "files/file_locations.h"
+#include "i18n/language.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ constexpr size_t LargestFile = 64 * 1024;
 constexpr double MinSeconds = 0.01, MaxSeconds = 30.0;
 const char* const Sides[2] = {"white", "black"};
 const char* const LastFolderKey = "files.folder";
+const char* const LanguageKey = "view.language";
 
 using Lines = std::vector<std::pair<std::string, std::string>>;  // key, value in file order
 
@@ -152,6 +154,29 @@ std::string loadLastGameFolder() { return readLastGameFolder(newGameChoicesPath(
 
 bool saveLastGameFolder(const std::string& folder, std::string& error) {
   return makeSettingsFolder(error) && writeLastGameFolder(newGameChoicesPath(), folder, error);
+}
+
+std::string readLanguageChoice(const std::string& path) {
+  if (path.empty()) return "";
+  const Lines lines = readLines(path);
+  const std::string* language = find(lines, LanguageKey);
+  return language && languageIndex(*language) >= 0 ? *language : "";
+}
+
+bool writeLanguageChoice(const std::string& path, const std::string& language, std::string& error) {
+  if (languageIndex(language) < 0) {
+    error = "the language " + language + " cannot be kept: it is not one the game speaks";
+    return false;
+  }
+  Lines lines = readLines(path);
+  setLine(lines, LanguageKey, language.empty() ? "system" : language);
+  return writeLines(path, lines, error);
+}
+
+std::string loadLanguageChoice() { return readLanguageChoice(newGameChoicesPath()); }
+
+bool saveLanguageChoice(const std::string& language, std::string& error) {
+  return makeSettingsFolder(error) && writeLanguageChoice(newGameChoicesPath(), language, error);
 }
 
 bool readChoiceSeconds(const std::string& text, double& seconds) {

@@ -3,10 +3,15 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Menu_Button.H>
+#include <FL/fl_ask.H>
+#include <algorithm>
 #include <functional>
 #include <vector>
 #include "book/opening_book.h"
 #include "enddb/database.h"
+#include "game/settings.h"
+#include "i18n/language.h"
+#include "i18n/translate.h"
 #include "ui/board_seat.h"
 #include "ui/board_view.h"
 #include "ui/browser_log.h"
@@ -15,6 +20,7 @@
 #include "ui/history_tree.h"
 #include "ui/info_dialogs.h"
 #include "ui/markup.h"
+#include "ui/message_boxes.h"
 #include "ui/piece_symbols.h"
 #include "ui/toolkit_dialogs.h"
 #include "ui/toolkit_loop.h"
@@ -23,7 +29,7 @@
 
 namespace {
 
-const char* const HowToBegin = "Game > New... (Ctrl+N) starts a game";
+const char* const HowToBegin = N_("Game > New... (Ctrl+N) starts a game");
 const char* const WindowClass = "tarvenn";  // StartupWMClass of the menu entry
 
 void place(Fl_Widget* widget, const Box& box) { widget->resize(box.x, box.y, box.w, box.h); }
@@ -50,28 +56,28 @@ struct MenuEntry {
 };
 
 const MenuEntry ControllerMenu[] = {
-    {"@wc &Game/@UpArrow &New...", FL_CTRL + 'n', &WindowController::newGame, 0, nullptr},
-    {"@wc &Game/&Open game...", FL_CTRL + 'o', &WindowController::openGame, 0, nullptr},
-    {"@wc &Game/&Save game...", FL_CTRL + 's', &WindowController::saveGame, FL_MENU_DIVIDER, &CommandStates::save},
-    {"@wc &Game/Cop&y position", FL_CTRL + FL_SHIFT + 'c', &WindowController::copyPosition, 0, &CommandStates::copy},
-    {"@wc &Game/&Paste position", FL_CTRL + 'v', &WindowController::pastePosition, 0, nullptr},
-    {"@wc &Game/Set &up position...", 0, &WindowController::setUpPosition, FL_MENU_DIVIDER, nullptr},
-    {"@wc &Game/@C3@1+ @n &Cancel", FL_CTRL + 'c', &WindowController::cancelGame, FL_MENU_DIVIDER,
+    {N_("@wc &Game/@UpArrow &New..."), FL_CTRL + 'n', &WindowController::newGame, 0, nullptr},
+    {N_("@wc &Game/&Open game..."), FL_CTRL + 'o', &WindowController::openGame, 0, nullptr},
+    {N_("@wc &Game/&Save game..."), FL_CTRL + 's', &WindowController::saveGame, FL_MENU_DIVIDER, &CommandStates::save},
+    {N_("@wc &Game/Cop&y position"), FL_CTRL + FL_SHIFT + 'c', &WindowController::copyPosition, 0, &CommandStates::copy},
+    {N_("@wc &Game/&Paste position"), FL_CTRL + 'v', &WindowController::pastePosition, 0, nullptr},
+    {N_("@wc &Game/Set &up position..."), 0, &WindowController::setUpPosition, FL_MENU_DIVIDER, nullptr},
+    {N_("@wc &Game/@C3@1+ @n &Cancel"), FL_CTRL + 'c', &WindowController::cancelGame, FL_MENU_DIVIDER,
      &CommandStates::cancel},
 };
 const MenuEntry MoveMenu[] = {
-    {"@b;M @n &Move/Offer &draw", FL_ALT + 'd', &WindowController::offerDraw, FL_MENU_INACTIVE,
+    {N_("@b;M @n &Move/Offer &draw"), FL_ALT + 'd', &WindowController::offerDraw, FL_MENU_INACTIVE,
      &CommandStates::offerDraw},
-    {"@b;M @n &Move/Move &now", FL_CTRL + 'm', &WindowController::moveNow, FL_MENU_INACTIVE, &CommandStates::moveNow},
-    {"@b;M @n &Move/&Take back", FL_CTRL + 'z', &WindowController::takeBack, FL_MENU_INACTIVE,
+    {N_("@b;M @n &Move/Move &now"), FL_CTRL + 'm', &WindowController::moveNow, FL_MENU_INACTIVE, &CommandStates::moveNow},
+    {N_("@b;M @n &Move/&Take back"), FL_CTRL + 'z', &WindowController::takeBack, FL_MENU_INACTIVE,
      &CommandStates::takeBack},
-    {"@b;M @n &Move/&Replay", FL_CTRL + 'y', &WindowController::replay, FL_MENU_INACTIVE, &CommandStates::replay},
-    {"@b;M @n &Move/&Hint", FL_CTRL + 'h', &WindowController::hint, FL_MENU_INACTIVE, &CommandStates::hint},
-    {"@b;M @n &Move/Re&sign", 0, &WindowController::resign, FL_MENU_INACTIVE, &CommandStates::resign},
+    {N_("@b;M @n &Move/&Replay"), FL_CTRL + 'y', &WindowController::replay, FL_MENU_INACTIVE, &CommandStates::replay},
+    {N_("@b;M @n &Move/&Hint"), FL_CTRL + 'h', &WindowController::hint, FL_MENU_INACTIVE, &CommandStates::hint},
+    {N_("@b;M @n &Move/Re&sign"), 0, &WindowController::resign, FL_MENU_INACTIVE, &CommandStates::resign},
 };
 const MenuEntry PopupMenu[] = {
-    {"&evaluate situation after this move", 0, &WindowController::evaluateFocused, 0, &CommandStates::analysis},
-    {"show &best move in this situation", 0, &WindowController::showBestReply, 0, &CommandStates::analysis},
+    {N_("&evaluate situation after this move"), 0, &WindowController::evaluateFocused, 0, &CommandStates::analysis},
+    {N_("show &best move in this situation"), 0, &WindowController::showBestReply, 0, &CommandStates::analysis},
 };
 
 }  // namespace
@@ -137,13 +143,13 @@ struct MainWindow::Parts : WindowViews {
     for (int i = 0; i < count; ++i) {
       const MenuEntry& e = entries[i];
       auto command = e.command;
-      const int item = to->add(e.label, e.shortcut, onMenu, action([this, command] { (controller.get()->*command)(); }),
+      const int item = to->add(_(e.label), e.shortcut, onMenu, action([this, command] { (controller.get()->*command)(); }),
                                e.flags);
       if (e.enabledBy && to == menu) ruledItems.push_back({item, e.enabledBy});
     }
   }
   int addItem(const char* label, int shortcut, std::function<void()> call, int flags = 0) {
-    return menu->add(label, shortcut, onMenu, action(std::move(call)), flags);
+    return menu->add(_(label), shortcut, onMenu, action(std::move(call)), flags);
   }
 
   void buildMenu(int width);
@@ -151,6 +157,7 @@ struct MainWindow::Parts : WindowViews {
   void quit();
   void toggleFullScreen();
   void toggleSquareNames();
+  void chooseLanguage(int index);
 };
 
 void MainWindow::Parts::quit() {
@@ -184,17 +191,36 @@ void MainWindow::Parts::toggleSquareNames() {
   setCheck(menu, namesItem, names);
 }
 
+// The choice is kept for the next start: the texts already shown cannot change their language.
+void MainWindow::Parts::chooseLanguage(int index) {
+  std::string error;
+  if (!saveLanguageChoice(Languages[index].code, error)) {
+    showAlert("%s", plainForMarkup(formatText(_("The language cannot be kept: %s"), error.c_str())).c_str());
+    return;
+  }
+  showMessage("%s", plainForMarkup(_("Tarvenn speaks the chosen language from its next start.")).c_str());
+}
+
 void MainWindow::Parts::buildMenu(int width) {
   menu = new Fl_Menu_Bar(0, 0, width, 20);
   addEntries(menu, ControllerMenu, sizeof ControllerMenu / sizeof ControllerMenu[0]);
-  addItem("@wc &Game/@C1@1+ @n;&Quit", FL_ALT + FL_F + 4, [this] { quit(); });
+  addItem(N_("@wc &Game/@C1@1+ @n;&Quit"), FL_ALT + FL_F + 4, [this] { quit(); });
   addEntries(menu, MoveMenu, sizeof MoveMenu / sizeof MoveMenu[0]);
-  fullScreenItem = addItem("@b;V @n &View/&Full screen", 'f', [this] { toggleFullScreen(); }, FL_MENU_TOGGLE);
-  namesItem = addItem("@b;V @n &View/&Show squares names", 's', [this] { toggleSquareNames(); }, FL_MENU_TOGGLE);
-  flipItem = addItem("@b;V @n &View/Flip &board", FL_CTRL + 'r', [this] { controller->flipBoard(); }, FL_MENU_TOGGLE);
-  addItem("@C3@b;?@n &Help/@C3@b;O@n &Opening book info", 0, showBookInfo);
-  addItem("@C3@b;?@n &Help/@C3@b;E@n &End game database info", 0, showDatabaseInfo, FL_MENU_DIVIDER);
-  addItem("@C3@b;?@n &Help/@C3@b;i@n &About", FL_F + 1, showAbout);
+  fullScreenItem = addItem(N_("@b;V @n &View/&Full screen"), 'f', [this] { toggleFullScreen(); }, FL_MENU_TOGGLE);
+  namesItem = addItem(N_("@b;V @n &View/&Show squares names"), 's', [this] { toggleSquareNames(); }, FL_MENU_TOGGLE);
+  flipItem = addItem(N_("@b;V @n &View/Flip &board"), FL_CTRL + 'r', [this] { controller->flipBoard(); },
+                     FL_MENU_TOGGLE | FL_MENU_DIVIDER);
+  // The language names stay in their own language; only the submenu's path is translated.
+  const int chosen = std::max(0, languageIndex(loadLanguageChoice()));
+  for (int i = 0; i < LanguageCount; ++i) {
+    const std::string name = i == 0 ? _(Languages[0].name) : Languages[i].name;
+    const std::string path = std::string(_("@b;V @n &View/&Language")) + "/" + name;
+    const int item = menu->add(path.c_str(), 0, onMenu, action([this, i] { chooseLanguage(i); }), FL_MENU_RADIO);
+    if (i == chosen) menuItem(menu, item).set();
+  }
+  addItem(N_("@C3@b;?@n &Help/@C3@b;O@n &Opening book info"), 0, showBookInfo);
+  addItem(N_("@C3@b;?@n &Help/@C3@b;E@n &End game database info"), 0, showDatabaseInfo, FL_MENU_DIVIDER);
+  addItem(N_("@C3@b;?@n &Help/@C3@b;i@n &About"), FL_F + 1, showAbout);
 }
 
 void MainWindow::Parts::buildPopup() {
@@ -204,7 +230,22 @@ void MainWindow::Parts::buildPopup() {
   addEntries(popup, PopupMenu, sizeof PopupMenu / sizeof PopupMenu[0]);
 }
 
+// The toolkit's own words: its boxes' buttons and the key names in shortcut labels.
+void translateToolkitTexts() {
+  fl_yes = _("Yes");
+  fl_no = _("No");
+  fl_ok = _("OK");
+  fl_cancel = _("Cancel");
+  fl_close = _("Close");
+  // TRANSLATORS: key names shown in menu shortcuts (Ctrl+N); keep them as the keyboards print them.
+  fl_local_ctrl = _("Ctrl");
+  fl_local_alt = _("Alt");
+  fl_local_shift = _("Shift");
+  fl_local_meta = _("Meta");
+}
+
 void prepareToolkit() {
+  translateToolkitTexts();
   FL_NORMAL_SIZE = 12;
   Fl_Window::default_xclass(WindowClass);  // the dialogs belong to the program too
   installMarkupLabels();
@@ -213,6 +254,7 @@ void prepareToolkit() {
 
 MainWindow::MainWindow(int width, int height)
     : Fl_Window(width, height, "Tarvenn v" TARVENN_VERSION " author: Odrowen"), parts(new Parts(this)) {
+  copy_label(formatText(_("Tarvenn v%s author: %s"), TARVENN_VERSION, "Odrowen").c_str());
   Parts& p = *parts;
   end();
   p.buildPopup();
@@ -221,7 +263,7 @@ MainWindow::MainWindow(int width, int height)
   p.buildMenu(width);
   const Box& b = layout.board;
   p.mainBoard = new BoardView(b.x, b.y, b.w, b.h);
-  p.mainBoard->emptyText = HowToBegin;
+  p.mainBoard->emptyText = _(HowToBegin);
   const Box& s = layout.status;
   p.status = new Fl_Box(s.x, s.y, s.w, s.h);
   p.status->box(FL_THIN_DOWN_BOX);
