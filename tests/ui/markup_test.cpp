@@ -27,7 +27,7 @@ TEST(Markup, CommandsEndAtSpaceAtOrSemicolonAndOnlyTheSemicolonIsSwallowed) {
       {"&&x", plainWidth("&x")},
       {"@i@b x@n y", plainWidth(" x", FL_HELVETICA_BOLD_ITALIC) + plainWidth(" y")},
       // An accelerator on a letter beyond ASCII, as translated menus have it, is not drawn.
-      {"@b;Х @n &Ход", plainWidth("Х ", FL_HELVETICA_BOLD) + plainWidth("Ход")},
+      {"@b;Х @n &Ход", plainWidth("Х ", FL_HELVETICA_BOLD) + plainWidth(" Ход")},
       {"Сда&ться", plainWidth("Сдаться")},
       {"A&ção", plainWidth("Ação")},
       {"& x", plainWidth("& x")},  // an '&' before no letter shows
