@@ -244,6 +244,13 @@ void translateToolkitTexts() {
   fl_local_meta = _("Meta");
 }
 
+Fl_Box* makeStatusLine(int x, int y, int w, int h) {
+  Fl_Box* status = new Fl_Box(x, y, w, h);
+  status->box(FL_THIN_DOWN_BOX);
+  status->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+  return status;
+}
+
 void prepareToolkit() {
   translateToolkitTexts();
   FL_NORMAL_SIZE = 12;
@@ -265,9 +272,7 @@ MainWindow::MainWindow(int width, int height)
   p.mainBoard = new BoardView(b.x, b.y, b.w, b.h);
   p.mainBoard->emptyText = _(HowToBegin);
   const Box& s = layout.status;
-  p.status = new Fl_Box(s.x, s.y, s.w, s.h);
-  p.status->box(FL_THIN_DOWN_BOX);
-  p.status->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+  p.status = makeStatusLine(s.x, s.y, s.w, s.h);
   const Box& l = layout.log;
   p.logBrowser = new LogBrowser(l.x, l.y, l.w, l.h);
   p.messages.reset(new BrowserLog(p.logBrowser));
