@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
+#include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/fl_ask.H>
@@ -230,18 +231,29 @@ void MainWindow::Parts::buildPopup() {
   addEntries(popup, PopupMenu, sizeof PopupMenu / sizeof PopupMenu[0]);
 }
 
-// The toolkit's own words: its boxes' buttons and the key names in shortcut labels.
+// The toolkit's own words: its boxes' buttons, the key names in shortcut labels and its
+// file chooser's labels. Each is translated from the toolkit's own text, so that English stays
+// exactly the toolkit's; the list below only marks them for the catalogues.
 void translateToolkitTexts() {
-  fl_yes = _("Yes");
-  fl_no = _("No");
-  fl_ok = _("OK");
-  fl_cancel = _("Cancel");
-  fl_close = _("Close");
-  // TRANSLATORS: key names shown in menu shortcuts (Ctrl+N); keep them as the keyboards print them.
-  fl_local_ctrl = _("Ctrl");
-  fl_local_alt = _("Alt");
-  fl_local_shift = _("Shift");
-  fl_local_meta = _("Meta");
+  // TRANSLATORS: the key names are shown in menu shortcuts (Ctrl+N): keep them as keyboards print them.
+  const char* const marked[] = {N_("Yes"), N_("No"), N_("OK"), N_("Cancel"), N_("Close"), N_("Ctrl"), N_("Alt"),
+                                N_("Shift"), N_("Meta"), N_("Add to Favorites"), N_("All Files (*)"),
+                                N_("Custom Filter"), N_("Please choose an existing file!"), N_("Favorites"),
+                                N_("Filename:"), N_("File Systems"), N_("Manage Favorites"), N_("New Directory?"),
+                                N_("Create a new directory."), N_("Preview"), N_("Save"), N_("Show:"),
+                                N_("Show hidden files")};
+  (void)marked;
+  const char** const texts[] = {&fl_yes, &fl_no, &fl_ok, &fl_cancel, &fl_close, &fl_local_ctrl, &fl_local_alt,
+                                &fl_local_shift, &fl_local_meta, &Fl_File_Chooser::add_favorites_label,
+                                &Fl_File_Chooser::all_files_label, &Fl_File_Chooser::custom_filter_label,
+                                &Fl_File_Chooser::existing_file_label, &Fl_File_Chooser::favorites_label,
+                                &Fl_File_Chooser::filename_label, &Fl_File_Chooser::filesystems_label,
+                                &Fl_File_Chooser::manage_favorites_label, &Fl_File_Chooser::new_directory_label,
+                                &Fl_File_Chooser::new_directory_tooltip, &Fl_File_Chooser::preview_label,
+                                &Fl_File_Chooser::save_label, &Fl_File_Chooser::show_label,
+                                &Fl_File_Chooser::hidden_label};
+  for (const char** text : texts)
+    if (*text && **text) *text = gettext(*text);
 }
 
 Fl_Box* makeStatusLine(int x, int y, int w, int h) {
