@@ -1,4 +1,5 @@
 #include "game/settings.h"
+#include "i18n/translate.h"
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -94,13 +95,13 @@ bool writeLines(const std::string& path, const Lines& lines, std::string& error)
 bool makeSettingsFolder(std::string& error) {
   const std::string folder = settingsFolder();
   if (folder.empty()) {
-    error = "no settings folder: neither XDG_CONFIG_HOME nor HOME is set";
+    error = _("no settings folder: neither XDG_CONFIG_HOME nor HOME is set");
     return false;
   }
   std::error_code failure;
   std::filesystem::create_directories(folder, failure);
   if (failure) {
-    error = "cannot create " + folder + ": " + failure.message();
+    error = formatText(_("cannot create %s: %s"), folder.c_str(), failure.message().c_str());
     return false;
   }
   return true;
