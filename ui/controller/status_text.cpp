@@ -1,5 +1,4 @@
 #include "ui/controller/status_text.h"
-#include <cstdio>
 #include "game/game.h"
 #include "game/message_text.h"
 #include "i18n/translate.h"
