@@ -1,4 +1,5 @@
 #include "app/database_notes.h"
+#include "i18n/translate.h"
 #include "enddb/program_steps.h"
 
 namespace {
@@ -12,13 +13,15 @@ std::string baseName(const std::string& path) {
 }  // namespace
 
 std::string refusalNote(const RefusedFile& file) {
-  const std::string instead = file.pieces <= StartupPieces ? "its table is computed in memory instead."
-                                                           : "positions of " + std::to_string(file.pieces) +
-                                                                 " pieces are searched instead.";
-  return "The end-game database file " + baseName(file.name) + " is damaged (" + file.reason + "); " + instead;
+  const std::string name = baseName(file.name);
+  if (file.pieces <= StartupPieces)
+    return formatText(_("The end-game database file %s is damaged (%s); its table is computed in memory instead."),
+                      name.c_str(), file.reason.c_str());
+  return formatText(_("The end-game database file %s is damaged (%s); positions of %u pieces are searched instead."),
+                    name.c_str(), file.reason.c_str(), unsigned(file.pieces));
 }
 
 std::string rebuiltNote(const RefusedFile& file) {
-  return "The end-game database file " + baseName(file.name) + " was damaged (" + file.reason +
-         ") and has been rebuilt.";
+  return formatText(_("The end-game database file %s was damaged (%s) and has been rebuilt."),
+                    baseName(file.name).c_str(), file.reason.c_str());
 }

@@ -1,4 +1,5 @@
 #include "app/first_start.h"
+#include "i18n/translate.h"
 #include <FL/Fl.H>
 #include <atomic>
 #include <memory>
@@ -49,18 +50,20 @@ std::vector<std::string> offerRebuild(const std::vector<RefusedFile>& refused, c
     if (file.pieces > pieces) pieces = file.pieces;
   }
   std::vector<std::string> notes;
-  const std::string where = folder.empty() ? "the working folder" : folder;
+  const std::string where = folder.empty() ? _("the working folder") : folder;
+  const bool several = refused.size() > 1, long_ = pieces >= 5;
+  const char* question = several ? (long_ ? _("Rebuild them in %s? The %u-piece database takes several minutes to compute.")
+                                          : _("Rebuild them in %s? The %u-piece database takes a few seconds to compute."))
+                                 : (long_ ? _("Rebuild it in %s? The %u-piece database takes several minutes to compute.")
+                                          : _("Rebuild it in %s? The %u-piece database takes a few seconds to compute."));
   const bool rebuild =
-      askAlert("Play &without", "&Rebuild", "%s",
-               plainForMarkup(text + "\nRebuild " + (refused.size() > 1 ? "them" : "it") + " in " + where +
-                              "? The " + std::to_string(pieces) + "-piece database takes " +
-                              (pieces >= 5 ? "several minutes" : "a few seconds") + " to compute.")
-                   .c_str());
+      askAlert(_("Play &without"), _("&Rebuild"), "%s",
+               plainForMarkup(text + "\n" + formatText(question, where.c_str(), unsigned(pieces))).c_str());
   EndgameDatabase computed;
-  if (rebuild && !buildWithProgressWindow(computed, pieces, "Tarvenn: rebuilding the database",
-                                          "Computing the end-game database for up to " + std::to_string(pieces) +
-                                              " pieces again...")) {
-    showAlert("There is not enough memory for the %u-piece end-game database.", unsigned(pieces));
+  if (rebuild && !buildWithProgressWindow(computed, pieces, _("Tarvenn: rebuilding the database"),
+                                          formatText(_("Computing the end-game database for up to %u pieces again..."),
+                                                     unsigned(pieces)))) {
+    showAlert(_("There is not enough memory for the %u-piece end-game database."), unsigned(pieces));
   }
   for (const RefusedFile& file : refused) {
     if (!computed.usable(file.pieces)) {
@@ -69,8 +72,9 @@ std::vector<std::string> offerRebuild(const std::vector<RefusedFile>& refused, c
     }
     const std::string problem = computed.saveTable(file.pieces, folder);
     if (!problem.empty())
-      showAlert("%s", plainForMarkup("Tarvenn cannot write its end-game database:\n" + problem +
-                                     "\n\nThe game uses the table it computed until it ends.")
+      showAlert("%s", plainForMarkup(formatText(_("Tarvenn cannot write its end-game database:\n%s\n\n"
+                                                  "The game uses the table it computed until it ends."),
+                                                problem.c_str()))
                           .c_str());
     endgameDatabase.adoptTable(file.pieces, computed);
     notes.push_back(rebuiltNote(file));
@@ -90,16 +94,17 @@ bool fileMissing(const DatabaseLoad& load, uint32_t pieces) {
 
 // Computes the 4-piece database on a first start and writes it.
 void computeFirstStart(const std::string& folder) {
-  if (!buildWithProgressWindow(endgameDatabase, FirstStartPieces, "Tarvenn: first start",
-                               "Computing the end-game database for up to 4 pieces (a few seconds, once)...")) {
-    showAlert("There is not enough memory for the 4-piece end-game database.\n\n"
-              "The game starts with the 3-piece database.");
+  if (!buildWithProgressWindow(endgameDatabase, FirstStartPieces, _("Tarvenn: first start"),
+                               _("Computing the end-game database for up to 4 pieces (a few seconds, once)..."))) {
+    showAlert("%s", _("There is not enough memory for the 4-piece end-game database.\n\n"
+                      "The game starts with the 3-piece database."));
     return;
   }
   const std::vector<std::string> failed = endgameDatabase.save(folder);
   if (!failed.empty())
-    showAlert("%s", plainForMarkup("Tarvenn cannot write its end-game database:\n" + failed.front() +
-                                   "\n\nThe game uses the database it computed until it ends.")
+    showAlert("%s", plainForMarkup(formatText(_("Tarvenn cannot write its end-game database:\n%s\n\n"
+                                                "The game uses the database it computed until it ends."),
+                                              failed.front().c_str()))
                         .c_str());
 }
 
@@ -123,8 +128,9 @@ DatabaseStart prepareGameDatabase(const GameFiles& files) {
   DatabaseStart start;
   start.folder = files.databaseFolder;
   if (files.inDataFolder && !files.problem.empty())
-    showAlert("%s", plainForMarkup("Tarvenn cannot make its data folder " + files.folder + ":\n" + files.problem +
-                                   ".\n\nThe game starts with the 3-piece end-game database in memory.")
+    showAlert("%s", plainForMarkup(formatText(_("Tarvenn cannot make its data folder %s:\n%s.\n\n"
+                                                "The game starts with the 3-piece end-game database in memory."),
+                                              files.folder.c_str(), files.problem.c_str()))
                         .c_str());
   const DatabaseLoad load = endgameDatabase.load(24, start.folder, CheckedLater);
   start.unchecked = load.unchecked;

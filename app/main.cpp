@@ -5,8 +5,13 @@
 #include "app/database_run.h"
 #include "app/interactive.h"
 #include "app/usage.h"
+#include "files/file_locations.h"
+#include "game/settings.h"
+#include "i18n/language.h"
+#include "i18n/translate.h"
 
 int main(int argc, char** argv) {
+  startTranslations(currentFileEnvironment().programFolder, loadLanguageChoice());
   const CommandLine line = readCommandLine(argc, argv);
   switch (line.kind) {
     case CommandLine::Error:
@@ -26,7 +31,7 @@ int main(int argc, char** argv) {
 #ifdef TARVENN_WITH_WINDOW
   return runInteractive(argc, argv);
 #else
-  std::cerr << "This build has no window (configured with TARVENN_GUI off)." << std::endl;
+  std::cerr << _("This build has no window (configured with TARVENN_GUI off).") << std::endl;
   return 1;
 #endif
 }

@@ -1,12 +1,15 @@
 #include "app/usage.h"
+#include "i18n/translate.h"
 #include "version.h"
 
 std::string usageText(const FileEnvironment& environment) {
   std::string dataFolder = dataFolderPath(environment);
-  if (dataFolder.empty()) dataFolder = "(none: neither XDG_DATA_HOME nor HOME is set)";
+  if (dataFolder.empty()) dataFolder = _("(none: neither XDG_DATA_HOME nor HOME is set)");
   std::string installed = installedBookFolder(environment);
-  if (installed.empty()) installed = "none found";
-  return "Usage: tarvenn [-e N | --enddbgen N | -h | --help | --version]\n"
+  if (installed.empty()) installed = _("none found");
+  // TRANSLATORS: the options, file names and folders stay as they are; the first %s is the data
+  // folder, the second the folder of the installed opening book.
+  const char* text = _("Usage: tarvenn [-e N | --enddbgen N | -h | --help | --version]\n"
          "Draughts on an 8x8 board: men capture backward, kings fly, taking the most pieces\n"
          "is compulsory. Without options the game opens its window.\n"
          "\n"
@@ -18,10 +21,11 @@ std::string usageText(const FileEnvironment& environment) {
          "Files: the opening book white.ouv and black.ouv, and the end-game database\n"
          "enddb1.bin, enddb2.bin, ... When the working folder holds any of them, the game\n"
          "reads and writes its files there. Otherwise it uses its data folder\n"
-         "  " + dataFolder + "\n"
+         "  %s\n"
          "($XDG_DATA_HOME/tarvenn, else ~/.local/share/tarvenn), where its first start\n"
          "computes the database for up to 4 pieces, and it reads the book from there when\n"
-         "the folder holds one, else from the installed copy (" + installed + ").\n";
+         "the folder holds one, else from the installed copy (%s).\n");
+  return formatText(text, dataFolder.c_str(), installed.c_str());
 }
 
 std::string versionText() { return std::string("tarvenn ") + TARVENN_VERSION + "\n"; }

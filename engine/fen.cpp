@@ -1,4 +1,5 @@
 #include "engine/fen.h"
+#include "i18n/translate.h"
 #include <cctype>
 
 namespace {
@@ -10,25 +11,25 @@ public:
   bool read(Position& position) {
     skipSpaces();
     const char side = next();
-    if (side != 'W' && side != 'B') return fail("the side to move must be W or B");
+    if (side != 'W' && side != 'B') return fail(_("the side to move must be W or B"));
     bool seen[2] = {false, false};
     SquareSet sets[2] = {0, 0};
     SquareSet kings = 0;
     while (peek() == ':') {
       ++at;
       const char colour = next();
-      if (colour != 'W' && colour != 'B') return fail("a piece list must start with W or B");
+      if (colour != 'W' && colour != 'B') return fail(_("a piece list must start with W or B"));
       const int c = colour == 'W' ? 0 : 1;
-      if (seen[c]) return fail(std::string("two piece lists for ") + (c == 0 ? "White" : "Black"));
+      if (seen[c]) return fail(c == 0 ? _("two piece lists for White") : _("two piece lists for Black"));
       seen[c] = true;
       if (!readList(sets[c], kings, sets[0] | sets[1])) return false;
     }
     if (peek() == '.') ++at;
     skipSpaces();
-    if (at != text.size()) return fail("unexpected text at position " + std::to_string(at + 1));
-    if (!seen[0] || !seen[1]) return fail("both piece lists, W and B, are required");
-    if (sets[0] & ~kings & WhiteKingRow) return fail("a white man stands on rank 8");
-    if (sets[1] & ~kings & BlackKingRow) return fail("a black man stands on rank 1");
+    if (at != text.size()) return fail(formatText(_("unexpected text at position %d"), int(at + 1)));
+    if (!seen[0] || !seen[1]) return fail(_("both piece lists, W and B, are required"));
+    if (sets[0] & ~kings & WhiteKingRow) return fail(_("a white man stands on rank 8"));
+    if (sets[1] & ~kings & BlackKingRow) return fail(_("a black man stands on rank 1"));
     position = Position(sets[0], sets[1], kings, side == 'W');
     return true;
   }
@@ -44,19 +45,19 @@ private:
     while (std::isspace((unsigned char)peek())) ++at;
   }
   bool fail(const std::string& why) {
-    error = "bad FEN: " + why;
+    error = formatText(_("bad FEN: %s"), why.c_str());
     return false;
   }
 
   bool readNumber(int& number) {
-    if (!std::isdigit((unsigned char)peek())) return fail("a square number is expected at position " +
-                                                          std::to_string(at + 1));
+    if (!std::isdigit((unsigned char)peek()))
+      return fail(formatText(_("a square number is expected at position %d"), int(at + 1)));
     number = 0;
     while (std::isdigit((unsigned char)peek())) {
       number = number * 10 + (next() - '0');
-      if (number > 32) return fail("square numbers run from 1 to 32");
+      if (number > 32) return fail(_("square numbers run from 1 to 32"));
     }
-    if (number < 1) return fail("square numbers run from 1 to 32");
+    if (number < 1) return fail(_("square numbers run from 1 to 32"));
     return true;
   }
 
@@ -72,11 +73,11 @@ private:
       if (peek() == '-') {
         ++at;
         if (!readNumber(last)) return false;
-        if (last < first) return fail("a range must run upward");
+        if (last < first) return fail(_("a range must run upward"));
       }
       for (int n = first; n <= last; ++n) {
         const SquareSet square = SquareSet(1) << squareFromPdn(n);
-        if ((set | taken) & square) return fail("square " + std::to_string(n) + " is given twice");
+        if ((set | taken) & square) return fail(formatText(_("square %d is given twice"), int(n)));
         set |= square;
         if (king) kings |= square;
       }

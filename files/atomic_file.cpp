@@ -1,4 +1,5 @@
 #include "files/atomic_file.h"
+#include "i18n/translate.h"
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -25,13 +26,13 @@ bool writeFileAtomically(const std::string& path, const std::string& content, st
   std::string temporary = path + ".tmp-XXXXXX";
   const int fd = mkstemp(&temporary[0]);
   if (fd < 0) {
-    error = "cannot write " + path + ": " + std::strerror(errno);
+    error = formatText(_("cannot write %s: %s"), path.c_str(), std::strerror(errno));
     return false;
   }
   const bool written = writeAll(fd, content) && fsync(fd) == 0;
   const int savedErrno = errno;
   if (close(fd) != 0 || !written) {
-    error = "cannot write " + path + ": " + std::strerror(written ? errno : savedErrno);
+    error = formatText(_("cannot write %s: %s"), path.c_str(), std::strerror(written ? errno : savedErrno));
     unlink(temporary.c_str());
     return false;
   }
@@ -40,7 +41,7 @@ bool writeFileAtomically(const std::string& path, const std::string& content, st
   umask(mask);
   chmod(temporary.c_str(), 0666 & ~mask);
   if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    error = "cannot write " + path + ": " + std::strerror(errno);
+    error = formatText(_("cannot write %s: %s"), path.c_str(), std::strerror(errno));
     unlink(temporary.c_str());
     return false;
   }

@@ -1,6 +1,7 @@
 #include "game/game.h"
 #include <string>
 #include "game/message_text.h"
+#include "i18n/translate.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ void Game::startGame() {
   if (begun) return;
   begun = true;
   refreshMoves();  // an opened game's moves were added to the record before the start
-  log->post(MsgEvent, "New game start.");
+  log->post(MsgEvent, _("New game start."));
   if (view) view->showLastMove(lastMoveOf(record), false);
   applyDrawRules();
   if (outcome != InPlay) finish();  // a saved game that is over
@@ -84,10 +85,10 @@ void Game::finish() {
   reported = true;
   if (outcome == Drawn) {
     if (endingRule != DrawRule::NoRule) log->post(MsgResult, drawRuleReasonText(endingRule).c_str());
-    log->post(MsgResult, "Game draw.");
+    log->post(MsgResult, _("Game draw."));
   } else {
     if (outcome != Won) winnerIsWhite = !whiteToMove();  // the side to move has no move left
-    log->post(MsgResult, winnerIsWhite ? "White wins!" : "Black wins!");
+    log->post(MsgResult, winnerIsWhite ? _("White wins!") : _("Black wins!"));
     outcome = Won;
   }
   notify();
@@ -193,7 +194,7 @@ void Game::settleDrawOffer(bool white, bool accepted) {
 void Game::cancelGame() {
   if (outcome == Canceled) return;
   if (view) view->detachInput();
-  if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, "Game was canceled.");
+  if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, _("Game was canceled."));
   outcome = Canceled;
   questionOpen = false;  // an answer that comes later finds no question
   if (pauseRunning) {
@@ -248,7 +249,7 @@ void Game::resign() {
   interruptTurn();
   const bool black = !whiteToMove();
   log->post(resignationLine(!black));
-  log->post(MsgResult, black ? "White wins!" : "Black wins!");
+  log->post(MsgResult, black ? _("White wins!") : _("Black wins!"));
   outcome = Won;
   winnerIsWhite = black;
   reported = true;

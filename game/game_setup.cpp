@@ -1,7 +1,8 @@
 #include "game/game_setup.h"
+#include "i18n/translate.h"
 #include <algorithm>
 
-const char* kindName(PlayerKind kind) { return kind == PlayerKind::Computer ? "computer" : "human"; }
+const char* kindName(PlayerKind kind) { return kind == PlayerKind::Computer ? N_("computer") : N_("human"); }
 
 bool parseKind(const std::string& name, PlayerKind& kind) {
   for (PlayerKind k : {PlayerKind::Person, PlayerKind::Computer})

@@ -1,11 +1,12 @@
 #include "game/message_text.h"
 #include <cstdio>
 #include <cstdlib>
+#include "i18n/translate.h"
 
 std::string evaluationText(Score eval, Evaluation evaluation) {
   if (evaluation == Evaluation::Material) return std::to_string(countedValue(eval, evaluation));
-  if (eval >= ScoreProven) return "win";
-  if (eval <= -ScoreProven) return "loss";
+  if (eval >= ScoreProven) return _("win");
+  if (eval <= -ScoreProven) return _("loss");
   char text[24];
   std::snprintf(text, sizeof text, "%s%d.%02d", eval < 0 ? "-" : "", std::abs(eval) / 100, std::abs(eval) % 100);
   return text;
@@ -20,14 +21,11 @@ std::string notation(const Move& move) {
 }
 
 std::string searchFigures(const SearchFigures& s) {
-  char text[160];
   const std::string eval = evaluationText(s.eval, s.evaluation);
   if (s.partial)
-    std::snprintf(text, sizeof text, "(eval %s, time %.2fs, depth %d and %d/%d moves at depth %d)", eval.c_str(),
-                  s.seconds, s.depth, s.movesAtNextDepth, s.rootMoves, s.depth + 1);
-  else
-    std::snprintf(text, sizeof text, "(eval %s, time %.2fs, depth %d)", eval.c_str(), s.seconds, s.depth);
-  return text;
+    return formatText(_("(eval %s, time %.2fs, depth %d and %d/%d moves at depth %d)"), eval.c_str(), s.seconds,
+                      s.depth, s.movesAtNextDepth, s.rootMoves, s.depth + 1);
+  return formatText(_("(eval %s, time %.2fs, depth %d)"), eval.c_str(), s.seconds, s.depth);
 }
 
 // A computer's choice at a level other than classic names the level after the side: " (strong)".
@@ -35,7 +33,7 @@ std::string searchFigures(const SearchFigures& s) {
 std::string levelWords(const LogLine& line) {
   const bool decision = line.topic == LineTopic::BookMove || line.topic == LineTopic::DatabaseMove ||
                         line.topic == LineTopic::SearchedMove;
-  return decision && !line.level.empty() ? " (" + line.level + ")" : "";
+  return decision && !line.level.empty() ? " (" + std::string(_(line.level.c_str())) + ")" : "";
 }
 
 }  // namespace
@@ -43,14 +41,15 @@ std::string levelWords(const LogLine& line) {
 std::string lineWords(const LogLine& line, const SideNames& names) {
   switch (line.topic) {
     case LineTopic::Text: return line.text;
-    case LineTopic::ForcedMove: return notation(line.move) + " - forced move";
-    case LineTopic::BookMove: return notation(line.move) + " (opening book move)";
-    case LineTopic::DatabaseMove: return notation(line.move) + " (end db move)";
+    case LineTopic::ForcedMove: return formatText(_("%s - forced move"), notation(line.move).c_str());
+    case LineTopic::BookMove: return formatText(_("%s (opening book move)"), notation(line.move).c_str());
+    case LineTopic::DatabaseMove: return formatText(_("%s (end db move)"), notation(line.move).c_str());
     case LineTopic::SearchedMove: return notation(line.move) + " " + searchFigures(line.search);
     case LineTopic::DrawOffer:
-      return std::string(line.accepted ? "offered draw and " : "offered draw but ") + names.of(!line.white) +
-             (line.accepted ? " accept." : " refused.");
-    case LineTopic::Resignation: return "resigned.";
+      // TRANSLATORS: %s is the other side (a piece symbol in the window).
+      return formatText(line.accepted ? _("offered draw and %s accept.") : _("offered draw but %s refused."),
+                        names.of(!line.white));
+    case LineTopic::Resignation: return _("resigned.");
   }
   return line.text;
 }
@@ -60,36 +59,49 @@ std::string lineText(const LogLine& line, const SideNames& names) {
   return std::string(names.of(line.white)) + levelWords(line) + "  " + lineWords(line, names);
 }
 
-std::string movesText(int moves) { return std::to_string(moves) + (moves == 1 ? " move" : " moves"); }
+std::string movesText(int moves) { return formatText(ngettext("%d move", "%d moves", moves), moves); }
 
 int wholeMoves(int plies) { return plies <= 0 ? 0 : (plies + 1) / 2; }
 
-std::string takeBackText(int plies) { return "Took back " + movesText(wholeMoves(plies)) + "."; }
+std::string takeBackText(int plies) {
+  const int moves = wholeMoves(plies);
+  return formatText(ngettext("Took back %d move.", "Took back %d moves.", moves), moves);
+}
 
-std::string replayText(int plies) { return "Replayed " + movesText(wholeMoves(plies)) + "."; }
+std::string replayText(int plies) {
+  const int moves = wholeMoves(plies);
+  return formatText(ngettext("Replayed %d move.", "Replayed %d moves.", moves), moves);
+}
 
 std::string drawQuestionText(bool offeredByWhite) {
-  return offeredByWhite ? "White offers a draw. Does Black accept?" : "Black offers a draw. Does White accept?";
+  return offeredByWhite ? _("White offers a draw. Does Black accept?") : _("Black offers a draw. Does White accept?");
 }
 
 std::string entryWords(const HistoryEntry& entry) {
   std::string words = notation(entry.move);
   if (entry.depth == 0) return words;  // never analysed
   // An analysed entry without a value shows as lost.
-  if (!(entry.flags & evaluatedBit) || entry.evaluation <= -120) return words + " (lose)";
-  if (entry.evaluation >= 120) return words + " (win)";
-  return words + " (evaluation: " + std::to_string(entry.evaluation) + ")";
+  if (!(entry.flags & evaluatedBit) || entry.evaluation <= -120) return formatText(_("%s (lose)"), words.c_str());
+  if (entry.evaluation >= 120) return formatText(_("%s (win)"), words.c_str());
+  return formatText(_("%s (evaluation: %d)"), words.c_str(), (int)entry.evaluation);
 }
 
 std::string drawRuleReasonText(DrawRule rule) {
-  const std::string moves = std::to_string(drawCountMoves(rule));
+  const int moves = drawCountMoves(rule);
   switch (rule) {
-    case DrawRule::Repetition: return "Draw: the same position for the third time.";
-    case DrawRule::KingsOnly: return "Draw: " + moves + " moves of each side with kings only and no capture.";
+    case DrawRule::Repetition: return _("Draw: the same position for the third time.");
+    case DrawRule::KingsOnly:
+      return formatText(ngettext("Draw: %d move of each side with kings only and no capture.",
+                                 "Draw: %d moves of each side with kings only and no capture.", moves),
+                        moves);
     case DrawRule::ThreeAgainstKing:
-      return "Draw: " + moves + " moves of each side with three pieces against a lone king.";
+      return formatText(ngettext("Draw: %d move of each side with three pieces against a lone king.",
+                                 "Draw: %d moves of each side with three pieces against a lone king.", moves),
+                        moves);
     case DrawRule::TwoAgainstKing:
-      return "Draw: " + moves + " moves of each side with two pieces or fewer against a lone king.";
+      return formatText(ngettext("Draw: %d move of each side with two pieces or fewer against a lone king.",
+                                 "Draw: %d moves of each side with two pieces or fewer against a lone king.", moves),
+                        moves);
     case DrawRule::NoRule: break;
   }
   return "";
@@ -97,11 +109,17 @@ std::string drawRuleReasonText(DrawRule rule) {
 
 std::string drawCountText(const DrawState& state) {
   const DrawRule rule = shownDrawCount(state);
-  const char* name = rule == DrawRule::KingsOnly          ? "Kings only"
-                     : rule == DrawRule::ThreeAgainstKing ? "Three against a king"
-                     : rule == DrawRule::TwoAgainstKing   ? "Two against a king"
-                                                          : nullptr;
-  if (!name) return "";
-  return std::string(name) + ": " + std::to_string(drawCountedMoves(state, rule)) + " of " +
-         std::to_string(drawCountMoves(rule)) + " moves.";
+  const int counted = drawCountedMoves(state, rule), moves = drawCountMoves(rule);
+  // TRANSLATORS: "Kings only: 3 of 20 moves." in the status line.
+  switch (rule) {
+    case DrawRule::KingsOnly:
+      return formatText(ngettext("Kings only: %d of %d move.", "Kings only: %d of %d moves.", moves), counted, moves);
+    case DrawRule::ThreeAgainstKing:
+      return formatText(ngettext("Three against a king: %d of %d move.", "Three against a king: %d of %d moves.", moves),
+                        counted, moves);
+    case DrawRule::TwoAgainstKing:
+      return formatText(ngettext("Two against a king: %d of %d move.", "Two against a king: %d of %d moves.", moves),
+                        counted, moves);
+    default: return "";
+  }
 }

@@ -1,4 +1,5 @@
 #include "game/settings.h"
+#include "i18n/translate.h"
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include <vector>
 #include "files/atomic_file.h"
 #include "files/file_locations.h"
+#include "i18n/language.h"
 
 namespace {
 
@@ -21,6 +23,7 @@ const char* const PiecesKey = "board.pieces";
 const char* const AnimationKey = "board.animation";
 const char* const SoundKey = "board.sound";
 constexpr size_t LongestChoiceName = 32;
+const char* const LanguageKey = "view.language";
 
 using Lines = std::vector<std::pair<std::string, std::string>>;  // key, value in file order
 
@@ -98,13 +101,13 @@ bool writeLines(const std::string& path, const Lines& lines, std::string& error)
 bool makeSettingsFolder(std::string& error) {
   const std::string folder = settingsFolder();
   if (folder.empty()) {
-    error = "no settings folder: neither XDG_CONFIG_HOME nor HOME is set";
+    error = _("no settings folder: neither XDG_CONFIG_HOME nor HOME is set");
     return false;
   }
   std::error_code failure;
   std::filesystem::create_directories(folder, failure);
   if (failure) {
-    error = "cannot create " + folder + ": " + failure.message();
+    error = formatText(_("cannot create %s: %s"), folder.c_str(), failure.message().c_str());
     return false;
   }
   return true;
@@ -158,6 +161,29 @@ std::string loadLastGameFolder() { return readLastGameFolder(newGameChoicesPath(
 
 bool saveLastGameFolder(const std::string& folder, std::string& error) {
   return makeSettingsFolder(error) && writeLastGameFolder(newGameChoicesPath(), folder, error);
+}
+
+std::string readLanguageChoice(const std::string& path) {
+  if (path.empty()) return "";
+  const Lines lines = readLines(path);
+  const std::string* language = find(lines, LanguageKey);
+  return language && languageIndex(*language) >= 0 ? *language : "";
+}
+
+bool writeLanguageChoice(const std::string& path, const std::string& language, std::string& error) {
+  if (languageIndex(language) < 0) {
+    error = "the language " + language + " cannot be kept: it is not one the game speaks";
+    return false;
+  }
+  Lines lines = readLines(path);
+  setLine(lines, LanguageKey, language.empty() ? "system" : language);
+  return writeLines(path, lines, error);
+}
+
+std::string loadLanguageChoice() { return readLanguageChoice(newGameChoicesPath()); }
+
+bool saveLanguageChoice(const std::string& language, std::string& error) {
+  return makeSettingsFolder(error) && writeLanguageChoice(newGameChoicesPath(), language, error);
 }
 
 bool readChoiceSeconds(const std::string& text, double& seconds) {

@@ -50,3 +50,9 @@ BoardChoices readBoardChoices(const std::string& path);
 bool writeBoardChoices(const std::string& path, const BoardChoices& choices, std::string& error);
 BoardChoices loadBoardChoices();
 bool saveBoardChoices(const BoardChoices& choices, std::string& error);
+// The language chosen in the window ("" follows the desktop; "en", "pt_BR", "ru"), kept as
+// "view.language = pt_BR" and applied at the next start; an unknown value reads as "".
+std::string readLanguageChoice(const std::string& path);
+bool writeLanguageChoice(const std::string& path, const std::string& language, std::string& error);
+std::string loadLanguageChoice();
+bool saveLanguageChoice(const std::string& language, std::string& error);

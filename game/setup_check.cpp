@@ -1,25 +1,28 @@
 #include "game/setup_check.h"
+#include "i18n/translate.h"
 #include "pdn/pdn_notation.h"
 
 namespace {
 
 // A man on its own crowning row would have been crowned on arriving there.
-std::string crownedManFault(SquareSet men, SquareSet crowningRow, const char* side) {
+std::string crownedManFault(SquareSet men, SquareSet crowningRow, bool white) {
   const SquareSet wrong = men & crowningRow;
   if (!wrong) return "";
-  return std::string("a ") + side + " man on its crowning row (" + squareName(squareIndex(wrong & -wrong)) + ")";
+  const std::string square = squareName(squareIndex(wrong & -wrong));
+  return formatText(white ? _("a white man on its crowning row (%s)") : _("a black man on its crowning row (%s)"),
+                    square.c_str());
 }
 
 }  // namespace
 
 std::string setUpFault(const Position& position) {
-  if (position.white & position.black) return "a square holds a white and a black piece";
-  if (!(position.white | position.black)) return "no piece on the board";
+  if (position.white & position.black) return _("a square holds a white and a black piece");
+  if (!(position.white | position.black)) return _("no piece on the board");
   const int whites = popCount(position.white), blacks = popCount(position.black);
-  if (whites > MaxPiecesPerSide) return std::to_string(whites) + " white pieces: at most 12";
-  if (blacks > MaxPiecesPerSide) return std::to_string(blacks) + " black pieces: at most 12";
-  std::string fault = crownedManFault(position.white & ~position.kings, WhiteKingRow, "white");
-  if (fault.empty()) fault = crownedManFault(position.black & ~position.kings, BlackKingRow, "black");
+  if (whites > MaxPiecesPerSide) return formatText(_("%d white pieces: at most 12"), whites);
+  if (blacks > MaxPiecesPerSide) return formatText(_("%d black pieces: at most 12"), blacks);
+  std::string fault = crownedManFault(position.white & ~position.kings, WhiteKingRow, true);
+  if (fault.empty()) fault = crownedManFault(position.black & ~position.kings, BlackKingRow, false);
   return fault;
 }
 

@@ -9,3 +9,9 @@
 
 #define _(text) gettext(text)
 #define N_(text) text
+
+#include <string>
+
+// A translated format filled in, as snprintf would; the catalogue check keeps each
+// translation's placeholders those of its English text.
+std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -1,4 +1,5 @@
 #include "pdn/pdn_notation.h"
+#include "i18n/translate.h"
 #include <cctype>
 #include <vector>
 #include "engine/fen.h"
@@ -14,7 +15,7 @@ std::string shown(const std::string& text) { return text.size() > 24 ? text.subs
 int readSquare(const std::string& text, size_t& at, std::string& error) {
   if (at + 1 < text.size() && isFileLetter(text[at]) && std::isdigit((unsigned char)text[at + 1])) {
     const int square = squareFromName(text[at], text[at + 1]);
-    if (square < 0) error = text.substr(at, 2) + " is not a dark square of the board";
+    if (square < 0) error = formatText(_("%s is not a dark square of the board"), text.substr(at, 2).c_str());
     at += 2;
     return square;
   }
@@ -24,7 +25,7 @@ int readSquare(const std::string& text, size_t& at, std::string& error) {
     ++digits;
   }
   if (digits == 0 || number < 1 || number > 32) {
-    error = shown(text) + " is not a move";
+    error = formatText(_("%s is not a move"), shown(text).c_str());
     return -1;
   }
   return squareFromPdn(number);
@@ -39,12 +40,12 @@ bool readSquares(const std::string& text, std::vector<int>& squares, std::string
     if (at == text.size()) break;
     const char separator = text[at++];
     if (separator != '-' && separator != 'x' && separator != 'X') {
-      error = shown(text) + " is not a move";
+      error = formatText(_("%s is not a move"), shown(text).c_str());
       return false;
     }
   }
   if (squares.size() < 2) {
-    error = shown(text) + " is not a move";
+    error = formatText(_("%s is not a move"), shown(text).c_str());
     return false;
   }
   return true;
@@ -92,8 +93,9 @@ bool readMoveText(const std::string& text, const Position& before, Move& move, s
     }
   }
   if (fits == 1) return true;
-  error = fits == 0 ? "illegal move " + shown(text)
-                    : "ambiguous move " + shown(text) + ": several captures fit; every landing square is needed";
+  error = formatText(fits == 0 ? _("illegal move %s")
+                               : _("ambiguous move %s: several captures fit; every landing square is needed"),
+                     shown(text).c_str());
   return false;
 }
 
@@ -113,7 +115,7 @@ bool readAnyFen(const std::string& text, Position& position, std::string& error)
                (i + 2 == text.size() || !std::isdigit((unsigned char)text[i + 2]))) {
       const int square = squareFromName(c, text[i + 1]);
       if (square < 0) {
-        error = "bad FEN: " + text.substr(i, 2) + " is not a dark square of the board";
+        error = formatText(_("bad FEN: %s is not a dark square of the board"), text.substr(i, 2).c_str());
         return false;
       }
       numeric += std::to_string(pdnFromSquare(square));

@@ -1,4 +1,5 @@
 #include "pdn/pdn_reader.h"
+#include "i18n/translate.h"
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -47,19 +48,19 @@ bool checkGameType(const std::string& value, std::string& error) {
         digits(fields[3]) && fields[4].size() == 2 && std::strchr("ANS", fields[4][0]) &&
         std::strchr("0123", fields[4][1]) && (fields.size() == 5 || fields[5] == "0" || fields[5] == "1")));
   if (!wellFormed) {
-    error = "GameType \"" + shown(value) + "\" is not a game type";
+    error = formatText(_("GameType \"%s\" is not a game type"), shown(value).c_str());
     return false;
   }
   if (std::stoi(fields[0]) != 26) {
-    error = "game type " + fields[0] + " is not Brazilian draughts (26)";
+    error = formatText(_("game type %s is not Brazilian draughts (26)"), fields[0].c_str());
     return false;
   }
   if (fields.size() > 1 && (fields[2] != "8" || fields[3] != "8")) {
-    error = "game type " + shown(value) + " is not played on an 8x8 board";
+    error = formatText(_("game type %s is not played on an 8x8 board"), shown(value).c_str());
     return false;
   }
   if (fields.size() > 1 && fields[1] != "W") {
-    error = "game type " + shown(value) + " lets Black start; in Brazilian draughts White starts";
+    error = formatText(_("game type %s lets Black start; in Brazilian draughts White starts"), shown(value).c_str());
     return false;
   }
   return true;
@@ -76,7 +77,7 @@ public:
       if (at == text.size()) break;
       if (!readGame()) return;
     }
-    if (reading.games.empty()) fail(0, "not a PDN file: it holds no game");
+    if (reading.games.empty()) fail(0, _("not a PDN file: it holds no game"));
   }
 
 private:
@@ -102,9 +103,7 @@ private:
     for (unsigned char c : text) {
       if (c == '\n') ++where;
       if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != '\v') || c == 0x7F) {
-        char reason[80];
-        std::snprintf(reason, sizeof reason, "not a PDN file: binary data (byte 0x%02X)", c);
-        return fail(where, reason);
+        return fail(where, formatText(_("not a PDN file: binary data (byte 0x%02X)"), c));
       }
     }
     return true;
@@ -159,17 +158,19 @@ private:
     skipInLine();
     std::string name;
     while (std::isalnum((unsigned char)peek()) || peek() == '_') name += text[at++];
-    if (name.empty()) return fail(tagLine, atEnd() ? "the file ends inside a tag" : "a tag name is expected after '['");
+    if (name.empty()) return fail(tagLine, atEnd() ? _("the file ends inside a tag") : _("a tag name is expected after '['"));
     skipInLine();
     if (peek() != '"')
       return fail(tagLine,
-                  atEnd() ? "the file ends inside a tag" : "tag " + shown(name) + ": its value must be in quotes");
+                  atEnd() ? _("the file ends inside a tag")
+                          : formatText(_("tag %s: its value must be in quotes"), shown(name).c_str()));
     ++at;
     std::string value;
     for (;;) {
-      if (atEnd()) return fail(tagLine, "the file ends inside a tag");
+      if (atEnd()) return fail(tagLine, _("the file ends inside a tag"));
       const char c = text[at];
-      if (c == '\n' || c == '\r') return fail(tagLine, "tag " + shown(name) + ": its value does not end on its line");
+      if (c == '\n' || c == '\r')
+        return fail(tagLine, formatText(_("tag %s: its value does not end on its line"), shown(name).c_str()));
       ++at;
       if (c == '"') break;
       if (c == '\\' && (peek() == '"' || peek() == '\\')) {
@@ -180,7 +181,8 @@ private:
     }
     skipInLine();
     if (peek() != ']')
-      return fail(tagLine, atEnd() ? "the file ends inside a tag" : "tag " + shown(name) + ": ']' is missing");
+      return fail(tagLine, atEnd() ? _("the file ends inside a tag")
+                                   : formatText(_("tag %s: ']' is missing"), shown(name).c_str()));
     ++at;
     game.tags.push_back({name, value});
     return true;
@@ -205,7 +207,7 @@ private:
     Position before = position;  // before the last move read
     for (;;) {
       skipSpaces();
-      if (atEnd()) return fail(lastTextLine(), "the file ends before the game's result");
+      if (atEnd()) return fail(lastTextLine(), _("the file ends before the game's result"));
       const char c = peek();
       const int wordLine = line;
       const size_t noteStart = at;
@@ -230,9 +232,9 @@ private:
         if (!skipVariation()) return false;
         keepNote(game, noteStart);
       } else if (c == ')') {
-        return fail(line, "')' without a variation to close");
+        return fail(line, _("')' without a variation to close"));
       } else if (c == '[') {
-        return fail(line, "the game's moves end without a result");
+        return fail(line, _("the game's moves end without a result"));
       } else if (c == '!' || c == '?') {
         while (peek() == '!' || peek() == '?') ++at;
         keepNote(game, noteStart);
@@ -255,7 +257,7 @@ private:
         std::string error;
         if (!readMoveText(move, position, played, error) && !readSplitCapture(move, position, played)) {
           if (!tagged && game.moves.empty() && reading.games.empty())
-            return fail(wordLine, "not a PDN file: a game starts with a tag or a move, not " + shown(word));
+            return fail(wordLine, formatText(_("not a PDN file: a game starts with a tag or a move, not %s"), shown(word).c_str()));
           return fail(wordLine, error);
         }
         game.moves.push_back(played);
@@ -414,7 +416,7 @@ private:
   bool skipComment() {
     const int opened = line;
     const size_t close = text.find('}', at);
-    if (close == std::string::npos) return fail(opened, "the file ends inside a comment opened on this line");
+    if (close == std::string::npos) return fail(opened, _("the file ends inside a comment opened on this line"));
     while (at <= close) advance();
     return true;
   }
@@ -424,7 +426,7 @@ private:
     const int opened = line;
     int depth = 0;
     do {
-      if (atEnd()) return fail(opened, "the file ends inside a variation opened on this line");
+      if (atEnd()) return fail(opened, _("the file ends inside a variation opened on this line"));
       const char c = peek();
       if (c == '{') {
         if (!skipComment()) return false;
@@ -440,7 +442,9 @@ private:
 
 }  // namespace
 
-std::string PdnFault::describe() const { return line > 0 ? "line " + std::to_string(line) + ": " + reason : reason; }
+std::string PdnFault::describe() const {
+  return line > 0 ? formatText(_("line %d: %s"), line, reason.c_str()) : reason;
+}
 
 PdnReading readPdn(const std::string& text) {
   PdnReading reading;
@@ -452,25 +456,25 @@ PdnReading readPdnFile(const std::string& path) {
   PdnReading reading;
   struct stat status;
   if (stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
-    reading.fault.reason = path + " is not a file";
+    reading.fault.reason = formatText(_("%s is not a file"), path.c_str());
     return reading;
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    reading.fault.reason = "cannot open " + path + ": " + std::strerror(errno);
+    reading.fault.reason = formatText(_("cannot open %s: %s"), path.c_str(), std::strerror(errno));
     return reading;
   }
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
   if (size > LargestFile) {
-    reading.fault.reason = path + " is too large for a PDN file (over 64 MB)";
+    reading.fault.reason = formatText(_("%s is too large for a PDN file (over 64 MB)"), path.c_str());
     return reading;
   }
   in.seekg(0);
   std::ostringstream content;
   content << in.rdbuf();
   if (in.bad()) {
-    reading.fault.reason = "cannot read " + path;
+    reading.fault.reason = formatText(_("cannot read %s"), path.c_str());
     return reading;
   }
   return readPdn(content.str());

@@ -1,4 +1,5 @@
 #include "pdn/pdn_writer.h"
+#include "i18n/translate.h"
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -176,7 +177,7 @@ bool appendPdnGame(const std::string& path, const PdnGame& game, std::string& er
   std::ofstream out(path, std::ios::binary | std::ios::app);
   if (out) out << (separate ? "\n\n" : "") << pdnText(game) << std::flush;
   if (!out) {
-    error = "cannot write " + path + ": " + std::strerror(errno);
+    error = formatText(_("cannot write %s: %s"), path.c_str(), std::strerror(errno));
     return false;
   }
   return true;

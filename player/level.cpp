@@ -1,8 +1,10 @@
 #include "player/level.h"
+#include "i18n/translate.h"
 
 namespace {
 
-const char* const LevelNames[LevelCount] = {"beginner", "casual", "classic", "strong", "expert"};
+// Also the names files keep: translated only where a person reads them.
+const char* const LevelNames[LevelCount] = {N_("beginner"), N_("casual"), N_("classic"), N_("strong"), N_("expert")};
 
 }  // namespace
 

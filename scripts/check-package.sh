@@ -118,6 +118,10 @@ check "tarvenn --version answers tarvenn 0.7" test "$version" = "tarvenn 0.7"
 check "tarvenn --help ends with status 0" as_player "tarvenn --help >/dev/null"
 as_player "tarvenn-engine >/dev/null 2>&1"
 check "tarvenn-engine without a command ends with status 2" test $? = 2
+# The catalogues came with the package (C.UTF-8 needs no generated locale).
+check "tarvenn --help speaks Portuguese and Russian" \
+  as_player "LC_ALL=C.UTF-8 LANGUAGE=pt_BR tarvenn --help | grep -q '^Uso: tarvenn' &&
+             LC_ALL=C.UTF-8 LANGUAGE=ru tarvenn --help | grep -q '^Использование: tarvenn'"
 
 say "first start from \$HOME"
 start_as_player tarvenn

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(g++ cmake make libgtest-dev libfltk1.3-dev fluid
           xvfb xdotool libxtst-dev x11-apps x11-utils imagemagick fonts-dejavu-core xclip
-          desktop-file-utils appstream gettext locales libcairo2-dev libcanberra-dev "$@")
+          desktop-file-utils appstream gettext locales python3 libcairo2-dev libcanberra-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

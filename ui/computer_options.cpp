@@ -1,4 +1,5 @@
 #include "ui/computer_options.h"
+#include "i18n/translate.h"
 #include <FL/Fl.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Value_Input.H>
@@ -26,7 +27,8 @@ const char* levelsTooltip() {
   static const std::string text = [] {
     std::string lines;
     for (int i = 0; i < LevelCount; ++i)
-      lines += std::string(i ? "\n" : "") + levelName((Level)i) + ": " + levelMeaning((Level)i);
+      // TRANSLATORS: a level and its meaning, one line of the level choice's tooltip.
+      lines += std::string(i ? "\n" : "") + formatText(_("%s: %s"), _(levelName((Level)i)), levelMeaning((Level)i));
     return lines;
   }();
   return text.c_str();
@@ -37,25 +39,26 @@ const char* levelsTooltip() {
 const char* levelMeaning(Level level) {
   switch (level) {
     case Level::Beginner:
-      return "looks two or three moves ahead and slips now and then; it loses pieces a club player would keep.";
-    case Level::Casual: return "knows good positions but looks only a few moves ahead, with a little chance in its choice.";
-    case Level::Classic: return "counts pieces and thinks for the time chosen: the computer as it has always played.";
-    case Level::Strong: return "judges positions as draughts players do and thinks for the time chosen.";
-    case Level::Expert: return "the strong player given twice the time chosen and both processor cores.";
+      return _("looks two or three moves ahead and slips now and then; it loses pieces a club player would keep.");
+    case Level::Casual:
+      return _("knows good positions but looks only a few moves ahead, with a little chance in its choice.");
+    case Level::Classic: return _("counts pieces and thinks for the time chosen: the computer as it has always played.");
+    case Level::Strong: return _("judges positions as draughts players do and thinks for the time chosen.");
+    case Level::Expert: return _("the strong player given twice the time chosen and both processor cores.");
   }
   return "";
 }
 
 ComputerOptions::ComputerOptions(int x, int y, int w) : Fl_Group(x, y, w, Height) {
-  slider = new TimeSlider(x, y, w - TimeInputWidth - 5, RowHeight, "time to move (in sec)");
+  slider = new TimeSlider(x, y, w - TimeInputWidth - 5, RowHeight, _("time to move (in sec)"));
   slider->callback(onSliderMoved, this);
   typedTime = new Fl_Value_Input(x + w - TimeInputWidth, y, TimeInputWidth, RowHeight);
   typedTime->bounds(0.01, 30);
   typedTime->precision(2);
   typedTime->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE);
   typedTime->callback(onTimeTyped, this);
-  levelChoice = new Fl_Choice(x + w / 3, y + LevelRow, w - w / 3, RowHeight, "level:");
-  for (int i = 0; i < LevelCount; ++i) levelChoice->add(levelName((Level)i));
+  levelChoice = new Fl_Choice(x + w / 3, y + LevelRow, w - w / 3, RowHeight, _("level:"));
+  for (int i = 0; i < LevelCount; ++i) levelChoice->add(_(levelName((Level)i)));
   levelChoice->value((int)DefaultLevel);
   levelChoice->tooltip(levelsTooltip());
   end();

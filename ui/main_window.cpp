@@ -1,15 +1,19 @@
 #include "ui/main_window.h"
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
+#include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_RGB_Image.H>
+#include <FL/fl_ask.H>
+#include <algorithm>
 #include <functional>
 #include <vector>
 #include "book/opening_book.h"
 #include "enddb/database.h"
 #include "files/file_locations.h"
 #include "game/settings.h"
+#include "i18n/language.h"
 #include "i18n/translate.h"
 #include "ui/analysis_panel.h"
 #include "ui/board_feedback.h"
@@ -24,6 +28,7 @@
 #include "ui/history_tree.h"
 #include "ui/info_dialogs.h"
 #include "ui/markup.h"
+#include "ui/message_boxes.h"
 #include "ui/piece_symbols.h"
 #include "ui/program_icon.h"
 #include "ui/toolkit_dialogs.h"
@@ -33,7 +38,7 @@
 
 namespace {
 
-const char* const HowToBegin = "Game > New... (Ctrl+N) starts a game";
+const char* const HowToBegin = N_("Game > New... (Ctrl+N) starts a game");
 const char* const WindowClass = "tarvenn";  // StartupWMClass of the menu entry
 const LayoutParts ShownParts = {false, false, false, true};  // at first: the coordinates around the main board
 constexpr int AboutIconSize = 48;
@@ -62,25 +67,25 @@ struct MenuEntry {
 };
 
 const MenuEntry ControllerMenu[] = {
-    {"@wc &Game/@UpArrow &New...", FL_CTRL + 'n', &WindowController::newGame, 0, nullptr},
-    {"@wc &Game/&Open game...", FL_CTRL + 'o', &WindowController::openGame, 0, nullptr},
-    {"@wc &Game/&Save game...", FL_CTRL + 's', &WindowController::saveGame, FL_MENU_DIVIDER, &CommandStates::save},
-    {"@wc &Game/Cop&y position", FL_CTRL + FL_SHIFT + 'c', &WindowController::copyPosition, 0, &CommandStates::copy},
-    {"@wc &Game/&Paste position", FL_CTRL + 'v', &WindowController::pastePosition, 0, nullptr},
-    {"@wc &Game/Set &up position...", 0, &WindowController::setUpPosition, FL_MENU_DIVIDER, nullptr},
+    {N_("@wc &Game/@UpArrow &New..."), FL_CTRL + 'n', &WindowController::newGame, 0, nullptr},
+    {N_("@wc &Game/&Open game..."), FL_CTRL + 'o', &WindowController::openGame, 0, nullptr},
+    {N_("@wc &Game/&Save game..."), FL_CTRL + 's', &WindowController::saveGame, FL_MENU_DIVIDER, &CommandStates::save},
+    {N_("@wc &Game/Cop&y position"), FL_CTRL + FL_SHIFT + 'c', &WindowController::copyPosition, 0, &CommandStates::copy},
+    {N_("@wc &Game/&Paste position"), FL_CTRL + 'v', &WindowController::pastePosition, 0, nullptr},
+    {N_("@wc &Game/Set &up position..."), 0, &WindowController::setUpPosition, FL_MENU_DIVIDER, nullptr},
     {N_("@wc &Game/Re&view game..."), 0, &WindowController::reviewGame, FL_MENU_DIVIDER, &CommandStates::review},
-    {"@wc &Game/@C3@1+ @n &Cancel", FL_CTRL + 'c', &WindowController::cancelGame, FL_MENU_DIVIDER,
+    {N_("@wc &Game/@C3@1+ @n &Cancel"), FL_CTRL + 'c', &WindowController::cancelGame, FL_MENU_DIVIDER,
      &CommandStates::cancel},
 };
 const MenuEntry MoveMenu[] = {
-    {"@b;M @n &Move/Offer &draw", FL_ALT + 'd', &WindowController::offerDraw, FL_MENU_INACTIVE,
+    {N_("@b;M @n &Move/Offer &draw"), FL_ALT + 'd', &WindowController::offerDraw, FL_MENU_INACTIVE,
      &CommandStates::offerDraw},
-    {"@b;M @n &Move/Move &now", FL_CTRL + 'm', &WindowController::moveNow, FL_MENU_INACTIVE, &CommandStates::moveNow},
-    {"@b;M @n &Move/&Take back", FL_CTRL + 'z', &WindowController::takeBack, FL_MENU_INACTIVE,
+    {N_("@b;M @n &Move/Move &now"), FL_CTRL + 'm', &WindowController::moveNow, FL_MENU_INACTIVE, &CommandStates::moveNow},
+    {N_("@b;M @n &Move/&Take back"), FL_CTRL + 'z', &WindowController::takeBack, FL_MENU_INACTIVE,
      &CommandStates::takeBack},
-    {"@b;M @n &Move/&Replay", FL_CTRL + 'y', &WindowController::replay, FL_MENU_INACTIVE, &CommandStates::replay},
-    {"@b;M @n &Move/&Hint", FL_CTRL + 'h', &WindowController::hint, FL_MENU_INACTIVE, &CommandStates::hint},
-    {"@b;M @n &Move/Re&sign", 0, &WindowController::resign, FL_MENU_INACTIVE | FL_MENU_DIVIDER,
+    {N_("@b;M @n &Move/&Replay"), FL_CTRL + 'y', &WindowController::replay, FL_MENU_INACTIVE, &CommandStates::replay},
+    {N_("@b;M @n &Move/&Hint"), FL_CTRL + 'h', &WindowController::hint, FL_MENU_INACTIVE, &CommandStates::hint},
+    {N_("@b;M @n &Move/Re&sign"), 0, &WindowController::resign, FL_MENU_INACTIVE | FL_MENU_DIVIDER,
      &CommandStates::resign},
     {N_("@b;M @n &Move/&Back"), FL_ALT + FL_Left, &WindowController::back, FL_MENU_INACTIVE, &CommandStates::back},
     {N_("@b;M @n &Move/&Forward"), FL_ALT + FL_Right, &WindowController::forward, FL_MENU_INACTIVE,
@@ -89,8 +94,8 @@ const MenuEntry MoveMenu[] = {
      &CommandStates::playFromHere},
 };
 const MenuEntry PopupMenu[] = {
-    {"&evaluate situation after this move", 0, &WindowController::evaluateFocused, 0, &CommandStates::analysis},
-    {"show &best move in this situation", 0, &WindowController::showBestReply, 0, &CommandStates::analysis},
+    {N_("&evaluate situation after this move"), 0, &WindowController::evaluateFocused, 0, &CommandStates::analysis},
+    {N_("show &best move in this situation"), 0, &WindowController::showBestReply, 0, &CommandStates::analysis},
 };
 
 }  // namespace
@@ -191,13 +196,13 @@ struct MainWindow::Parts : WindowViews {
     for (int i = 0; i < count; ++i) {
       const MenuEntry& e = entries[i];
       auto command = e.command;
-      const int item = to->add(e.label, e.shortcut, onMenu, action([this, command] { (controller.get()->*command)(); }),
+      const int item = to->add(_(e.label), e.shortcut, onMenu, action([this, command] { (controller.get()->*command)(); }),
                                e.flags);
       if (e.enabledBy && to == menu) ruledItems.push_back({item, e.enabledBy});
     }
   }
   int addItem(const char* label, int shortcut, std::function<void()> call, int flags = 0) {
-    return menu->add(label, shortcut, onMenu, action(std::move(call)), flags);
+    return menu->add(_(label), shortcut, onMenu, action(std::move(call)), flags);
   }
 
   void buildMenu(int width);
@@ -208,6 +213,7 @@ struct MainWindow::Parts : WindowViews {
   void buildBoardMenu();
   void applyBoardChoices();
   void keepBoardChoices();
+  void chooseLanguage(int index);
 };
 
 void MainWindow::Parts::quit() {
@@ -241,25 +247,44 @@ void MainWindow::Parts::toggleSquareNames() {
   setCheck(menu, namesItem, names);
 }
 
+// The choice is kept for the next start: the texts already shown cannot change their language.
+void MainWindow::Parts::chooseLanguage(int index) {
+  std::string error;
+  if (!saveLanguageChoice(Languages[index].code, error)) {
+    showAlert("%s", plainForMarkup(formatText(_("The language cannot be kept: %s"), error.c_str())).c_str());
+    return;
+  }
+  showMessage("%s", plainForMarkup(_("Tarvenn speaks the chosen language from its next start.")).c_str());
+}
+
 void MainWindow::Parts::buildMenu(int width) {
   menu = new Fl_Menu_Bar(0, 0, width, 20);
   addEntries(menu, ControllerMenu, sizeof ControllerMenu / sizeof ControllerMenu[0]);
-  addItem("@wc &Game/@C1@1+ @n;&Quit", FL_ALT + FL_F + 4, [this] { quit(); });
+  addItem(N_("@wc &Game/@C1@1+ @n;&Quit"), FL_ALT + FL_F + 4, [this] { quit(); });
   addEntries(menu, MoveMenu, sizeof MoveMenu / sizeof MoveMenu[0]);
-  fullScreenItem = addItem("@b;V @n &View/&Full screen", 'f', [this] { toggleFullScreen(); }, FL_MENU_TOGGLE);
-  namesItem = addItem("@b;V @n &View/&Show squares names", 's', [this] { toggleSquareNames(); }, FL_MENU_TOGGLE);
-  flipItem = addItem("@b;V @n &View/Flip &board", FL_CTRL + 'r', [this] { controller->flipBoard(); }, FL_MENU_TOGGLE);
-  analysisItem = addItem(_("@b;V @n &View/&Analysis board"), FL_CTRL + 'a', [this] { controller->toggleAnalysisBoard(); },
-                         FL_MENU_TOGGLE);
+  fullScreenItem = addItem(N_("@b;V @n &View/&Full screen"), 'f', [this] { toggleFullScreen(); }, FL_MENU_TOGGLE);
+  namesItem = addItem(N_("@b;V @n &View/&Show squares names"), 's', [this] { toggleSquareNames(); }, FL_MENU_TOGGLE);
+  flipItem = addItem(N_("@b;V @n &View/Flip &board"), FL_CTRL + 'r', [this] { controller->flipBoard(); },
+                     FL_MENU_TOGGLE);
+  analysisItem = addItem(N_("@b;V @n &View/&Analysis board"), FL_CTRL + 'a', [this] { controller->toggleAnalysisBoard(); },
+                         FL_MENU_TOGGLE | FL_MENU_DIVIDER);
   buildBoardMenu();
-  addItem("@C3@b;?@n &Help/@C3@b;O@n &Opening book info", 0, showBookInfo);
-  addItem("@C3@b;?@n &Help/@C3@b;E@n &End game database info", 0, showDatabaseInfo, FL_MENU_DIVIDER);
-  addItem("@C3@b;?@n &Help/@C3@b;i@n &About", FL_F + 1, [this] { showAbout(aboutIcon.get()); });
+  // The language names stay in their own language; only the submenu's path is translated.
+  const int chosen = std::max(0, languageIndex(loadLanguageChoice()));
+  for (int i = 0; i < LanguageCount; ++i) {
+    const std::string name = i == 0 ? _(Languages[0].name) : Languages[i].name;
+    const std::string path = std::string(_("@b;V @n &View/&Language")) + "/" + name;
+    const int item = menu->add(path.c_str(), 0, onMenu, action([this, i] { chooseLanguage(i); }), FL_MENU_RADIO);
+    if (i == chosen) menuItem(menu, item).set();
+  }
+  addItem(N_("@C3@b;?@n &Help/@C3@b;O@n &Opening book info"), 0, showBookInfo);
+  addItem(N_("@C3@b;?@n &Help/@C3@b;E@n &End game database info"), 0, showDatabaseInfo, FL_MENU_DIVIDER);
+  addItem(N_("@C3@b;?@n &Help/@C3@b;i@n &About"), FL_F + 1, [this] { showAbout(aboutIcon.get()); });
 }
 
 // View > Board style: the boards, then the piece sets; Animation and Sound below.
 void MainWindow::Parts::buildBoardMenu() {
-  const std::string style = std::string("@b;V @n &View/") + _("Board st&yle") + "/";
+  const std::string style = std::string(_("@b;V @n &View/Board st&yle")) + "/";
   for (int i = 0; i < BoardThemeCount; ++i) {
     const int flags = FL_MENU_RADIO | (i == BoardThemeCount - 1 ? FL_MENU_DIVIDER : 0);
     themeItems[i] = addItem((style + _(BoardThemes[i].label)).c_str(), 0, [this, i] {
@@ -272,11 +297,11 @@ void MainWindow::Parts::buildBoardMenu() {
       boardChoices.pieces = PieceSets[i].name;
       keepBoardChoices();
     }, FL_MENU_RADIO);
-  animationItem = addItem((std::string("@b;V @n &View/") + _("&Animation")).c_str(), 0, [this] {
+  animationItem = addItem(N_("@b;V @n &View/A&nimation"), 0, [this] {
     boardChoices.animation = !boardChoices.animation;
     keepBoardChoices();
   }, FL_MENU_TOGGLE);
-  soundItem = addItem((std::string("@b;V @n &View/") + _("So&und")).c_str(), 0, [this] {
+  soundItem = addItem(N_("@b;V @n &View/So&und"), 0, [this] {
     boardChoices.sound = !boardChoices.sound;
     keepBoardChoices();
   }, FL_MENU_TOGGLE);
@@ -313,7 +338,40 @@ void MainWindow::Parts::buildPopup() {
   addEntries(popup, PopupMenu, sizeof PopupMenu / sizeof PopupMenu[0]);
 }
 
+// The toolkit's own words: its boxes' buttons, the key names in shortcut labels and its
+// file chooser's labels. Each is translated from the toolkit's own text, so that English stays
+// exactly the toolkit's; the list below only marks them for the catalogues.
+void translateToolkitTexts() {
+  // TRANSLATORS: the key names are shown in menu shortcuts (Ctrl+N): keep them as keyboards print them.
+  const char* const marked[] = {N_("Yes"), N_("No"), N_("OK"), N_("Cancel"), N_("Close"), N_("Ctrl"), N_("Alt"),
+                                N_("Shift"), N_("Meta"), N_("Add to Favorites"), N_("All Files (*)"),
+                                N_("Custom Filter"), N_("Please choose an existing file!"), N_("Favorites"),
+                                N_("Filename:"), N_("File Systems"), N_("Manage Favorites"), N_("New Directory?"),
+                                N_("Create a new directory."), N_("Preview"), N_("Save"), N_("Show:"),
+                                N_("Show hidden files")};
+  (void)marked;
+  const char** const texts[] = {&fl_yes, &fl_no, &fl_ok, &fl_cancel, &fl_close, &fl_local_ctrl, &fl_local_alt,
+                                &fl_local_shift, &fl_local_meta, &Fl_File_Chooser::add_favorites_label,
+                                &Fl_File_Chooser::all_files_label, &Fl_File_Chooser::custom_filter_label,
+                                &Fl_File_Chooser::existing_file_label, &Fl_File_Chooser::favorites_label,
+                                &Fl_File_Chooser::filename_label, &Fl_File_Chooser::filesystems_label,
+                                &Fl_File_Chooser::manage_favorites_label, &Fl_File_Chooser::new_directory_label,
+                                &Fl_File_Chooser::new_directory_tooltip, &Fl_File_Chooser::preview_label,
+                                &Fl_File_Chooser::save_label, &Fl_File_Chooser::show_label,
+                                &Fl_File_Chooser::hidden_label};
+  for (const char** text : texts)
+    if (*text && **text) *text = gettext(*text);
+}
+
+Fl_Box* makeStatusLine(int x, int y, int w, int h) {
+  Fl_Box* status = new Fl_Box(x, y, w, h);
+  status->box(FL_THIN_DOWN_BOX);
+  status->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+  return status;
+}
+
 void prepareToolkit() {
+  translateToolkitTexts();
   FL_NORMAL_SIZE = 12;
   Fl_Window::default_xclass(WindowClass);  // the dialogs belong to the program too
   installMarkupLabels();
@@ -327,6 +385,7 @@ void prepareToolkit() {
 
 MainWindow::MainWindow(int width, int height)
     : Fl_Window(width, height, "Tarvenn v" TARVENN_VERSION " author: Odrowen"), parts(new Parts(this)) {
+  copy_label(formatText(_("Tarvenn v%s author: %s"), TARVENN_VERSION, "Odrowen").c_str());
   Parts& p = *parts;
   end();
   p.buildPopup();
@@ -336,11 +395,9 @@ MainWindow::MainWindow(int width, int height)
   const Box& b = layout.coordinates;
   p.mainBoard = new BoardView(b.x, b.y, b.w, b.h);
   p.mainBoard->margin = layout.board.x - layout.coordinates.x;
-  p.mainBoard->emptyText = HowToBegin;
+  p.mainBoard->emptyText = _(HowToBegin);
   const Box& s = layout.status;
-  p.status = new Fl_Box(s.x, s.y, s.w, s.h);
-  p.status->box(FL_THIN_DOWN_BOX);
-  p.status->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+  p.status = makeStatusLine(s.x, s.y, s.w, s.h);
   const Box& l = layout.log;
   p.logBrowser = new LogBrowser(l.x, l.y, l.w, l.h);
   p.messages.reset(new BrowserLog(p.logBrowser));

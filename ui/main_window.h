@@ -9,6 +9,9 @@ class MessageLog;
 
 // The program's look for every window: label markup, piece symbols, 12-pixel text.
 void prepareToolkit();
+// The status line's box as the window shows it (the window tests draw a reference with it).
+class Fl_Box;
+Fl_Box* makeStatusLine(int x, int y, int w, int h);
 
 class MainWindow : public Fl_Window {
 public:

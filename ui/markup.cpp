@@ -19,6 +19,18 @@ void applyStyle(const MarkupStyle& style, bool draw) {
   if (draw) fl_color(style.colour);
 }
 
+// Bytes of the letter an '&' underlines at p (0 when none): an ASCII letter or digit, or any
+// letter beyond ASCII as one UTF-8 sequence, so that translated labels keep their accelerators.
+int underlinedLetter(const char* p, const char* end) {
+  const unsigned char c = (unsigned char)*p;
+  if (p >= end) return 0;
+  if (c < 0x80) return std::isalnum(c) ? 1 : 0;
+  int n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
+  for (int i = 1; i < n; ++i)
+    if (p + i >= end || ((unsigned char)p[i] & 0xC0) != 0x80) return 0;
+  return n;
+}
+
 // Handles one "@name" at p (p[1] is not '@'); returns where the text goes on.
 const char* applyCommand(const char* p, const char* end, int& x, int baseline, const MarkupStyle& normal,
                          MarkupStyle& style, bool draw) {
@@ -59,12 +71,12 @@ int markupLine(const char* p, const char* end, int x, int baseline, const Markup
       if (columnX > x) x = columnX;
       continue;
     }
-    bool underline = false;
+    int underline = 0;
     if (*p == '&' && p + 1 < end) {
       if (p[1] == '&') ++p;
-      else if (std::isalnum((unsigned char)p[1])) { underline = true; ++p; }
+      else if ((underline = underlinedLetter(p + 1, end))) ++p;
     }
-    const char* run = p + 1;
+    const char* run = p + (underline ? underline : 1);
     if (!underline)
       while (run < end && *run != '@' && *run != '&' && *run != '\t') ++run;
     const int w = (int)fl_width(p, (int)(run - p));
@@ -186,7 +198,7 @@ std::string markupWords(const std::string& text, std::string (*symbol)(const std
     } else if (c == '&' && i + 1 < text.size() && text[i + 1] == '&') {
       out += '&';
       ++i;
-    } else if (c == '&' && i + 1 < text.size() && std::isalnum((unsigned char)text[i + 1])) {
+    } else if (c == '&' && underlinedLetter(text.c_str() + i + 1, text.c_str() + text.size())) {
       // the mark of an underlined letter
     } else {
       out += c;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include "i18n/translate.h"
 #include "ui/markup.h"
 
 namespace {
@@ -81,7 +82,7 @@ int markupBox(const char* icon, const char* cancelLabel, const char* okLabel, co
 void showMessage(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  markupBox("i", nullptr, "&OK", format, args);
+  markupBox("i", nullptr, _("&OK"), format, args);
   va_end(args);
 }
 
@@ -95,7 +96,7 @@ void showMessageWithPicture(Fl_Image* picture, const char* format, ...) {
 bool askQuestion(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  const int answer = markupBox("?", "&No", "&Yes", format, args);
+  const int answer = markupBox("?", _("&No"), _("&Yes"), format, args);
   va_end(args);
   return answer == 1;
 }
@@ -111,6 +112,6 @@ bool askAlert(const char* cancelLabel, const char* okLabel, const char* format, 
 void showAlert(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  markupBox("!", nullptr, "&OK", format, args);
+  markupBox("!", nullptr, _("&OK"), format, args);
   va_end(args);
 }

@@ -1,4 +1,5 @@
 #include "ui/new_game_dialog.h"
+#include "i18n/translate.h"
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
@@ -21,7 +22,7 @@ public:
   PlayerChooser(int x, int y, int w, int h, const char* label) : Fl_Group(x, y, w, h) {
     Fl_Group* header = new Fl_Group(x, y, w, 30);
     choice = new Fl_Choice(x + w / 3, y + 8, (2 * w) / 3, 20, label);
-    for (PlayerKind kind : Kinds) choice->add(kindName(kind));
+    for (PlayerKind kind : Kinds) choice->add(_(kindName(kind)));
     choice->value(0);
     choice->callback(onChoice, this);
     header->end();
@@ -106,13 +107,13 @@ public:
 
   NewGameDialog(const char* title, int w) : Fl_Window(w, 230, title) {
     Fl_Group* top = new Fl_Group(0, 0, w, 200);
-    white = new PlayerChooser(0, 0, w, 100, "White:");
-    black = new PlayerChooser(0, 100, w, 100, "Black:");
+    white = new PlayerChooser(0, 0, w, 100, _("White:"));
+    black = new PlayerChooser(0, 100, w, 100, _("Black:"));
     top->end();
     Fl_Group* bottom = new Fl_Group(0, 200, w, 30);
-    start = new Fl_Return_Button(w - 150, 205, 70, 20, "start");
+    start = new Fl_Return_Button(w - 150, 205, 70, 20, _("start"));
     start->callback(onStart, this);
-    Fl_Button* cancel = new Fl_Button(w - 75, 205, 70, 20, "cancel");
+    Fl_Button* cancel = new Fl_Button(w - 75, 205, 70, 20, _("cancel"));
     cancel->callback(onCancel, this);
     Fl_Widget* spacer = new Fl_Box(w - 160, 200, 10, 30);
     bottom->resizable(spacer);
@@ -171,7 +172,7 @@ GameSetup twoPeople() { return GameSetup(); }
 
 bool runNewGameDialog(GameSetup& setup) {
   setup = loadNewGameSetup();
-  if (!runPlayersDialog("New game...", setup)) return false;
+  if (!runPlayersDialog(_("New game..."), setup)) return false;
   std::string ignored;  // a settings folder that cannot be written only loses the choices
   saveNewGameSetup(setup, ignored);
   return true;

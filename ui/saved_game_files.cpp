@@ -1,4 +1,5 @@
 #include "ui/saved_game_files.h"
+#include "i18n/translate.h"
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Hold_Browser.H>
@@ -17,7 +18,8 @@
 
 namespace {
 
-const char* const PdnFilter = "PDN games\t*.pdn\nAll files\t*";
+// TRANSLATORS: two filters of the file chooser, each a name, a tab and a pattern; keep the patterns.
+const char* const PdnFilter = N_("PDN games\t*.pdn\nAll files\t*");
 
 // The file last saved or opened in this run: Open offers it again.
 std::string lastPath;
@@ -39,12 +41,12 @@ std::string choosePath(const char* title, int type, int options, const std::stri
   chooser.title(title);
   chooser.type(type);
   chooser.options(options);
-  chooser.filter(PdnFilter);
+  chooser.filter(_(PdnFilter));
   if (!folder.empty()) chooser.directory(folder.c_str());
   if (!name.empty()) chooser.preset_file((folder.empty() ? name : folder + "/" + name).c_str());
   switch (chooser.show()) {
     case 0: return chooser.filename();
-    case -1: showAlert("%s", plainForMarkup(chooser.errmsg() ? chooser.errmsg() : "the file chooser failed").c_str());
+    case -1: showAlert("%s", plainForMarkup(chooser.errmsg() ? chooser.errmsg() : _("the file chooser failed")).c_str());
   }
   return "";
 }
@@ -74,16 +76,16 @@ void onListClick(Fl_Widget*, void* data) {
 // The number of the game the user picks (0 for none).
 int pickGame(const std::vector<PdnGame>& games) {
   Fl_Group::current(nullptr);
-  Fl_Window window(360, 260, "Choose a game");
+  Fl_Window window(360, 260, _("Choose a game"));
   Fl_Hold_Browser* list = new Fl_Hold_Browser(10, 10, 340, 205);
   list->format_char(0);  // player names are shown as they are
   for (size_t i = 0; i < games.size(); ++i) list->add(gameListLine((int)i + 1, games[i]).c_str());
   list->value(1);
   GamePicker picker{&window, list};
   list->callback(onListClick, &picker);
-  Fl_Return_Button* open = new Fl_Return_Button(180, 225, 80, 25, "&Open");
+  Fl_Return_Button* open = new Fl_Return_Button(180, 225, 80, 25, _("&Open"));
   open->callback(onPick, &picker);
-  Fl_Button* cancel = new Fl_Button(270, 225, 80, 25, "&Cancel");
+  Fl_Button* cancel = new Fl_Button(270, 225, 80, 25, _("&Cancel"));
   cancel->callback(onCancelPick, &picker);
   window.callback(onCancelPick, &picker);
   window.resizable(list);
@@ -97,18 +99,20 @@ int pickGame(const std::vector<PdnGame>& games) {
 }  // namespace
 
 std::string gameListLine(int number, const PdnGame& game) {
-  return std::to_string(number) + ". " + game.tag("White", "?") + " - " + game.tag("Black", "?") + ", " +
-         resultText(game.result) + ", " + movesText(wholeMoves((int)game.moves.size()));
+  const int moves = wholeMoves((int)game.moves.size());
+  // TRANSLATORS: a line of the game list: number, White's and Black's names, result (1-0), moves.
+  return formatText(ngettext("%d. %s - %s, %s, %d move", "%d. %s - %s, %s, %d moves", moves), number,
+                    game.tag("White", "?").c_str(), game.tag("Black", "?").c_str(), resultText(game.result), moves);
 }
 
 bool pickGameFromFile(const std::string& path, PdnGame& game) {
   const PdnReading reading = readPdnFile(path);
   if (!reading.ok()) {
-    showAlert("Cannot open %s\n%s", plainForMarkup(path).c_str(), plainForMarkup(reading.fault.describe()).c_str());
+    showAlert(_("Cannot open %s\n%s"), plainForMarkup(path).c_str(), plainForMarkup(reading.fault.describe()).c_str());
     return false;
   }
   if (reading.games.empty()) {
-    showAlert("Cannot open %s\nthe file holds no game", plainForMarkup(path).c_str());
+    showAlert(_("Cannot open %s\nthe file holds no game"), plainForMarkup(path).c_str());
     return false;
   }
   const int number = reading.games.size() == 1 ? 1 : pickGame(reading.games);
@@ -121,7 +125,7 @@ bool openSavedGame(PdnGame& game) {
   const std::string folder = chooserFolder();
   const size_t slash = lastPath.rfind('/');
   const bool offerLast = slash != std::string::npos && lastPath.substr(0, std::max<size_t>(slash, 1)) == folder;
-  const std::string path = choosePath("Open game", Fl_Native_File_Chooser::BROWSE_FILE, 0, folder,
+  const std::string path = choosePath(_("Open game"), Fl_Native_File_Chooser::BROWSE_FILE, 0, folder,
                                       offerLast ? lastPath.substr(slash + 1) : "");
   if (path.empty()) return false;
   rememberFolderOf(path);
@@ -130,7 +134,7 @@ bool openSavedGame(PdnGame& game) {
 
 bool saveGameAs(const PdnGame& game) {
   const std::string name = gameFileName(game.tag("White"), game.tag("Black"), game.tag("Date"), std::time(nullptr));
-  std::string path = choosePath("Save game", Fl_Native_File_Chooser::BROWSE_SAVE_FILE,
+  std::string path = choosePath(_("Save game"), Fl_Native_File_Chooser::BROWSE_SAVE_FILE,
                                 Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER,
                                 chooserFolder(), name);
   if (path.empty()) return false;
@@ -141,6 +145,6 @@ bool saveGameAs(const PdnGame& game) {
     rememberFolderOf(path);
     return true;
   }
-  showAlert("Cannot save %s\n%s", plainForMarkup(path).c_str(), plainForMarkup(error).c_str());
+  showAlert(_("Cannot save %s\n%s"), plainForMarkup(path).c_str(), plainForMarkup(error).c_str());
   return false;
 }

@@ -1,4 +1,5 @@
 #include "ui/setup_dialog.h"
+#include "i18n/translate.h"
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Return_Button.H>
@@ -13,25 +14,25 @@ namespace {
 
 class SetUpDialog : public Fl_Window {
 public:
-  explicit SetUpDialog(const Position& start, bool flipped) : Fl_Window(330, 400, "Set up position") {
+  explicit SetUpDialog(const Position& start, bool flipped) : Fl_Window(330, 400, _("Set up position")) {
     board = new BoardView(5, 5, 320, 320);
     board->look = boardLookFor(loadBoardChoices());  // as the main board looks
     board->flipped = flipped;
     board->showNames = true;
     board->callback(onBoard, this);
-    whiteToMove = new Fl_Round_Button(10, 330, 120, 20, "&White to move");
-    blackToMove = new Fl_Round_Button(130, 330, 120, 20, "&Black to move");
+    whiteToMove = new Fl_Round_Button(10, 330, 120, 20, _("&White to move"));
+    blackToMove = new Fl_Round_Button(130, 330, 120, 20, _("&Black to move"));
     for (Fl_Button* side : {whiteToMove, blackToMove}) {
       side->type(FL_RADIO_BUTTON);
       side->callback(onSide, this);
     }
-    Fl_Button* clear = new Fl_Button(10, 360, 70, 25, "C&lear");
+    Fl_Button* clear = new Fl_Button(10, 360, 70, 25, _("C&lear"));
     clear->callback(onClear, this);
-    Fl_Button* initial = new Fl_Button(85, 360, 70, 25, "&Initial");
+    Fl_Button* initial = new Fl_Button(85, 360, 70, 25, _("&Initial"));
     initial->callback(onInitial, this);
-    Fl_Return_Button* ok = new Fl_Return_Button(175, 360, 70, 25, "OK");
+    Fl_Return_Button* ok = new Fl_Return_Button(175, 360, 70, 25, _("OK"));
     ok->callback(onOk, this);
-    Fl_Button* cancel = new Fl_Button(250, 360, 70, 25, "Cancel");
+    Fl_Button* cancel = new Fl_Button(250, 360, 70, 25, _("Cancel"));
     cancel->callback(onCancel, this);
     end();
     showSetUp(start);
@@ -76,7 +77,7 @@ private:
   void finish() {
     const std::string fault = setUpFault(board->position);
     if (!fault.empty()) {
-      showAlert("This position cannot be played:\n%s", fault.c_str());
+      showAlert(_("This position cannot be played:\n%s"), fault.c_str());
       return;
     }
     accepted = true;

@@ -1,4 +1,5 @@
 #include "ui/toolkit_dialogs.h"
+#include "i18n/translate.h"
 #include <cstdio>
 #include <cstdlib>
 #include "ui/clipboard.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-const char* const PlayersTitle = "Players for this game";
+const char* const PlayersTitle = N_("Players for this game");
 
 }  // namespace
 
@@ -28,7 +29,7 @@ void ToolkitDialogs::refuse(const std::string& heading, const std::string& reaso
 
 bool ToolkitDialogs::chooseNewGame(GameSetup& setup) { return runNewGameDialog(setup); }
 
-bool ToolkitDialogs::choosePlayers(GameSetup& setup) { return runPlayersDialog(PlayersTitle, setup); }
+bool ToolkitDialogs::choosePlayers(GameSetup& setup) { return runPlayersDialog(_(PlayersTitle), setup); }
 
 bool ToolkitDialogs::openGame(PdnGame& game) { return openSavedGame(game); }
 

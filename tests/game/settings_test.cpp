@@ -305,4 +305,27 @@ TEST_F(SettingsTest, TheReviewTimeIsKeptBesideTheOtherChoicesAndOnlyAnOfferedTim
   EXPECT_EQ(readReviewSeconds(path), 0.5);
 }
 
+TEST_F(SettingsTest, TheChosenLanguageSurvivesARestartAndOnlyKnownOnesAreKept) {
+  std::string error;
+  EXPECT_EQ(loadLanguageChoice(), "") << "the desktop's language before any choice";
+  ASSERT_TRUE(saveNewGameSetup(sample(), error)) << error;
+  for (const char* code : {"pt_BR", "ru", "en", ""}) {
+    ASSERT_TRUE(saveLanguageChoice(code, error)) << error;
+    EXPECT_EQ(loadLanguageChoice(), code);
+    EXPECT_EQ(loadNewGameSetup().white.level, Level::Strong) << "the choices stay beside " << code;
+  }
+  // A language the game does not speak is neither written nor read; the file stays as it was.
+  ASSERT_TRUE(saveLanguageChoice("ru", error)) << error;
+  const std::string before = contents(newGameChoicesPath());
+  for (const char* code : {"de", "pt", "RU", "ru\nwhite.level = expert", "system"}) {
+    EXPECT_FALSE(saveLanguageChoice(code, error)) << code;
+    EXPECT_EQ(contents(newGameChoicesPath()), before) << code;
+  }
+  for (const char* line : {"view.language = fr\n", "view.language = ../../etc\n", "view.language = system\n",
+                           "view.language\n", "view.language = \x01ru\n"}) {
+    write(newGameChoicesPath(), line);
+    EXPECT_EQ(loadLanguageChoice(), "") << line;
+  }
+}
+
 }  // namespace

@@ -26,6 +26,11 @@ TEST(Markup, CommandsEndAtSpaceAtOrSemicolonAndOnlyTheSemicolonIsSwallowed) {
       {"a@@b", plainWidth("a@b")},
       {"&&x", plainWidth("&x")},
       {"@i@b x@n y", plainWidth(" x", FL_HELVETICA_BOLD_ITALIC) + plainWidth(" y")},
+      // An accelerator on a letter beyond ASCII, as translated menus have it, is not drawn.
+      {"@b;Х @n &Ход", plainWidth("Х ", FL_HELVETICA_BOLD) + plainWidth(" Ход")},
+      {"Сда&ться", plainWidth("Сдаться")},
+      {"A&ção", plainWidth("Ação")},
+      {"& x", plainWidth("& x")},  // an '&' before no letter shows
   };
   for (const Case& c : cases) {
     int w = 0, h = 0;
@@ -41,6 +46,16 @@ TEST(Markup, EveryLineBreakAddsALineAndTheWidestLineCounts) {
   fl_font(FL_HELVETICA, 12);
   EXPECT_EQ(h, 3 * fl_height());
   EXPECT_EQ(w, plainWidth("a much longer line", FL_HELVETICA_BOLD));
+}
+
+TEST(Markup, AcceleratorMarksLeaveThePlainWordsOfAnyAlphabet) {
+  struct Case {
+    const char* text;
+    const char* words;
+  };
+  const Case cases[] = {{"&Game", "Game"}, {"&Партия", "Партия"}, {"Co&lar posição", "Colar posição"},
+                        {"a && b", "a & b"}, {"& b", "& b"}, {"&\xD0", "&\xD0"}};  // a cut sequence is kept
+  for (const Case& c : cases) EXPECT_EQ(markupWords(c.text, [](const std::string&) { return std::string(); }), c.words);
 }
 
 }  // namespace

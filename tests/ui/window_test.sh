@@ -4,7 +4,7 @@
 # lines drawn by log_reference, history rows by the selection colour. What the window decides
 # without drawing (commands, status texts, questions, the log's lines) is tested on the
 # controller in tests/controller/; this script keeps what needs real pixels and clicks.
-#   window_test.sh first_start|basics|thinking|quitting|players|levels|features|damaged_database|layout|analysis|board_look <tarvenn> <log_reference> <close_window> <window_probe> <layout_boxes>
+#   window_test.sh first_start|basics|thinking|quitting|players|levels|features|damaged_database|layout|analysis|board_look|languages <tarvenn> <log_reference> <close_window> <window_probe> <layout_boxes>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -22,6 +22,9 @@ fi
 
 work=$(mktemp -d)
 shots=$PWD
+# English whatever the machine's language; the languages part sets its own.
+export LC_ALL=C
+unset LANGUAGE
 export XDG_DATA_HOME=$work/data XDG_DATA_DIRS=$work/installed XDG_CONFIG_HOME=$work/config
 prepared=$shots/window-data
 # The board's plain look, without animation and sound, which the pixels read below expect.
@@ -74,6 +77,7 @@ find_window() {
 }
 
 Title='Tarvenn v0.7 author: Odrowen'
+NewGameTitle='New game\.\.\.'
 # Where the boards, the status line and the log are at a window size (BoardX, BoardY,
 # BoardSize, SmallX..., StatusY, LogTop...), as the window's layout puts them.
 use_layout() {
@@ -163,9 +167,20 @@ log_line_is() {
   local index=$1 text=$2 width=${3:-340} lines=()
   for ((i = 0; i < index; i++)); do lines+=("."); done
   lines+=("$text")
+  reference_matches "$width" $((LogTop)) "$index" "${lines[@]}"
+}
+
+# The status line shows `text` as the window draws it (the first $2 pixels, default 290).
+status_line_is() { reference_matches "${2:-290}" "$StatusY" 0 --status "$1"; }
+
+# log_reference draws its arguments; row `index` of it, `width` pixels wide, equals the same
+# row of the window `offset` pixels lower.
+reference_matches() {
+  local width=$1 offset=$2 index=$3
+  shift 3
   local R=""
   for _ in $(seq 5); do
-    "$reference" "${lines[@]}" >"$work/geometry" 2>/dev/null &
+    "$reference" "$@" >"$work/geometry" 2>/dev/null &
     helper=$!
     for _ in $(seq 50); do
       R=$(xdotool search --onlyvisible --name '^log reference$' 2>/dev/null | head -1)
@@ -184,7 +199,7 @@ log_line_is() {
   wait "$helper" 2>/dev/null
   helper=""
   shot
-  convert "$work/now.png" -crop "${width}x${height}+2+$((LogTop + y))" +repage "$work/actual.png"
+  convert "$work/now.png" -crop "${width}x${height}+2+$((offset + y))" +repage "$work/actual.png"
   [ "$(compare -metric AE "$work/expected.png" "$work/actual.png" null: 2>&1)" = "0" ]
 }
 
@@ -200,7 +215,7 @@ start_program() {
       if [ "$which" = any ]; then
         W=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -1)
       else
-        W=$(xdotool search --onlyvisible --name "^$Title\$" 2>/dev/null | head -1)
+        W=$(xdotool search --onlyvisible --name "${TitleSearch:-^$Title\$}" 2>/dev/null | head -1)
       fi
       [ -n "$W" ] && break 2
       kill -0 "$app" 2>/dev/null || break  # it could not connect: start it again
@@ -266,9 +281,11 @@ new_game() {
   # The dialog then shows its defaults, two people; only the board's look stays.
   sed -i '/^\(white\|black\|files\)\./d' "$Settings" 2>/dev/null
   key ctrl+n
-  answer_box Return '^New game\.\.\.$'  # "Abandon this game?" when the game in play has moves
+  answer_box Return "^$NewGameTitle\$"  # "Abandon this game?" when the game in play has moves
   local D
-  D=$(find_window '^New game\.\.\.$') || fail "the new-game dialog did not open"
+  D=$(find_window "^$NewGameTitle\$") || fail "the new-game dialog did not open"
+  [ -z "${NewGameName:-}" ] || [ "$(xdotool getwindowname "$D")" = "$NewGameName" ] ||
+    fail "the new-game dialog is named '$(xdotool getwindowname "$D")'"
   local WIDTH HEIGHT X Y SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$D")"
   local side=0
@@ -292,7 +309,10 @@ new_game() {
     fi
     side=1
   done
-  accept_window '^New game\.\.\.$'
+  # With dialog_shot set, the dialog as chosen is kept in that picture.
+  [ -n "${dialog_shot:-}" ] && sleep 0.3 && xwd -id "$D" -silent -out "$work/dialog.xwd" &&
+    convert "xwd:$work/dialog.xwd" "$shots/$dialog_shot"
+  accept_window "^$NewGameTitle\$"
 }
 
 # Enter in the window named $1 (a pattern), which must then close.
@@ -1148,5 +1168,47 @@ board_look() {
   done
   quit_with_status_zero
 }
+# The game in Brazilian Portuguese and in Russian from the locale alone: the window's title,
+# the new-game dialog, a computers' game to its end with the log's result line and the
+# status line in that language. Screenshots of the dialog and of the window at its smallest.
+play_in_language() {
+  local lc=$1 language=${1%%.*} results=("${@:4}")
+  locale -a 2>/dev/null | grep -qix "${language}.utf-\?8" || { echo "no $lc locale"; exit 77; }
+  export LC_ALL=$lc
+  # xdotool searches the names in the legacy property, which holds no letters beyond ASCII:
+  # windows are found by their ASCII parts and their whole names read from the UTF-8 one.
+  Title="Tarvenn v0.7 $2: Odrowen" TitleSearch='^Tarvenn v0\.7 .*: Odrowen$'
+  NewGameTitle='.*\.\.\.' NewGameName=$3
+  start_program
+  xdotool windowsize "$W" 460 400
+  use_layout 460 400
+  wait_for 5 'eval "$(xdotool getwindowgeometry --shell "$W")" && [ "$WIDTH.$HEIGHT" = 460.400 ]' ||
+    fail "the window did not take 460x400"
+  save_shot "window-$language-460x400.png"
+  dialog_shot="window-$language-new-game.png" new_game 0.01 0.01
+  local end=$((SECONDS + 280)) i found=""
+  while [ $SECONDS -le $end ] && [ -z "$found" ]; do
+    for i in 0 2 4; do
+      log_line_is 0 "@b;${results[i]}" 200 && found=$i && break
+    done
+    sleep 1
+  done
+  [ -n "$found" ] || fail "no result line in $language after the computers' game"
+  status_line_is "@b;${results[found + 1]}" || fail "the status line does not say '${results[found + 1]}'"
+  echo "$language: ${results[found]} / ${results[found + 1]}"
+  save_shot "window-$language-game-over.png"
+  quit_with_status_zero close
+}
+
+languages() {
+  use_prepared_data
+  play_in_language pt_BR.UTF-8 autor 'Nova partida...' \
+    "As brancas vencem!" "Fim de partida: as brancas vencem!" "As pretas vencem!" "Fim de partida: as pretas vencem!" \
+    "Partida empatada." "Fim de partida: empate."
+  play_in_language ru_RU.UTF-8 автор 'Новая партия...' \
+    "Белые победили!" "Партия окончена: белые победили!" "Чёрные победили!" "Партия окончена: чёрные победили!" \
+    "Партия закончилась вничью." "Партия окончена: ничья."
+}
+
 "$part"
 echo "PASS: $part"

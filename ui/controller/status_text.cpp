@@ -1,41 +1,40 @@
 #include "ui/controller/status_text.h"
-#include <cstdio>
 #include "game/game.h"
 #include "game/message_text.h"
 #include "i18n/translate.h"
-#include "i18n/translate.h"
 
 std::string statusText(const StatusFacts& facts) {
-  char text[160];
-  const char* side = facts.blackToMove ? "Black" : "White";
+  const bool black = facts.blackToMove;
+  std::string line;
   if (!facts.hasGame) {
-    std::snprintf(text, sizeof text, "No game: Game > New starts one.");
+    line = _("No game: Game > New starts one.");
   } else if (facts.result == Won) {
-    std::snprintf(text, sizeof text, "@b;Game over: %s wins!", facts.whiteWon ? "White" : "Black");
+    line = facts.whiteWon ? _("@b;Game over: White wins!") : _("@b;Game over: Black wins!");
   } else if (facts.result == Drawn) {
-    std::snprintf(text, sizeof text, "@b;Game over: draw.");
+    line = _("@b;Game over: draw.");
   } else if (facts.result == Canceled) {
-    std::snprintf(text, sizeof text, "@b;Game was canceled.");
+    line = _("@b;Game was canceled.");
   } else if (facts.thinking.thinking) {
     const ThinkingState& t = facts.thinking;
     if (t.depth > 0)
-      std::snprintf(text, sizeof text, "%s (computer) thinks: depth %d, eval %s, %.1f s of %.2f s", side, t.depth,
-                    evaluationText(t.eval, t.evaluation).c_str(), t.elapsed, t.allowed);
+      line = formatText(black ? _("Black (computer) thinks: depth %d, eval %s, %.1f s of %.2f s")
+                              : _("White (computer) thinks: depth %d, eval %s, %.1f s of %.2f s"),
+                        t.depth, evaluationText(t.eval, t.evaluation).c_str(), t.elapsed, t.allowed);
     else
-      std::snprintf(text, sizeof text, "%s (computer) thinks: %.1f s of %.2f s", side, t.elapsed, t.allowed);
+      line = formatText(black ? _("Black (computer) thinks: %.1f s of %.2f s")
+                              : _("White (computer) thinks: %.1f s of %.2f s"),
+                        t.elapsed, t.allowed);
   } else if (facts.analysisBoard) {
-    std::snprintf(text, sizeof text, "%s",
-                  facts.blackToMove ? _("Analysis board: Black to move.") : _("Analysis board: White to move."));
+    line = facts.blackToMove ? _("Analysis board: Black to move.") : _("Analysis board: White to move.");
   } else {
-    std::snprintf(text, sizeof text, "%s to move.", side);
+    line = black ? _("Black to move.") : _("White to move.");
   }
-  std::string line = text;
   if (facts.hasGame && facts.result == InPlay) {
     const std::string count = drawCountText(facts.draws);
     if (!count.empty()) line += "  " + count;
   }
   if (!facts.hint.empty()) line += "  " + facts.hint;
-  if (facts.analysing) line += "  Analysing the history...";
+  if (facts.analysing) line += std::string("  ") + _("Analysing the history...");
   return line;
 }
 

@@ -7,6 +7,7 @@
 #include "game/record_pdn.h"
 #include "game/setup_tags.h"
 #include "game/take_back.h"
+#include "i18n/translate.h"
 #include "pdn/pdn_notation.h"
 #include "pdn/pdn_reader.h"
 #include "pdn/pdn_writer.h"
@@ -168,7 +169,7 @@ void WindowController::stopHint() {
 // A game with moves is not thrown away without asking.
 bool WindowController::mayAbandonGame() {
   if (!current || current->result() != InPlay || current->record.count() == 0) return true;
-  return dialogs.ask("Abandon this game?");
+  return dialogs.ask(_("Abandon this game?"));
 }
 
 // Cancels the current game and lets it go; the history no longer shows it. Nothing runs
@@ -265,7 +266,7 @@ void WindowController::pasted(const std::string& text) {
   Position position;
   std::string error;
   if (!readPositionText(text, position, error)) {
-    dialogs.refuse("Cannot paste a position:", error);
+    dialogs.refuse(_("Cannot paste a position:"), error);
     return;
   }
   if (mayAbandonGame()) startFromPosition(position);
@@ -298,7 +299,7 @@ void WindowController::resign() {
   if (!humanToMove()) return;
   Game* game = current.get();
   const bool white = game->whiteToMove();
-  if (!dialogs.ask(std::string("Resign this game? ") + (white ? "Black" : "White") + " then wins.")) return;
+  if (!dialogs.ask(white ? _("Resign this game? Black then wins.") : _("Resign this game? White then wins."))) return;
   // The question waited in an event loop: the game must still be the one asked about.
   if (current.get() != game || !humanToMove() || game->whiteToMove() != white) return;
   stopHint();
@@ -322,7 +323,7 @@ void WindowController::hint() {
                              const Move& m = result->move;
                              views.board().showPosition(request->root, m.captured);
                              views.board().markSquares(squareIndex(m.from), squareIndex(m.to));
-                             hintText = "Hint: " + moveText(request->root, m);
+                             hintText = formatText(_("Hint: %s"), moveText(request->root, m).c_str());
                              hintRoot = request->root;
                            }
                            refresh();
@@ -388,7 +389,7 @@ void WindowController::offerGameInPlay() {
   // A file that is missing or not one readable game (not ours) is left alone.
   if (!reading.ok() || reading.games.size() != 1) return;
   // Once resumed, the game is kept again at the next Quit if it is still in play.
-  if (!dialogs.ask("Resume the game that was in play when Tarvenn was closed?") ||
+  if (!dialogs.ask(_("Resume the game that was in play when Tarvenn was closed?")) ||
       beginGameFrom(reading.games[0], setupFromPdn(reading.games[0])))
     std::remove(path.c_str());
 }

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds a pseudo-language catalogue that wraps every marked text in ⟦ ⟧ and runs both
+# programs' help in it: any English left outside ⟦ ⟧ was never marked for translation.
+# The same catalogue must keep every message's markup, accelerators and menu path.
+#   pseudo_language_test.sh <tarvenn.pot> <tarvenn> <tarvenn-engine>
+set -u
+pot=$1 tarvenn=$2 engine=$3
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+python3 "$here/pseudo_catalogue.py" "$pot" "$work/xx.po" || fail "no pseudo catalogue"
+python3 "$here/check_catalogue.py" "$work/xx.po" || fail "the pseudo catalogue loses markup"
+mkdir -p "$work/locale/xx/LC_MESSAGES"
+msgfmt -o "$work/locale/xx/LC_MESSAGES/tarvenn.mo" "$work/xx.po" || fail "msgfmt"
+# gettext follows LANGUAGE only outside the C locale: any installed UTF-8 locale serves.
+base=$(locale -a 2>/dev/null | grep -iE '^(pt_BR|ru_RU|en_US|C)\.utf-?8$' | head -1)
+[ -n "$base" ] || { echo "no UTF-8 locale"; exit 77; }
+export TARVENN_LOCALEDIR=$work/locale LC_ALL=$base LANGUAGE=xx
+unset XDG_CONFIG_HOME; export HOME=$work  # no language chosen in a settings file
+
+# Prints what of stdin lies outside ⟦ ⟧ and is not the command list's first column.
+unmarked() {
+  python3 -c '
+import re, sys
+text = re.sub(r"⟦.*?⟧", "", sys.stdin.read(), flags=re.S)
+text = re.sub(r"(?m)^  [a-z]+ ", "", text)
+print(" ".join(w for w in re.findall(r"[A-Za-z][A-Za-z'"'"']+", text)))'
+}
+
+outputs=("tarvenn --help" "tarvenn-engine --help")
+for command in $("$engine" --help | sed -n 's/^  \([a-z]*\) .*/\1/p'); do outputs+=("tarvenn-engine $command --help"); done
+[ ${#outputs[@]} -gt 5 ] || fail "the engine tool lists no commands"
+for run in "${outputs[@]}"; do
+  program=$tarvenn
+  [ "${run%% *}" = tarvenn-engine ] && program=$engine
+  text=$("$program" ${run#* } 2>&1)
+  grep -q '⟦' <<<"$text" || fail "$run: nothing translated"
+  left=$(unmarked <<<"$text")
+  [ -z "$left" ] || fail "$run: unmarked English: $left"
+done
+# What scripts read never changes with the language.
+[ "$("$engine" moves)" = "$(LANGUAGE= LC_ALL=C "$engine" moves)" ] || fail "the move list changed with the language"
+[ "$("$tarvenn" --version)" = "$(LANGUAGE= LC_ALL=C "$tarvenn" --version)" ] || fail "--version changed with the language"
+echo "PASS: ${#outputs[@]} helps are wholly marked"
