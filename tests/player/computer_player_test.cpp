@@ -2,7 +2,7 @@
 #include <regex>
 #include "book/opening_book.h"
 #include "enddb/database.h"
-#include "search/analysis.h"
+#include "game/history_analysis.h"
 #include "player/computer_player.h"
 #include "search/search_runner.h"
 #include "tests/game/fakes.h"

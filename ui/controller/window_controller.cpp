@@ -11,7 +11,7 @@
 #include "pdn/pdn_notation.h"
 #include "pdn/pdn_reader.h"
 #include "pdn/pdn_writer.h"
-#include "search/analysis.h"
+#include "game/history_analysis.h"
 #include "search/search_engine.h"
 #include "ui/controller/controlled_game.h"
 #include "ui/controller/game_facts.h"

@@ -1,4 +1,4 @@
-#include "search/analysis.h"
+#include "game/history_analysis.h"
 #include <algorithm>
 #include "search/search_engine.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <string>
-#include "search/analysis.h"
+#include "game/history_analysis.h"
 #include "enddb/database.h"
 #include "game/message_text.h"
 #include "search/search_engine.h"
