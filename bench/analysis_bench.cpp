@@ -7,6 +7,7 @@
 #include <ctime>
 #include <string>
 #include "bench/bench_positions.h"
+#include "bench/cpu_seconds.h"
 #include "enddb/database.h"
 #include "engine/fen.h"
 #include "search/multi_line.h"
@@ -14,12 +15,6 @@
 #include "search/shared_table.h"
 
 namespace {
-
-double cpuSeconds() {
-  timespec now;
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return now.tv_sec + now.tv_nsec / 1e9;
-}
 
 struct Totals {
   uint64_t nodes = 0;

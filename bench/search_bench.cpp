@@ -8,6 +8,7 @@
 #include <ctime>
 #include <string>
 #include "bench/bench_positions.h"
+#include "bench/cpu_seconds.h"
 #include "enddb/database.h"
 #include "engine/fen.h"
 #include "search/search_engine.h"
@@ -16,13 +17,6 @@ namespace {
 
 constexpr int ClassicDepth = 12;
 constexpr int StrongDepth = 16;
-
-// Processor time of this process, so that other work on the machine does not count.
-double cpuSeconds() {
-  timespec now;
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return now.tv_sec + now.tv_nsec / 1e9;
-}
 
 struct Totals {
   uint64_t nodes = 0;

@@ -6,32 +6,12 @@
 #include "enddb/database.h"
 #include "engine/fen.h"
 #include "pdn/pdn_notation.h"
-#include "tests/controller/fake_window.h"
+#include "tests/controller/controller_window.h"
 #include "ui/controller/window_controller.h"
 
 namespace {
 
-struct Board {
-  FakeWindow fake;
-  WindowController controller{fake, fake, fake, endgameDatabase, Book};
-
-  Game& game() { return const_cast<Game&>(*controller.game()); }
-  void start(const SideSetup& white, const SideSetup& black) {
-    fake.players = [white, black](GameSetup& setup) {
-      setup.white = white;
-      setup.black = black;
-    };
-    controller.newGame();
-  }
-  void play(const char* notation) {
-    const Move* move = findNamedMove(game(), notation);
-    ASSERT_NE(move, nullptr) << notation;
-    game().playMove(*move);
-    for (int i = 0; i < 3 && fake.fireTimers(); ++i) {
-    }
-  }
-  bool thinking() const { return controller.commandFacts().computerThinks; }
-};
+using Board = Window;  // the controller between a fake window and the real worker
 
 std::string fenOf(const Game& game) { return writeFen(game.currentPosition()); }
 
