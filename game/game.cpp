@@ -13,7 +13,11 @@ GameSetup peopleFrom(const Position& start) {
 }  // namespace
 
 Game::Game(const GameSetup& setup, Player* white, Player* black)
-    : record(setup.start), startedAs(setup), players{white, black}, moveList(setup.start) {
+    : record(setup.start),
+      startedAs(setup),
+      clocks(newGameClock(setup.white.clock, setup.black.clock)),
+      players{white, black},
+      moveList(setup.start) {
   for (Player* player : players)
     if (player) player->game = this;
 }
@@ -38,6 +42,7 @@ void Game::startGame() {
   begun = true;
   refreshMoves();  // an opened game's moves were added to the record before the start
   log->post(MsgEvent, "New game start.");
+  restoreClocks();  // an opened game resumes with the clocks its moves left
   applyDrawRules();
   if (outcome != InPlay) finish();  // a saved game that is over
   advance();
@@ -48,13 +53,14 @@ void Game::startGame() {
 void Game::advance() {
   if (!begun || advancing) return;
   advancing = true;
-  while (outcome == InPlay && !pauseRunning && !asked && moveList.size() != 0) {
+  while (outcome == InPlay && !pauseRunning && !asked && !held && moveList.size() != 0) {
     if (moveList.size() == 1) {
       log->post(moveLine(LineTopic::ForcedMove, whiteToMove(), moveList[0]));
       apply(moveList[0], true);
       continue;
     }
     asked = true;
+    startClock(clocks, whiteToMove(), clockTime());
     // Without a player for the side, the game waits for a move from outside.
     if (Player* player = playerToMove()) player->takeTurn();
     if (asked && outcome == InPlay) notify();  // the turn goes on: a person chooses or a search runs
@@ -66,6 +72,8 @@ void Game::advance() {
 void Game::finish() {
   if (reported) return;
   reported = true;
+  stopClock(clocks, clockTime());
+  held = false;
   if (outcome == Drawn) {
     if (endingRule != DrawRule::NoRule) log->post(MsgResult, drawRuleReasonText(endingRule).c_str());
     log->post(MsgResult, "Game draw.");
@@ -90,7 +98,19 @@ void Game::playMove(const Move& handed) {
 
 void Game::apply(const Move& played, bool forced) {
   const Move move = played;  // the list it may come from is replaced below
+  const bool mover = whiteToMove();
+  // A forced move the game plays itself costs no time; a move handed in late loses.
+  double clockLeft = clocks.onClock(mover) ? clocks.left[mover ? 0 : 1] : -1;
+  if (!forced) {
+    const double now = clockTime();
+    if (clocks.running == (mover ? 0 : 1) && flagFell(clocks, now)) {
+      loseOnTime(mover);
+      return;
+    }
+    clockLeft = completeMove(clocks, mover, now);
+  }
   record.append(move);
+  record.last()->clockLeft = clockLeft;
   asked = false;
   refreshMoves();
   applyDrawRules();
@@ -177,6 +197,8 @@ void Game::cancelGame() {
   if (view) view->detachInput();
   if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, "Game was canceled.");
   outcome = Canceled;
+  held = false;
+  stopClock(clocks, clockTime());
   questionOpen = false;  // an answer that comes later finds no question
   if (pauseRunning) {
     pauseRunning = forcedPausePending = false;
@@ -197,11 +219,14 @@ void Game::interruptTurn() {
     if (player) player->dropTurn();
   if (view) view->detachInput();
   asked = false;
+  stopClock(clocks, clockTime());
 }
 
 // The record changed under the game: the position it shows and the turn start again.
 void Game::restartFromRecord() {
   outcome = InPlay;
+  timeLoss = false;
+  restoreClocks();
   endingRule = DrawRule::NoRule;
   reported = false;
   refreshMoves();
@@ -236,12 +261,57 @@ void Game::resign() {
   if (outcome != InPlay || busy()) return;
   interruptTurn();
   const bool black = !whiteToMove();
+  held = false;
   log->post(resignationLine(!black));
   log->post(MsgResult, black ? "White wins!" : "Black wins!");
   outcome = Won;
   winnerIsWhite = black;
   reported = true;
   notify();
+}
+
+void Game::checkFlag() {
+  if (outcome == InPlay && !busy() && flagFell(clocks, clockTime())) loseOnTime(clocks.running == 0);
+}
+
+void Game::loseOnTime(bool white) {
+  interruptTurn();
+  stopClock(clocks, clockTime());
+  log->post(lostOnTimeLine(white));
+  log->post(MsgResult, white ? "Black wins!" : "White wins!");
+  outcome = Won;
+  winnerIsWhite = !white;
+  timeLoss = true;
+  held = false;
+  reported = true;
+  notify();
+}
+
+void Game::holdClock(bool hold) {
+  if (hold == held || (hold && (outcome != InPlay || busy()))) return;
+  held = hold;
+  if (hold) {
+    pauseClock(clocks, clockTime());
+    interruptTurn();  // a thinking computer stops and searches again on resume
+    notify();
+  } else {
+    advance();  // the turn is given again and the clock runs on from what it held
+    notify();
+  }
+}
+
+// Each side's clock as its last move in the record left it, else full.
+void Game::restoreClocks() {
+  double left[2] = {clocks.control[0].gameSeconds, clocks.control[1].gameSeconds};
+  bool found[2] = {false, false};
+  for (int i = record.count() - 1; i >= 0 && !(found[0] && found[1]); --i) {
+    const HistoryEntry& entry = record.entry(i);
+    const int side = entry.whiteToMove() ? 1 : 0;  // the mover is the side not to move after it
+    if (found[side] || entry.clockLeft < 0) continue;
+    found[side] = true;
+    left[side] = entry.clockLeft;
+  }
+  setClockTimes(clocks, left[0], left[1]);
 }
 
 void Game::endAs(GameResult result, bool whiteWins) {

@@ -1,6 +1,7 @@
 #include "game/message_text.h"
 #include <cstdio>
 #include <cstdlib>
+#include "i18n/translate.h"
 
 std::string evaluationText(Score eval, Evaluation evaluation) {
   if (evaluation == Evaluation::Material) return std::to_string(countedValue(eval, evaluation));
@@ -12,6 +13,14 @@ std::string evaluationText(Score eval, Evaluation evaluation) {
 }
 
 namespace {
+
+// A translated sentence with its one "%s" replaced by `name`, which may hold any character.
+std::string formatText(const char* sentence, const char* name) {
+  std::string text = sentence;
+  const size_t at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, name);
+  return text;
+}
 
 std::string notation(const Move& move) {
   char text[6] = {};
@@ -51,12 +60,13 @@ std::string lineWords(const LogLine& line, const SideNames& names) {
       return std::string(line.accepted ? "offered draw and " : "offered draw but ") + names.of(!line.white) +
              (line.accepted ? " accept." : " refused.");
     case LineTopic::Resignation: return "resigned.";
+    case LineTopic::LostOnTime: return formatText(_("%s lost on time."), names.of(line.white));
   }
   return line.text;
 }
 
 std::string lineText(const LogLine& line, const SideNames& names) {
-  if (line.topic == LineTopic::Text) return line.text;
+  if (line.topic == LineTopic::Text || line.topic == LineTopic::LostOnTime) return lineWords(line, names);
   return std::string(names.of(line.white)) + levelWords(line) + "  " + lineWords(line, names);
 }
 

@@ -5,6 +5,7 @@
 #include "engine/clock.h"
 #include "game/game.h"
 #include "search/search_runner.h"
+#include "search/time_manager.h"
 
 namespace {
 
@@ -63,6 +64,22 @@ SearchFigures decisionFigures(const DecisionResult& result, int rootMoves) {
   figures.movesAtNextDepth = result.movesAtAbort;
   figures.rootMoves = rootMoves;
   return figures;
+}
+
+// The seconds to think: the level's share of the time per move, or on a clock what the
+// time manager plans, the same for every level.
+double decisionSeconds(const Game& game, const SearchPlan& plan, double perMove, bool databaseChose) {
+  const GameClock& clock = game.clock();
+  const bool white = game.whiteToMove();
+  if (!clock.onClock(white)) return planSeconds(plan, perMove);
+  const Position now = game.currentPosition();
+  ClockSituation situation;
+  situation.timeLeft = timeLeft(clock, white, game.clockTime());
+  situation.increment = clock.control[white ? 0 : 1].increment;
+  situation.movesPlayed = game.record.count();
+  situation.pieces = popCount(now.white | now.black);
+  situation.databaseChose = databaseChose;
+  return clockMoveSeconds(situation);
 }
 
 // A line that reports how the computer chose; it names any level but the classic one.
@@ -141,7 +158,8 @@ void ComputerPlayer::takeTurn() {
   // The search counts toward the draw rules from the game's counts (or not at all without them).
   pending->request.draws = game.record.drawState();
   pending->request.draws->off = !game.drawRules;
-  pending->request.timeLimit = planSeconds(pending->plan, timeLimit);
+  pending->request.timeLimit = decisionSeconds(game, pending->plan, timeLimit, roots.byDatabase);
+  plannedSeconds = pending->request.timeLimit;
   pending->request.seed = (uint32_t)random();
   // Every root move keeps the database draw: let the search choose among them by play.
   pending->request.probes = !roots.byDatabase;
@@ -179,6 +197,6 @@ ThinkingState ComputerPlayer::thinkingState() const {
   state.eval = progress->eval.load(std::memory_order_relaxed);
   state.evaluation = levelPlan(level).evaluation;
   state.elapsed = wallClock() - startedAt;
-  state.allowed = levelSeconds(level, timeLimit);
+  state.allowed = plannedSeconds;
   return state;
 }
