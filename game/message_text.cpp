@@ -14,14 +14,6 @@ std::string evaluationText(Score eval, Evaluation evaluation) {
 
 namespace {
 
-// A translated sentence with its one "%s" replaced by `name`, which may hold any character.
-std::string formatText(const char* sentence, const char* name) {
-  std::string text = sentence;
-  const size_t at = text.find("%s");
-  if (at != std::string::npos) text.replace(at, 2, name);
-  return text;
-}
-
 std::string notation(const Move& move) {
   char text[6] = {};
   move.writeNotation(text);
@@ -60,13 +52,13 @@ std::string lineWords(const LogLine& line, const SideNames& names) {
       return std::string(line.accepted ? "offered draw and " : "offered draw but ") + names.of(!line.white) +
              (line.accepted ? " accept." : " refused.");
     case LineTopic::Resignation: return "resigned.";
-    case LineTopic::LostOnTime: return formatText(_("%s lost on time."), names.of(line.white));
+    case LineTopic::LostOnTime: return line.white ? _("White lost on time.") : _("Black lost on time.");
   }
   return line.text;
 }
 
 std::string lineText(const LogLine& line, const SideNames& names) {
-  if (line.topic == LineTopic::Text || line.topic == LineTopic::LostOnTime) return lineWords(line, names);
+  if (line.topic == LineTopic::Text) return line.text;
   return std::string(names.of(line.white)) + levelWords(line) + "  " + lineWords(line, names);
 }
 

@@ -16,6 +16,7 @@ double movesToPlan(int pieces) {
 double phaseWeight(int pieces, int movesPlayed) {
   if (pieces >= 20 && movesPlayed < 10) return 0.7;
   if (pieces >= 8 && pieces <= 18) return 1.3;
+  if (pieces < 8) return 0.8;
   return 1.0;
 }
 

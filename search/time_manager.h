@@ -11,7 +11,8 @@ struct ClockSituation {
   bool databaseChose = false;  // every move left to choose from keeps the database's result
 };
 
-// The seconds to plan for this move: below the time left by its margin (0 on an empty clock).
+// The seconds to plan for this move: at most a third of the time left above the margin, or
+// on a clock already inside its margin a quarter of what is left (0 on an empty clock).
 double clockMoveSeconds(const ClockSituation& situation);
 // The time kept back from a clock of `timeLeft` seconds: a tenth, at most 2 s, at least 0.02 s.
 double clockMargin(double timeLeft);
