@@ -16,6 +16,7 @@
 #include "ui/info_dialogs.h"
 #include "ui/markup.h"
 #include "ui/piece_symbols.h"
+#include "ui/player_line_view.h"
 #include "ui/toolkit_dialogs.h"
 #include "ui/toolkit_loop.h"
 #include "ui/window_layout.h"
@@ -56,6 +57,8 @@ const MenuEntry ControllerMenu[] = {
     {"@wc &Game/Cop&y position", FL_CTRL + FL_SHIFT + 'c', &WindowController::copyPosition, 0, &CommandStates::copy},
     {"@wc &Game/&Paste position", FL_CTRL + 'v', &WindowController::pastePosition, 0, nullptr},
     {"@wc &Game/Set &up position...", 0, &WindowController::setUpPosition, FL_MENU_DIVIDER, nullptr},
+    {"@wc &Game/Pause c&lock", FL_CTRL + 'p', &WindowController::pauseClock, FL_MENU_TOGGLE | FL_MENU_DIVIDER,
+     &CommandStates::pauseClock},
     {"@wc &Game/@C3@1+ @n &Cancel", FL_CTRL + 'c', &WindowController::cancelGame, FL_MENU_DIVIDER,
      &CommandStates::cancel},
 };
@@ -95,7 +98,10 @@ struct MainWindow::Parts : WindowViews {
   std::vector<std::unique_ptr<std::function<void()>>> actions;    // what each menu item does
   bool fullScreen = false;
   int savedX = 0, savedY = 0, savedW = 0, savedH = 0;
-  int fullScreenItem = -1, namesItem = -1, flipItem = -1;
+  int fullScreenItem = -1, namesItem = -1, flipItem = -1, pauseItem = -1;
+  PlayerLineView* topPlayer = nullptr;
+  PlayerLineView* bottomPlayer = nullptr;
+  PlayerLines players;  // as last shown
 
   explicit Parts(MainWindow* window) : window(window) {}
 
@@ -110,6 +116,15 @@ struct MainWindow::Parts : WindowViews {
   void showCommands(const CommandStates& states) override {
     for (const auto& item : ruledItems) setActive(menuItem(menu, item.first), states.*item.second);
     for (int i = 0; i < popup->size() - 1; ++i) setActive(menuItem(popup, i), states.analysis);
+    if (pauseItem >= 0) setCheck(menu, pauseItem, states.clockHeld);
+  }
+  // Black's line above the board and White's below it, the other way round when flipped.
+  void showPlayers(const PlayerLines& lines) override {
+    const bool relayout = lines.shown != players.shown;
+    players = lines;
+    topPlayer->showLine(mainBoard->flipped ? lines.white : lines.black);
+    bottomPlayer->showLine(mainBoard->flipped ? lines.black : lines.white);
+    if (relayout) window->placeParts(window->w(), window->h());
   }
   bool flipped() const override { return mainBoard->flipped; }
   void setFlipped(bool flipped) override {
@@ -118,6 +133,7 @@ struct MainWindow::Parts : WindowViews {
       board->redraw();
     }
     setCheck(menu, flipItem, flipped);
+    showPlayers(players);
   }
   void showRecord(GameRecord* record) override { history->setRecord(record); }
   void followRecord() override { history->follow(); }
@@ -140,6 +156,7 @@ struct MainWindow::Parts : WindowViews {
       const int item = to->add(e.label, e.shortcut, onMenu, action([this, command] { (controller.get()->*command)(); }),
                                e.flags);
       if (e.enabledBy && to == menu) ruledItems.push_back({item, e.enabledBy});
+      if (e.command == &WindowController::pauseClock) pauseItem = item;
     }
   }
   int addItem(const char* label, int shortcut, std::function<void()> call, int flags = 0) {
@@ -234,12 +251,22 @@ MainWindow::MainWindow(int width, int height)
   const Box& h = layout.history;
   p.history = new HistoryTree(h.x, h.y, h.w, h.h, p.smallBoard);
   p.history->setPopup(p.popup);
+  p.topPlayer = new PlayerLineView(0, 0, 1, 1);
+  p.bottomPlayer = new PlayerLineView(0, 0, 1, 1);
+  p.topPlayer->hide();
+  p.bottomPlayer->hide();
   resizable(this);
   size_range(MinWindowWidth, MinWindowHeight);
   end();
   callback([](Fl_Widget*, void* parts) { ((Parts*)parts)->quit(); }, &p);
   xclass(WindowClass);  // lets a desktop match the window to its menu entry and icon
   p.boardSeat.reset(new BoardSeat(*p.mainBoard));
+  // A click on the board while no one plays there: it resumes a paused clock.
+  p.mainBoard->callback(
+      [](Fl_Widget* board, void* parts) {
+        if (((BoardView*)board)->lastEvent == FL_PUSH) ((Parts*)parts)->controller->boardClicked();
+      },
+      &p);
   Fl::lock();  // once, before the first window shows: lets the worker wake the event loop
   p.controller.reset(new WindowController(p.loop, p, p.dialogs, endgameDatabase, Book));
   p.controller->refresh();
@@ -251,14 +278,27 @@ MainWindow::~MainWindow() {
 
 void MainWindow::resize(int x, int y, int w, int h) {
   Fl_Window::resize(x, y, w, h);
+  placeParts(w, h);
+}
+
+void MainWindow::placeParts(int w, int h) {
   if (!parts || !parts->menu) return;
-  const WindowLayout layout = layoutFor(w, h);
+  LayoutParts shown;
+  shown.playerLines = parts->players.shown;
+  const WindowLayout layout = layoutFor(w, h, shown);
+  for (PlayerLineView* line : {parts->topPlayer, parts->bottomPlayer}) {
+    if (shown.playerLines) line->show();
+    else line->hide();
+  }
+  place(parts->topPlayer, layout.topPlayer.empty() ? Box{0, 0, 1, 1} : layout.topPlayer);
+  place(parts->bottomPlayer, layout.bottomPlayer.empty() ? Box{0, 0, 1, 1} : layout.bottomPlayer);
   place(parts->menu, layout.menu);
   place(parts->mainBoard, layout.board);
   place(parts->status, layout.status);
   place(parts->logBrowser, layout.log);
   place(parts->history, layout.history);
   place(parts->smallBoard, layout.smallBoard);
+  redraw();
 }
 
 void MainWindow::keepGamesInPlayAt(const std::string& path) { parts->controller->keepGamesInPlayAt(path); }

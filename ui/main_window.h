@@ -29,4 +29,5 @@ public:
 
 private:
   std::unique_ptr<Parts> parts;
+  void placeParts(int w, int h);
 };

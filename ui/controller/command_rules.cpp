@@ -15,5 +15,7 @@ CommandStates commandStates(const CommandFacts& f) {
   s.takeBack = f.hasGame && f.movesToTakeBack;
   s.replay = f.hasGame && f.movesToReplay;
   s.analysis = !f.workerBusy;
+  s.pauseClock = f.inPlay && f.onClock;
+  s.clockHeld = s.pauseClock && f.clockHeld;
   return s;
 }

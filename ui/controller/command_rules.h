@@ -11,6 +11,8 @@ struct CommandFacts {
   bool movesToTakeBack = false;  // a take back would remove moves
   bool movesToReplay = false;    // taken-back moves wait to be replayed
   bool historyRowFocused = false;
+  bool onClock = false;    // the game has a clock
+  bool clockHeld = false;  // its clock is paused
 };
 
 struct CommandStates {
@@ -18,6 +20,8 @@ struct CommandStates {
   bool save = false, copy = false, cancel = false;
   bool offerDraw = false, moveNow = false, takeBack = false, replay = false, hint = false, resign = false;
   bool analysis = false;  // the history's pop-up commands
+  bool pauseClock = false;
+  bool clockHeld = false;  // Pause clock shows checked
 };
 
 CommandStates commandStates(const CommandFacts& facts);

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include "game/game.h"
 #include "game/message_text.h"
+#include "i18n/translate.h"
 
 std::string statusText(const StatusFacts& facts) {
   char text[160];
@@ -14,6 +15,8 @@ std::string statusText(const StatusFacts& facts) {
     std::snprintf(text, sizeof text, "@b;Game over: draw.");
   } else if (facts.result == Canceled) {
     std::snprintf(text, sizeof text, "@b;Game was canceled.");
+  } else if (facts.clockHeld) {
+    std::snprintf(text, sizeof text, "%s", _("@b;Clock paused:@n; Ctrl+P or a click on the board resumes."));
   } else if (facts.thinking.thinking) {
     const ThinkingState& t = facts.thinking;
     if (t.depth > 0)

@@ -14,6 +14,7 @@ struct StatusFacts {
   DrawState draws;         // the draw rules' counts in the current position
   std::string hint;        // "Hint: c3-d4" while the hinted position waits for the move; "" for none
   bool whiteWon = false;   // of a won game
+  bool clockHeld = false;  // the clock is paused
 };
 
 std::string statusText(const StatusFacts& facts);

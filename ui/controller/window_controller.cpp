@@ -1,4 +1,5 @@
 #include "ui/controller/window_controller.h"
+#include <algorithm>
 #include <cstdio>
 #include "engine/fen.h"
 #include "game/game.h"
@@ -20,6 +21,7 @@
 namespace {
 
 constexpr double StatusRefreshSeconds = 0.25;
+constexpr double ClockRefreshSeconds = 0.1;  // the clocks show tenths under 10 s
 
 }  // namespace
 
@@ -38,6 +40,7 @@ WindowController::~WindowController() {
   worker.shutdown();  // no delivery reaches a game that goes
   releaseGame();
   loop.cancel(statusTimer);
+  loop.cancel(clockTimer);
 }
 
 ThinkingState WindowController::thinking() const {
@@ -63,6 +66,8 @@ CommandFacts WindowController::commandFacts() const {
   facts.computerThinks = thinking().thinking;
   facts.movesToTakeBack = pliesToTakeBack(game->record, humanSides(*game)) > 0;
   facts.movesToReplay = !game->record.takenBack().empty();
+  facts.onClock = game->clock().anyOnClock();
+  facts.clockHeld = game->clockHeld();
   return facts;
 }
 
@@ -82,6 +87,7 @@ std::string WindowController::statusText() const {
     facts.whiteWon = game->whiteWon();
     facts.thinking = thinking();
     facts.draws = game->record.drawState();
+    facts.clockHeld = game->clockHeld() && game->result() == InPlay;
   }
   facts.analysing = analysisJob != 0;
   if (hintShown()) facts.hint = hintText;
@@ -103,6 +109,38 @@ void WindowController::refreshStatus() {
 void WindowController::refresh() {
   refreshCommands();
   refreshStatus();
+  refreshClocks();
+}
+
+// The names and clocks; while a clock runs, again every tenth of a second, and its flag is watched.
+void WindowController::refreshClocks() {
+  loop.cancel(clockTimer);
+  clockTimer = 0;
+  Game* game = current.get();
+  const PlayerLines lines = game ? playerLines(*game, loop.now()) : PlayerLines{};
+  if (!(lines == shownLines)) {
+    shownLines = lines;
+    views.showPlayers(lines);
+  }
+  if (!game || game->result() != InPlay || game->clockHeld() || game->clock().running < 0) return;
+  const GameClock& clock = game->clock();
+  const double left = timeLeft(clock, clock.running == 0, loop.now());
+  clockTimer = loop.after(std::min(ClockRefreshSeconds, left + 0.001), [this] {
+    clockTimer = 0;
+    if (current) current->checkFlag();  // a fall ends the game, which refreshes everything
+    refreshClocks();
+  });
+}
+
+void WindowController::boardClicked() {
+  if (current && current->clockHeld()) pauseClock();
+}
+
+void WindowController::pauseClock() {
+  if (!current || current->result() != InPlay || !current->clock().anyOnClock()) return;
+  if (!current->clockHeld()) stopHint();
+  current->holdClock(!current->clockHeld());
+  refresh();
 }
 
 // An ended game takes no move: the frames of movable pieces, a hint and its crosses go.

@@ -12,6 +12,7 @@
 #include "player/player_factory.h"
 #include "search/search_runner.h"
 #include "ui/controller/command_rules.h"
+#include "ui/controller/player_lines.h"
 
 class EndgameDatabase;
 class OpeningBook;
@@ -56,6 +57,8 @@ public:
   void flipBoard();
   void evaluateFocused();
   void showBestReply();
+  void pauseClock();  // holds both clocks, or lets them run again
+  void boardClicked();  // a click on the board where no one plays: resumes a paused clock
 
   // Where Quit keeps a game in play; "" for nowhere.
   void keepGamesInPlayAt(const std::string& path) { gameInPlayPath = path; }
@@ -78,6 +81,8 @@ private:
   Position hintRoot;
   std::string gameInPlayPath;
   int statusTimer = 0;
+  int clockTimer = 0;
+  PlayerLines shownLines;  // what the lines above and below the board show
   bool questionShown = false;  // the open draw question of the current game is on screen
 
   void gameChanged(Game& game) override;
@@ -87,6 +92,7 @@ private:
   ThinkingState thinking() const;
   void refreshCommands();
   void refreshStatus();
+  void refreshClocks();
   void clearBoardMarks(const Position& position);
   void stopAnalysis();
   void stopHint();

@@ -4,9 +4,11 @@
 #pragma once
 #include <functional>
 #include <string>
+#include "engine/clock.h"
 #include "pdn/pdn_game.h"
 #include "game/game_setup.h"
 #include "ui/controller/command_rules.h"
+#include "ui/controller/player_lines.h"
 
 class GameRecord;
 class GameView;
@@ -23,6 +25,8 @@ public:
   virtual int after(double seconds, std::function<void()> call) = 0;
   // The timer does not fire; 0 and timers that fired already are ignored.
   virtual void cancel(int timer) = 0;
+  // What the games' clocks read, in seconds.
+  virtual double now() const { return wallClock(); }
 };
 
 class WindowViews {
@@ -42,6 +46,8 @@ public:
   virtual HistoryEntry* focusedEntry() = 0;
   // The history's values changed; `best` (>= 0) is the reply of `entry` to select.
   virtual void showAnalysis(HistoryEntry& entry, int best) = 0;
+  // The names and clocks above and below the board (they follow Flip); hidden when not shown.
+  virtual void showPlayers(const PlayerLines& lines) = 0;
 };
 
 class WindowDialogs {
