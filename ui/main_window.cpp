@@ -251,8 +251,8 @@ MainWindow::MainWindow(int width, int height)
   const Box& h = layout.history;
   p.history = new HistoryTree(h.x, h.y, h.w, h.h, p.smallBoard);
   p.history->setPopup(p.popup);
-  p.topPlayer = new PlayerLineView(0, 0, 1, 1);
-  p.bottomPlayer = new PlayerLineView(0, 0, 1, 1);
+  p.topPlayer = new PlayerLineView(0, 0, 300, 20);
+  p.bottomPlayer = new PlayerLineView(0, 0, 300, 20);
   p.topPlayer->hide();
   p.bottomPlayer->hide();
   resizable(this);
@@ -290,8 +290,8 @@ void MainWindow::placeParts(int w, int h) {
     if (shown.playerLines) line->show();
     else line->hide();
   }
-  place(parts->topPlayer, layout.topPlayer.empty() ? Box{0, 0, 1, 1} : layout.topPlayer);
-  place(parts->bottomPlayer, layout.bottomPlayer.empty() ? Box{0, 0, 1, 1} : layout.bottomPlayer);
+  place(parts->topPlayer, layout.topPlayer.empty() ? Box{0, 0, 300, 20} : layout.topPlayer);
+  place(parts->bottomPlayer, layout.bottomPlayer.empty() ? Box{0, 0, 300, 20} : layout.bottomPlayer);
   place(parts->menu, layout.menu);
   place(parts->mainBoard, layout.board);
   place(parts->status, layout.status);

@@ -2,7 +2,7 @@
 # Drives the real program in an X server with xdotool and reads what it shows from
 # screenshots: board squares by their colours, log lines by comparing them with the same
 # lines drawn by log_reference, history rows by the selection colour.
-#   window_test.sh first_start|basics|computer_game|thinking|quitting|players|levels|features|damaged_database|layout <tarvenn> <log_reference> <close_window> <window_probe> <layout_boxes>
+#   window_test.sh first_start|basics|computer_game|thinking|quitting|players|levels|features|damaged_database|layout|clocks <tarvenn> <log_reference> <close_window> <window_probe> <layout_boxes>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -67,7 +67,7 @@ Title='Tarvenn v0.7 author: Odrowen'
 # Where the boards, the status line and the log are at a window size (BoardX, BoardY,
 # BoardSize, SmallX..., StatusY, LogTop...), as the window's layout puts them.
 use_layout() {
-  eval "$("$boxes" "$1" "$2")"
+  eval "$("$boxes" "$@")"
   Board="$BoardX $BoardY $BoardSize"
   Small="$SmallX $SmallY $SmallSize"
 }
@@ -1140,6 +1140,35 @@ layout() {
   done
   cp "$work/after.png" "$shots/window-log-tooltip.png"
   echo "a tooltip showed the cut log line after $tries more games"
+  quit_with_status_zero
+}
+
+# Two people at 0:05 + 0: White plays C3-D4, Black does not move and loses on time.
+clocks() {
+  use_prepared_data
+  mkdir -p "$XDG_CONFIG_HOME/tarvenn"
+  printf 'white.player = human\nblack.player = human\nwhite.clock = 5\nblack.clock = 5\n' \
+    >"$XDG_CONFIG_HOME/tarvenn/new-game"
+  start_program
+  key ctrl+n
+  accept_window '^New game\.\.\.$'
+  use_layout 600 500 players  # a game on a clock shows the players' lines above and below the board
+  wait_for 5 '[ "$(main_board)" = $Initial ]' || fail "the clocked game does not show the initial position: $(main_board)"
+  click_square 9
+  wait_for 5 'framed 13' || fail "selecting C3 does not frame D4"
+  click_square 13
+  wait_for 5 '[ "$(main_board | cut -c10,14)" = ".w" ]' || fail "C3-D4 was not played: $(main_board)"
+  save_shot window-clocks-running.png
+  local started=$SECONDS
+  wait_for 15 'log_line_is 0 "@b;White wins!" 300' || fail "Black was not flagged: no result line"
+  [ $((SECONDS - started)) -ge 3 ] || fail "Black was flagged after $((SECONDS - started)) s of a 5 s clock"
+  log_line_is 1 "@b;@bc  Black lost on time." 300 || fail "the log does not name Black as lost on time"
+  save_shot window-clocks-flagged.png
+  # The clock no longer runs: the board takes no move for Black.
+  click_square 21
+  sleep 0.5
+  shot
+  [ "$(framed_count $Board)" = 0 ] || fail "the flagged game still frames pieces to move"
   quit_with_status_zero
 }
 
