@@ -22,14 +22,19 @@ double phaseWeight(int pieces, int movesPlayed) {
 
 }  // namespace
 
-double clockMargin(double timeLeft) { return std::clamp(timeLeft * 0.1, 0.02, 2.0); }
+double clockReserve(double timeLeft, double increment) {
+  return std::min(0.75 * std::max(0.0, timeLeft), 1.0 + 5 * increment);
+}
 
 double clockMoveSeconds(const ClockSituation& situation) {
   const double left = std::max(0.0, situation.timeLeft);
-  const double usable = left - clockMargin(left);
-  if (usable <= ShortestPlan) return std::min(ShortestPlan, left / 4);
+  const double full = clockReserve(1e9, situation.increment);
+  const double usable = left - clockReserve(left, situation.increment);
+  // Half the increment, less on a clock down to its reserve: the rest builds the reserve
+  // back up after a slow move.
+  const double incrementShare = 0.5 * std::min(1.0, left / (2 * full));
   double plan = usable / movesToPlan(situation.pieces) * phaseWeight(situation.pieces, situation.movesPlayed) +
-                0.8 * situation.increment;
+                incrementShare * situation.increment;
   if (situation.databaseChose) plan /= 4;
   // One move never takes more than a third of what may be spent.
   return std::min(std::max(plan, ShortestPlan), usable / 3);

@@ -11,8 +11,9 @@ struct ClockSituation {
   bool databaseChose = false;  // every move left to choose from keeps the database's result
 };
 
-// The seconds to plan for this move: at most a third of the time left above the margin, or
-// on a clock already inside its margin a quarter of what is left (0 on an empty clock).
+// The seconds to plan for this move: at most a third of the time left above the reserve
+// (0 on an empty clock).
 double clockMoveSeconds(const ClockSituation& situation);
-// The time kept back from a clock of `timeLeft` seconds: a tenth, at most 2 s, at least 0.02 s.
-double clockMargin(double timeLeft);
+// The time never planned for, kept against a slow machine: 1 s and five increments, at most
+// three quarters of the clock.
+double clockReserve(double timeLeft, double increment);
