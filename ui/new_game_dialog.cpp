@@ -145,7 +145,8 @@ private:
   }
 };
 
-constexpr int MinDialogWidth = 200;     // what the choosers need
+constexpr int MinDialogWidth = 200;
+constexpr int ClockColumn = 180;     // what the choosers need
 constexpr int TitleFontSize = 14;       // a window manager's title is about this size, bold
 constexpr int TitleBarExtras = 150;     // and shares its bar with an icon and three buttons
 
@@ -159,22 +160,22 @@ class NewGameDialog : public Fl_Window {
 public:
   explicit NewGameDialog(const char* title) : NewGameDialog(title, dialogWidth(title)) {}
 
-  NewGameDialog(const char* title, int w) : Fl_Window(w, 290, title) {
+  // Each side's clock in a column beside its player, so that the players' parts keep their places.
+  NewGameDialog(const char* title, int playersWidth) : Fl_Window(playersWidth + ClockColumn, 230, title) {
+    const int w = playersWidth + ClockColumn;
     Fl_Group* top = new Fl_Group(0, 0, w, 200);
-    white = new PlayerChooser(0, 0, w, 100, "White:");
-    black = new PlayerChooser(0, 100, w, 100, "Black:");
+    white = new PlayerChooser(0, 0, playersWidth, 100, "White:");
+    black = new PlayerChooser(0, 100, playersWidth, 100, "Black:");
+    whiteClock = new ClockChooser(playersWidth + 5, 30, ClockColumn - 10, 20, _("White's clock:"));
+    blackClock = new ClockChooser(playersWidth + 5, 130, ClockColumn - 10, 20, _("Black's clock:"));
+    for (ClockChooser* clock : {whiteClock, blackClock}) clock->align(FL_ALIGN_TOP_LEFT);
     top->end();
-    // The clocks below both players, so that the players' parts keep their places.
-    Fl_Group* clocks = new Fl_Group(0, 200, w, 60);
-    whiteClock = new ClockChooser(w / 3, 208, (2 * w) / 3, 20, _("White's clock:"));
-    blackClock = new ClockChooser(w / 3, 234, (2 * w) / 3, 20, _("Black's clock:"));
-    clocks->end();
-    Fl_Group* bottom = new Fl_Group(0, 260, w, 30);
-    start = new Fl_Return_Button(w - 150, 265, 70, 20, "start");
+    Fl_Group* bottom = new Fl_Group(0, 200, w, 30);
+    start = new Fl_Return_Button(w - 150, 205, 70, 20, "start");
     start->callback(onStart, this);
-    Fl_Button* cancel = new Fl_Button(w - 75, 265, 70, 20, "cancel");
+    Fl_Button* cancel = new Fl_Button(w - 75, 205, 70, 20, "cancel");
     cancel->callback(onCancel, this);
-    Fl_Widget* spacer = new Fl_Box(w - 160, 260, 10, 30);
+    Fl_Widget* spacer = new Fl_Box(w - 160, 200, 10, 30);
     bottom->resizable(spacer);
     bottom->end();
     resizable(top);
