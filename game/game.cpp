@@ -252,7 +252,11 @@ void Game::takeBack(int plies) {
 void Game::replay(int plies) {
   if (!begun || outcome == Canceled || busy() || plies <= 0 || plies > (int)record.takenBack().size()) return;
   interruptTurn();
-  for (int i = 0; i < plies; ++i) record.append(record.takenBack().front());
+  for (int i = 0; i < plies; ++i) {
+    const double clockLeft = record.takenBackClocks().front();  // the replayed move's clock comes back with it
+    record.append(record.takenBack().front());
+    record.last()->clockLeft = clockLeft;
+  }
   log->post(MsgMove, replayText(plies).c_str());
   restartFromRecord();
 }

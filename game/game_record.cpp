@@ -3,10 +3,13 @@
 
 void GameRecord::append(const Move& handed) {
   const Move move = handed;  // it may be the taken-back move erased here
-  if (!undone.empty() && undone.front() == move)
+  if (!undone.empty() && undone.front() == move) {
     undone.erase(undone.begin());
-  else
+    undoneClocks.erase(undoneClocks.begin());
+  } else {
     undone.clear();
+    undoneClocks.clear();
+  }
   auto entry = std::make_unique<HistoryEntry>();
   entry->move = move;
   entries.push_back(std::move(entry));
@@ -17,8 +20,13 @@ void GameRecord::takeBack(int plies) {
   plies = std::clamp(plies, 0, count());
   if (plies == 0) return;
   std::vector<Move> removed;
-  for (int i = count() - plies; i < count(); ++i) removed.push_back(entries[i]->move);
+  std::vector<double> clocks;
+  for (int i = count() - plies; i < count(); ++i) {
+    removed.push_back(entries[i]->move);
+    clocks.push_back(entries[i]->clockLeft);
+  }
   undone.insert(undone.begin(), removed.begin(), removed.end());
+  undoneClocks.insert(undoneClocks.begin(), clocks.begin(), clocks.end());
   entries.resize(count() - plies);
   notify();
 }

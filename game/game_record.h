@@ -28,6 +28,8 @@ public:
   void takeBack(int plies);
   // The moves taken back and not yet replayed, the next one to replay first.
   const std::vector<Move>& takenBack() const { return undone; }
+  // The clock each taken-back move left its side (HistoryEntry::clockLeft), in the same order.
+  const std::vector<double>& takenBackClocks() const { return undoneClocks; }
   void addObserver(RecordObserver* observer);
   // True if the last position occurred before with the same side to move.
   bool isRepetition() const;
@@ -57,6 +59,7 @@ private:
   Position start;
   std::vector<std::unique_ptr<HistoryEntry>> entries;
   std::vector<Move> undone;  // taken back; the next one to replay first
+  std::vector<double> undoneClocks;
   std::vector<RecordObserver*> observers;
 
   void notify();

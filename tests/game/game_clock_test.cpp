@@ -153,6 +153,12 @@ TEST(GameOnClock, TakeBackRestoresTheTimesEachPositionHad) {
   EXPECT_DOUBLE_EQ(t.left(false), 57);  // runs from the take back, not from the flag
   t.game->takeBack(1);
   EXPECT_DOUBLE_EQ(t.left(true), 60);
+  // Replay brings the moves back with the clocks they left.
+  t.now = 2000;
+  t.game->replay(2);
+  EXPECT_DOUBLE_EQ(t.left(true), 50);
+  EXPECT_DOUBLE_EQ(t.left(false), 40);
+  EXPECT_DOUBLE_EQ(t.game->record.last()->clockLeft, 40);
 }
 
 TEST(GameOnClock, ForcedMoveCostsNoTime) {
