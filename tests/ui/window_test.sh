@@ -269,7 +269,8 @@ new_game() {
       xdotool mousemove --window "$D" 130 $((37 + 100 * side)) click 1
       sleep 0.2
       local end=38 level=${kind#*:}
-      [ "${kind%:*}" = 30 ] && end=$((WIDTH - 53))  # the slider ends where the typed time begins
+      # The slider ends where the typed time begins, left of the 180-pixel column of the clocks.
+      [ "${kind%:*}" = 30 ] && end=$((WIDTH - 180 - 53))
       xdotool mousemove --window "$D" $end $((39 + 100 * side)) click 1
       if [ "$level" != "$kind" ]; then
         # The level choice pops up with the level shown under the pointer, the others 19 pixels apart.
