@@ -14,7 +14,11 @@ GameSetup peopleFrom(const Position& start) {
 }  // namespace
 
 Game::Game(const GameSetup& setup, Player* white, Player* black)
-    : record(setup.start), startedAs(setup), players{white, black}, moveList(setup.start) {
+    : record(setup.start),
+      startedAs(setup),
+      clocks(newGameClock(setup.white.clock, setup.black.clock)),
+      players{white, black},
+      moveList(setup.start) {
   for (Player* player : players)
     if (player) player->game = this;
 }
@@ -40,6 +44,17 @@ DrawState Game::drawState() const {
   return state;
 }
 
+bool Game::moverClock(ClockSituation& situation) const {
+  const bool white = whiteToMove();
+  if (!clocks.onClock(white)) return false;
+  const Position now = currentPosition();
+  situation.timeLeft = timeLeft(clocks, white, clockTime());
+  situation.increment = clocks.control[white ? 0 : 1].increment;
+  situation.movesPlayed = record.count();
+  situation.pieces = popCount(now.white | now.black);
+  return true;
+}
+
 void Game::refreshMoves() { moveList = MoveList(currentPosition()); }
 
 void Game::notify() {
@@ -52,6 +67,7 @@ void Game::startGame() {
   refreshMoves();  // an opened game's moves were added to the record before the start
   log->post(MsgEvent, _("New game start."));
   if (view) view->showLastMove(lastMoveOf(record), false);
+  restoreClocks();  // an opened game resumes with the clocks its moves left
   applyDrawRules();
   if (outcome != InPlay) finish();  // a saved game that is over
   advance();
@@ -62,13 +78,14 @@ void Game::startGame() {
 void Game::advance() {
   if (!begun || advancing) return;
   advancing = true;
-  while (outcome == InPlay && !pauseRunning && !asked && moveList.size() != 0) {
+  while (outcome == InPlay && !pauseRunning && !asked && !held && moveList.size() != 0) {
     if (moveList.size() == 1 && playsForcedMoves) {
       log->post(moveLine(LineTopic::ForcedMove, whiteToMove(), moveList[0]));
       apply(moveList[0], true);
       continue;
     }
     asked = true;
+    startClock(clocks, whiteToMove(), clockTime());
     // Without a player for the side, the game waits for a move from outside.
     if (Player* player = playerToMove()) player->takeTurn();
     if (asked && outcome == InPlay) notify();  // the turn goes on: a person chooses or a search runs
@@ -83,6 +100,8 @@ void Game::advance() {
 void Game::finish() {
   if (reported) return;
   reported = true;
+  stopClock(clocks, clockTime());
+  held = false;
   if (outcome == Drawn) {
     if (endingRule != DrawRule::NoRule) log->post(MsgResult, drawRuleReasonText(endingRule).c_str());
     log->post(MsgResult, _("Game draw."));
@@ -108,7 +127,19 @@ void Game::playMove(const Move& handed) {
 void Game::apply(const Move& played, bool forced) {
   const Move move = played;  // the list it may come from is replaced below
   const Position before = currentPosition();
+  const bool mover = whiteToMove();
+  // A forced move the game plays itself costs no time; a move handed in late loses.
+  double clockLeft = clocks.onClock(mover) ? clocks.left[mover ? 0 : 1] : -1;
+  if (!forced) {
+    const double now = clockTime();
+    if (clocks.running == (mover ? 0 : 1) && flagFell(clocks, now)) {
+      loseOnTime(mover);
+      return;
+    }
+    clockLeft = completeMove(clocks, mover, now);
+  }
   record.append(move);
+  record.last()->clockLeft = clockLeft;
   asked = false;
   refreshMoves();
   applyDrawRules();
@@ -196,6 +227,8 @@ void Game::cancelGame() {
   if (view) view->detachInput();
   if (outcome == InPlay && moveList.size() != 0) log->post(MsgEvent, _("Game was canceled."));
   outcome = Canceled;
+  held = false;
+  stopClock(clocks, clockTime());
   questionOpen = false;  // an answer that comes later finds no question
   if (pauseRunning) {
     pauseRunning = forcedPausePending = false;
@@ -216,11 +249,14 @@ void Game::interruptTurn() {
     if (player) player->dropTurn();
   if (view) view->detachInput();
   asked = false;
+  stopClock(clocks, clockTime());
 }
 
 // The record changed under the game: the position it shows and the turn start again.
 void Game::restartFromRecord() {
   outcome = InPlay;
+  timeLoss = false;
+  restoreClocks();
   endingRule = DrawRule::NoRule;
   reported = false;
   refreshMoves();
@@ -239,6 +275,7 @@ void Game::takeBack(int plies) {
 void Game::replay(int plies) {
   if (!begun || outcome == Canceled || busy() || plies <= 0 || plies > (int)record.takenBack().size()) return;
   interruptTurn();
+  // The replayed moves' entries come back whole, with the clocks they left.
   for (int i = 0; i < plies; ++i) record.append(record.takenBack().front());
   log->post(MsgMove, replayText(plies).c_str());
   restartFromRecord();
@@ -248,6 +285,7 @@ void Game::resign() {
   if (outcome != InPlay || busy()) return;
   interruptTurn();
   const bool black = !whiteToMove();
+  held = false;
   log->post(resignationLine(!black));
   log->post(MsgResult, black ? _("White wins!") : _("Black wins!"));
   outcome = Won;
@@ -259,7 +297,10 @@ void Game::resign() {
 
 bool Game::suspend() {
   if (busy()) return false;
-  if (begun && outcome != Canceled) interruptTurn();
+  if (begun && outcome != Canceled) {
+    pauseClock(clocks, clockTime());  // the clock waits with the game
+    interruptTurn();
+  }
   return true;
 }
 
@@ -274,6 +315,50 @@ void Game::resume() {
   }
   notify();
   advance();
+}
+
+void Game::checkFlag() {
+  if (outcome == InPlay && !busy() && flagFell(clocks, clockTime())) loseOnTime(clocks.running == 0);
+}
+
+void Game::loseOnTime(bool white) {
+  interruptTurn();
+  stopClock(clocks, clockTime());
+  log->post(lostOnTimeLine(white));
+  log->post(MsgResult, white ? _("Black wins!") : _("White wins!"));
+  outcome = Won;
+  winnerIsWhite = !white;
+  timeLoss = true;
+  held = false;
+  reported = true;
+  notify();
+}
+
+void Game::holdClock(bool hold) {
+  if (hold == held || (hold && (outcome != InPlay || busy()))) return;
+  held = hold;
+  if (hold) {
+    pauseClock(clocks, clockTime());
+    interruptTurn();  // a thinking computer stops and searches again on resume
+    notify();
+  } else {
+    advance();  // the turn is given again and the clock runs on from what it held
+    notify();
+  }
+}
+
+// Each side's clock as its last move in the record left it, else full.
+void Game::restoreClocks() {
+  double left[2] = {clocks.control[0].gameSeconds, clocks.control[1].gameSeconds};
+  bool found[2] = {false, false};
+  for (int i = record.count() - 1; i >= 0 && !(found[0] && found[1]); --i) {
+    const HistoryEntry& entry = record.entry(i);
+    const int side = entry.whiteToMove() ? 1 : 0;  // the mover is the side not to move after it
+    if (found[side] || entry.clockLeft < 0) continue;
+    found[side] = true;
+    left[side] = entry.clockLeft;
+  }
+  setClockTimes(clocks, left[0], left[1]);
 }
 
 void Game::endAs(GameResult result, bool whiteWins) {

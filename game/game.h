@@ -2,7 +2,10 @@
 // answer, a cancel, the end of a move's display pause. It gives the turn to the side to move, plays the moves,
 // carries draw offers, detects the end and reports to its log. Its owner releases it.
 #pragma once
+#include <functional>
 #include <vector>
+#include "engine/clock.h"
+#include "game/game_clock.h"
 #include "game/game_record.h"
 #include "game/game_setup.h"
 #include "game/interfaces.h"
@@ -20,6 +23,7 @@ public:
   // A side with one legal move plays it at once; an analysis board, where a person steps back
   // and forth through the moves, waits for it instead.
   bool playsForcedMoves = true;
+  std::function<double()> clockTime = wallClock;  // what the clocks read, in seconds
 
   // Sets each player's game. The game owns both players and deletes them with itself.
   // The players were made from `setup` (see game/player_factory.h), which starts the game.
@@ -60,6 +64,17 @@ public:
   // Before the start: the game is over as its saved game says (Won or Drawn). The start
   // posts the result line and gives no turn; take back brings it into play.
   void endAs(GameResult result, bool whiteWins);
+  // Of a game on a clock: the side to move whose time ran out loses. The owner calls it
+  // while a clock runs; a move handed in late loses the same way.
+  void checkFlag();
+  // Holds both clocks and the turn (a thinking computer stops), or gives the turn again.
+  void holdClock(bool hold);
+
+  // The clocks as they stand; clockTime() gives their `now`.
+  const GameClock& clock() const { return clocks; }
+  bool clockHeld() const { return held; }
+  // Of a won game: the loser's time ran out.
+  bool lostOnTime() const { return timeLoss; }
 
   // How the game started: who plays each side, with what level and time.
   const GameSetup& setup() const { return startedAs; }
@@ -92,6 +107,7 @@ public:
   bool isRepetition() const override { return record.isRepetition(); }
   std::vector<Position> positionsBefore() const override;
   DrawState drawState() const override;
+  bool moverClock(ClockSituation& situation) const override;
   MessageLog& messageLog() override { return *log; }
 
 protected:
@@ -106,6 +122,9 @@ private:
   static constexpr double ForcedMoveSeconds = 0.5;
 
   GameSetup startedAs;
+  GameClock clocks;
+  bool held = false;      // the clock is paused: no turn is given
+  bool timeLoss = false;  // the game was lost on time
   Player* players[2];
   MoveList moveList;
   GameResult outcome = InPlay;
@@ -129,6 +148,8 @@ private:
   void applyDrawRules();
   void beginPause(double seconds);
   void finish();
+  void loseOnTime(bool white);
+  void restoreClocks();
   void notify();
   void settleDrawOffer(bool offeredByWhite, bool accepted);
   // Inside a player's call or waiting for a draw answer: the position must not change.

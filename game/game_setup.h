@@ -6,6 +6,7 @@
 #include "engine/board.h"
 #include "player/level.h"
 #include "game/take_back.h"
+#include "game/time_control.h"
 
 enum class PlayerKind { Person, Computer };
 
@@ -17,6 +18,7 @@ struct SideSetup {
   double seconds = DefaultSeconds; // the computer's time per move as chosen; the level may scale it
   std::string name;                // the player's name where a saved game gives one, else ""
   bool drawOffers = true;          // the computer offers and accepts draws; a match may rule them out
+  TimeControl clock;               // none: no clock, the computer thinks `seconds` a move
 
   bool isPerson() const { return kind == PlayerKind::Person; }
   bool isComputer() const { return kind == PlayerKind::Computer; }

@@ -21,6 +21,7 @@ struct HistoryEntry {
   int32_t childCount = -1;   // -1 until the replies are generated
   int8_t evaluation = 0;     // value after the move for the side that made it
   uint8_t depth = 0;         // 0: never analysed; else the search depth of evaluation
+  double clockLeft = -1;     // the mover's clock after the move, increment added; -1: none
   // What the game's file wrote after the move (comments, NAGs, variations), kept as written.
   std::vector<std::string> notes;
   // Side lines: other moves from the position before this one, each with its continuation.

@@ -50,6 +50,7 @@ std::string lineWords(const LogLine& line, const SideNames& names) {
       return formatText(line.accepted ? _("offered draw and %s accept.") : _("offered draw but %s refused."),
                         names.of(!line.white));
     case LineTopic::Resignation: return _("resigned.");
+    case LineTopic::LostOnTime: return line.white ? _("White lost on time.") : _("Black lost on time.");
   }
   return line.text;
 }

@@ -1,4 +1,5 @@
 #include "game/record_pdn.h"
+#include "game/clock_comment.h"
 
 namespace {
 
@@ -11,9 +12,10 @@ void lineToPdn(int count, EntryAt at, std::vector<Move>& moves, std::vector<PdnN
   for (int i = 0; i < count; ++i) {
     const HistoryEntry& entry = at(i);
     moves.push_back(entry.move);
-    if (!entry.notes.empty()) {
+    if (!entry.notes.empty() || entry.clockLeft >= 0) {
       notes.resize(i + 1);
       notes[i] = entry.notes;
+      if (entry.clockLeft >= 0) putClockComment(notes[i], entry.clockLeft);
     }
     if (!entry.variations.empty()) {
       variations.resize(i + 1);
@@ -69,5 +71,6 @@ void appendPdnMoves(GameRecord& record, const PdnGame& game) {
     record.append(game.moves[i]);
     record.last()->notes = game.notesAfter(i);
     for (const PdnVariation& variation : game.variationsAt(i)) record.last()->variations.push_back(lineFromPdn(variation));
+    readClockComment(record.last()->notes, record.last()->clockLeft);
   }
 }

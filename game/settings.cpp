@@ -60,6 +60,7 @@ void readSide(const Lines& lines, const std::string& side, SideSetup& choice) {
   if (const std::string* player = find(lines, side + ".player")) parseKind(*player, choice.kind);
   if (const std::string* seconds = find(lines, side + ".seconds")) readChoiceSeconds(*seconds, choice.seconds);
   if (const std::string* level = find(lines, side + ".level")) parseLevel(*level, choice.level);
+  if (const std::string* clock = find(lines, side + ".clock")) parseTimeControl(*clock, choice.clock);
 }
 
 void setLine(Lines& lines, const std::string& key, const std::string& value) {
@@ -130,6 +131,8 @@ bool writeNewGameSetup(const std::string& path, const GameSetup& setup, std::str
     setLine(lines, side + ".player", kindName(sides[i]->kind));
     setLine(lines, side + ".seconds", choiceSecondsText(sides[i]->seconds));
     setLine(lines, side + ".level", levelName(sides[i]->level));
+    const TimeControl& clock = sides[i]->clock;
+    setLine(lines, side + ".clock", clock.onClock() ? timeControlText(clock) : "-");
   }
   return writeLines(path, lines, error);
 }

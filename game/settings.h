@@ -9,8 +9,9 @@
 std::string settingsFolder();
 std::string newGameChoicesPath();  // settingsFolder() + "/new-game", the settings file
 
-// Each side's kind, time (0.01 to 30 s) and level as "white.player = computer",
-// "white.seconds = 2.50", "white.level = strong"; the start is always the initial position.
+// Each side's kind, time (0.01 to 30 s), level and clock as "white.player = computer",
+// "white.seconds = 2.50", "white.level = strong", "white.clock = 300+3" ("-": seconds per
+// move); the start is always the initial position.
 GameSetup loadNewGameSetup();
 // Creates the folder when missing; keeps lines of the file it does not know. Names are not kept.
 bool saveNewGameSetup(const GameSetup& setup, std::string& error);

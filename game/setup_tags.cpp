@@ -15,7 +15,18 @@ SideSetup sideFromTags(const PdnGame& game, const char* sideName) {
   // Missing or damaged values leave the defaults.
   parseLevel(game.tag(sideTag(sideName, "Level")), side.level);
   readChoiceSeconds(game.tag(sideTag(sideName, "Time")), side.seconds);
+  // One TimeControl for both sides; a side's own where they differ.
+  const std::string own = sideTag(sideName, "TimeControl");
+  if (!game.hasTag(own) || !parseTimeControl(game.tag(own), side.clock))
+    parseTimeControl(game.tag("TimeControl"), side.clock);
   return side;
+}
+
+// Removes a time control tag this program reads; one written in a form it does not read
+// ("40/3600") stays as the file had it.
+void removeReadableTag(PdnGame& game, const char* name) {
+  TimeControl control;
+  if (game.hasTag(name) && parseTimeControl(game.tag(name), control)) game.removeTag(name);
 }
 
 }  // namespace
@@ -43,6 +54,22 @@ void writeSetupTags(const GameSetup& setup, PdnGame& game) {
       game.removeTag(sideTag(s.name, "Time"));
     }
   }
+  writeTimeControlTags(setup, game);
+}
+
+void writeTimeControlTags(const GameSetup& setup, PdnGame& game) {
+  const TimeControl& white = setup.white.clock;
+  const TimeControl& black = setup.black.clock;
+  removeReadableTag(game, "WhiteTimeControl");
+  removeReadableTag(game, "BlackTimeControl");
+  if (white == black) {
+    if (white.onClock()) game.setTag("TimeControl", timeControlText(white));
+    else removeReadableTag(game, "TimeControl");
+    return;
+  }
+  removeReadableTag(game, "TimeControl");
+  game.setTag("WhiteTimeControl", white.onClock() ? timeControlText(white) : "-");
+  game.setTag("BlackTimeControl", black.onClock() ? timeControlText(black) : "-");
 }
 
 std::string sideTitle(const SideSetup& side) { return side.name.empty() ? kindName(side.kind) : side.name; }

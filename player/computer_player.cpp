@@ -4,6 +4,7 @@
 #include "enddb/database.h"
 #include "engine/clock.h"
 #include "search/search_runner.h"
+#include "search/time_manager.h"
 
 namespace {
 
@@ -62,6 +63,15 @@ SearchFigures decisionFigures(const DecisionResult& result, int rootMoves) {
   figures.movesAtNextDepth = result.movesAtAbort;
   figures.rootMoves = rootMoves;
   return figures;
+}
+
+// The seconds to think: the level's share of the time per move, or on a clock what the
+// time manager plans, the same for every level.
+double decisionSeconds(const PlayerHost& game, const SearchPlan& plan, double perMove, bool databaseChose) {
+  ClockSituation situation;
+  if (!game.moverClock(situation)) return planSeconds(plan, perMove);
+  situation.databaseChose = databaseChose;
+  return clockMoveSeconds(situation);
 }
 
 // A line that reports how the computer chose; it names any level but the classic one.
@@ -138,7 +148,8 @@ void ComputerPlayer::takeTurn() {
   if (pending->plan.evaluation == Evaluation::Positional) pending->request.earlier = game.positionsBefore();
   // The search counts toward the draw rules from the game's counts (or not at all without them).
   pending->request.draws = game.drawState();
-  pending->request.timeLimit = planSeconds(pending->plan, timeLimit);
+  pending->request.timeLimit = decisionSeconds(game, pending->plan, timeLimit, roots.byDatabase);
+  plannedSeconds = pending->request.timeLimit;
   pending->request.seed = (uint32_t)random();
   // Every root move keeps the database draw: let the search choose among them by play.
   pending->request.probes = !roots.byDatabase;
@@ -176,6 +187,6 @@ ThinkingState ComputerPlayer::thinkingState() const {
   state.eval = progress->eval.load(std::memory_order_relaxed);
   state.evaluation = levelPlan(level).evaluation;
   state.elapsed = wallClock() - startedAt;
-  state.allowed = levelSeconds(level, timeLimit);
+  state.allowed = plannedSeconds;
   return state;
 }

@@ -40,5 +40,6 @@ private:
   bool offerAwaitsAnswer = false;  // this turn offered a draw that a person still has to answer
   std::shared_ptr<DecisionProgress> progress;
   double startedAt = 0;
+  double plannedSeconds = 0;  // the running decision's time limit
   std::mt19937 random;  // draws the book move and the level's depths and noise seeds
 };

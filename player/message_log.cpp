@@ -36,6 +36,13 @@ LogLine resignationLine(bool white) {
   return line;
 }
 
+LogLine lostOnTimeLine(bool white) {
+  LogLine line = resignationLine(white);
+  line.kind = MsgResult;
+  line.topic = LineTopic::LostOnTime;
+  return line;
+}
+
 void MessageLog::write(const LogLine&) {}
 
 void MessageLog::post(const LogLine& line) {

@@ -24,6 +24,7 @@ enum class LineTopic : uint8_t {
   SearchedMove,  // chosen by a search, with its figures
   DrawOffer,     // the side offered a draw; `accepted` is the other side's answer
   Resignation,   // the side gave the game up
+  LostOnTime,    // the side's clock ran out
 };
 
 // The figures of a searched move.
@@ -55,6 +56,7 @@ LogLine textLine(MessageKind kind, const char* text);
 LogLine moveLine(LineTopic topic, bool white, const Move& move, const SearchFigures& search = {});
 LogLine drawOfferLine(bool white, bool accepted);
 LogLine resignationLine(bool white);
+LogLine lostOnTimeLine(bool white);
 
 class MessageLog {
 public:

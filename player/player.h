@@ -6,6 +6,7 @@
 #include "engine/movelist.h"
 #include "player/message_log.h"
 #include "search/evaluation.h"
+#include "search/time_manager.h"
 
 // What a thinking player shows in the status line: the last completed depth, its value,
 // the time used and the time allowed.
@@ -41,6 +42,8 @@ public:
   virtual DrawState drawState() const = 0;
   // Where the player reports what it decided.
   virtual MessageLog& messageLog() = 0;
+  // The mover's clock as the computer plans its time by it; false for a side without a clock.
+  virtual bool moverClock(ClockSituation&) const { return false; }
 
 protected:
   ~PlayerHost() = default;

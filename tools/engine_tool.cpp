@@ -68,7 +68,7 @@ const Command Commands[] = {
      N_("  FILE             a PDN file of one or more games; a damaged one gives its line and fault\n")},
     {"match", runMatch,
      "--white ENGINE[:SECONDS] --black ENGINE[:SECONDS] --time SECONDS --games N [--openings FILE] [--threads K] "
-     "[--no-draw-offers] [--no-draw-rules]",
+     "[--no-draw-offers] [--no-draw-rules] [--tc SECONDS[+INCREMENT]]",
      N_("play games between two engines from set openings and print the first engine's score and Elo"),
      N_("  --white ENGINE   the first engine: beginner, casual, classic, strong or expert, with\n"
      "                   its own seconds a move after a colon (classic:0.5); it plays White in\n"
@@ -83,6 +83,8 @@ const Command Commands[] = {
      "  --no-draw-offers engines neither offer nor accept draws: games end by the board or the rules\n"
      "  --no-draw-rules  no draw rule ends a game, and the engines play as if there were none\n"
      "                   (to measure what the rules change)\n"
+     "  --tc S[+I]       both engines play on a clock of S seconds for the game plus I seconds\n"
+     "                   a move (10+0.1) instead of seconds a move; --time is then not needed\n"
      "\n"
      "Matches play without the opening book. The draw rules end a game as the game does: the\n"
      "same position a third time, 20 moves of each side with kings only and no capture, 16\n"
@@ -90,8 +92,9 @@ const Command Commands[] = {
      "after 300 plies is a draw.\n"
      "One line a game: its number, opening, the first engine's colour, the result for White,\n"
      "the plies played from the opening, how it ended (no-move, draw-agreed, ply-limit,\n"
-     "repetition, kings-only, three-against-king, two-against-king) and the engines as\n"
-     "White-Black; the summary counts the endings. A game an engine stalls with a move the\n"
+     "repetition, kings-only, three-against-king, two-against-king, time) and the engines as\n"
+     "White-Black; the summary counts the endings. On a clock it also counts each engine's\n"
+     "losses on time and the seconds its clock ran a chosen move. A game an engine stalls with a move the\n"
      "game does not have ends \"stalled\", lost by that engine, and the match ends with status 1.\n")},
     {"tune", runTune,
      "[--games N] [--seed S] [--depth D] [--endgame N] [--epochs N] [--l2 X] [--anchor LIST] [--threads K] "

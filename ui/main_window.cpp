@@ -30,6 +30,7 @@
 #include "ui/markup.h"
 #include "ui/message_boxes.h"
 #include "ui/piece_symbols.h"
+#include "ui/player_line_view.h"
 #include "ui/program_icon.h"
 #include "ui/toolkit_dialogs.h"
 #include "ui/toolkit_loop.h"
@@ -73,7 +74,9 @@ const MenuEntry ControllerMenu[] = {
     {N_("@wc &Game/Cop&y position"), FL_CTRL + FL_SHIFT + 'c', &WindowController::copyPosition, 0, &CommandStates::copy},
     {N_("@wc &Game/&Paste position"), FL_CTRL + 'v', &WindowController::pastePosition, 0, nullptr},
     {N_("@wc &Game/Set &up position..."), 0, &WindowController::setUpPosition, FL_MENU_DIVIDER, nullptr},
-    {N_("@wc &Game/Re&view game..."), 0, &WindowController::reviewGame, FL_MENU_DIVIDER, &CommandStates::review},
+    {N_("@wc &Game/Re&view game..."), 0, &WindowController::reviewGame, 0, &CommandStates::review},
+    {N_("@wc &Game/Pause c&lock"), FL_CTRL + 'p', &WindowController::pauseClock, FL_MENU_TOGGLE | FL_MENU_DIVIDER,
+     &CommandStates::pauseClock},
     {N_("@wc &Game/@C3@1+ @n &Cancel"), FL_CTRL + 'c', &WindowController::cancelGame, FL_MENU_DIVIDER,
      &CommandStates::cancel},
 };
@@ -126,13 +129,16 @@ struct MainWindow::Parts : WindowViews {
   std::vector<std::unique_ptr<std::function<void()>>> actions;    // what each menu item does
   bool fullScreen = false;
   int savedX = 0, savedY = 0, savedW = 0, savedH = 0;
-  int fullScreenItem = -1, namesItem = -1, flipItem = -1, analysisItem = -1;
+  int fullScreenItem = -1, namesItem = -1, flipItem = -1, analysisItem = -1, pauseItem = -1;
   int themeItems[BoardThemeCount] = {}, pieceItems[PieceSetCount] = {}, animationItem = -1, soundItem = -1;
   // Left and Right on the focused board step through the analysis board's moves.
   std::function<void(bool)> stepKeys = [this](bool forward) {
     if (forward) controller->forward();
     else controller->back();
   };
+  PlayerLineView* topPlayer = nullptr;
+  PlayerLineView* bottomPlayer = nullptr;
+  PlayerLines players;  // as last shown
 
   explicit Parts(MainWindow* window) : window(window) {}
 
@@ -153,6 +159,15 @@ struct MainWindow::Parts : WindowViews {
       shownParts.analysisPanel = states.analysisBoardShown;
       window->placeParts();
     }
+    if (pauseItem >= 0) setCheck(menu, pauseItem, states.clockHeld);
+  }
+  // Black's line above the board and White's below it, the other way round when flipped.
+  void showPlayers(const PlayerLines& lines) override {
+    const bool relayout = lines.shown != players.shown;
+    players = lines;
+    topPlayer->showLine(mainBoard->flipped ? lines.white : lines.black);
+    bottomPlayer->showLine(mainBoard->flipped ? lines.black : lines.white);
+    if (relayout) window->placeParts();
   }
   void showReviewProgress(int done, int total) override {
     strip->showProgress(done, total);
@@ -177,6 +192,7 @@ struct MainWindow::Parts : WindowViews {
       board->redraw();
     }
     setCheck(menu, flipItem, flipped);
+    showPlayers(players);
   }
   void showRecord(GameRecord* record) override { history->setRecord(record); }
   void followRecord() override { history->follow(); }
@@ -199,6 +215,7 @@ struct MainWindow::Parts : WindowViews {
       const int item = to->add(_(e.label), e.shortcut, onMenu, action([this, command] { (controller.get()->*command)(); }),
                                e.flags);
       if (e.enabledBy && to == menu) ruledItems.push_back({item, e.enabledBy});
+      if (e.command == &WindowController::pauseClock) pauseItem = item;
     }
   }
   int addItem(const char* label, int shortcut, std::function<void()> call, int flags = 0) {
@@ -406,6 +423,10 @@ MainWindow::MainWindow(int width, int height)
   const Box& h = layout.history;
   p.history = new HistoryTree(h.x, h.y, h.w, h.h, p.smallBoard);
   p.history->setPopup(p.popup);
+  p.topPlayer = new PlayerLineView(0, 0, 300, 20);
+  p.bottomPlayer = new PlayerLineView(0, 0, 300, 20);
+  p.topPlayer->hide();
+  p.bottomPlayer->hide();
   p.analysisPanel = new AnalysisPanel(0, 0, 0, 0);
   p.analysisPanel->hide();
   p.analysisPanel->onChoose = [&p](int rank) { p.controller->playAnalysisLine(rank); };
@@ -426,6 +447,12 @@ MainWindow::MainWindow(int width, int height)
     p.aboutIcon.reset((Fl_RGB_Image*)icon->copy(AboutIconSize, AboutIconSize));
     delete icon;
   }
+  // A click on the board while no one plays there: it resumes a paused clock.
+  p.mainBoard->callback(
+      [](Fl_Widget* board, void* parts) {
+        if (((BoardView*)board)->lastEvent == FL_PUSH) ((Parts*)parts)->controller->boardClicked();
+      },
+      &p);
   Fl::lock();  // once, before the first window shows: lets the worker wake the event loop
   p.controller.reset(new WindowController(p.loop, p, p.dialogs, endgameDatabase, Book));
   p.controller->refresh();
@@ -442,7 +469,14 @@ void MainWindow::resize(int x, int y, int w, int h) {
 
 void MainWindow::placeParts() {
   if (!parts || !parts->menu) return;
+  parts->shownParts.playerLines = parts->players.shown;
   const WindowLayout layout = layoutFor(w(), h(), parts->shownParts);
+  for (PlayerLineView* line : {parts->topPlayer, parts->bottomPlayer}) {
+    if (parts->shownParts.playerLines) line->show();
+    else line->hide();
+  }
+  place(parts->topPlayer, layout.topPlayer.empty() ? Box{0, 0, 300, 20} : layout.topPlayer);
+  place(parts->bottomPlayer, layout.bottomPlayer.empty() ? Box{0, 0, 300, 20} : layout.bottomPlayer);
   place(parts->menu, layout.menu);
   place(parts->mainBoard, layout.coordinates);
   place(parts->status, layout.status);

@@ -9,7 +9,13 @@
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+#include "i18n/translate.h"
 #include "ui/computer_options.h"
+#include "ui/markup.h"
 
 namespace {
 
@@ -91,7 +97,57 @@ private:
   static void onChoice(Fl_Widget*, void* chooser) { ((PlayerChooser*)chooser)->showOptions(); }
 };
 
-constexpr int MinDialogWidth = 200;     // what the choosers need
+// The clocks the dialog offers, the first one seconds a move.
+const TimeControl ClockChoices[] = {{},       {60, 0},  {180, 0}, {180, 2},  {300, 0},  {300, 3},
+                                    {600, 0}, {600, 5}, {900, 10}, {1800, 0}, {3600, 0}};
+constexpr int ClockChoiceCount = sizeof ClockChoices / sizeof ClockChoices[0];
+
+// "5 min + 3 s", "10 min", "45 s"; seconds a move for no clock.
+std::string clockChoiceText(const TimeControl& control) {
+  char text[96];
+  if (!control.onClock()) return _("no clock: seconds a move");
+  const bool minutes = std::fmod(control.gameSeconds, 60) == 0;
+  const double amount = minutes ? control.gameSeconds / 60 : control.gameSeconds;
+  if (control.increment > 0)
+    std::snprintf(text, sizeof text, minutes ? _("%g min + %g s a move") : _("%g s + %g s a move"), amount,
+                  control.increment);
+  else
+    std::snprintf(text, sizeof text, minutes ? _("%g min") : _("%g s"), amount);
+  return text;
+}
+
+// A side's clock: one of the offered ones, or the one a saved game or the settings give.
+class ClockChooser : public Fl_Choice {
+public:
+  ClockChooser(int x, int y, int w, int h, const char* label) : Fl_Choice(x, y, w, h, label) {
+    for (const TimeControl& control : ClockChoices) addControl(control);
+    value(0);
+  }
+  void showControl(const TimeControl& control) {
+    for (size_t i = 0; i < controls.size(); ++i)
+      if (controls[i] == control) {
+        value((int)i);
+        return;
+      }
+    addControl(control);
+    value((int)controls.size() - 1);
+  }
+  TimeControl chosen() const {
+    const int i = value();
+    return i >= 0 && i < (int)controls.size() ? controls[i] : TimeControl{};
+  }
+
+private:
+  std::vector<TimeControl> controls;  // in the order of the items
+
+  void addControl(const TimeControl& control) {
+    controls.push_back(control);
+    add(plainForMarkup(clockChoiceText(control)).c_str(), 0, nullptr, nullptr, 0);
+  }
+};
+
+constexpr int MinDialogWidth = 200;
+constexpr int ClockColumn = 180;     // what the choosers need
 constexpr int TitleFontSize = 14;       // a window manager's title is about this size, bold
 constexpr int TitleBarExtras = 150;     // and shares its bar with an icon and three buttons
 
@@ -105,10 +161,15 @@ class NewGameDialog : public Fl_Window {
 public:
   explicit NewGameDialog(const char* title) : NewGameDialog(title, dialogWidth(title)) {}
 
-  NewGameDialog(const char* title, int w) : Fl_Window(w, 230, title) {
+  // Each side's clock in a column beside its player, so that the players' parts keep their places.
+  NewGameDialog(const char* title, int playersWidth) : Fl_Window(playersWidth + ClockColumn, 230, title) {
+    const int w = playersWidth + ClockColumn;
     Fl_Group* top = new Fl_Group(0, 0, w, 200);
-    white = new PlayerChooser(0, 0, w, 100, _("White:"));
-    black = new PlayerChooser(0, 100, w, 100, _("Black:"));
+    white = new PlayerChooser(0, 0, playersWidth, 100, _("White:"));
+    black = new PlayerChooser(0, 100, playersWidth, 100, _("Black:"));
+    whiteClock = new ClockChooser(playersWidth + 5, 30, ClockColumn - 10, 20, _("White's clock:"));
+    blackClock = new ClockChooser(playersWidth + 5, 130, ClockColumn - 10, 20, _("Black's clock:"));
+    for (ClockChooser* clock : {whiteClock, blackClock}) clock->align(FL_ALIGN_TOP_LEFT);
     top->end();
     Fl_Group* bottom = new Fl_Group(0, 200, w, 30);
     start = new Fl_Return_Button(w - 150, 205, 70, 20, _("start"));
@@ -140,6 +201,8 @@ public:
 
   PlayerChooser* white;
   PlayerChooser* black;
+  ClockChooser* whiteClock;
+  ClockChooser* blackClock;
 
 private:
   Fl_Button* start;
@@ -162,9 +225,13 @@ bool runPlayersDialog(const char* title, GameSetup& setup) {
   NewGameDialog dialog(title);
   dialog.white->showChoice(setup.white);
   dialog.black->showChoice(setup.black);
+  dialog.whiteClock->showControl(setup.white.clock);
+  dialog.blackClock->showControl(setup.black.clock);
   if (!dialog.exec()) return false;
   setup.white = dialog.white->chosen();
   setup.black = dialog.black->chosen();
+  setup.white.clock = dialog.whiteClock->chosen();
+  setup.black.clock = dialog.blackClock->chosen();
   return true;
 }
 

@@ -77,6 +77,8 @@ public:
   GameRecord* record = nullptr;
   HistoryEntry* focused = nullptr;
   int analysesShown = 0;
+  double clockNow = 0;  // what the games' clocks read
+  PlayerLines playerLinesShown;  // the names and clocks last shown
 
   std::deque<bool> answers;  // for ask(), in order; none left: no
   std::function<void()> whileAsking;  // what the event loop runs while a question waits for its answer
@@ -95,6 +97,7 @@ public:
     return lastTimer;
   }
   void cancel(int timer) override { timers.erase(timer); }
+  double now() const override { return clockNow; }
   // Fires the timers set so far (the display pauses end); true if any fired.
   bool fireTimers() {
     std::map<int, std::function<void()>> due;
@@ -122,6 +125,7 @@ public:
   void showCommands(const CommandStates& states) override { commands = states; }
   bool flipped() const override { return isFlipped; }
   void setFlipped(bool flipped) override { isFlipped = flipped; }
+  void showPlayers(const PlayerLines& lines) override { playerLinesShown = lines; }
   void showRecord(GameRecord* shown) override { record = shown; }
   void followRecord() override {}
   HistoryEntry* focusedEntry() override { return focused; }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include "game/game.h"
+#include "ui/controller/player_lines.h"
 #include "ui/controller/status_text.h"
 
 namespace {
@@ -53,3 +54,15 @@ TEST(StatusLine, ARunningDrawCountFollowsTheTurnUntilTheGameEnds) {
 }
 
 }  // namespace
+
+TEST(ClockDisplay, ShowsTenthsUnderTenSecondsHoursOnlyWhenThereAreAnyAndNeverRoundsUp) {
+  const struct {
+    double seconds;
+    const char* shown;
+  } cases[] = {
+      {300, "5:00"},     {297.38, "4:57"}, {59.99, "0:59"},   {10, "0:10"},   {9.99, "0:09.9"},
+      {0.05, "0:00.0"},  {0, "0:00.0"},    {-3, "0:00.0"},    {3600, "1:00:00"}, {3723.9, "1:02:03"},
+      {0.3, "0:00.3"},   {1e-9, "0:00.0"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(clockDisplayText(c.seconds), c.shown) << c.seconds;
+}

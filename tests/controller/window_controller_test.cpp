@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -314,6 +315,96 @@ TEST(ControllerQuit, AGameAtTheInitialPositionOrOverIsNotKept) {
     EXPECT_TRUE(w.fake.exited);
     EXPECT_FALSE(readPdnFile(path).ok()) << "resigned " << resigned;
   }
+}
+
+SideSetup onClock(SideSetup side, TimeControl control) {
+  side.clock = control;
+  return side;
+}
+
+TEST(ControllerClocks, TheSideThatDoesNotMoveIsFlaggedByTheClockTimerAndTheLogNamesIt) {
+  Window w;
+  w.start(onClock(person(), {5, 0}), onClock(person(), {5, 0}));
+  ASSERT_TRUE(w.fake.playerLinesShown.shown);
+  EXPECT_EQ(w.fake.playerLinesShown.white.clock, "0:05.0");
+  EXPECT_TRUE(w.fake.playerLinesShown.white.toMove);
+  EXPECT_TRUE(w.fake.playerLinesShown.white.low);
+  w.fake.clockNow = 2.5;
+  w.play("C3-D4");
+  EXPECT_EQ(w.fake.playerLinesShown.white.clock, "0:02.5");
+  EXPECT_TRUE(w.fake.playerLinesShown.black.toMove);
+  w.fake.clockNow = 7.4;
+  w.fake.fireTimers();
+  EXPECT_EQ(w.game().result(), InPlay);
+  EXPECT_EQ(w.fake.playerLinesShown.black.clock, "0:00.1");  // ran from the end of White's display at 2.5
+  w.fake.clockNow = 8;
+  w.fake.fireTimers();
+  EXPECT_EQ(w.game().result(), Won);
+  EXPECT_TRUE(w.game().whiteWon());
+  const Lines texts = w.fake.messages.texts();
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "@bc Black lost on time."), texts.end());
+  EXPECT_EQ(w.fake.status, "@b;Game over: White wins!");
+  EXPECT_EQ(w.fake.playerLinesShown.black.clock, "0:00.0");
+  EXPECT_FALSE(w.fake.fireTimers()) << "no clock runs after the flag";
+  // Take back brings the game back with the clocks of that position.
+  EXPECT_TRUE(w.fake.commands.takeBack);
+  w.controller.takeBack();
+  EXPECT_EQ(w.game().result(), InPlay);
+  EXPECT_EQ(w.fake.playerLinesShown.white.clock, "0:05.0");
+}
+
+TEST(ControllerClocks, PauseHoldsBothClocksAndTheComputerSearchesAgainOnResume) {
+  Window w;
+  w.start(onClock(person(), {60, 0}), onClock(computerSide(Level::Classic, 1), {20, 0}));
+  EXPECT_TRUE(w.fake.commands.pauseClock);
+  w.fake.clockNow = 1;
+  w.play("C3-D4");
+  ASSERT_TRUE(w.thinking());
+  w.controller.pauseClock();
+  EXPECT_TRUE(w.game().clockHeld());
+  EXPECT_TRUE(w.fake.commands.clockHeld);
+  EXPECT_FALSE(w.thinking()) << "the search stops";
+  EXPECT_EQ(w.fake.status.rfind("@b;Clock paused", 0), 0u) << w.fake.status;
+  w.fake.clockNow = 500;
+  w.fake.fireTimers();
+  EXPECT_EQ(w.fake.playerLinesShown.black.clock, "0:20");
+  w.controller.boardClicked();  // a click on the board resumes
+  EXPECT_FALSE(w.game().clockHeld());
+  EXPECT_TRUE(w.thinking()) << "the search starts again";
+  ASSERT_TRUE(w.fake.runUntil([&] { return w.game().record.count() >= 2; }));
+}
+
+TEST(ControllerClocks, GamesWithoutClocksShowNoLinesAndCannotPause) {
+  Window w;
+  w.start(person(), person());
+  EXPECT_FALSE(w.fake.playerLinesShown.shown);
+  EXPECT_FALSE(w.fake.commands.pauseClock);
+  w.controller.pauseClock();
+  EXPECT_FALSE(w.game().clockHeld());
+}
+
+TEST(ControllerClocks, AKeptGameResumesWithItsClocks) {
+  ScratchDirectory dir;
+  const std::string path = dir.path + "/game-in-play.pdn";
+  {
+    Window w;
+    w.controller.keepGamesInPlayAt(path);
+    w.start(onClock(person(), {300, 3}), onClock(person(), {300, 3}));
+    w.fake.clockNow = 20.25;
+    w.play("C3-D4");
+    w.controller.quit();
+  }
+  Window w;
+  w.controller.keepGamesInPlayAt(path);
+  w.fake.answers = {true};
+  w.fake.players = [](GameSetup&) {};  // the players dialog accepts what the file says
+  w.fake.clockNow = 1000;
+  w.controller.offerGameInPlay();
+  ASSERT_NE(w.controller.game(), nullptr);
+  EXPECT_EQ(w.game().setup().white.clock, (TimeControl{300, 3}));
+  EXPECT_EQ(w.fake.playerLinesShown.white.clock, "4:42");  // 300 - 20.25 + 3, shown as 4:42.7 rounded down
+  EXPECT_EQ(w.fake.playerLinesShown.black.clock, "5:00");
+  EXPECT_TRUE(w.fake.playerLinesShown.black.toMove);
 }
 
 }  // namespace

@@ -329,3 +329,21 @@ TEST_F(SettingsTest, TheChosenLanguageSurvivesARestartAndOnlyKnownOnesAreKept) {
 }
 
 }  // namespace
+
+TEST_F(SettingsTest, ClocksSurviveARestartAndADamagedOneMeansSecondsAMove) {
+  const std::string path = scratch.path + "/new-game";
+  GameSetup odds = sample();
+  odds.white.clock = {300, 3};
+  odds.black.clock = {};
+  std::string error;
+  ASSERT_TRUE(writeNewGameSetup(path, odds, error)) << error;
+  EXPECT_NE(contents(path).find("white.clock = 300+3\n"), std::string::npos) << contents(path);
+  EXPECT_NE(contents(path).find("black.clock = -\n"), std::string::npos) << contents(path);
+  GameSetup read = readNewGameSetup(path);
+  EXPECT_EQ(read.white.clock, (TimeControl{300, 3}));
+  EXPECT_FALSE(read.black.clock.onClock());
+  for (const char* damaged : {"300+", "0", "-300", "5:00", "1e99", "300+3x"}) {
+    write(path, std::string("white.clock = ") + damaged + "\n");
+    EXPECT_FALSE(readNewGameSetup(path).white.clock.onClock()) << damaged;
+  }
+}

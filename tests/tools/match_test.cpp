@@ -151,6 +151,28 @@ TEST(MatchGame, AnEngineThatHandsAnIllegalMoveStallsTheGameAndLosesIt) {
   EXPECT_EQ(matchResultOf(game, false).result, R::WhiteWins);
 }
 
+TEST(MatchGame, ALossOnTimeIsCountedForTheWinnerWithTheTimeEachClockRan) {
+  GameSetup setup;
+  setup.white.clock = setup.black.clock = {10, 1};
+  ScriptedPlayer *white = new ScriptedPlayer, *black = new ScriptedPlayer;
+  Game game(setup, white, black);
+  double now = 0;
+  game.clockTime = [&] { return now; };
+  game.startGame();
+  now = 3;
+  white->play("C3-D4");  // White ran 3 s and gains 1
+  now = 14;
+  black->play("F6-G5");  // handed in after Black's 10 s: Black loses
+  const MatchGameResult r = matchResultOf(game, false);
+  EXPECT_EQ(endingText(r.ending), std::string("time"));
+  EXPECT_EQ(r.result, R::WhiteWins);
+  EXPECT_EQ(r.plies, 1);
+  EXPECT_EQ(r.movesChosen[0], 1);
+  EXPECT_EQ(r.movesChosen[1], 0);
+  EXPECT_DOUBLE_EQ(r.secondsUsed[0], 3);
+  EXPECT_DOUBLE_EQ(r.secondsUsed[1], 10);
+}
+
 TEST(MatchGame, TwoLoneKingsRepeatAndAgreeADraw) {
   const EndgameDatabase none;
   Position start;

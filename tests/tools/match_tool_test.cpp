@@ -44,6 +44,11 @@ TEST(MatchTool, BadArgumentsAndBadOpeningsAreOneLineAndStatusTwo) {
       {"match --white classic --black classic" + good + " --openings " + bad, bad + ":3: "},
       {"match --white classic --black classic" + good + " --openings " + empty, "no opening in the file"},
       {"match --white classic --black classic" + good + " --openings " + folder.path + "/none", "cannot be read"},
+      {"match --white classic --black classic --games 2 --tc 0", "--tc"},
+      {"match --white classic --black classic --games 2 --tc 10+", "--tc"},
+      {"match --white classic --black classic --games 2 --tc -5", "--tc"},
+      {"match --white classic --black classic --games 2 --tc 5:00", "--tc"},
+      {"match --white classic --black classic --games 2 --tc 1e9", "--tc"},
   };
   for (const auto& c : cases) {
     const CommandResult r = tool(c.arguments);
@@ -115,6 +120,31 @@ TEST(MatchTool, ShortMatchesPrintEveryGameOnceAndASummaryThatAddsUp) {
   expectWellFormedMatch("classic", "beginner", 10, "");
   expectWellFormedMatch("strong:0.01", "casual", 4, " --threads 1");
   expectWellFormedMatch("classic", "classic", 4, " --no-draw-offers --no-draw-rules");
+}
+
+TEST(MatchTool, OnAClockTheSummaryCountsLossesOnTimeAndTheTimeAMove) {
+  const std::string arguments = "match --white classic --black beginner --tc 2+0.05 --games 2 --threads 2";
+  const CommandResult r = tool(arguments);
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::smatch m;
+  int timeLosses = 0;
+  std::istringstream lines(r.out);
+  std::string line;
+  while (std::getline(lines, line) && line.rfind("game ", 0) == 0) timeLosses += line.find(" end time ") != std::string::npos;
+  EXPECT_EQ(line.rfind("match classic:2+0.05 against beginner:2+0.05: 2 games", 0), 0u) << r.out;
+  std::getline(lines, line);  // the score
+  std::getline(lines, line);
+  EXPECT_NE(line.find(" time " + std::to_string(timeLosses)), std::string::npos) << line;
+  std::getline(lines, line);
+  ASSERT_TRUE(std::regex_match(line, m, std::regex(R"(lost on time: first (\d+) second (\d+))"))) << line;
+  EXPECT_EQ(std::stoi(m[1]) + std::stoi(m[2]), timeLosses);
+  std::getline(lines, line);
+  ASSERT_TRUE(std::regex_match(line, m, std::regex(R"(seconds a chosen move: first ([\d.]+) second ([\d.]+))")))
+      << line;
+  for (int i : {1, 2}) {
+    EXPECT_GT(std::stod(m[i]), 0) << line;
+    EXPECT_LT(std::stod(m[i]), 2) << line;  // no clock runs longer than its game's time a move
+  }
 }
 
 }  // namespace

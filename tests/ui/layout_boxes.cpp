@@ -1,7 +1,8 @@
 // Prints where the main window puts its parts at a size, as shell assignments, so that the
 // window tests find the boards, the status line and the log wherever the layout puts them:
-//   layout_boxes WIDTH HEIGHT [analysis|graph|both]  ->  BoardX=0 BoardY=20 BoardSize=376 SmallX=... (one line)
-// The third argument names the optional parts shown: the analysis panel, the graph strip or both.
+//   layout_boxes WIDTH HEIGHT [analysis|graph|both|players]  ->  BoardX=0 BoardY=20 BoardSize=376 SmallX=... (one line)
+// The third argument names the optional parts shown: the analysis panel, the graph strip or both,
+// or the lines for the players' names and clocks (a game on a clock).
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   const char* shown = argc == 4 ? argv[3] : "";
   parts.analysisPanel = !std::strcmp(shown, "analysis") || !std::strcmp(shown, "both");
   parts.evaluationGraph = !std::strcmp(shown, "graph") || !std::strcmp(shown, "both");
+  parts.playerLines = !std::strcmp(shown, "players");
   const WindowLayout l = layoutFor(std::atoi(argv[1]), std::atoi(argv[2]), parts);
   std::printf("BoardX=%d BoardY=%d BoardSize=%d SmallX=%d SmallY=%d SmallSize=%d StatusY=%d StatusW=%d "
               "LogTop=%d LogW=%d LogH=%d HistoryX=%d HistoryY=%d HistoryW=%d HistoryH=%d "

@@ -4,7 +4,7 @@
 # lines drawn by log_reference, history rows by the selection colour. What the window decides
 # without drawing (commands, status texts, questions, the log's lines) is tested on the
 # controller in tests/controller/; this script keeps what needs real pixels and clicks.
-#   window_test.sh first_start|basics|thinking|quitting|players|levels|features|damaged_database|layout|analysis|board_look|languages <tarvenn> <log_reference> <close_window> <window_probe> <layout_boxes>
+#   window_test.sh first_start|basics|thinking|quitting|players|levels|features|damaged_database|layout|analysis|board_look|languages|clocks <tarvenn> <log_reference> <close_window> <window_probe> <layout_boxes>
 # Exits 77 (skipped) without an X server. Screenshots are left in the current folder.
 # The program runs in an empty folder with a scratch data folder: first_start begins with
 # it empty and leaves the database it computed in window-data/ for the other parts.
@@ -81,7 +81,7 @@ NewGameTitle='New game\.\.\.'
 # Where the boards, the status line and the log are at a window size (BoardX, BoardY,
 # BoardSize, SmallX..., StatusY, LogTop...), as the window's layout puts them.
 use_layout() {
-  eval "$("$boxes" "$1" "$2" ${3:-})"
+  eval "$("$boxes" "$@")"
   Board="$BoardX $BoardY $BoardSize"
   Small="$SmallX $SmallY $SmallSize"
 }
@@ -297,7 +297,8 @@ new_game() {
       xdotool mousemove --window "$D" 130 $((37 + 100 * side)) click 1
       sleep 0.2
       local end=38 level=${kind#*:}
-      [ "${kind%:*}" = 30 ] && end=$((WIDTH - 53))  # the slider ends where the typed time begins
+      # The slider ends where the typed time begins, left of the 180-pixel column of the clocks.
+      [ "${kind%:*}" = 30 ] && end=$((WIDTH - 180 - 53))
       xdotool mousemove --window "$D" $end $((39 + 100 * side)) click 1
       if [ "$level" != "$kind" ]; then
         # The level choice pops up with the level shown under the pointer, the others 19 pixels apart.
@@ -1208,6 +1209,34 @@ languages() {
   play_in_language ru_RU.UTF-8 автор 'Новая партия...' \
     "Белые победили!" "Партия окончена: белые победили!" "Чёрные победили!" "Партия окончена: чёрные победили!" \
     "Партия закончилась вничью." "Партия окончена: ничья."
+}
+# Two people at 0:05 + 0: White plays C3-D4, Black does not move and loses on time.
+clocks() {
+  use_prepared_data
+  mkdir -p "$XDG_CONFIG_HOME/tarvenn"
+  printf 'white.player = human\nblack.player = human\nwhite.clock = 5\nblack.clock = 5\n' \
+    >"$XDG_CONFIG_HOME/tarvenn/new-game"
+  start_program
+  key ctrl+n
+  accept_window '^New game\.\.\.$'
+  use_layout 600 500 players  # a game on a clock shows the players' lines above and below the board
+  wait_for 5 '[ "$(main_board)" = $Initial ]' || fail "the clocked game does not show the initial position: $(main_board)"
+  click_square 9
+  wait_for 5 'framed 13' || fail "selecting C3 does not frame D4"
+  click_square 13
+  wait_for 5 '[ "$(main_board | cut -c10,14)" = ".w" ]' || fail "C3-D4 was not played: $(main_board)"
+  save_shot window-clocks-running.png
+  local started=$SECONDS
+  wait_for 15 'log_line_is 0 "@b;White wins!" 300' || fail "Black was not flagged: no result line"
+  [ $((SECONDS - started)) -ge 3 ] || fail "Black was flagged after $((SECONDS - started)) s of a 5 s clock"
+  log_line_is 1 "@b;@bc  Black lost on time." 300 || fail "the log does not name Black as lost on time"
+  save_shot window-clocks-flagged.png
+  # The clock no longer runs: the board takes no move for Black.
+  click_square 21
+  sleep 0.5
+  shot
+  [ "$(framed_count $Board)" = 0 ] || fail "the flagged game still frames pieces to move"
+  quit_with_status_zero
 }
 
 "$part"

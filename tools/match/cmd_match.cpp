@@ -1,7 +1,7 @@
 // tarvenn-engine match --white ENGINE[:SECONDS] --black ENGINE[:SECONDS] --time SECONDS --games N
-// [--openings FILE] [--threads K] [--no-draw-offers] [--no-draw-rules]: games between two engines from the openings file, each
-// opening twice with colours swapped, on K threads; one line per game, then the summary
-// from the first engine's side.
+// [--openings FILE] [--threads K] [--no-draw-offers] [--no-draw-rules] [--tc SECONDS+INCREMENT]: games between two
+// engines from the openings file, each opening twice with colours swapped, on K threads; one line per game, then the
+// summary from the first engine's side. With --tc both engines play on a clock instead of seconds per move.
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -40,6 +40,7 @@ bool readEngine(const std::string& text, double seconds, MatchEngine& engine, st
 }
 
 std::string engineText(const MatchEngine& engine) {
+  if (engine.clock.onClock()) return std::string(levelName(engine.level)) + ":" + timeControlText(engine.clock);
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%g", engine.seconds);
   return std::string(levelName(engine.level)) + ":" + seconds;
@@ -53,9 +54,13 @@ struct MatchSetup {
   std::vector<Opening> openings;
 };
 
-// How many games ended each way, by GameEnding.
+// How many games ended each way, by GameEnding, and for each engine the games it lost on
+// time and the time its clock ran over the moves it chose.
 struct EndingCounts {
   int games[GameEndingCount] = {};
+  int lostOnTime[2] = {};  // first, second
+  double secondsUsed[2] = {};
+  long long movesChosen[2] = {};
 };
 
 // The games run on `threads` workers that take the next game's number from a shared counter;
@@ -76,6 +81,13 @@ MatchTally playMatch(const MatchSetup& setup, EndingCounts& endings) {
       std::lock_guard<std::mutex> lock(printing);
       countGame(tally, game.result, pairing.firstIsWhite);
       ++endings.games[(int)game.ending];
+      for (int side = 0; side < 2; ++side) {  // White, Black
+        const int engine = (side == 0) == pairing.firstIsWhite ? 0 : 1;
+        endings.secondsUsed[engine] += game.secondsUsed[side];
+        endings.movesChosen[engine] += game.movesChosen[side];
+      }
+      if (game.ending == GameEnding::OnTime)
+        ++endings.lostOnTime[(game.result == GameResultForWhite::BlackWins) == pairing.firstIsWhite ? 0 : 1];
       std::printf("game %lld opening %d first-engine %s result %s plies %d end %s (%s)\n", index + 1,
                   pairing.opening + 1, pairing.firstIsWhite ? "white" : "black", resultText(game.result), game.plies,
                   endingText(game.ending), names.c_str());
@@ -97,9 +109,16 @@ void printSummary(const MatchSetup& setup, const MatchTally& tally, const Ending
   std::printf("score %.1f%% elo %s, 95%% interval %s to %s\n", 100 * elo.score, eloText(elo.elo).c_str(),
               eloText(elo.low).c_str(), eloText(elo.high).c_str());
   std::string counts = "endings";
+  const bool clocks = setup.first.clock.onClock();
   for (int i = 0; i < GameEndingCount; ++i)
-    counts += std::string(" ") + endingText((GameEnding)i) + " " + std::to_string(endings.games[i]);
+    if (clocks || (GameEnding)i != GameEnding::OnTime)
+      counts += std::string(" ") + endingText((GameEnding)i) + " " + std::to_string(endings.games[i]);
   std::printf("%s\n", counts.c_str());
+  if (!clocks) return;
+  std::printf("lost on time: first %d second %d\n", endings.lostOnTime[0], endings.lostOnTime[1]);
+  std::printf("seconds a chosen move: first %.3f second %.3f\n",
+              endings.secondsUsed[0] / std::max(1LL, endings.movesChosen[0]),
+              endings.secondsUsed[1] / std::max(1LL, endings.movesChosen[1]));
 }
 
 }  // namespace
@@ -107,12 +126,18 @@ void printSummary(const MatchSetup& setup, const MatchTally& tally, const Ending
 int runMatch(int argc, char** argv) {
   ToolArgs args;
   std::string error;
-  if (!parseToolArgs(argc, argv, {"--white", "--black", "--time", "--games", "--openings", "--threads"}, args, error,
+  if (!parseToolArgs(argc, argv, {"--white", "--black", "--time", "--games", "--openings", "--threads", "--tc"}, args, error,
                      {"--no-draw-offers", "--no-draw-rules"}))
     return toolError(error);
   if (!args.positional.empty()) return toolError("unexpected argument: " + args.positional[0]);
   if (args.options.count("--fen")) return toolError("match starts from its openings; --fen is not taken");
   double seconds = 0;  // none: both engines must bring their own
+  TimeControl clock;
+  if (args.options.count("--tc")) {
+    if (!parseTimeControl(args.options["--tc"], clock) || !clock.onClock())
+      return toolError("--tc needs seconds for the game and an optional increment, such as 10+0.1");
+    seconds = 1;  // the engines play on the clock; their seconds a move are not used
+  }
   if (args.options.count("--time") && (!readSeconds(args.options["--time"], seconds) || seconds <= 0))
     return toolError("--time needs a positive number of seconds");
   MatchSetup setup;
@@ -121,6 +146,7 @@ int runMatch(int argc, char** argv) {
   if (!readEngine(args.options["--white"], seconds, setup.first, error) ||
       !readEngine(args.options["--black"], seconds, setup.second, error))
     return toolError(error);
+  setup.first.clock = setup.second.clock = clock;
   if (setup.first.seconds <= 0 || setup.second.seconds <= 0)
     return toolError("--time needs a positive number of seconds");
   if (!args.options.count("--games") || !readCount(args.options["--games"], MaxGames, setup.games) ||

@@ -51,6 +51,16 @@ MatchGameResult playMatchGame(const GameSetup& setup, const EndgameDatabase& dat
 MatchGameResult matchResultOf(const Game& game, bool plyLimitReached) {
   MatchGameResult played;
   played.plies = game.record.count();
+  const GameClock& clock = game.clock();
+  for (int i = 0; i < played.plies; ++i) {
+    const Position before = game.record.positionBefore(i);
+    if (MoveList(before).size() > 1) ++played.movesChosen[before.whiteToMove ? 0 : 1];
+  }
+  for (int side = 0; side < 2; ++side)
+    if (clock.control[side].onClock())
+      played.secondsUsed[side] = clock.control[side].gameSeconds +
+                                 clock.control[side].increment * played.movesChosen[side] -
+                                 timeLeft(clock, side == 0, game.clockTime());
   const GameResultForWhite sideToMoveLoses =
       game.whiteToMove() ? GameResultForWhite::BlackWins : GameResultForWhite::WhiteWins;
   if (plyLimitReached) {
@@ -65,6 +75,9 @@ MatchGameResult matchResultOf(const Game& game, bool plyLimitReached) {
       case DrawRule::NoRule: played.ending = GameEnding::DrawAgreed; break;
     }
     played.result = GameResultForWhite::Draw;
+  } else if (game.result() == Won && game.lostOnTime()) {
+    played.ending = GameEnding::OnTime;
+    played.result = game.whiteWon() ? GameResultForWhite::WhiteWins : GameResultForWhite::BlackWins;
   } else if (game.result() == Won) {
     played.ending = GameEnding::NoMove;
     played.result = sideToMoveLoses;
@@ -93,6 +106,7 @@ const char* endingText(GameEnding ending) {
     case GameEnding::KingsOnly: return "kings-only";
     case GameEnding::ThreeAgainstKing: return "three-against-king";
     case GameEnding::TwoAgainstKing: return "two-against-king";
+    case GameEnding::OnTime: return "time";
     case GameEnding::PlyLimit: break;
   }
   return "ply-limit";

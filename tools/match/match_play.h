@@ -41,13 +41,18 @@ enum class GameEnding {
   KingsOnly,
   ThreeAgainstKing,
   TwoAgainstKing,
+  OnTime,  // the loser's clock ran out
 };
-constexpr int GameEndingCount = 8;
+constexpr int GameEndingCount = 9;
 
 struct MatchGameResult {
   GameResultForWhite result = GameResultForWhite::Draw;
   GameEnding ending = GameEnding::PlyLimit;
   int plies = 0;  // played from the opening's position
+  // Of sides on a clock, White's and Black's: the seconds their clocks ran, over the moves
+  // they chose (forced moves take no time).
+  double secondsUsed[2] = {0, 0};
+  int movesChosen[2] = {0, 0};
 };
 
 // Plays the setup's computers from its start without the opening book until the game ends
@@ -61,5 +66,5 @@ MatchGameResult matchResultOf(const Game& game, bool plyLimitReached);
 // "1-0", "0-1", "1/2-1/2".
 const char* resultText(GameResultForWhite result);
 // "no-move", "draw-agreed", "ply-limit", "stalled", "repetition", "kings-only",
-// "three-against-king", "two-against-king".
+// "three-against-king", "two-against-king", "time".
 const char* endingText(GameEnding ending);

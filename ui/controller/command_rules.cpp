@@ -25,5 +25,7 @@ CommandStates commandStates(const CommandFacts& f) {
   // something else (the analysis board's own analysis gives way to it).
   s.review = f.hasGame && !f.reviewing && f.hasMoves &&
              !f.computerInPlay && (!f.workerBusy || f.analysisBoard);
+  s.pauseClock = f.inPlay && f.onClock;
+  s.clockHeld = s.pauseClock && f.clockHeld;
   return s;
 }

@@ -15,6 +15,8 @@ struct CommandFacts {
   bool computerInPlay = false;   // the game in play has a computer side, which needs the worker
   bool reviewing = false;        // a review of the game runs
   bool hasMoves = false;         // the game's record holds moves
+  bool onClock = false;    // the game has a clock
+  bool clockHeld = false;  // its clock is paused
 };
 
 struct CommandStates {
@@ -25,6 +27,8 @@ struct CommandStates {
   bool back = false, forward = false, playFromHere = false;  // the analysis board's steps and its way out
   bool analysisBoardShown = false;  // the mode is on: its menu entry is checked
   bool review = false;              // Game > Review game...
+  bool pauseClock = false;
+  bool clockHeld = false;  // Pause clock shows checked
 };
 
 CommandStates commandStates(const CommandFacts& facts);

@@ -2,7 +2,9 @@
 #include "ui/controller/window_ports.h"
 
 ControlledGame::ControlledGame(const GameSetup& setup, const PlayerServices& services, EventLoop& loop)
-    : Game(setup, makePlayer(setup.white, services), makePlayer(setup.black, services)), loop(loop) {}
+    : Game(setup, makePlayer(setup.white, services), makePlayer(setup.black, services)), loop(loop) {
+  clockTime = [&loop] { return loop.now(); };
+}
 
 ControlledGame::~ControlledGame() { stopPause(); }
 

@@ -14,6 +14,8 @@ std::string statusText(const StatusFacts& facts) {
     line = _("@b;Game over: draw.");
   } else if (facts.result == Canceled) {
     line = _("@b;Game was canceled.");
+  } else if (facts.clockHeld) {
+    line = _("@b;Clock paused:@n; Ctrl+P or a click on the board resumes.");
   } else if (facts.thinking.thinking) {
     const ThinkingState& t = facts.thinking;
     if (t.depth > 0)

@@ -15,6 +15,7 @@ struct StatusFacts {
   std::string hint;        // "Hint: c3-d4" while the hinted position waits for the move; "" for none
   bool whiteWon = false;   // of a won game
   bool analysisBoard = false;  // the position is the analysis board's
+  bool clockHeld = false;  // the clock is paused
 };
 
 std::string statusText(const StatusFacts& facts);

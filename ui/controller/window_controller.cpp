@@ -1,4 +1,5 @@
 #include "ui/controller/window_controller.h"
+#include <algorithm>
 #include <cstdio>
 #include "engine/fen.h"
 #include "game/game.h"
@@ -21,6 +22,7 @@
 namespace {
 
 constexpr double StatusRefreshSeconds = 0.25;
+constexpr double ClockRefreshSeconds = 0.1;  // the clocks show tenths under 10 s
 
 }  // namespace
 
@@ -40,6 +42,7 @@ WindowController::~WindowController() {
   releaseGame();
   suspended.reset();
   loop.cancel(statusTimer);
+  loop.cancel(clockTimer);
 }
 
 ThinkingState WindowController::thinking() const {
@@ -70,6 +73,8 @@ CommandFacts WindowController::commandFacts() const {
   facts.hasMoves = game->record.count() > 0;
   const HumanSides people = humanSides(*game);
   facts.computerInPlay = facts.inPlay && !analysisBoard && !(people.plays(true) && people.plays(false));
+  facts.onClock = game->clock().anyOnClock();
+  facts.clockHeld = game->clockHeld();
   return facts;
 }
 
@@ -89,6 +94,7 @@ std::string WindowController::statusText() const {
     facts.whiteWon = game->whiteWon();
     facts.thinking = thinking();
     facts.draws = game->record.drawState();
+    facts.clockHeld = game->clockHeld() && game->result() == InPlay;
   }
   facts.analysing = analysisJob != 0;
   if (hintShown()) facts.hint = hintText;
@@ -112,6 +118,38 @@ void WindowController::refreshStatus() {
 void WindowController::refresh() {
   refreshCommands();
   refreshStatus();
+  refreshClocks();
+}
+
+// The names and clocks; while a clock runs, again every tenth of a second, and its flag is watched.
+void WindowController::refreshClocks() {
+  loop.cancel(clockTimer);
+  clockTimer = 0;
+  Game* game = current.get();
+  const PlayerLines lines = game ? playerLines(*game, loop.now()) : PlayerLines{};
+  if (!(lines == shownLines)) {
+    shownLines = lines;
+    views.showPlayers(lines);
+  }
+  if (!game || game->result() != InPlay || game->clockHeld() || game->clock().running < 0) return;
+  const GameClock& clock = game->clock();
+  const double left = timeLeft(clock, clock.running == 0, loop.now());
+  clockTimer = loop.after(std::min(ClockRefreshSeconds, left + 0.001), [this] {
+    clockTimer = 0;
+    if (current) current->checkFlag();  // a fall ends the game, which refreshes everything
+    refreshClocks();
+  });
+}
+
+void WindowController::boardClicked() {
+  if (current && current->clockHeld()) pauseClock();
+}
+
+void WindowController::pauseClock() {
+  if (!current || current->result() != InPlay || !current->clock().anyOnClock()) return;
+  if (!current->clockHeld()) stopHint();
+  current->holdClock(!current->clockHeld());
+  refresh();
 }
 
 // An ended game takes no move: the frames of movable pieces, a hint and its crosses go.

@@ -14,6 +14,7 @@
 #include "search/review.h"
 #include "search/search_runner.h"
 #include "ui/controller/command_rules.h"
+#include "ui/controller/player_lines.h"
 
 class EndgameDatabase;
 class OpeningBook;
@@ -74,6 +75,8 @@ public:
   void reviewGame();
   // The running review stops; nothing of it is kept.
   void cancelReview();
+  void pauseClock();  // holds both clocks, or lets them run again
+  void boardClicked();  // a click on the board where no one plays: resumes a paused clock
 
   // Where Quit keeps a game in play; "" for nowhere.
   void keepGamesInPlayAt(const std::string& path) { gameInPlayPath = path; }
@@ -96,6 +99,8 @@ private:
   Position hintRoot;
   std::string gameInPlayPath;
   int statusTimer = 0;
+  int clockTimer = 0;
+  PlayerLines shownLines;  // what the lines above and below the board show
   bool questionShown = false;  // the open draw question of the current game is on screen
   bool analysisBoard = false;      // in the mode, `current` is the analysis board's game
   std::unique_ptr<Game> suspended;  // the game that waits while the analysis board shows
@@ -115,6 +120,7 @@ private:
   ThinkingState thinking() const;
   void refreshCommands();
   void refreshStatus();
+  void refreshClocks();
   void clearBoardMarks(const Position& position);
   void stopAnalysis();
   void stopHint();

@@ -5,9 +5,11 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "engine/clock.h"
 #include "pdn/pdn_game.h"
 #include "game/game_setup.h"
 #include "ui/controller/command_rules.h"
+#include "ui/controller/player_lines.h"
 
 class GameRecord;
 class GameView;
@@ -34,6 +36,8 @@ public:
   virtual int after(double seconds, std::function<void()> call) = 0;
   // The timer does not fire; 0 and timers that fired already are ignored.
   virtual void cancel(int timer) = 0;
+  // What the games' clocks read, in seconds.
+  virtual double now() const { return wallClock(); }
 };
 
 class WindowViews {
@@ -61,6 +65,8 @@ public:
   // The evaluation graph of the game shown, one point per position; none hides it. The history
   // rows' marks changed with it.
   virtual void showEvaluationGraph(const std::vector<GraphPoint>& points) = 0;
+  // The names and clocks above and below the board (they follow Flip); hidden when not shown.
+  virtual void showPlayers(const PlayerLines& lines) = 0;
 };
 
 class WindowDialogs {
