@@ -123,7 +123,8 @@ TEST(MatchTool, ShortMatchesPrintEveryGameOnceAndASummaryThatAddsUp) {
 }
 
 TEST(MatchTool, OnAClockTheSummaryCountsLossesOnTimeAndTheTimeAMove) {
-  const std::string arguments = "match --white classic --black beginner --tc 2+0.05 --games 2 --threads 2";
+  // Both engines think on the clock (a fixed-depth level may choose in well under a millisecond).
+  const std::string arguments = "match --white classic --black strong --tc 2+0.05 --games 2 --threads 2";
   const CommandResult r = tool(arguments);
   ASSERT_EQ(r.status, 0) << r.err;
   std::smatch m;
@@ -131,7 +132,7 @@ TEST(MatchTool, OnAClockTheSummaryCountsLossesOnTimeAndTheTimeAMove) {
   std::istringstream lines(r.out);
   std::string line;
   while (std::getline(lines, line) && line.rfind("game ", 0) == 0) timeLosses += line.find(" end time ") != std::string::npos;
-  EXPECT_EQ(line.rfind("match classic:2+0.05 against beginner:2+0.05: 2 games", 0), 0u) << r.out;
+  EXPECT_EQ(line.rfind("match classic:2+0.05 against strong:2+0.05: 2 games", 0), 0u) << r.out;
   std::getline(lines, line);  // the score
   std::getline(lines, line);
   EXPECT_NE(line.find(" time " + std::to_string(timeLosses)), std::string::npos) << line;
