@@ -374,6 +374,23 @@ TEST(ControllerClocks, PauseHoldsBothClocksAndTheComputerSearchesAgainOnResume) 
   ASSERT_TRUE(w.fake.runUntil([&] { return w.game().record.count() >= 2; }));
 }
 
+TEST(ControllerClocks, TheAnalysisBoardStopsTheGamesClocksUntilTheGameComesBack) {
+  Window w;
+  w.start(onClock(person(), {60, 0}), onClock(person(), {60, 0}));
+  w.fake.clockNow = 10;
+  w.play("C3-D4");  // Black's clock runs from here
+  w.fake.clockNow = 15;
+  w.controller.toggleAnalysisBoard();
+  w.fake.clockNow = 500;  // a long study, far beyond Black's minute
+  w.fake.fireTimers();
+  w.controller.toggleAnalysisBoard();
+  EXPECT_EQ(w.game().result(), InPlay) << "no flag for the time spent on the analysis board";
+  w.fake.clockNow = 501;
+  w.fake.fireTimers();
+  EXPECT_EQ(w.fake.playerLinesShown.black.clock, "0:54") << "5 s before the study and 1 s after it";
+  EXPECT_TRUE(w.fake.playerLinesShown.black.toMove);
+}
+
 TEST(ControllerClocks, GamesWithoutClocksShowNoLinesAndCannotPause) {
   Window w;
   w.start(person(), person());
