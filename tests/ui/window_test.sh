@@ -1130,6 +1130,8 @@ board_look() {
                "$LastMove $Dark $LastMove" ]' ||
     fail "the last move's squares F6 and G5 do not stand apart from E5: $(pixels "$((fx + 3)),$((fy + 3))" \
           "$((ex + 3)),$((ey + 3))" "$((gx + 3)),$((gy + 3))")"
+  # The still picture once White's turn has begun, its pieces to move framed, as the slid one ends.
+  wait_for 5 '[ "$(framed_count $Board)" -gt 0 ]' || fail "White's pieces to move are not framed after F6-G5"
   board_picture "$work/still.png"
 
   # The same move again, sliding: the end is the same picture.
@@ -1216,6 +1218,7 @@ clocks() {
   mkdir -p "$XDG_CONFIG_HOME/tarvenn"
   printf 'white.player = human\nblack.player = human\nwhite.clock = 5\nblack.clock = 5\n' \
     >"$XDG_CONFIG_HOME/tarvenn/new-game"
+  plain_board
   start_program
   key ctrl+n
   accept_window '^New game\.\.\.$'
