@@ -29,4 +29,23 @@ for language in xx pt_BR ru; do
   [ "$shape" = "$english" ] || fail "$language changes the menus: $(diff <(echo "$english") <(echo "$shape"))"
 done
 LANGUAGE=xx TARVENN_LOCALEDIR=$work/locale "$texts" || fail "texts not marked for translation"
+
+# The check finds faults: a message the catalogue leaves in English shows as unmarked, and a
+# menu path that loses its leading markup moves the item out of its menu.
+python3 - "$work/xx.po" <<'PY' || fail "no broken catalogue"
+import sys
+path = sys.argv[1]
+text = open(path, encoding='utf-8').read()
+for wrapped, broken in (('msgstr "⟦Review⟧"', 'msgstr "Review"'),
+                        ('msgstr "@wc ⟦&Game⟧/⟦&Open game...⟧"', 'msgstr "⟦&Game⟧/⟦&Open game...⟧"')):
+    if wrapped not in text:
+        sys.exit('not in the catalogue: ' + wrapped)
+    text = text.replace(wrapped, broken)
+open(path, 'w', encoding='utf-8').write(text)
+PY
+msgfmt -o "$work/locale/xx/LC_MESSAGES/tarvenn.mo" "$work/xx.po" || fail "msgfmt"
+found=$(LANGUAGE=xx TARVENN_LOCALEDIR=$work/locale "$texts")
+[ $? = 1 ] && grep -q '"Review"' <<<"$found" || fail "an unmarked text was not found: $found"
+shape=$(LANGUAGE=xx TARVENN_LOCALEDIR=$work/locale "$texts" menu-shape)
+[ "$shape" != "$english" ] || fail "a menu item that left its menu was not found"
 echo "PASS: every window text is marked, every language keeps the menus"
