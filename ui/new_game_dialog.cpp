@@ -217,10 +217,6 @@ private:
   static void onCancel(Fl_Widget*, void* dialog) { ((NewGameDialog*)dialog)->finish(false); }
 };
 
-}  // namespace
-
-namespace {
-
 void showSetup(NewGameDialog& dialog, const GameSetup& setup) {
   dialog.white->showChoice(setup.white);
   dialog.black->showChoice(setup.black);
