@@ -28,12 +28,14 @@ std::string searchFigures(const SearchFigures& s) {
   return formatText(_("(eval %s, time %.2fs, depth %d)"), eval.c_str(), s.seconds, s.depth);
 }
 
-// A computer's choice at a level other than classic names the level after the side: " (strong)".
+// A computer's choice at a level other than classic names the level after the side: "White (strong)".
 // Only the lines that tell how it chose; the level is left out of every other line.
-std::string levelWords(const LogLine& line) {
+std::string sideWords(const LogLine& line, const SideNames& names) {
   const bool decision = line.topic == LineTopic::BookMove || line.topic == LineTopic::DatabaseMove ||
                         line.topic == LineTopic::SearchedMove;
-  return decision && !line.level.empty() ? " (" + std::string(_(line.level.c_str())) + ")" : "";
+  if (!decision || line.level.empty()) return names.of(line.white);
+  // TRANSLATORS: the side that chose a move and the computer's level: "White (strong)".
+  return formatText(_("%s (%s)"), names.of(line.white), _(line.level.c_str()));
 }
 
 }  // namespace
@@ -57,7 +59,7 @@ std::string lineWords(const LogLine& line, const SideNames& names) {
 
 std::string lineText(const LogLine& line, const SideNames& names) {
   if (line.topic == LineTopic::Text) return line.text;
-  return std::string(names.of(line.white)) + levelWords(line) + "  " + lineWords(line, names);
+  return sideWords(line, names) + "  " + lineWords(line, names);
 }
 
 std::string movesText(int moves) { return formatText(ngettext("%d move", "%d moves", moves), moves); }

@@ -125,7 +125,9 @@ bool writeNewGameSetup(const std::string& path, const GameSetup& setup, std::str
     const bool knownKind = sides[i]->kind == PlayerKind::Person || sides[i]->kind == PlayerKind::Computer;
     if (!knownKind || level < 0 || level >= LevelCount ||
         !(sides[i]->seconds >= MinSeconds && sides[i]->seconds <= MaxSeconds)) {
-      error = "the new-game choices for " + side + " cannot be saved: a name, level or time is out of range";
+      // TRANSLATORS: %s is the settings file's name of the side, "white" or "black".
+      error = formatText(_("the new-game choices for %s cannot be saved: a name, level or time is out of range"),
+                         side.c_str());
       return false;
     }
     setLine(lines, side + ".player", kindName(sides[i]->kind));
@@ -152,7 +154,7 @@ std::string readLastGameFolder(const std::string& path) {
 
 bool writeLastGameFolder(const std::string& path, const std::string& folder, std::string& error) {
   if (folder.empty() || folder[0] != '/' || folder.find_first_of("\n\r") != std::string::npos) {
-    error = "the folder " + folder + " cannot be kept: not an absolute path on one line";
+    error = formatText(_("the folder %s cannot be kept: not an absolute path on one line"), folder.c_str());
     return false;
   }
   Lines lines = readLines(path);
@@ -175,7 +177,7 @@ std::string readLanguageChoice(const std::string& path) {
 
 bool writeLanguageChoice(const std::string& path, const std::string& language, std::string& error) {
   if (languageIndex(language) < 0) {
-    error = "the language " + language + " cannot be kept: it is not one the game speaks";
+    error = formatText(_("the language %s cannot be kept: it is not one the game speaks"), language.c_str());
     return false;
   }
   Lines lines = readLines(path);
@@ -261,7 +263,8 @@ BoardChoices readBoardChoices(const std::string& path) {
 
 bool writeBoardChoices(const std::string& path, const BoardChoices& choices, std::string& error) {
   if (!isChoiceName(choices.style) || !isChoiceName(choices.pieces)) {
-    error = "the board style " + choices.style + " or piece set " + choices.pieces + " cannot be kept: not a name";
+    error = formatText(_("the board style %s or piece set %s cannot be kept: not a name"), choices.style.c_str(),
+                       choices.pieces.c_str());
     return false;
   }
   Lines lines = readLines(path);

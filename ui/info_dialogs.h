@@ -1,5 +1,12 @@
 // The Help menu's boxes: the opening book, the end-game database and the program.
 #pragma once
+#include <string>
+
+// What each box says, in the label markup.
+std::string bookInfoText();
+std::string databaseInfoText();
+std::string aboutText();
+
 
 void showBookInfo();
 void showDatabaseInfo();

@@ -500,3 +500,5 @@ void MainWindow::keepGamesInPlayAt(const std::string& path) { parts->controller-
 void MainWindow::offerGameInPlay() { parts->controller->offerGameInPlay(); }
 
 MessageLog& MainWindow::log() { return *parts->messages; }
+
+Fl_Menu_* MainWindow::popupMenu() const { return parts->popup; }

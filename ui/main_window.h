@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+class Fl_Menu_;
 class MessageLog;
 
 // The program's look for every window: label markup, piece symbols, 12-pixel text.
@@ -27,6 +28,8 @@ public:
   void offerGameInPlay();
   // The message log, for the program's own lines too (on the window's thread).
   MessageLog& log();
+  // The history's pop-up menu, which belongs to no group of the window.
+  Fl_Menu_* popupMenu() const;
 
   struct Parts;
 

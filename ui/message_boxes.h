@@ -1,5 +1,8 @@
 // Modal boxes whose texts may use the label markup: information, question and alert.
 #pragma once
+#include <memory>
+
+class Fl_Window;
 
 // Information icon and one "&OK" button.
 void showMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
@@ -13,3 +16,7 @@ bool askAlert(const char* cancelLabel, const char* okLabel, const char* format, 
     __attribute__((format(printf, 3, 4)));
 // Exclamation icon and one "&OK" button.
 void showAlert(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// The information box (with `picture` when given) and the question box for a text, built but
+// neither shown nor run: their texts can be read.
+std::unique_ptr<Fl_Window> makeInformationBox(const char* text, Fl_Image* picture = nullptr);
+std::unique_ptr<Fl_Window> makeQuestionBox(const char* text);

@@ -1,5 +1,4 @@
 #include "ui/new_game_dialog.h"
-#include "i18n/translate.h"
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
@@ -218,15 +217,26 @@ private:
   static void onCancel(Fl_Widget*, void* dialog) { ((NewGameDialog*)dialog)->finish(false); }
 };
 
-}  // namespace
-
-bool runPlayersDialog(const char* title, GameSetup& setup) {
-  Fl_Group::current(nullptr);
-  NewGameDialog dialog(title);
+void showSetup(NewGameDialog& dialog, const GameSetup& setup) {
   dialog.white->showChoice(setup.white);
   dialog.black->showChoice(setup.black);
   dialog.whiteClock->showControl(setup.white.clock);
   dialog.blackClock->showControl(setup.black.clock);
+}
+
+}  // namespace
+
+std::unique_ptr<Fl_Window> makePlayersDialog(const char* title, const GameSetup& setup) {
+  Fl_Group::current(nullptr);
+  std::unique_ptr<NewGameDialog> dialog(new NewGameDialog(title));
+  showSetup(*dialog, setup);
+  return dialog;
+}
+
+bool runPlayersDialog(const char* title, GameSetup& setup) {
+  Fl_Group::current(nullptr);
+  NewGameDialog dialog(title);
+  showSetup(dialog, setup);
   if (!dialog.exec()) return false;
   setup.white = dialog.white->chosen();
   setup.black = dialog.black->chosen();

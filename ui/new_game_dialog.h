@@ -2,7 +2,10 @@
 // options for each side, remembered between runs, and the players for a game that starts
 // from a given position (opened, pasted or set up): the players a file names, else two people.
 #pragma once
+#include <memory>
 #include "game/settings.h"
+
+class Fl_Window;
 
 // The players last chosen, at the initial position; true with the chosen ones in `setup`,
 // kept for the next time, when the user starts the game.
@@ -12,3 +15,5 @@ bool runNewGameDialog(GameSetup& setup);
 bool runPlayersDialog(const char* title, GameSetup& setup);
 // Two people: what the players dialog shows for a pasted or set-up game.
 GameSetup twoPeople();
+// The players dialog showing `setup`, built but neither shown nor run: its texts can be read.
+std::unique_ptr<Fl_Window> makePlayersDialog(const char* title, const GameSetup& setup);

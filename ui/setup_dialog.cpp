@@ -95,6 +95,11 @@ private:
 
 }  // namespace
 
+std::unique_ptr<Fl_Window> makeSetUpDialog(const Position& position, bool flipped) {
+  Fl_Group::current(nullptr);
+  return std::unique_ptr<Fl_Window>(new SetUpDialog(position, flipped));
+}
+
 bool runSetUpDialog(Position& position, bool flipped) {
   Fl_Group::current(nullptr);
   SetUpDialog dialog(position, flipped);

@@ -3,7 +3,12 @@
 // to clear the board or set the initial position. OK refuses an impossible position with
 // its reason.
 #pragma once
+#include <memory>
 #include "engine/board.h"
+
+class Fl_Window;
 
 // True with the position set up when the user accepts; `position` is where editing begins.
 bool runSetUpDialog(Position& position, bool flipped);
+// The editor showing `position`, built but neither shown nor run: its texts can be read.
+std::unique_ptr<Fl_Window> makeSetUpDialog(const Position& position, bool flipped);

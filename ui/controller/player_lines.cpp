@@ -10,7 +10,7 @@ std::string sideName(const SideSetup& side, bool white) {
   if (!side.name.empty()) return side.name;
   if (side.isComputer()) {
     char text[128];
-    std::snprintf(text, sizeof text, _("Computer (%s)"), levelName(side.level));
+    std::snprintf(text, sizeof text, _("Computer (%s)"), _(levelName(side.level)));
     return text;
   }
   return white ? _("White") : _("Black");
