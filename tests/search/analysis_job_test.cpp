@@ -7,20 +7,7 @@
 #include "enddb/database.h"
 #include "search/multi_line.h"
 #include "search/search_runner.h"
-#include "tests/support/home_queue.h"
-
-namespace {
-
-struct Worker {
-  HomeQueue home;
-  ThreadRunner runner{endgameDatabase, [this](std::function<void()> call) { home.post(std::move(call)); }};
-  ~Worker() {
-    runner.shutdown();
-    home.pump();
-  }
-};
-
-}  // namespace
+#include "tests/search/worker.h"
 
 TEST(AnalysisJob, ReportsArriveAboutFourTimesASecondWithDeeperLines) {
   Worker worker;

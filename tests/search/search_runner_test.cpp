@@ -6,19 +6,9 @@
 #include <vector>
 #include "enddb/database.h"
 #include "search/search_runner.h"
-#include "tests/support/home_queue.h"
+#include "tests/search/worker.h"
 
 namespace {
-
-
-struct Worker {
-  HomeQueue home;
-  ThreadRunner runner{endgameDatabase, [this](std::function<void()> call) { home.post(std::move(call)); }};
-  ~Worker() {
-    runner.shutdown();
-    home.pump();  // posted calls may still name the runner's jobs; they find nothing to deliver
-  }
-};
 
 // A search far too deep to finish: it ends only when stopped.
 int endlessSearch(SearchEngine& search) { return search.searchPosition(InitialPosition, 40, Evaluation::Material, false); }

@@ -6,19 +6,10 @@
 #include <sstream>
 #include "pdn/pdn_reader.h"
 #include "search/review_record.h"
-#include "tests/support/run_command.h"
+#include "tests/tools/engine_tool_run.h"
 #include "tests/support/scratch_directory.h"
 
 namespace {
-
-CommandResult tool(const std::string& arguments) { return runCommand(std::string(ENGINE_TOOL) + " " + arguments); }
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) out.push_back(line);
-  return out;
-}
 
 std::string readFile(const std::string& path) {
   std::ifstream in(path);

@@ -2,14 +2,9 @@
 #include <regex>
 #include <string>
 #include <vector>
-#include "tests/support/run_command.h"
+#include "tests/tools/engine_tool_run.h"
 #include "tests/support/scratch_directory.h"
 
-namespace {
-
-CommandResult tool(const std::string& arguments) { return runCommand(std::string(ENGINE_TOOL) + " " + arguments); }
-
-}  // namespace
 
 TEST(EngineTool, PerftPrintsOneLinePerDepth) {
   const CommandResult r = tool("perft 3");

@@ -5,12 +5,10 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include "tests/support/run_command.h"
+#include "tests/tools/engine_tool_run.h"
 #include "tests/support/scratch_directory.h"
 
 namespace {
-
-CommandResult tool(const std::string& arguments) { return runCommand(std::string(ENGINE_TOOL) + " " + arguments); }
 
 TEST(MatchTool, BadArgumentsAndBadOpeningsAreOneLineAndStatusTwo) {
   ScratchDirectory folder;

@@ -2,19 +2,10 @@
 #include <gtest/gtest.h>
 #include <fstream>
 #include <regex>
-#include "tests/support/run_command.h"
+#include "tests/tools/engine_tool_run.h"
 #include "tests/support/scratch_directory.h"
 
 namespace {
-
-CommandResult tool(const std::string& arguments) { return runCommand(std::string(ENGINE_TOOL) + " " + arguments); }
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) out.push_back(line);
-  return out;
-}
 
 TEST(PdnTool, PrintsOneLinePerGame) {
   ScratchDirectory scratch;
