@@ -101,10 +101,10 @@ const TimeControl ClockChoices[] = {{},       {60, 0},  {180, 0}, {180, 2},  {30
                                     {600, 0}, {600, 5}, {900, 10}, {1800, 0}, {3600, 0}};
 constexpr int ClockChoiceCount = sizeof ClockChoices / sizeof ClockChoices[0];
 
-// "5 min + 3 s", "10 min", "45 s"; seconds a move for no clock.
+// "5 min + 3 s a move", "10 min", "45 s"; "no clock" where the computer keeps its seconds a move.
 std::string clockChoiceText(const TimeControl& control) {
   char text[96];
-  if (!control.onClock()) return _("no clock: seconds a move");
+  if (!control.onClock()) return _("no clock");
   const bool minutes = std::fmod(control.gameSeconds, 60) == 0;
   const double amount = minutes ? control.gameSeconds / 60 : control.gameSeconds;
   if (control.increment > 0)
