@@ -460,6 +460,8 @@ MainWindow::MainWindow(int width, int height)
 
 MainWindow::~MainWindow() {
   parts->controller.reset();  // stops the worker before the widgets go
+  delete parts->popup;        // made outside the window, so the window does not delete it
+  parts->popup = nullptr;
 }
 
 void MainWindow::resize(int x, int y, int w, int h) {

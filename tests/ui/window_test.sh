@@ -1130,8 +1130,9 @@ board_look() {
                "$LastMove $Dark $LastMove" ]' ||
     fail "the last move's squares F6 and G5 do not stand apart from E5: $(pixels "$((fx + 3)),$((fy + 3))" \
           "$((ex + 3)),$((ey + 3))" "$((gx + 3)),$((gy + 3))")"
-  # The still picture once White's turn has begun, its pieces to move framed, as the slid one ends.
-  wait_for 5 '[ "$(framed_count $Board)" -gt 0 ]' || fail "White's pieces to move are not framed after F6-G5"
+  # The still picture once White's turn has begun, as the slid one ends: F6-G5's own frames gone
+  # (the display pause after a move frames its squares), White's pieces to move framed.
+  wait_for 5 '! framed 22 && [ "$(framed_count $Board)" -gt 0 ]' || fail "White's turn does not frame its pieces after F6-G5"
   board_picture "$work/still.png"
 
   # The same move again, sliding: the end is the same picture.
@@ -1142,7 +1143,8 @@ board_look() {
   sleep 0.3
   click_square 19
   wait_for 5 'board_picture "$work/slid.png" && [ "$(compare -metric AE "$work/still.png" "$work/slid.png" null: 2>&1)" = 0 ]' ||
-    fail "the move that slid ends in another picture than the move that did not"
+    { cp "$work/still.png" "$shots/window-board-still.png"; cp "$work/slid.png" "$shots/window-board-slid.png"
+      fail "the move that slid ends in another picture than the move that did not"; }
 
   local size w h look name off
   for look in wood:shaded green:flat contrast:shaded classic:flat; do
