@@ -5,5 +5,5 @@
 
 // The usage, naming the data folder and the installed book of this environment.
 std::string usageText(const FileEnvironment& environment);
-// "tarvenn 0.7": the name and the version the build was made with
+// "tarvenn 0.8": the name and the version the build was made with
 std::string versionText();

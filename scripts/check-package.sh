@@ -114,7 +114,7 @@ stop_game() {
 
 version=$(as_player "tarvenn --version")
 echo "tarvenn --version: $version"
-check "tarvenn --version answers tarvenn 0.7" test "$version" = "tarvenn 0.7"
+check "tarvenn --version answers tarvenn 0.8" test "$version" = "tarvenn 0.8"
 check "tarvenn --help ends with status 0" as_player "tarvenn --help >/dev/null"
 as_player "tarvenn-engine >/dev/null 2>&1"
 check "tarvenn-engine without a command ends with status 2" test $? = 2

@@ -22,7 +22,7 @@ TEST(Help, HelpAndVersionPrintOnStandardOutputAndSucceed) {
   }
   const CommandResult version = runCommand(Program + " --version");
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, "tarvenn 0.7\n");
+  EXPECT_EQ(version.out, "tarvenn 0.8\n");
 }
 
 TEST(Help, NearMissesKeepTheUnrecognizedParameterMessage) {

@@ -76,7 +76,7 @@ find_window() {
   return 1
 }
 
-Title='Tarvenn v0.7 author: Odrowen'
+Title='Tarvenn v0.8 author: Odrowen'
 NewGameTitle='New game\.\.\.'
 # Where the boards, the status line and the log are at a window size (BoardX, BoardY,
 # BoardSize, SmallX..., StatusY, LogTop...), as the window's layout puts them.
@@ -1182,7 +1182,7 @@ play_in_language() {
   export LC_ALL=$lc
   # xdotool searches the names in the legacy property, which holds no letters beyond ASCII:
   # windows are found by their ASCII parts and their whole names read from the UTF-8 one.
-  Title="Tarvenn v0.7 $2: Odrowen" TitleSearch='^Tarvenn v0\.7 .*: Odrowen$'
+  Title="Tarvenn v0.8 $2: Odrowen" TitleSearch='^Tarvenn v0\.8 .*: Odrowen$'
   NewGameTitle='.*\.\.\.' NewGameName=$3
   start_program
   xdotool windowsize "$W" 460 400
