@@ -101,6 +101,13 @@ const MenuEntry PopupMenu[] = {
     {N_("show &best move in this situation"), 0, &WindowController::showBestReply, 0, &CommandStates::analysis},
 };
 
+// The About box with the program's icon, read when it is asked for rather than at every start.
+void showAboutWithIcon() {
+  std::unique_ptr<Fl_RGB_Image> icon(loadProgramIcon(installedFolders(currentFileEnvironment())));
+  std::unique_ptr<Fl_Image> small(icon ? icon->copy(AboutIconSize, AboutIconSize) : nullptr);
+  showAbout(small.get());
+}
+
 }  // namespace
 
 // The window's widgets as the controller's views, and its commands.
@@ -123,7 +130,6 @@ struct MainWindow::Parts : WindowViews {
   BoardSounds sounds{installedFolders(currentFileEnvironment())};
   std::unique_ptr<BoardFeedback> feedback;
   BoardChoices boardChoices;
-  std::unique_ptr<Fl_RGB_Image> aboutIcon;
   std::unique_ptr<WindowController> controller;
   std::vector<std::pair<int, bool CommandStates::*>> ruledItems;  // menu bar items greyed by a rule
   std::vector<std::unique_ptr<std::function<void()>>> actions;    // what each menu item does
@@ -296,7 +302,7 @@ void MainWindow::Parts::buildMenu(int width) {
   }
   addItem(N_("@C3@b;?@n &Help/@C3@b;O@n &Opening book info"), 0, showBookInfo);
   addItem(N_("@C3@b;?@n &Help/@C3@b;E@n &End game database info"), 0, showDatabaseInfo, FL_MENU_DIVIDER);
-  addItem(N_("@C3@b;?@n &Help/@C3@b;i@n &About"), FL_F + 1, [this] { showAbout(aboutIcon.get()); });
+  addItem(N_("@C3@b;?@n &Help/@C3@b;i@n &About"), FL_F + 1, showAboutWithIcon);
 }
 
 // View > Board style: the boards, then the piece sets; Animation and Sound below.
@@ -443,10 +449,6 @@ MainWindow::MainWindow(int width, int height)
   p.feedback.reset(new BoardFeedback(*p.mainBoard, p.sounds));
   p.boardChoices = loadBoardChoices();
   p.applyBoardChoices();
-  if (Fl_RGB_Image* icon = loadProgramIcon(installedFolders(currentFileEnvironment()))) {
-    p.aboutIcon.reset((Fl_RGB_Image*)icon->copy(AboutIconSize, AboutIconSize));
-    delete icon;
-  }
   // A click on the board while no one plays there: it resumes a paused clock.
   p.mainBoard->callback(
       [](Fl_Widget* board, void* parts) {
