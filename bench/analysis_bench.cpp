@@ -12,7 +12,7 @@
 #include "engine/fen.h"
 #include "search/multi_line.h"
 #include "search/search_engine.h"
-#include "search/shared_table.h"
+#include "search/transposition_table.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
       request.root = position;
       request.lines = which == 0 ? 1 : 3;
       request.limit.depth = depth;
-      engine.positionalRoot().table.clear();  // each run starts from an empty table
+      engine.positionalRoot().table.clear(false);  // each run starts from an empty table
       const double start = cpuSeconds();
       const MultiLineResult result = searchLines(engine, request);
       const double seconds = cpuSeconds() - start;

@@ -3,8 +3,6 @@
 #include "enddb/database.h"
 #include "engine/draw_rules.h"
 #include "search/draw_rule_line.h"
-#include "search/shared_table.h"
-#include "search/transposition_table.h"
 
 namespace {
 
@@ -25,10 +23,23 @@ bool reversibleStep(const Position& before, const Position& after) {
   return (before.white | before.black) != (after.white | after.black) && kingMoveWithoutCapture(before, after);
 }
 
+// Proven results are kept as seen from their node when the search counts the plies to them,
+// so that they read right at any ply.
+template <class Eval>
+Score toTable(Score value, int ply) {
+  if constexpr (Eval::TableMarksPath) return value;
+  return value >= ScoreProven ? value + ply : value <= -ScoreProven ? value - ply : value;
+}
+template <class Eval>
+Score fromTable(Score value, int ply) {
+  if constexpr (Eval::TableMarksPath) return value;
+  return value >= ScoreProven ? value - ply : value <= -ScoreProven ? value + ply : value;
+}
+
 }  // namespace
 
 template <class Eval>
-AlphaBeta<Eval>::AlphaBeta(Table& table, const EndgameDatabase& database, StopControl& stops)
+AlphaBeta<Eval>::AlphaBeta(TranspositionTable& table, const EndgameDatabase& database, StopControl& stops)
     : table(table), database(database), stops(stops), probeLimit(database.pieceCount) {
   startDecision(InitialPosition);
 }
@@ -67,6 +78,37 @@ bool AlphaBeta<Eval>::repeats(uint64_t hash, int ply) const {
   for (int i = 0; i < gameHashCount[side]; ++i)
     if (gameHashes[side][i] == hash) return true;
   return false;
+}
+
+// Marking the path: an entry as deep as the node (or the root's mark) settles it; a mark of a
+// position on the path is a repetition, and a bound beyond the window answers with the
+// window's end. Shared: only outside the principal variation, where the window is null.
+template <class Eval>
+bool AlphaBeta<Eval>::tableAnswers(const TableSlot& slot, int depth, int ply, Score alpha, Score beta,
+                                   Score& value) const {
+  const TableEntry& entry = slot.entry;
+  if constexpr (Eval::TableMarksPath) {
+    if (entry.depth < (depth < RootDepth ? depth : RootDepth)) return false;
+    switch (entry.bound) {
+      case BOUND_OPEN:
+        value = 0;
+        return true;
+      case BOUND_LOWER:
+        value = beta;
+        return entry.value >= beta;
+      case BOUND_UPPER:
+        value = alpha;
+        return entry.value <= alpha;
+      default:
+        value = entry.value;
+        return true;
+    }
+  } else {
+    if (!slot.found || entry.depth < depth || beta - alpha > 1) return false;
+    value = fromTable<Eval>(entry.value, ply);
+    return entry.bound == BOUND_EXACT || (entry.bound == BOUND_LOWER && value >= beta) ||
+           (entry.bound == BOUND_UPPER && value <= alpha);
+  }
 }
 
 template <class Eval>
@@ -139,7 +181,8 @@ Score AlphaBeta<Eval>::expand(SquareSet white, SquareSet black, SquareSet kings,
   if (stops.stopped()) return 0;
 
   const uint64_t hash = positionHash(white, black, kings, WhiteToMove);
-  if constexpr (!Table::MarksPath) {  // else the table's open marks find repetitions
+  constexpr bool MarksPath = Eval::TableMarksPath;
+  if constexpr (!MarksPath) {  // else the table's open marks find repetitions
     if (repeats(hash, ply)) return 0;
     path[ply] = hash;
   }
@@ -156,9 +199,9 @@ Score AlphaBeta<Eval>::expand(SquareSet white, SquareSet black, SquareSet kings,
   }
   if (ply >= MaxSearchPly) return Eval::evaluate(white, black, kings, WhiteToMove);
 
-  typename Table::Slot slot = table.find(hash);
+  const TableSlot slot = table.find<MarksPath>(hash);
   Score known;
-  if (table.answers(slot, depth, ply, alpha, beta, known)) return known;
+  if (tableAnswers(slot, depth, ply, alpha, beta, known)) return known;
 
   Child children[ChildCapacity];
   const int count = generateChildren<WhiteToMove>(children, white, black, kings, false);
@@ -167,7 +210,7 @@ Score AlphaBeta<Eval>::expand(SquareSet white, SquareSet black, SquareSet kings,
   const SquareSet own = WhiteToMove ? white : black;
   const SquareSet opponent = WhiteToMove ? black : white;
   const bool capturing = (WhiteToMove ? children[0].black : children[0].white) != opponent;
-  const int tableMove = table.bestChild(slot);
+  const int tableMove = slot.found ? slot.entry.bestIndex : -1;
   // Without ranks the table's move comes first and the rest as generated, the first in its place.
   const int swapped = tableMove > 0 && tableMove < count ? tableMove : 0;
   int order[ChildCapacity];
@@ -191,14 +234,14 @@ Score AlphaBeta<Eval>::expand(SquareSet white, SquareSet black, SquareSet kings,
     else
       return n == 0 ? swapped : n == swapped ? 0 : n;
   };
-  table.open(slot, depth);
+  if constexpr (MarksPath) table.open(slot, depth);
 
   const Score originalAlpha = alpha;
   Score best = -Eval::Infinity;
   int bestIndex = childAt(0);
   if (depth > 1) {
     const Child& first = children[childAt(0)];
-    table.prefetch(positionHash(first.white, first.black, first.kings, !WhiteToMove));
+    table.prefetch<MarksPath>(positionHash(first.white, first.black, first.kings, !WhiteToMove));
   }
   for (int n = 0; n < count; ++n) {
     if constexpr (Eval::RanksQuietMoves) {
@@ -213,9 +256,9 @@ Score AlphaBeta<Eval>::expand(SquareSet white, SquareSet black, SquareSet kings,
     const Child& c = children[i];
     if (n + 1 < count && depth > 1) {
       const Child& next = children[childAt(n + 1)];
-      table.prefetch(positionHash(next.white, next.black, next.kings, !WhiteToMove));
+      table.prefetch<MarksPath>(positionHash(next.white, next.black, next.kings, !WhiteToMove));
     }
-    if constexpr (!Table::MarksPath) {
+    if constexpr (!MarksPath) {
       const SquareSet ownAfter = WhiteToMove ? c.white : c.black;
       const bool reversible = !capturing && (ownAfter & ~c.kings) == (own & ~kings);
       lastIrreversible[ply + 1] = reversible ? lastIrreversible[ply] : ply + 1;
@@ -263,7 +306,7 @@ Score AlphaBeta<Eval>::expand(SquareSet white, SquareSet black, SquareSet kings,
     }
   }
   const Bound bound = best >= beta ? BOUND_LOWER : best > originalAlpha ? BOUND_EXACT : BOUND_UPPER;
-  table.store(slot, best, depth, ply, bound, bestIndex);
+  table.store<MarksPath>(slot, toTable<Eval>(best, ply), depth, bound, bestIndex);
   return best;
 }
 

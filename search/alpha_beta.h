@@ -9,6 +9,7 @@
 #include "engine/movelist.h"
 #include "search/evaluation.h"
 #include "search/stop_control.h"
+#include "search/transposition_table.h"
 
 class EndgameDatabase;
 
@@ -19,9 +20,7 @@ constexpr int MaxSearchPly = 120;
 template <class Eval>
 class AlphaBeta {
 public:
-  using Table = typename Eval::Table;
-
-  AlphaBeta(Table& table, const EndgameDatabase& database, StopControl& stops);
+  AlphaBeta(TranspositionTable& table, const EndgameDatabase& database, StopControl& stops);
 
   // Positions of up to this many pieces are looked up in the database; 0 switches probes off.
   void setProbeLimit(uint32_t pieces) { probeLimit = pieces; }
@@ -44,7 +43,7 @@ public:
   bool stopped() const { return stops.stopped(); }
 
 private:
-  Table& table;
+  TranspositionTable& table;
   const EndgameDatabase& database;
   StopControl& stops;
   uint32_t probeLimit;
@@ -69,6 +68,8 @@ private:
   template <bool WhiteToMove>
   Score captures(SquareSet white, SquareSet black, SquareSet kings, Score alpha, Score beta, int ply);
   Score child(const Position& after, Score alpha, Score beta, int depth, int ply);
+  // The table's entry settles the node's value within (alpha, beta).
+  bool tableAnswers(const TableSlot& slot, int depth, int ply, Score alpha, Score beta, Score& value) const;
 };
 
 extern template class AlphaBeta<MaterialCount>;

@@ -324,15 +324,15 @@ DecisionResult SearchEngine::decide(DecisionRequest request, const SearchPlan& p
   if (plan.evaluation == Evaluation::Material) {
     material.setProbeLimit(probeLimit);
     material.startDecision(request.root, {}, rootDrawState(request));
-    materialTable.reset(request.timeLimit);
-    materialTable.markRoot(request.root.white, request.root.black, request.root.kings, request.root.whiteToMove);
+    table.startMarkedPathDecision(request.timeLimit);
+    table.markRoot(request.root);
     return driveDecision<MaterialCount>({material, stops, nullptr, nullptr, start, fixedDepth, plan.noise, noiseSeed},
                                         request, progress);
   }
   Positional& engine = positionalSearch();
   engine.main.setProbeLimit(probeLimit);
   engine.main.startDecision(request.root, request.earlier, rootDrawState(request));
-  engine.table.newSearch();  // aged, not cleared: nothing to pay for before the clock starts
+  table.startSharedDecision();  // aged, not cleared: nothing to pay for before the clock starts
   const bool helped = plan.threads > 1;
   if (helped) {
     engine.helper.setProbeLimit(probeLimit);

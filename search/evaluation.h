@@ -6,9 +6,6 @@
 #include "search/positional_eval.h"
 #include "search/score.h"
 
-class TranspositionTable;
-class SharedTable;
-
 enum class Evaluation : uint8_t {
   Material,    // the material count: a man 1, a king 3, in whole men
   Positional,  // the positional evaluation, fitted to games
@@ -21,10 +18,11 @@ inline int countedValue(Score score, Evaluation evaluation) {
 }
 
 // The material count, with the plain search it has always had: one thread, a table that
-// marks the path for repetitions, proven results without their distance, no move ordering
-// beyond the table's move, and a full window until a move raises alpha.
+// marks the path for repetitions and whose bounds answer with the window's end, proven
+// results without their distance, no move ordering beyond the table's move, and a full
+// window until a move raises alpha.
 struct MaterialCount {
-  using Table = TranspositionTable;
+  static constexpr bool TableMarksPath = true;
   static constexpr Evaluation kind = Evaluation::Material;
   static constexpr Score Step = ScoreMan;            // values move in whole men
   static constexpr Score Infinity = 124 * ScoreMan;  // the ends of the open window
@@ -41,11 +39,11 @@ struct MaterialCount {
   static constexpr Score databaseWin(int) { return 120 * ScoreMan; }
 };
 
-// The positional evaluation, with the search made for it: a table shared by two threads,
-// proven results a ply nearer per step, killers, history and late-move reductions for
-// quiet moves, and null windows from the second move on.
+// The positional evaluation, with the search made for it: a table shared by two threads that
+// answers only null windows, proven results a ply nearer per step, killers, history and
+// late-move reductions for quiet moves, and null windows from the second move on.
 struct PositionalEvaluation {
-  using Table = SharedTable;
+  static constexpr bool TableMarksPath = false;
   static constexpr Evaluation kind = Evaluation::Positional;
   static constexpr Score Step = 1;
   static constexpr Score Infinity = 32000;

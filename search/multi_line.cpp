@@ -4,7 +4,6 @@
 #include "engine/clock.h"
 #include "search/draw_rule_line.h"
 #include "search/search_engine.h"
-#include "search/shared_table.h"
 
 namespace {
 
@@ -41,7 +40,7 @@ bool nextMove(SearchEngine::RootAccess& root, const EndgameDatabase& database, c
       return moveTo(p, Position(white, black, kings, !p.whiteToMove), move);
     }
   }
-  SharedEntry entry;
+  TableEntry entry;
   if (!root.table.probe(hashOf(p), entry)) return false;
   Child children[ChildCapacity];
   const int count = expandChildren(children, p.white, p.black, p.kings, p.whiteToMove, false);
@@ -184,7 +183,7 @@ MultiLineResult searchLines(SearchEngine& engine, const MultiLineRequest& reques
   search.setProbeLimit(engine.database().pieceCount);
   search.startDecision(request.root, request.earlier, draws);
   search.resetNodes();
-  root.table.newSearch();
+  root.table.startSharedDecision();
 
   RunState state{request, search, start, {}, 0};
   SearchSetup setup(root.stops, request.limit.seconds > 0 ? start + request.limit.seconds : 0,

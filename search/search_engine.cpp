@@ -3,32 +3,32 @@
 #include "search/search_engine_parts.h"
 
 SearchEngine::SearchEngine(const EndgameDatabase& database)
-    : knowledge(database), material(materialTable, database, stops) {}
+    : knowledge(database), material(table, database, stops) {}
 
 SearchEngine::~SearchEngine() = default;
 
 SearchEngine::Positional& SearchEngine::positionalSearch() {
-  if (!positional) positional = std::make_unique<Positional>(knowledge, stops);
+  if (!positional) positional = std::make_unique<Positional>(table, knowledge, stops);
   return *positional;
 }
 
 SearchEngine::RootAccess SearchEngine::positionalRoot() {
   Positional& search = positionalSearch();
-  return {search.main, search.table, stops};
+  return {search.main, table, stops};
 }
 
 Score SearchEngine::searchPosition(const Position& position, int depth, Evaluation evaluation, bool probes) {
   const uint32_t probeLimit = probes ? knowledge.pieceCount : 0;
   Score score;
   if (evaluation == Evaluation::Material) {
-    materialTable.clear();
+    table.clear(true);
     material.setProbeLimit(probeLimit);
     material.resetNodes();
     score = material.searchPosition(position, -MaterialCount::Infinity, MaterialCount::Infinity, depth);
     visited += material.nodes();
   } else {
     Positional& search = positionalSearch();
-    search.table.clear();
+    table.clear(false);
     search.main.setProbeLimit(probeLimit);
     search.main.resetNodes();
     constexpr Score Infinity = PositionalEvaluation::Infinity;

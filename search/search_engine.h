@@ -1,4 +1,4 @@
-// The search engine: the database it reads, its transposition tables, its searchers and
+// The search engine: the database it reads, its transposition table, its searchers and
 // the stop. One thread decides with it at a time; any thread may ask it to stop.
 #pragma once
 #include <memory>
@@ -9,7 +9,6 @@
 #include "search/transposition_table.h"
 
 class EndgameDatabase;
-class SharedTable;
 
 class SearchEngine {
 public:
@@ -26,11 +25,11 @@ public:
   // (analysis, tools, benchmarks); `probes` false leaves the database unread.
   Score searchPosition(const Position& position, int depth, Evaluation evaluation = Evaluation::Material,
                        bool probes = true);
-  // The deciding thread's positional searcher, its table and the stop, for searches that
+  // The deciding thread's positional searcher, the table and the stop, for searches that
   // drive the root themselves (multi_line.cpp). Probes and the root are theirs to set.
   struct RootAccess {
     AlphaBeta<PositionalEvaluation>& search;
-    SharedTable& table;
+    TranspositionTable& table;
     StopControl& stops;
   };
   RootAccess positionalRoot();
@@ -46,11 +45,11 @@ public:
   bool stopped() const { return stops.stopped(); }
 
 private:
-  struct Positional;  // the shared table and the two threads' searchers, made at their first use
+  struct Positional;  // the two threads' positional searchers, made at their first use
 
   const EndgameDatabase& knowledge;
   StopControl stops;
-  TranspositionTable materialTable;
+  TranspositionTable table;
   AlphaBeta<MaterialCount> material;
   std::unique_ptr<Positional> positional;
   uint64_t visited = 0;

@@ -1,30 +1,30 @@
 #include "search/transposition_table.h"
 #include <sys/mman.h>
 #include <cstdlib>
-#include <cstring>
 #include <new>
 
 namespace {
 
-constexpr int ProbeSlots = 33;
 constexpr size_t HugePage = size_t(1) << 21;
-constexpr size_t TableBytes = sizeof(TTEntry) << MaxTableBits;
 
-// Aligned so that the table can live on huge pages, since random probes over 16 MiB would
-// otherwise spend their time in page walks.
-TTEntry* allocateEntries() {
-  void* memory = std::aligned_alloc(HugePage, TableBytes);
+// Aligned so that the table can live on huge pages, since random probes over tens of MiB
+// would otherwise spend their time in page walks.
+std::atomic<uint64_t>* allocateSlots(int bits) {
+  const size_t bytes = sizeof(std::atomic<uint64_t>) << bits;
+  void* memory = std::aligned_alloc(HugePage, bytes < HugePage ? HugePage : bytes);
   if (!memory) throw std::bad_alloc();
-  madvise(memory, TableBytes, MADV_HUGEPAGE);  // without them the table only runs slower
-  std::memset(memory, 0, TableBytes);
-  return (TTEntry*)memory;
+  madvise(memory, bytes, MADV_HUGEPAGE);  // without them the table only runs slower
+  auto* slots = static_cast<std::atomic<uint64_t>*>(memory);
+  for (size_t i = 0; i < (size_t(1) << bits); ++i) new (&slots[i]) std::atomic<uint64_t>(0);
+  return slots;
 }
+
+void releaseSlots(std::atomic<uint64_t>* slots) { std::free(slots); }
 
 }  // namespace
 
-void TranspositionTable::Release::operator()(TTEntry* entries) const { std::free(entries); }
-
-TranspositionTable::TranspositionTable() : entries(allocateEntries()), storage(entries) {}
+TranspositionTable::TranspositionTable(int bits)
+    : slots(allocateSlots(bits), releaseSlots), tableBits(bits), usedBits(bits), mask((uint64_t(1) << bits) - 1) {}
 
 // The mixing step of Bob Jenkins' 64-bit hash (lookup8), applied once.
 uint64_t mixHash64(uint64_t x, uint64_t y, uint64_t z) {
@@ -47,36 +47,42 @@ uint64_t positionHash(SquareSet white, SquareSet black, SquareSet kings, bool wh
   return whiteToMove ? mixHash64(white, black, kings) : mixHash64(black, white, (SquareSet)~kings);
 }
 
-void TranspositionTable::reset(double timeLimit) {
-  bits = timeLimit < 0.25 ? 19 : timeLimit < 0.75 ? 20 : MaxTableBits;
-  size = 1 << bits;
-  mask = size - 1;
-  clear();
+void TranspositionTable::use(bool marksPath, int bits) {
+  markingPath = marksPath;
+  usedBits = bits < tableBits ? bits : tableBits;
+  mask = (uint64_t(1) << usedBits) - 1;
+  if (filled <= mask) filled = mask + 1;
 }
 
-void TranspositionTable::clear() {
-  for (int32_t i = 0; i < size; ++i) entries[i].depth = 0;
+// Empties the first `count` slots; what may hold entries afterwards is at least the part in use.
+void TranspositionTable::emptyFirst(uint64_t count) {
+  for (uint64_t i = 0; i < count; ++i) slots[i].store(0, std::memory_order_relaxed);
+  if (count >= filled) filled = 0;
+  if (filled <= mask) filled = mask + 1;
 }
 
-void TranspositionTable::markRoot(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove) {
-  TTEntry* entry = lookup(positionHash(white, black, kings, whiteToMove));
-  entry->depth = RootDepth;
-  entry->bound = BOUND_OPEN;
+// A path-marking search reads only the part it uses; the other use reads the whole table.
+void TranspositionTable::clear(bool marksPath) {
+  const bool sameUse = marksPath && markingPath;
+  use(marksPath, !marksPath ? tableBits : sameUse ? usedBits : MarkedPathMaxBits);
+  emptyFirst(sameUse ? mask + 1 : filled);
 }
 
-TTEntry* TranspositionTable::lookup(uint64_t hash) {
-  const uint32_t check = (uint32_t)hash;
-  uint32_t slot = (uint32_t)(hash >> (64 - bits));
-  // An odd step visits every slot of the power-of-two table.
-  const uint32_t step = ((uint32_t)(hash >> 32) * 2 + 1) & (uint32_t)mask;
-  for (int probe = 0; probe < ProbeSlots; ++probe) {
-    TTEntry& entry = entries[slot];
-    if (entry.depth == 0 || entry.key == check) {
-      entry.key = check;
-      return &entry;
-    }
-    slot = (slot + step) & (uint32_t)mask;
-  }
-  scratch.depth = 0;
-  return &scratch;
+void TranspositionTable::startMarkedPathDecision(double timeLimit) {
+  const bool sameUse = markingPath;
+  use(true, timeLimit < 0.25 ? 19 : timeLimit < 0.75 ? 20 : MarkedPathMaxBits);
+  emptyFirst(sameUse ? mask + 1 : filled);
+}
+
+void TranspositionTable::startSharedDecision() {
+  const bool sameUse = !markingPath;
+  use(false, tableBits);
+  if (!sameUse) emptyFirst(filled);
+  age = (age + 1) & table_word::AgeMask;
+}
+
+bool TranspositionTable::probe(uint64_t hash, TableEntry& entry) const {
+  const TableSlot slot = markingPath ? look<true>(hash) : look<false>(hash);
+  entry = slot.entry;
+  return slot.found;
 }

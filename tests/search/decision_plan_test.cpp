@@ -86,7 +86,7 @@ TEST(SearchEngineDecision, HalfAManOfNoiseOnTheMaterialCountOnlyChoosesAmongTheB
 }
 
 // Every value the material search gives is a whole number of men in hundredths, also at the
-// ends of narrow windows, so that its table can keep them in whole men.
+// ends of narrow windows.
 TEST(SearchEngine, MaterialValuesAreWholeMenAndNodesAddUpUntilReset) {
   SearchEngine engine(endgameDatabase);
   uint64_t expected = 0;

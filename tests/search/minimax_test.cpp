@@ -119,11 +119,10 @@ TEST(SearchValue, PruningTableAndOrderingNeverChangeTheNegamaxValue) {
     int deepened = 0;
     for (int d = 1; d <= depth; ++d) deepened = search(p, SCORE_MIN, SCORE_MAX, d);
     EXPECT_EQ(deepened, expected) << "deepening to " << where;
-    const TTEntry* root = entryOf(p);
-    ASSERT_EQ(root->bound, expected == -SCORE_WIN ? root->bound : (uint8_t)BOUND_EXACT) << where;
+    const TableEntry root = entryOf(p);
+    ASSERT_EQ(root.bound, expected == -SCORE_WIN ? root.bound : BOUND_EXACT) << where;
     if (expected != -SCORE_WIN) {
-      EXPECT_EQ(childValue(p, root->bestIndex, depth), expected)
-          << "best child " << int(root->bestIndex) << " of " << where;
+      EXPECT_EQ(childValue(p, root.bestIndex, depth), expected) << "best child " << root.bestIndex << " of " << where;
     }
   }
   EXPECT_GE(compared, 60) << "too few positions without transpositions at different depths";

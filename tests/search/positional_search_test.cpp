@@ -4,7 +4,7 @@
 #include "engine/clock.h"
 #include "engine/movelist.h"
 #include "search/search_engine.h"
-#include "search/shared_table.h"
+#include "search/transposition_table.h"
 #include "tests/engine/squares.h"
 #include "tests/search/search_support.h"
 
@@ -125,7 +125,7 @@ TEST(PositionalSearch, RepeatingAPositionOfTheGameScoresADrawOnlyWhileNothingIrr
   for (const Move& move : MoveList(root))
     if (move.from == squares("A1") && move.to == squares("B2")) step = move;
   ASSERT_EQ(step.after, circle[0]);
-  SharedTable table(16);
+  TranspositionTable table(16);
   StopControl stops;
   AlphaBeta<PositionalEvaluation> searcher(table, endgameDatabase, stops);
   searcher.setProbeLimit(0);  // the database knows two kings against one for a draw

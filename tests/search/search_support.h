@@ -1,6 +1,6 @@
 // Helpers for the search tests: positions from FEN, one material searcher for the test
 // program with its own table, database probes switched for one test, and a fresh table.
-// The material search's values are given and read here in whole men, as its table stores them.
+// The material search's values are given and read here in whole men.
 #pragma once
 #include <gtest/gtest.h>
 #include <string>
@@ -44,9 +44,9 @@ inline SearchEngine& testEngine() {
   return engine;
 }
 inline TranspositionTable& testTable() { return testSearcher().table; }
-inline void resetTable(double seconds) { testTable().reset(seconds); }
+inline void resetTable(double seconds) { testTable().startMarkedPathDecision(seconds); }
 inline void markRoot(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove) {
-  testTable().markRoot(white, black, kings, whiteToMove);
+  testTable().markRoot(Position(white, black, kings, whiteToMove));
 }
 inline uint64_t searchedNodes() { return testSearcher().search.nodes(); }
 inline void resetSearchedNodes() { testSearcher().search.resetNodes(); }
@@ -61,8 +61,18 @@ inline int search(const SidePosition& p, int alpha, int beta, int depth) {
   return testSearcher().search.searchPosition(position, alpha * ScoreMan, beta * ScoreMan, depth) / ScoreMan;
 }
 
-inline TTEntry* entryOf(const SidePosition& p) {
-  return testTable().lookup(positionHash(p.position.white, p.position.black, p.position.kings, p.whiteToMove));
+inline uint64_t hashOf(const SidePosition& p) {
+  return positionHash(p.position.white, p.position.black, p.position.kings, p.whiteToMove);
+}
+// What the material searcher's table holds for the position (depth 0: nothing).
+inline TableEntry entryOf(const SidePosition& p) {
+  TableEntry entry;
+  testTable().probe(hashOf(p), entry);
+  return entry;
+}
+// Puts a result of the position, `value` in whole men, into the material searcher's table.
+inline void plantEntry(const SidePosition& p, int value, int depth, Bound bound) {
+  testTable().store<true>(testTable().find<true>(hashOf(p)), value * ScoreMan, depth, bound, 0);
 }
 
 // Sets the searcher's probe limit for the life of the object (0 switches probes off).

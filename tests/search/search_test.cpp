@@ -68,8 +68,7 @@ TEST(Search, TableEntryDeepEnoughAnswersWithinTheWindow) {
     resetTable(1.0);
     const int plain = search(p, c.alpha, c.beta, 6);
     resetTable(1.0);
-    *entryOf(p) = TTEntry{(uint32_t)positionHash(p.position.white, p.position.black, p.position.kings, true), c.value,
-                          0, c.depth, c.bound};
+    plantEntry(p, c.value, c.depth, (Bound)c.bound);
     EXPECT_EQ(search(p, c.alpha, c.beta, 6), c.expected == Searched ? plain : c.expected) << c.rule;
   }
 }
@@ -78,8 +77,7 @@ TEST(Search, ValuesLeftInAnEmptiedTableAreNeverUsed) {
   DatabaseProbes off(0);
   const SidePosition p = fromFen(InitialFen);
   resetTable(1.0);
-  *entryOf(p) = TTEntry{(uint32_t)positionHash(p.position.white, p.position.black, p.position.kings, true), 30, 0, 40,
-                        BOUND_EXACT};
+  plantEntry(p, 30, 40, BOUND_EXACT);
   resetTable(1.0);
   EXPECT_EQ(search(p, SCORE_MIN, SCORE_MAX, 4), 0);
 }
@@ -122,7 +120,7 @@ TEST(Search, DrawnEndingNearTheHorizonIsSearchedOnePly) {
   const uint64_t onePly = nodesAtDepth(1);
   EXPECT_EQ(nodesAtDepth(3), onePly);
   EXPECT_EQ(nodesAtDepth(5), onePly);
-  EXPECT_EQ(entryOf(p)->depth, 1);
+  EXPECT_EQ(entryOf(p).depth, 1);
   EXPECT_GT(nodesAtDepth(6), onePly) << "from depth 6 a drawn ending is searched normally";
 }
 

@@ -4,7 +4,7 @@
 #include "enddb/database.h"
 #include "engine/movelist.h"
 #include "search/alpha_beta.h"
-#include "search/shared_table.h"
+#include "search/transposition_table.h"
 
 namespace {
 
@@ -35,10 +35,10 @@ struct GameRecord {
 
 // One game: random first plies, then the search's best root score after noise.
 GameRecord playGame(const SelfPlaySettings& settings, int game, const EndgameDatabase& database,
-                    SharedTable& table, AlphaBeta<PositionalEvaluation>& searcher) {
+                    TranspositionTable& table, AlphaBeta<PositionalEvaluation>& searcher) {
   GameRecord record;
   SplitMix random = gameRandom(settings.seed, game);
-  table.clear();  // each game starts alike whichever thread plays it
+  table.clear(false);  // each game starts alike whichever thread plays it
   Position position = InitialPosition;
   int reversible = 0;
   for (int ply = 0;; ++ply) {
@@ -61,7 +61,7 @@ GameRecord playGame(const SelfPlaySettings& settings, int game, const EndgameDat
     if (ply < settings.randomPlies) {
       chosen = random.below(moves.size());
     } else if (moves.size() > 1) {
-      table.newSearch();
+      table.startSharedDecision();
       searcher.startDecision(position);
       Score best = -PositionalEvaluation::Infinity;
       for (int i = 0; i < moves.size(); ++i) {
@@ -111,7 +111,7 @@ std::vector<TuneSample> selfPlaySamples(const SelfPlaySettings& settings, const 
   std::vector<GameRecord> records(settings.games > 0 ? settings.games : 0);
   std::atomic<int> nextGame{0};
   auto worker = [&] {
-    SharedTable table(GameTableBits);
+    TranspositionTable table(GameTableBits);
     StopControl stops;  // never asked: the depth ends every search
     AlphaBeta<PositionalEvaluation> searcher(table, database, stops);
     for (int game; (game = nextGame.fetch_add(1)) < settings.games;)
