@@ -76,7 +76,7 @@ public:
   }
   // Opens the position's slot while its children are searched (path marking only).
   void open(const TableSlot& slot, int depth) {
-    if (slot.index >= 0) write(slot.index, slot.hash, slot.entry.value, depth, BOUND_OPEN, slot.entry.bestIndex);
+    if (slot.index >= 0) writeMarked(slot.index, slot.hash, slot.entry.value, depth, BOUND_OPEN, slot.entry.bestIndex);
   }
   template <bool MarksPath>
   void store(const TableSlot& slot, Score value, int depth, Bound bound, int bestIndex);
@@ -100,10 +100,11 @@ private:
   template <bool MarksPath>
   TableSlot look(uint64_t hash) const;
   void claim(TableSlot& slot) {
-    write(slot.index, slot.hash, 0, 0, BOUND_OPEN, 0);
+    writeMarked(slot.index, slot.hash, 0, 0, BOUND_OPEN, 0);
     slot.claimed = true;
   }
-  void write(int64_t index, uint64_t hash, Score value, int depth, Bound bound, int bestIndex);
+  // A word of the path-marking use.
+  void writeMarked(int64_t index, uint64_t hash, Score value, int depth, Bound bound, int bestIndex);
   void use(bool marksPath, int bits);
   void emptyFirst(uint64_t count);
 };
@@ -180,7 +181,7 @@ void TranspositionTable::store(const TableSlot& slot, Score value, int depth, Bo
   using namespace table_word;
   if constexpr (MarksPath) {
     // The slot was claimed and opened for this position; with none, the result is lost.
-    if (slot.index >= 0) write(slot.index, slot.hash, value, depth, bound, bestIndex);
+    if (slot.index >= 0) writeMarked(slot.index, slot.hash, value, depth, bound, bestIndex);
   } else {
     // The position's own slot if it has one, else the one of the older or shallower entry.
     const uint64_t own = checkOf<false>(slot.hash);
@@ -203,7 +204,7 @@ void TranspositionTable::store(const TableSlot& slot, Score value, int depth, Bo
   }
 }
 
-inline void TranspositionTable::write(int64_t index, uint64_t hash, Score value, int depth, Bound bound,
+inline void TranspositionTable::writeMarked(int64_t index, uint64_t hash, Score value, int depth, Bound bound,
                                       int bestIndex) {
   slots[index].store(table_word::make(table_word::checkOf<true>(hash), age, value, depth, bound, bestIndex),
                      std::memory_order_relaxed);
