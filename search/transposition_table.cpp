@@ -1,30 +1,39 @@
 #include "search/transposition_table.h"
 #include <sys/mman.h>
-#include <cstdlib>
+#include <cstdint>
 #include <new>
 
 namespace {
 
 constexpr size_t HugePage = size_t(1) << 21;
 
-// Aligned so that the table can live on huge pages, since random probes over tens of MiB
-// would otherwise spend their time in page walks.
-std::atomic<uint64_t>* allocateSlots(int bits) {
-  const size_t bytes = sizeof(std::atomic<uint64_t>) << bits;
-  void* memory = std::aligned_alloc(HugePage, bytes < HugePage ? HugePage : bytes);
-  if (!memory) throw std::bad_alloc();
-  madvise(memory, bytes, MADV_HUGEPAGE);  // without them the table only runs slower
-  auto* slots = static_cast<std::atomic<uint64_t>*>(memory);
-  for (size_t i = 0; i < (size_t(1) << bits); ++i) new (&slots[i]) std::atomic<uint64_t>(0);
-  return slots;
+// Fresh anonymous memory reads as zero, that is as empty slots, and costs nothing until a
+// slot is written: a search that uses part of the table only pays for that part. Large
+// tables are aligned so that they can live on huge pages, since random probes over tens of
+// MiB would otherwise spend their time in page walks.
+std::atomic<uint64_t>* allocateSlots(size_t bytes) {
+  const bool huge = bytes >= HugePage;
+  const size_t mapped = huge ? bytes + HugePage : bytes;
+  void* memory = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (memory == MAP_FAILED) throw std::bad_alloc();
+  if (!huge) return static_cast<std::atomic<uint64_t>*>(memory);
+  const uintptr_t start = (uintptr_t)memory;
+  const uintptr_t aligned = (start + HugePage - 1) & ~(uintptr_t)(HugePage - 1);
+  if (aligned > start) munmap(memory, aligned - start);
+  if (aligned + bytes < start + mapped) munmap((void*)(aligned + bytes), start + mapped - aligned - bytes);
+  madvise((void*)aligned, bytes, MADV_HUGEPAGE);  // without them the table only runs slower
+  return reinterpret_cast<std::atomic<uint64_t>*>(aligned);
 }
-
-void releaseSlots(std::atomic<uint64_t>* slots) { std::free(slots); }
 
 }  // namespace
 
+void TranspositionTable::SlotMemory::operator()(std::atomic<uint64_t>* slots) const { munmap(slots, bytes); }
+
 TranspositionTable::TranspositionTable(int bits)
-    : slots(allocateSlots(bits), releaseSlots), tableBits(bits), usedBits(bits), mask((uint64_t(1) << bits) - 1) {}
+    : slots(allocateSlots(sizeof(std::atomic<uint64_t>) << bits), SlotMemory{sizeof(std::atomic<uint64_t>) << bits}),
+      tableBits(bits),
+      usedBits(bits),
+      mask((uint64_t(1) << bits) - 1) {}
 
 // The mixing step of Bob Jenkins' 64-bit hash (lookup8), applied once.
 uint64_t mixHash64(uint64_t x, uint64_t y, uint64_t z) {

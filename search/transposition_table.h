@@ -89,7 +89,11 @@ public:
   }
 
 private:
-  std::unique_ptr<std::atomic<uint64_t>[], void (*)(std::atomic<uint64_t>*)> slots;
+  struct SlotMemory {
+    size_t bytes;
+    void operator()(std::atomic<uint64_t>* slots) const;
+  };
+  std::unique_ptr<std::atomic<uint64_t>[], SlotMemory> slots;
   int tableBits;      // slots allocated
   int usedBits;       // slots in use: 19..21 when marking the path, else tableBits
   uint64_t mask;      // 2^usedBits - 1
