@@ -63,30 +63,29 @@ void TranspositionTable::use(bool marksPath, int bits) {
   if (filled <= mask) filled = mask + 1;
 }
 
-// Empties the first `count` slots; what may hold entries afterwards is at least the part in use.
+// Empties the first `count` slots, of those that may hold entries: fresh memory is empty already.
 void TranspositionTable::emptyFirst(uint64_t count) {
+  if (count > filled) count = filled;
   for (uint64_t i = 0; i < count; ++i) slots[i].store(0, std::memory_order_relaxed);
-  if (count >= filled) filled = 0;
-  if (filled <= mask) filled = mask + 1;
+  if (count == filled) filled = 0;
 }
 
 // A path-marking search reads only the part it uses; the other use reads the whole table.
 void TranspositionTable::clear(bool marksPath) {
   const bool sameUse = marksPath && markingPath;
-  use(marksPath, !marksPath ? tableBits : sameUse ? usedBits : MarkedPathMaxBits);
   emptyFirst(sameUse ? mask + 1 : filled);
+  use(marksPath, !marksPath ? tableBits : sameUse ? usedBits : MarkedPathMaxBits);
 }
 
 void TranspositionTable::startMarkedPathDecision(double timeLimit) {
-  const bool sameUse = markingPath;
-  use(true, timeLimit < 0.25 ? 19 : timeLimit < 0.75 ? 20 : MarkedPathMaxBits);
-  emptyFirst(sameUse ? mask + 1 : filled);
+  const int bits = timeLimit < 0.25 ? 19 : timeLimit < 0.75 ? 20 : MarkedPathMaxBits;
+  emptyFirst(markingPath ? uint64_t(1) << bits : filled);
+  use(true, bits);
 }
 
 void TranspositionTable::startSharedDecision() {
-  const bool sameUse = !markingPath;
+  if (markingPath) emptyFirst(filled);
   use(false, tableBits);
-  if (!sameUse) emptyFirst(filled);
   age = (age + 1) & table_word::AgeMask;
 }
 
