@@ -41,18 +41,20 @@ int clockCommentIndex(const PdnNotes& notes) {
 }
 
 std::string evaluationText(const ReviewNote& note) {
+  if (note.exactMoves == 0) return valueText(note.value);
   char text[32];
-  if (note.exactMoves != 0)
-    std::snprintf(text, sizeof text, "%c#%d", note.exactMoves > 0 ? '+' : '-', std::abs(note.exactMoves));
-  else if (note.value == 0)
-    return "0.00";
-  else
-    std::snprintf(text, sizeof text, "%c%d.%02d", note.value > 0 ? '+' : '-', std::abs(note.value) / 100,
-                  std::abs(note.value) % 100);
+  std::snprintf(text, sizeof text, "%c#%d", note.exactMoves > 0 ? '+' : '-', std::abs(note.exactMoves));
   return text;
 }
 
 }  // namespace
+
+std::string valueText(int value) {
+  if (value == 0) return "0.00";
+  char text[32];
+  std::snprintf(text, sizeof text, "%c%d.%02d", value > 0 ? '+' : '-', std::abs(value) / 100, std::abs(value) % 100);
+  return text;
+}
 
 std::string reviewCommentText(const ReviewNote& note) { return evaluationText(note) + " best " + note.best; }
 

@@ -13,6 +13,8 @@ struct ReviewNote {
   std::string best;    // the best move as the file writes it
 };
 
+// "+0.45", "-1.20", "0.00": hundredths of a man as men, as files and the engine tool write them.
+std::string valueText(int value);
 // "+0.45 best c3-d4": the review's part of the comment, without braces.
 std::string reviewCommentText(const ReviewNote& note);
 // One comment of its parts, in order, each non-empty one separated by a space: "{a b}".

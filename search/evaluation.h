@@ -54,6 +54,14 @@ struct PositionalEvaluation {
   static Score evaluate(SquareSet white, SquareSet black, SquareSet kings, bool whiteToMove) {
     return evaluatePositional(white, black, kings, whiteToMove);
   }
-  static constexpr Score noMoveLoss(int ply) { return -(30000 - ply); }
-  static constexpr Score databaseWin(int ply) { return 29000 - ply; }
+  static constexpr Score noMoveLoss(int ply) { return -(NoMoveResult - ply); }
+  static constexpr Score databaseWin(int ply) { return DatabaseResult - ply; }
+  // The plies from the node to the proven result `value` counts.
+  static constexpr int pliesToResult(Score value) {
+    const Score reach = value < 0 ? -value : value;
+    return reach > (NoMoveResult + DatabaseResult) / 2 ? NoMoveResult - reach : DatabaseResult - reach;
+  }
+
+private:
+  static constexpr Score NoMoveResult = 30000, DatabaseResult = 29000;
 };

@@ -1,15 +1,8 @@
 #include "search/line_text.h"
 #include <cstdio>
-#include <cstdlib>
 #include "i18n/translate.h"
 #include "pdn/pdn_notation.h"
-
-std::string valueText(int value) {
-  if (value == 0) return "0.00";
-  char text[32];
-  std::snprintf(text, sizeof text, "%c%d.%02d", value > 0 ? '+' : '-', std::abs(value) / 100, std::abs(value) % 100);
-  return text;
-}
+#include "pdn/review_notes.h"
 
 std::string evaluationText(const AnalysisLine& line) {
   if (line.exactMoves > 0) return "win in " + std::to_string(line.exactMoves);

@@ -7,9 +7,7 @@
 #include "engine/movelist.h"
 #include "search/multi_line.h"
 
-// "+0.45", "-1.20", "0.00": hundredths of a man as men.
-std::string valueText(int value);
-// valueText, or "win in N" / "loss in N" for an exact result.
+// valueText (pdn/review_notes.h), or "win in N" / "loss in N" for an exact result.
 std::string evaluationText(const AnalysisLine& line);
 // evaluationText as a person reads it, translated.
 std::string shownEvaluation(const AnalysisLine& line);

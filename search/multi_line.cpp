@@ -84,8 +84,7 @@ AnalysisLine readLine(SearchEngine::RootAccess& root, const EndgameDatabase& dat
   if (!ended && !hasMove(p)) ended = true;
   if (proven) {
     // The line's length when it reaches the end; else the distance the score counts.
-    const Score distance = std::abs(value) > 29500 ? 30000 - std::abs(value) : 29000 - std::abs(value);
-    const int moves = ended ? (int)line.moves.size() : std::max<int>(1, distance);
+    const int moves = ended ? (int)line.moves.size() : std::max(1, Eval::pliesToResult(value));
     line.exactMoves = value > 0 ? moves : -moves;
   }
   return line;

@@ -5,6 +5,7 @@
 #include "pdn/pdn_notation.h"
 #include "pdn/pdn_reader.h"
 #include "pdn/pdn_writer.h"
+#include "pdn/review_notes.h"
 #include "search/line_text.h"
 #include "search/review.h"
 #include "search/review_record.h"
