@@ -30,19 +30,25 @@ for folder in "${!rank[@]}"; do
   [[ $folder == */* || ! -d $folder ]] || folders+=("$folder")
 done
 
-# The layer a path belongs to: ui/controller, or its first folder.
+# The layer a path belongs to, in `layer`: ui/controller, or its first folder. Set in place,
+# without a subshell, since it runs for every include of the tree.
 layer_of() {
   case $1 in
-    ui/controller/*) echo ui/controller ;;
-    *) echo "${1%%/*}" ;;
+    ui/controller/*) layer=ui/controller ;;
+    *) layer=${1%%/*} ;;
   esac
 }
 
 faults=0
+quoted='"([^"]+)"'
 while IFS=: read -r file line text; do
-  target=$(sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)".*/\1/' <<<"$text")
+  [[ $text =~ $quoted ]] || continue
+  target=${BASH_REMATCH[1]}
   [[ $target == */* ]] || continue
-  from=$(layer_of "$file") to=$(layer_of "$target")
+  layer_of "$file"
+  from=$layer
+  layer_of "$target"
+  to=$layer
   [[ -n ${rank[$to]:-} ]] || continue
   [[ $from == "$to" ]] && continue
   [[ " ${exceptions[*]} " == *" $file:$target "* ]] && continue
@@ -55,7 +61,7 @@ done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' --include='*
 # Nothing below the window uses FLTK; the controller runs without a display.
 while IFS= read -r use; do
   file=${use%%:*}
-  layer=$(layer_of "$file")
+  layer_of "$file"
   if ((rank[$layer] < rank[ui])); then
     echo "$use: FLTK below ui/"
     faults=1

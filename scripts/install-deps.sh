@@ -15,9 +15,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 # The window tests run in Brazilian Portuguese and Russian as well.
+generate=false
 for l in pt_BR ru_RU; do
   locale -a 2>/dev/null | grep -qi "^$l.utf-\?8$" && continue
   sed -i "s/^# *\($l.UTF-8 UTF-8\)/\1/" /etc/locale.gen
   grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen || echo "$l.UTF-8 UTF-8" >> /etc/locale.gen
-  locale-gen >/dev/null
+  generate=true
 done
+if $generate; then locale-gen >/dev/null; fi

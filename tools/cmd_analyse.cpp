@@ -21,8 +21,7 @@ int runAnalyse(int argc, char** argv) {
   const bool deep = args.options.count("--depth") != 0;
   if (timed == deep) return toolError("give either --time SECONDS or --depth D");
   AnalysisLimit limit;
-  if (timed && (!readSeconds(args.options["--time"], limit.seconds) || limit.seconds <= 0 || limit.seconds > 86400))
-    return toolError("--time needs seconds above 0, at most 86400");
+  if (timed && !readAnalysisSeconds(args, limit.seconds, error)) return toolError(error);
   long long depth = 0;
   if (deep && (!readCount(args.options["--depth"], DeepestAnalysis, depth) || depth < 1))
     return toolError("--depth needs a whole number from 1 to " + std::to_string(DeepestAnalysis));

@@ -31,9 +31,7 @@ int runReview(int argc, char** argv) {
   if (args.options.count("--fen")) return toolError("review reads its game from the file; --fen is not taken");
   if (args.positional.size() != 1) return toolError("review needs one FILE");
   AnalysisLimit limit;
-  if (!args.options.count("--time") || !readSeconds(args.options["--time"], limit.seconds) || limit.seconds <= 0 ||
-      limit.seconds > 86400)
-    return toolError("--time needs seconds above 0, at most 86400");
+  if (!readAnalysisSeconds(args, limit.seconds, error)) return toolError(error);
   long long gameNumber = 1;
   if (args.options.count("--game") && (!readCount(args.options["--game"], 1000000, gameNumber) || gameNumber < 1))
     return toolError("--game needs a whole number from 1");

@@ -63,6 +63,13 @@ bool readSeconds(const std::string& text, double& value) {
   return errno == 0 && *end == '\0' && std::isfinite(value) && value >= 0;
 }
 
+bool readAnalysisSeconds(const ToolArgs& args, double& seconds, std::string& error) {
+  const auto time = args.options.find("--time");
+  if (time != args.options.end() && readSeconds(time->second, seconds) && seconds > 0 && seconds <= 86400) return true;
+  error = "--time needs seconds above 0, at most 86400";
+  return false;
+}
+
 bool readEngineLevel(const ToolArgs& args, Level& level, std::string& error) {
   level = DefaultLevel;
   const auto engine = args.options.find("--engine");

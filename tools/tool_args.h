@@ -23,6 +23,8 @@ bool hasFlag(const ToolArgs& args, const std::string& flag);
 // Whole-string non-negative integer / number readers; false on anything else.
 bool readCount(const std::string& text, long long max, long long& value);
 bool readSeconds(const std::string& text, double& value);
+// The --time of an analysis: seconds above 0, at most a day; false with the reason otherwise.
+bool readAnalysisSeconds(const ToolArgs& args, double& seconds, std::string& error);
 
 // The level named by --engine, classic when it is not given; false with the reason for any
 // other name.
