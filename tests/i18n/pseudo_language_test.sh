@@ -10,15 +10,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-python3 "$here/pseudo_catalogue.py" "$pot" "$work/xx.po" || fail "no pseudo catalogue"
+. "$here/pseudo_locale.sh"
+pseudo_locale "$pot"
 python3 "$here/check_catalogue.py" "$work/xx.po" || fail "the pseudo catalogue loses markup"
-mkdir -p "$work/locale/xx/LC_MESSAGES"
-msgfmt -o "$work/locale/xx/LC_MESSAGES/tarvenn.mo" "$work/xx.po" || fail "msgfmt"
-# gettext follows LANGUAGE only outside the C locale: any installed UTF-8 locale serves.
-base=$(locale -a 2>/dev/null | grep -iE '^(pt_BR|ru_RU|en_US|C)\.utf-?8$' | head -1)
-[ -n "$base" ] || { echo "no UTF-8 locale"; exit 77; }
-export TARVENN_LOCALEDIR=$work/locale LC_ALL=$base LANGUAGE=xx
-unset XDG_CONFIG_HOME; export HOME=$work  # no language chosen in a settings file
+export TARVENN_LOCALEDIR=$work/locale LANGUAGE=xx
 
 # Prints what of stdin lies outside ⟦ ⟧ and is not the command list's first column.
 unmarked() {

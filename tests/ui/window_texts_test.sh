@@ -11,14 +11,8 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 [ -n "${DISPLAY:-}" ] || { echo "no X server"; exit 77; }
-python3 "$here/../i18n/pseudo_catalogue.py" "$pot" "$work/xx.po" || fail "no pseudo catalogue"
-mkdir -p "$work/locale/xx/LC_MESSAGES"
-msgfmt -o "$work/locale/xx/LC_MESSAGES/tarvenn.mo" "$work/xx.po" || fail "msgfmt"
-# gettext follows LANGUAGE only outside the C locale: any installed UTF-8 locale serves.
-base=$(locale -a 2>/dev/null | grep -iE '^(pt_BR|ru_RU|en_US|C)\.utf-?8$' | head -1)
-[ -n "$base" ] || { echo "no UTF-8 locale"; exit 77; }
-export LC_ALL=$base
-unset XDG_CONFIG_HOME; export HOME=$work  # no language or board chosen in a settings file
+. "$here/../i18n/pseudo_locale.sh"
+pseudo_locale "$pot"
 
 english=$(LANGUAGE=en TARVENN_LOCALEDIR=$work/locale "$texts" menu-shape) || fail "no English menus"
 [ -n "$english" ] || fail "no menu items"
