@@ -2,7 +2,6 @@
 // chosen board's colours, pieces from the chosen set (kings stacked with a crown), frames
 // split by count, red crosses, coordinates in the margin and square names.
 #include <FL/Fl.H>
-#include <FL/Fl_Cairo.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
