@@ -54,6 +54,10 @@ int markNag(MoveMark mark) {
   }
 }
 
+MoveMark markOfNag(int nag) {
+  return nag == 6 ? MoveMark::Inaccuracy : nag == 2 ? MoveMark::Mistake : nag == 4 ? MoveMark::Blunder : MoveMark::None;
+}
+
 void summarizeReview(GameReview& review, bool whiteStarts) {
   review.white = SideSummary();
   review.black = SideSummary();

@@ -74,3 +74,5 @@ void summarizeReview(GameReview& review, bool whiteStarts);
 const char* markText(MoveMark mark);
 // The NAG of a mark: 6, 2, 4, or 0 for none.
 int markNag(MoveMark mark);
+// The mark of a NAG: none for any but 6, 2 and 4.
+MoveMark markOfNag(int nag);

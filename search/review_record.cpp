@@ -6,10 +6,6 @@
 
 namespace {
 
-MoveMark markOfNag(int nag) {
-  return nag == 6 ? MoveMark::Inaccuracy : nag == 2 ? MoveMark::Mistake : nag == 4 ? MoveMark::Blunder : MoveMark::None;
-}
-
 // A proven value for a result in `moves` moves (> 0: a win for the side it is counted for).
 int provenValue(int moves) { return moves > 0 ? ScoreProven + 1000 - moves : -(ScoreProven + 1000 + moves); }
 

@@ -1,7 +1,7 @@
 #include "ui/game_markup.h"
-#include <cstdio>
 #include "i18n/translate.h"
 #include "pdn/review_notes.h"
+#include "search/review.h"
 
 const SideNames PieceSymbols{"@wc", "@bc"};
 
@@ -12,19 +12,11 @@ std::string logLineMarkup(const LogLine& line) {
   return text;
 }
 
-namespace {
-
-const char* markOfNag(int nag) { return nag == 6 ? "?!" : nag == 2 ? "?" : nag == 4 ? "??" : ""; }
-
-}  // namespace
-
 HistoryRow historyRow(const HistoryEntry& entry, Fl_Color normal) {
   std::string words = entryWords(entry);
   ReviewNote review;
   if (readReviewNote(entry.notes, review) && review.nag != 0) {
-    char text[160];
-    std::snprintf(text, sizeof text, _("%s %s best %s"), words.c_str(), markOfNag(review.nag), review.best.c_str());
-    words = text;
+    words = formatText(_("%s %s best %s"), words.c_str(), markText(markOfNag(review.nag)), review.best.c_str());
   }
   return {!entry.whiteToMove(), (entry.flags & bestBit) ? BestReplyColour : normal, words};
 }

@@ -9,7 +9,6 @@
 #include <FL/fl_draw.H>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 #include "i18n/translate.h"
@@ -103,16 +102,12 @@ constexpr int ClockChoiceCount = sizeof ClockChoices / sizeof ClockChoices[0];
 
 // "5 min + 3 s a move", "10 min", "45 s"; "no clock" where the computer keeps its seconds a move.
 std::string clockChoiceText(const TimeControl& control) {
-  char text[96];
   if (!control.onClock()) return _("no clock");
   const bool minutes = std::fmod(control.gameSeconds, 60) == 0;
   const double amount = minutes ? control.gameSeconds / 60 : control.gameSeconds;
   if (control.increment > 0)
-    std::snprintf(text, sizeof text, minutes ? _("%g min + %g s a move") : _("%g s + %g s a move"), amount,
-                  control.increment);
-  else
-    std::snprintf(text, sizeof text, minutes ? _("%g min") : _("%g s"), amount);
-  return text;
+    return formatText(minutes ? _("%g min + %g s a move") : _("%g s + %g s a move"), amount, control.increment);
+  return formatText(minutes ? _("%g min") : _("%g s"), amount);
 }
 
 // A side's clock: one of the offered ones, or the one a saved game or the settings give.

@@ -1,7 +1,6 @@
 // The analysis board mode of the window controller: a board of its own for either side's moves,
 // with side lines, while the game waits.
 #include <algorithm>
-#include <cstdio>
 #include "game/record_pdn.h"
 #include "i18n/translate.h"
 #include "search/line_text.h"
@@ -13,9 +12,7 @@ namespace {
 
 // "Depth 12, 1.9 M nodes/s"
 std::string analysisSpeedText(int depth, double nodesPerSecond) {
-  char text[120];
-  std::snprintf(text, sizeof text, _("Depth %d, %.1f M nodes/s"), depth, nodesPerSecond / 1e6);
-  return text;
+  return formatText(_("Depth %d, %.1f M nodes/s"), depth, nodesPerSecond / 1e6);
 }
 
 }  // namespace

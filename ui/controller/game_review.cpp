@@ -1,6 +1,5 @@
 // The game review of the window controller: every position of the shown game searched on the
 // worker, its marks written into the moves' notes, the graph and a summary per side.
-#include <cstdio>
 #include "game/game.h"
 #include "game/record_pdn.h"
 #include "i18n/translate.h"
@@ -14,13 +13,10 @@ namespace {
 
 // "White: ?! 2, ? 1, ?? 0; average loss 0.21 men a move."
 std::string summaryLine(bool white, const SideSummary& side) {
-  char text[160];
-  std::snprintf(text, sizeof text,
-                white ? _("White: ?! %d, ? %d, ?? %d; average loss %.2f men a move.")
-                      : _("Black: ?! %d, ? %d, ?? %d; average loss %.2f men a move."),
-                side.marks[(int)MoveMark::Inaccuracy], side.marks[(int)MoveMark::Mistake],
-                side.marks[(int)MoveMark::Blunder], side.averageLoss());
-  return text;
+  return formatText(white ? _("White: ?! %d, ? %d, ?? %d; average loss %.2f men a move.")
+                          : _("Black: ?! %d, ? %d, ?? %d; average loss %.2f men a move."),
+                    side.marks[(int)MoveMark::Inaccuracy], side.marks[(int)MoveMark::Mistake],
+                    side.marks[(int)MoveMark::Blunder], side.averageLoss());
 }
 
 }  // namespace

@@ -8,11 +8,7 @@ namespace {
 
 std::string sideName(const SideSetup& side, bool white) {
   if (!side.name.empty()) return side.name;
-  if (side.isComputer()) {
-    char text[128];
-    std::snprintf(text, sizeof text, _("Computer (%s)"), _(levelName(side.level)));
-    return text;
-  }
+  if (side.isComputer()) return formatText(_("Computer (%s)"), _(levelName(side.level)));
   return white ? _("White") : _("Black");
 }
 
