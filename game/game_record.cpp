@@ -4,14 +4,12 @@
 void GameRecord::append(const Move& handed) {
   const Move move = handed;  // it may be the taken-back move erased here
   std::unique_ptr<HistoryEntry> entry;
-  if (!undone.empty() && undone.front() == move) {
-    undone.erase(undone.begin());
+  if (!undoneEntries.empty() && undoneEntries.front()->move == move) {
     entry = std::move(undoneEntries.front());
     undoneEntries.erase(undoneEntries.begin());
   } else if (keepsSideLines && !undoneEntries.empty()) {
     entry = branchFromUndone(move);
   } else {
-    undone.clear();
     undoneEntries.clear();
   }
   if (!entry) {
@@ -31,11 +29,8 @@ std::unique_ptr<HistoryEntry> GameRecord::branchFromUndone(const Move& move) {
       promoteSideLine(undoneEntries, (int)i);
       std::unique_ptr<HistoryEntry> entry = std::move(undoneEntries.front());
       undoneEntries.erase(undoneEntries.begin());
-      undone.clear();
-      for (const auto& later : undoneEntries) undone.push_back(later->move);
       return entry;
     }
-  undone.clear();
   auto entry = std::make_unique<HistoryEntry>();
   entry->move = move;
   entry->variations = std::move(replaced.variations);
@@ -61,17 +56,18 @@ void promoteSideLine(RecordLine& tail, int index) {
 void GameRecord::takeBack(int plies) {
   plies = std::clamp(plies, 0, count());
   if (plies == 0) return;
-  std::vector<Move> removed;
   RecordLine removedEntries;
-  for (int i = count() - plies; i < count(); ++i) {
-    removed.push_back(entries[i]->move);
-    removedEntries.push_back(std::move(entries[i]));
-  }
-  undone.insert(undone.begin(), removed.begin(), removed.end());
+  for (int i = count() - plies; i < count(); ++i) removedEntries.push_back(std::move(entries[i]));
   undoneEntries.insert(undoneEntries.begin(), std::make_move_iterator(removedEntries.begin()),
                        std::make_move_iterator(removedEntries.end()));
   entries.resize(count() - plies);
   notify();
+}
+
+std::vector<Move> GameRecord::takenBack() const {
+  std::vector<Move> moves;
+  for (const auto& entry : undoneEntries) moves.push_back(entry->move);
+  return moves;
 }
 
 void GameRecord::addObserver(RecordObserver* observer) { observers.push_back(observer); }

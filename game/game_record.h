@@ -31,7 +31,7 @@ public:
   // An analysis board's record keeps the moves a different move replaces, as a side line.
   bool keepsSideLines = false;
   // The moves taken back and not yet replayed, the next one to replay first.
-  const std::vector<Move>& takenBack() const { return undone; }
+  std::vector<Move> takenBack() const;
   void addObserver(RecordObserver* observer);
   // True if the last position occurred before with the same side to move.
   bool isRepetition() const;
@@ -60,8 +60,7 @@ public:
 private:
   Position start;
   std::vector<std::unique_ptr<HistoryEntry>> entries;
-  std::vector<Move> undone;  // taken back; the next one to replay first
-  RecordLine undoneEntries;  // the entries of those moves, in the same order
+  RecordLine undoneEntries;  // taken back; the next one to replay first
   std::vector<RecordObserver*> observers;
 
   void notify();

@@ -26,8 +26,6 @@ std::string statusText(const StatusFacts& facts) {
       line = formatText(black ? _("Black (computer) thinks: %.1f s of %.2f s")
                               : _("White (computer) thinks: %.1f s of %.2f s"),
                         t.elapsed, t.allowed);
-  } else if (facts.analysisBoard) {
-    line = facts.blackToMove ? _("Analysis board: Black to move.") : _("Analysis board: White to move.");
   } else {
     line = black ? _("Black to move.") : _("White to move.");
   }

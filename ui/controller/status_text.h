@@ -14,7 +14,6 @@ struct StatusFacts {
   DrawState draws;         // the draw rules' counts in the current position
   std::string hint;        // "Hint: c3-d4" while the hinted position waits for the move; "" for none
   bool whiteWon = false;   // of a won game
-  bool analysisBoard = false;  // the position is the analysis board's
   bool clockHeld = false;  // the clock is paused
 };
 
