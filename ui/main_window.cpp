@@ -181,9 +181,9 @@ struct MainWindow::Parts : WindowViews {
   }
   void showEvaluationGraph(const std::vector<GraphPoint>& points) override {
     strip->showPoints(points);
-    history->refreshLabels();  // the marks of the moves changed with the review
     fitStrip();
   }
+  void showMoveMarks() override { history->refreshLabels(); }
   // The strip below the board takes room only while it has something to show.
   void fitStrip() {
     if (shownParts.evaluationGraph == strip->inUse()) return;

@@ -144,6 +144,8 @@ public:
     graph = points;
     ++graphShows;
   }
+  int markShows = 0;
+  void showMoveMarks() override { ++markShows; }
   double reviewSeconds = 0;  // what the review dialog chooses; 0: cancel
   bool chooseReviewTime(double& seconds) override {
     if (reviewSeconds <= 0) return false;

@@ -54,6 +54,7 @@ TEST(GameReview, AReviewMarksEveryMoveShowsTheGraphAndTheSummaryAndSavesItsNotes
   EXPECT_EQ(r.fake.reviewProgress.back(), std::make_pair(0, 0)) << "the progress bar goes";
   EXPECT_EQ(r.reviewedMoves(), 4);
   EXPECT_EQ(r.fake.graph.size(), 5u) << "one point per position";
+  EXPECT_EQ(r.fake.markShows, 1) << "the history shows the marks of the moves it already holds";
   const std::vector<std::string> log = r.fake.messages.texts();
   ASSERT_GE(log.size(), 2u);
   EXPECT_EQ(log[log.size() - 2].rfind("White: ?! ", 0), 0u) << log[log.size() - 2];
@@ -103,6 +104,7 @@ TEST(GameReview, TakeBackNewGameCancelOrClosingStopTheReviewAndNothingOfItArrive
     EXPECT_EQ(r.fake.reviewProgress.size(), progress) << c.what << ": no late progress";
     EXPECT_EQ(r.reviewedMoves(), 0) << c.what << ": no late marks";
     EXPECT_TRUE(r.fake.graph.empty()) << c.what;
+    EXPECT_EQ(r.fake.markShows, 0) << c.what;
   }
 
   auto closing = std::make_unique<Reviewing>();

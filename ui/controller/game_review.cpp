@@ -73,6 +73,7 @@ void WindowController::finishReview(int number, const GameReview& review) {
   writeReview(saved, review);
   const int reviewed = std::min<int>(current->record.count(), (int)review.positions.size() - 1);
   for (int i = 0; i < reviewed; ++i) current->record.entry(i).notes = saved.notesAfter(i);
+  views.showMoveMarks();
   views.log().post(MsgEvent, _("The review is done: ?! inaccuracy, ? mistake, ?? blunder; the best move beside each."));
   views.log().post(MsgEvent, summaryLine(true, review.white).c_str());
   views.log().post(MsgEvent, summaryLine(false, review.black).c_str());
@@ -81,7 +82,7 @@ void WindowController::finishReview(int number, const GameReview& review) {
   refresh();
 }
 
-// The graph and the history's marks follow the review the moves' notes hold.
+// The graph follows the review the moves' notes hold.
 void WindowController::showReviewOfRecord() {
   if (!current) {
     views.showEvaluationGraph({});

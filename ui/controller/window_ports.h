@@ -62,9 +62,10 @@ public:
   virtual void showAnalysisLines(const std::vector<AnalysisRow>& rows) = 0;
   // A review's progress: `done` of `total` positions searched; total 0 when none runs.
   virtual void showReviewProgress(int done, int total) = 0;
-  // The evaluation graph of the game shown, one point per position; none hides it. The history
-  // rows' marks changed with it.
+  // The evaluation graph of the game shown, one point per position; none hides it.
   virtual void showEvaluationGraph(const std::vector<GraphPoint>& points) = 0;
+  // A review rewrote the notes of moves the history already shows: their rows show the marks.
+  virtual void showMoveMarks() = 0;
   // The names and clocks above and below the board (they follow Flip); hidden when not shown.
   virtual void showPlayers(const PlayerLines& lines) = 0;
 };
