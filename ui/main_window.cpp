@@ -184,6 +184,7 @@ struct MainWindow::Parts : WindowViews {
     fitStrip();
   }
   void showMoveMarks() override { history->refreshLabels(); }
+  void clockRunsLow() override { feedback->playLowClock(); }
   // The strip below the board takes room only while it has something to show.
   void fitStrip() {
     if (shownParts.evaluationGraph == strip->inUse()) return;

@@ -145,6 +145,8 @@ public:
     ++graphShows;
   }
   int markShows = 0;
+  int lowClocks = 0;  // the low-clock sounds asked for
+  void clockRunsLow() override { ++lowClocks; }
   void showMoveMarks() override { ++markShows; }
   double reviewSeconds = 0;  // what the review dialog chooses; 0: cancel
   bool chooseReviewTime(double& seconds) override {

@@ -353,6 +353,38 @@ TEST(ControllerClocks, TheSideThatDoesNotMoveIsFlaggedByTheClockTimerAndTheLogNa
   EXPECT_EQ(w.fake.playerLinesShown.white.clock, "0:05.0");
 }
 
+// The low-clock sound comes once, as the running clock goes under ten seconds; a clock that
+// is low already when it starts to run, or that is held, asks for none.
+TEST(ControllerClocks, TheLowClockSoundComesOnceAsTheRunningClockGoesUnderTenSeconds) {
+  Window w;
+  w.start(onClock(person(), {12, 0}), onClock(person(), {12, 0}));
+  w.fake.clockNow = 1.9;
+  w.fake.fireTimers();
+  EXPECT_EQ(w.fake.lowClocks, 0) << w.fake.playerLinesShown.white.clock;
+  w.fake.clockNow = 2.15;
+  w.fake.fireTimers();
+  EXPECT_EQ(w.fake.lowClocks, 1) << w.fake.playerLinesShown.white.clock;
+  w.fake.clockNow = 3;
+  w.fake.fireTimers();
+  EXPECT_EQ(w.fake.lowClocks, 1) << "once";
+  w.play("C3-D4");
+  w.fake.clockNow = 4;
+  w.fake.fireTimers();
+  EXPECT_EQ(w.fake.lowClocks, 1) << "Black's clock has time";
+  w.controller.pauseClock();
+  w.fake.clockNow = 20;
+  w.fake.fireTimers();
+  EXPECT_EQ(w.fake.lowClocks, 1) << "a held clock does not run low";
+  w.controller.pauseClock();
+  w.fake.clockNow = 25;
+  w.fake.fireTimers();
+  EXPECT_EQ(w.fake.lowClocks, 2) << w.fake.playerLinesShown.black.clock;
+  w.play("F6-E5");
+  w.fake.clockNow = 26;
+  w.fake.fireTimers();
+  EXPECT_EQ(w.fake.lowClocks, 2) << "White's clock was low before it ran again";
+}
+
 TEST(ControllerClocks, PauseHoldsBothClocksAndTheComputerSearchesAgainOnResume) {
   Window w;
   w.start(onClock(person(), {60, 0}), onClock(computerSide(Level::Classic, 1), {20, 0}));

@@ -127,11 +127,16 @@ void WindowController::refreshClocks() {
   clockTimer = 0;
   Game* game = current.get();
   const PlayerLines lines = game ? playerLines(*game, loop.now()) : PlayerLines{};
+  const bool running = game && game->result() == InPlay && !game->clockHeld() && game->clock().running >= 0;
   if (!(lines == shownLines)) {
+    const bool white = running && game->clock().running == 0;
+    const PlayerLine& now = white ? lines.white : lines.black;
+    const PlayerLine& before = white ? shownLines.white : shownLines.black;
+    if (running && now.low && !before.low) views.clockRunsLow();
     shownLines = lines;
     views.showPlayers(lines);
   }
-  if (!game || game->result() != InPlay || game->clockHeld() || game->clock().running < 0) return;
+  if (!running) return;
   const GameClock& clock = game->clock();
   const double left = timeLeft(clock, clock.running == 0, loop.now());
   clockTimer = loop.after(std::min(ClockRefreshSeconds, left + 0.001), [this] {

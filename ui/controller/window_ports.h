@@ -68,6 +68,8 @@ public:
   virtual void showMoveMarks() = 0;
   // The names and clocks above and below the board (they follow Flip); hidden when not shown.
   virtual void showPlayers(const PlayerLines& lines) = 0;
+  // The running clock has just gone under LowClockSeconds: the low-clock sound.
+  virtual void clockRunsLow() = 0;
 };
 
 class WindowDialogs {
