@@ -418,6 +418,7 @@ MainWindow::MainWindow(int width, int height)
   p.buildMenu(width);
   const Box& b = layout.coordinates;
   p.mainBoard = new BoardView(b.x, b.y, b.w, b.h);
+  p.dialogs.mainBoard = p.mainBoard;
   p.mainBoard->margin = layout.board.x - layout.coordinates.x;
   p.mainBoard->emptyText = _(HowToBegin);
   const Box& s = layout.status;

@@ -14,9 +14,9 @@ namespace {
 
 class SetUpDialog : public Fl_Window {
 public:
-  explicit SetUpDialog(const Position& start, bool flipped) : Fl_Window(330, 400, _("Set up position")) {
+  SetUpDialog(const Position& start, bool flipped, const BoardLook& look) : Fl_Window(330, 400, _("Set up position")) {
     board = new BoardView(5, 5, 320, 320);
-    board->look = boardLookFor(loadBoardChoices());  // as the main board looks
+    board->look = look;
     board->flipped = flipped;
     board->showNames = true;
     board->callback(onBoard, this);
@@ -95,14 +95,14 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Fl_Window> makeSetUpDialog(const Position& position, bool flipped) {
+std::unique_ptr<Fl_Window> makeSetUpDialog(const Position& position, bool flipped, const BoardLook& look) {
   Fl_Group::current(nullptr);
-  return std::unique_ptr<Fl_Window>(new SetUpDialog(position, flipped));
+  return std::unique_ptr<Fl_Window>(new SetUpDialog(position, flipped, look));
 }
 
-bool runSetUpDialog(Position& position, bool flipped) {
+bool runSetUpDialog(Position& position, bool flipped, const BoardLook& look) {
   Fl_Group::current(nullptr);
-  SetUpDialog dialog(position, flipped);
+  SetUpDialog dialog(position, flipped, look);
   if (!dialog.exec()) return false;
   position = dialog.position();
   return true;

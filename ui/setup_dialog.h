@@ -5,10 +5,12 @@
 #pragma once
 #include <memory>
 #include "engine/board.h"
+#include "ui/board_theme.h"
 
 class Fl_Window;
 
 // True with the position set up when the user accepts; `position` is where editing begins.
-bool runSetUpDialog(Position& position, bool flipped);
+// The editor's board looks as `look` says, the main board's.
+bool runSetUpDialog(Position& position, bool flipped, const BoardLook& look);
 // The editor showing `position`, built but neither shown nor run: its texts can be read.
-std::unique_ptr<Fl_Window> makeSetUpDialog(const Position& position, bool flipped);
+std::unique_ptr<Fl_Window> makeSetUpDialog(const Position& position, bool flipped, const BoardLook& look = {});

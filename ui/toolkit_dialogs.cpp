@@ -2,6 +2,7 @@
 #include "i18n/translate.h"
 #include <cstdio>
 #include <cstdlib>
+#include "ui/board_view.h"
 #include "ui/clipboard.h"
 #include "ui/markup.h"
 #include "ui/message_boxes.h"
@@ -37,7 +38,9 @@ void ToolkitDialogs::saveGame(const PdnGame& game) { saveGameAs(game); }
 
 bool ToolkitDialogs::chooseReviewTime(double& seconds) { return runReviewDialog(seconds); }
 
-bool ToolkitDialogs::setUp(Position& position, bool flipped) { return runSetUpDialog(position, flipped); }
+bool ToolkitDialogs::setUp(Position& position, bool flipped) {
+  return runSetUpDialog(position, flipped, mainBoard ? mainBoard->look : BoardLook{});
+}
 
 void ToolkitDialogs::copyText(const std::string& text) { copyToClipboard(text); }
 

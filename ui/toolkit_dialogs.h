@@ -3,10 +3,14 @@
 #pragma once
 #include "ui/controller/window_ports.h"
 
+class BoardView;
+
 class ToolkitDialogs : public WindowDialogs {
 public:
   // Questions asked later wait for `loop` to come round.
   explicit ToolkitDialogs(EventLoop& loop) : loop(loop) {}
+
+  const BoardView* mainBoard = nullptr;  // the set-up board looks as this one does
 
   bool ask(const std::string& question) override;
   void askLater(const std::string& question, std::function<void(bool)> answered) override;
