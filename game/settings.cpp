@@ -134,7 +134,7 @@ bool writeNewGameSetup(const std::string& path, const GameSetup& setup, std::str
     setLine(lines, side + ".seconds", choiceSecondsText(sides[i]->seconds));
     setLine(lines, side + ".level", levelName(sides[i]->level));
     const TimeControl& clock = sides[i]->clock;
-    setLine(lines, side + ".clock", clock.onClock() ? timeControlText(clock) : "-");
+    setLine(lines, side + ".clock", timeControlText(clock));
   }
   return writeLines(path, lines, error);
 }

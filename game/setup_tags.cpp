@@ -68,8 +68,8 @@ void writeTimeControlTags(const GameSetup& setup, PdnGame& game) {
     return;
   }
   removeReadableTag(game, "TimeControl");
-  game.setTag("WhiteTimeControl", white.onClock() ? timeControlText(white) : "-");
-  game.setTag("BlackTimeControl", black.onClock() ? timeControlText(black) : "-");
+  game.setTag("WhiteTimeControl", timeControlText(white));
+  game.setTag("BlackTimeControl", timeControlText(black));
 }
 
 std::string sideTitle(const SideSetup& side) { return side.name.empty() ? kindName(side.kind) : side.name; }

@@ -24,7 +24,7 @@ std::string numberText(double value) {
 }  // namespace
 
 std::string timeControlText(const TimeControl& control) {
-  if (!control.onClock()) return "";
+  if (!control.onClock()) return "-";
   std::string text = numberText(control.gameSeconds);
   if (control.increment > 0) text += "+" + numberText(control.increment);
   return text;

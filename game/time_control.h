@@ -19,7 +19,7 @@ struct TimeControl {
 constexpr double MaxClockSeconds = 36000;
 constexpr double MaxIncrementSeconds = 600;
 
-// "300+3", "300", "10+0.1"; "" for no clock.
+// "300+3", "300", "10+0.1"; "-" for no clock, as PDN and the settings file write it.
 std::string timeControlText(const TimeControl& control);
 // Reads what timeControlText writes (also "-" and "" for no clock); false for anything else,
 // or values out of range, and `control` stays as it was.
