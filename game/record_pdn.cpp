@@ -1,5 +1,5 @@
 #include "game/record_pdn.h"
-#include "game/clock_comment.h"
+#include "pdn/clock_comment.h"
 
 namespace {
 

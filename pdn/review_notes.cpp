@@ -1,4 +1,5 @@
 #include "pdn/review_notes.h"
+#include "pdn/clock_comment.h"
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
@@ -32,11 +33,15 @@ int reviewCommentIndex(const PdnNotes& notes, std::smatch* match = nullptr) {
   return -1;
 }
 
+// The index of a short comment that holds a clock and no review, or -1.
 int clockCommentIndex(const PdnNotes& notes) {
-  for (size_t i = 0; i < notes.size(); ++i)
-    if (notes[i].size() <= LongestClockComment && notes[i].rfind("{[%clk ", 0) == 0 && notes[i].find('}') == notes[i].size() - 1 &&
-        notes[i].find(']') != std::string::npos && notes[i].find(" best ") == std::string::npos)
+  const std::string opening = std::string("{") + ClockMark;
+  for (size_t i = 0; i < notes.size(); ++i) {
+    const std::string& note = notes[i];
+    if (note.size() <= LongestClockComment && note.rfind(opening, 0) == 0 && note.find('}') == note.size() - 1 &&
+        note.find(']') != std::string::npos && note.find(" best ") == std::string::npos)
       return (int)i;
+  }
   return -1;
 }
 

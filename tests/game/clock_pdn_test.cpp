@@ -1,6 +1,6 @@
 // A game on a clock saved and opened again: its time control and the clock after each move.
 #include <gtest/gtest.h>
-#include "game/clock_comment.h"
+#include "pdn/clock_comment.h"
 #include "game/record_pdn.h"
 #include "game/setup_tags.h"
 #include "pdn/pdn_reader.h"

@@ -3,6 +3,9 @@
 #pragma once
 #include "pdn/pdn_game.h"
 
+// What opens a clock inside a comment.
+constexpr const char* ClockMark = "[%clk ";
+
 // "0:04:57.3": hours, minutes, seconds and tenths, rounded down to the tenth.
 std::string clockText(double seconds);
 // Sets the clock in the notes after a move: replaces the one a comment holds, else puts it

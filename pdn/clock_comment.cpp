@@ -1,11 +1,10 @@
-#include "game/clock_comment.h"
+#include "pdn/clock_comment.h"
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
-
-const std::string ClockMark = "[%clk ";
 
 bool isComment(const std::string& note) { return note.size() >= 2 && note.front() == '{' && note.back() == '}'; }
 
@@ -44,7 +43,7 @@ std::string clockText(double seconds) {
 }
 
 void putClockComment(PdnNotes& notes, double seconds) {
-  const std::string clock = ClockMark + clockText(seconds) + "]";
+  const std::string clock = std::string(ClockMark) + clockText(seconds) + "]";
   for (std::string& note : notes) {
     if (!isComment(note)) continue;
     const size_t at = note.find(ClockMark);
@@ -68,7 +67,7 @@ bool readClockComment(const PdnNotes& notes, double& seconds) {
     const size_t at = note.find(ClockMark);
     const size_t end = at == std::string::npos ? std::string::npos : note.find(']', at);
     if (end == std::string::npos) continue;
-    const size_t from = at + ClockMark.size();
+    const size_t from = at + std::strlen(ClockMark);
     if (readClock(note.substr(from, end - from), seconds)) return true;
   }
   return false;
