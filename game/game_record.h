@@ -45,6 +45,8 @@ public:
   int count() const { return (int)entries.size(); }
   HistoryEntry& entry(int index) const { return *entries[index]; }
   HistoryEntry* last() const { return entries.empty() ? nullptr : entries.back().get(); }
+  // The entries played, oldest first.
+  const RecordLine& line() const { return entries; }
   // The position after the last move, or the start position.
   Position currentPosition() const;
   const Position& startPosition() const { return start; }
@@ -59,7 +61,7 @@ public:
 
 private:
   Position start;
-  std::vector<std::unique_ptr<HistoryEntry>> entries;
+  RecordLine entries;
   RecordLine undoneEntries;  // taken back; the next one to replay first
   std::vector<RecordObserver*> observers;
 

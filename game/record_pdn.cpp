@@ -3,38 +3,28 @@
 
 namespace {
 
-std::vector<PdnVariation> variationsOf(const HistoryEntry& entry);
-
-// The moves of `count` entries (`at(i)` the i-th) with their notes and side lines.
-template <typename EntryAt>
-void lineToPdn(int count, EntryAt at, std::vector<Move>& moves, std::vector<PdnNotes>& notes,
-               std::vector<std::vector<PdnVariation>>& variations) {
-  for (int i = 0; i < count; ++i) {
-    const HistoryEntry& entry = at(i);
-    moves.push_back(entry.move);
+// The moves of `entries` with their notes and side lines, added to `out`.
+void lineToPdn(const RecordLine& entries, PdnLine& out) {
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const HistoryEntry& entry = *entries[i];
+    out.moves.push_back(entry.move);
     if (!entry.notes.empty() || entry.clockLeft >= 0) {
-      notes.resize(i + 1);
-      notes[i] = entry.notes;
-      if (entry.clockLeft >= 0) putClockComment(notes[i], entry.clockLeft);
+      out.moveNotes.resize(i + 1);
+      out.moveNotes[i] = entry.notes;
+      if (entry.clockLeft >= 0) putClockComment(out.moveNotes[i], entry.clockLeft);
     }
     if (!entry.variations.empty()) {
-      variations.resize(i + 1);
-      variations[i] = variationsOf(entry);
+      out.variations.resize(i + 1);
+      for (const RecordLine& line : entry.variations) {
+        PdnLine variation;
+        lineToPdn(line, variation);
+        out.variations[i].push_back(std::move(variation));
+      }
     }
   }
 }
 
-std::vector<PdnVariation> variationsOf(const HistoryEntry& entry) {
-  std::vector<PdnVariation> all;
-  for (const RecordLine& line : entry.variations) {
-    PdnVariation variation;
-    lineToPdn((int)line.size(), [&line](int i) -> const HistoryEntry& { return *line[i]; }, variation.moves, variation.moveNotes, variation.variations);
-    all.push_back(std::move(variation));
-  }
-  return all;
-}
-
-RecordLine lineFromPdn(const PdnVariation& variation) {
+RecordLine lineFromPdn(const PdnLine& variation) {
   RecordLine line;
   for (size_t i = 0; i < variation.moves.size(); ++i) {
     auto entry = std::make_unique<HistoryEntry>();
@@ -43,7 +33,7 @@ RecordLine lineFromPdn(const PdnVariation& variation) {
     if (i < variation.moveNotes.size())
       entry->notes.insert(entry->notes.end(), variation.moveNotes[i].begin(), variation.moveNotes[i].end());
     if (i < variation.variations.size())
-      for (const PdnVariation& nested : variation.variations[i]) entry->variations.push_back(lineFromPdn(nested));
+      for (const PdnLine& nested : variation.variations[i]) entry->variations.push_back(lineFromPdn(nested));
     line.push_back(std::move(entry));
   }
   return line;
@@ -58,8 +48,7 @@ PdnGame recordToPdn(const GameRecord& record, PdnResult result, const std::strin
   if (!game.hasTag("Black")) game.setTag("Black", black);
   game.start = record.startPosition();
   game.openingNotes = record.openingNotes;
-  lineToPdn(record.count(), [&record](int i) -> const HistoryEntry& { return record.entry(i); }, game.moves,
-            game.moveNotes, game.variations);
+  lineToPdn(record.line(), game);
   game.result = result;
   return game;
 }
@@ -70,7 +59,7 @@ void appendPdnMoves(GameRecord& record, const PdnGame& game) {
   for (size_t i = 0; i < game.moves.size(); ++i) {
     record.append(game.moves[i]);
     record.last()->notes = game.notesAfter(i);
-    for (const PdnVariation& variation : game.variationsAt(i)) record.last()->variations.push_back(lineFromPdn(variation));
+    for (const PdnLine& variation : game.variationsAt(i)) record.last()->variations.push_back(lineFromPdn(variation));
     readClockComment(record.last()->notes, record.last()->clockLeft);
   }
 }

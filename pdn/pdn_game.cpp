@@ -27,13 +27,13 @@ void PdnGame::removeTag(const std::string& name) {
     else ++i;
 }
 
-const PdnNotes& PdnGame::notesAfter(size_t index) const {
+const PdnNotes& PdnLine::notesAfter(size_t index) const {
   static const PdnNotes None;
   return index < moveNotes.size() ? moveNotes[index] : None;
 }
 
-const std::vector<PdnVariation>& PdnGame::variationsAt(size_t index) const {
-  static const std::vector<PdnVariation> None;
+const std::vector<PdnLine>& PdnLine::variationsAt(size_t index) const {
+  static const std::vector<PdnLine> None;
   return index < variations.size() ? variations[index] : None;
 }
 

@@ -16,23 +16,25 @@ struct PdnTag {
 // comment ";...", a NAG "$3", a mark "!?" or a variation "(...)" with all it holds.
 using PdnNotes = std::vector<std::string>;
 
-// A side line: moves played instead of one of the line it belongs to, from the position before
-// that move, with their notes and side lines of their own.
-struct PdnVariation {
-  PdnNotes openingNotes;                              // before its first move
-  std::vector<Move> moves;                            // at least one
-  std::vector<PdnNotes> moveNotes;                    // as in PdnGame
-  std::vector<std::vector<PdnVariation>> variations;  // variations[i]: instead of moves[i]; may be shorter
+// A line of moves with the notes written after them and their side lines: a game's main line,
+// or a side line played instead of one of the moves of its line, from the position before
+// that move (a side line has at least one move).
+struct PdnLine {
+  PdnNotes openingNotes;            // before the first move
+  std::vector<Move> moves;          // each one legal in the position the ones before it leave
+  std::vector<PdnNotes> moveNotes;  // moveNotes[i] follow moves[i]; it may be shorter than moves
+  // variations[i]: side lines instead of moves[i], written after its notes; it may be shorter.
+  std::vector<std::vector<PdnLine>> variations;
+
+  // The notes after move `index`, none where the file wrote none.
+  const PdnNotes& notesAfter(size_t index) const;
+  // The side lines instead of move `index`, none where the file has none.
+  const std::vector<PdnLine>& variationsAt(size_t index) const;
 };
 
-struct PdnGame {
+struct PdnGame : PdnLine {
   std::vector<PdnTag> tags;          // in file order
   Position start = InitialPosition;  // with its side to move
-  std::vector<Move> moves;           // each one legal in the position the ones before it leave
-  PdnNotes openingNotes;             // before the first move
-  std::vector<PdnNotes> moveNotes;   // moveNotes[i] follow moves[i]; it may be shorter than moves
-  // variations[i]: side lines instead of moves[i], written after its notes; it may be shorter.
-  std::vector<std::vector<PdnVariation>> variations;
   PdnResult result = PdnResult::Unfinished;
 
   // The value of the first tag of that name, or `absent`.
@@ -41,10 +43,6 @@ struct PdnGame {
   // Replaces the first tag of that name, or adds one at the end.
   void setTag(const std::string& name, const std::string& value);
   void removeTag(const std::string& name);
-  // The notes after move `index`, none where the file wrote none.
-  const PdnNotes& notesAfter(size_t index) const;
-  // The side lines instead of move `index`, none where the file has none.
-  const std::vector<PdnVariation>& variationsAt(size_t index) const;
   bool isSetUp() const { return start != InitialPosition; }
   Position finalPosition() const { return moves.empty() ? start : moves.back().after; }
 };

@@ -221,7 +221,7 @@ private:
         keepNote(game, noteStart);
       } else if (c == '(') {
         if (!game.moves.empty()) {
-          PdnVariation variation;
+          PdnLine variation;
           if (readVariation(before, variation)) {
             game.variations.resize(game.moves.size());
             game.variations.back().push_back(std::move(variation));
@@ -268,28 +268,27 @@ private:
   }
 
   // The text from `start` to here, as written, goes with the last move read (before the first
-  // move: with the game).
-  void keepNote(PdnGame& game, size_t start) { keepNote(game.openingNotes, game.moveNotes, game.moves.size(), start); }
-  void keepNote(PdnNotes& opening, std::vector<PdnNotes>& moveNotes, size_t moves, size_t start) {
+  // move: with the line).
+  void keepNote(PdnLine& line, size_t start) {
     std::string note = text.substr(start, at - start);
     while (!note.empty() && note.back() == '\r') note.pop_back();
-    if (moves == 0) {
-      opening.push_back(std::move(note));
+    if (line.moves.empty()) {
+      line.openingNotes.push_back(std::move(note));
       return;
     }
-    moveNotes.resize(moves);
-    moveNotes.back().push_back(std::move(note));
+    line.moveNotes.resize(line.moves.size());
+    line.moveNotes.back().push_back(std::move(note));
   }
 
   // A side line from `from` into `variation`; where it is not a line of legal moves with its
   // notes, false with nothing consumed and no fault, so that the caller keeps it as written.
-  bool readVariation(const Position& from, PdnVariation& variation) {
+  bool readVariation(const Position& from, PdnLine& variation) {
     const size_t savedAt = at;
     const int savedLine = line;
     if (parseVariation(from, variation, 0)) return true;
     at = savedAt;
     line = savedLine;
-    variation = PdnVariation();
+    variation = PdnLine();
     return false;
   }
 
@@ -297,7 +296,7 @@ private:
   // reader out of stack.
   static constexpr int DeepestVariation = 32;
 
-  bool parseVariation(Position position, PdnVariation& out, int depth) {
+  bool parseVariation(Position position, PdnLine& out, int depth) {
     if (depth >= DeepestVariation) return false;
     advance();  // '('
     Position before = position;
@@ -313,19 +312,19 @@ private:
         const size_t close = text.find('}', at);
         if (close == std::string::npos) return false;
         while (at <= close) advance();
-        keepNote(out.openingNotes, out.moveNotes, out.moves.size(), noteStart);
+        keepNote(out, noteStart);
       } else if (c == ';') {
         skipLine();
-        keepNote(out.openingNotes, out.moveNotes, out.moves.size(), noteStart);
+        keepNote(out, noteStart);
       } else if (c == '(') {
-        PdnVariation nested;
+        PdnLine nested;
         if (out.moves.empty() || !parseVariation(before, nested, depth + 1)) return false;
         out.variations.resize(out.moves.size());
         out.variations.back().push_back(std::move(nested));
       } else if (c == '!' || c == '?' || c == '$') {
         ++at;
         while (c == '$' ? std::isdigit((unsigned char)peek()) : peek() == '!' || peek() == '?') ++at;
-        keepNote(out.openingNotes, out.moveNotes, out.moves.size(), noteStart);
+        keepNote(out, noteStart);
       } else if (c == '%' && (at == 0 || text[at - 1] == '\n')) {
         skipLine();
       } else if (c == '*') {

@@ -65,27 +65,10 @@ bool interrupts(const PdnNotes& notes) {
   return false;
 }
 
-// A line of moves as the writer walks it: the game's main line or a side line.
-struct LineView {
-  const PdnNotes& openingNotes;
-  const std::vector<Move>& moves;
-  const std::vector<PdnNotes>& moveNotes;
-  const std::vector<std::vector<PdnVariation>>& variations;
-
-  const PdnNotes& notesAfter(size_t i) const {
-    static const PdnNotes None;
-    return i < moveNotes.size() ? moveNotes[i] : None;
-  }
-  const std::vector<PdnVariation>& variationsAt(size_t i) const {
-    static const std::vector<PdnVariation> None;
-    return i < variations.size() ? variations[i] : None;
-  }
-};
-
 // The moves from `position` with their numbers, marks, notes and side lines; `ply` counts the
 // half-moves before the first one, from the game's first White move. A side line is written in
 // parentheses, its first move numbered.
-void addLine(Lines& out, Position position, int ply, const LineView& line, bool sideLine) {
+void addLine(Lines& out, Position position, int ply, const PdnLine& line, bool sideLine) {
   std::string prefix = sideLine ? "(" : "";
   for (const std::string& note : line.openingNotes)
     if (!note.empty()) {
@@ -105,9 +88,7 @@ void addLine(Lines& out, Position position, int ply, const LineView& line, bool 
     out.add(token);
     for (const std::string& note : line.notesAfter(i))
       if (!isMark(note) && !note.empty()) out.add(note);
-    for (const PdnVariation& variation : line.variationsAt(i))
-      addLine(out, position, ply + (int)i,
-              {variation.openingNotes, variation.moves, variation.moveNotes, variation.variations}, true);
+    for (const PdnLine& variation : line.variationsAt(i)) addLine(out, position, ply + (int)i, variation, true);
     // One after a comment or a side line carries its number again.
     numbered = interrupts(line.notesAfter(i)) || !line.variationsAt(i).empty();
     position = line.moves[i].after;
@@ -149,8 +130,7 @@ std::string pdnText(const PdnGame& game) {
   out += '\n';
 
   Lines moves;
-  addLine(moves, game.start, game.start.whiteToMove ? 0 : 1,
-          {game.openingNotes, game.moves, game.moveNotes, game.variations}, false);
+  addLine(moves, game.start, game.start.whiteToMove ? 0 : 1, game, false);
   moves.add(resultText(game.result));
   return out + moves.finish() + '\n';
 }
