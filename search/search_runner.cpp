@@ -1,6 +1,5 @@
 #include "search/search_runner.h"
 #include <algorithm>
-#include <memory>
 
 int InlineRunner::start(Work work, Deliver deliver) {
   search.clearStop();
@@ -19,28 +18,17 @@ ThreadRunner::ThreadRunner(const EndgameDatabase& database, Post post)
 ThreadRunner::~ThreadRunner() { shutdown(); }
 
 int ThreadRunner::start(Work work, Deliver deliver) {
+  return startWithReports([work = std::move(work)](SearchEngine& engine, const Report&) { work(engine); },
+                          std::move(deliver));
+}
+
+int ThreadRunner::startWithReports(ReportingWork work, Deliver deliver) {
   std::lock_guard<std::mutex> lock(mutex);
   const int id = ++lastId;
   queue.push_back({id, std::move(work)});
   deliveries[id] = std::move(deliver);
   wake.notify_one();
   return id;
-}
-
-int ThreadRunner::startWithReports(ReportingWork work, Deliver deliver) {
-  // The job's number is known only once queued; the work reads it when it runs.
-  auto id = std::make_shared<int>(0);
-  Work reporting = [this, id, work = std::move(work)](SearchEngine& engine) {
-    const int job = *id;
-    work(engine, [this, job](Deliver call) { post([this, job, call] { report(job, call); }); });
-  };
-  std::lock_guard<std::mutex> lock(mutex);
-  const int job = ++lastId;
-  *id = job;
-  queue.push_back({job, std::move(reporting)});
-  deliveries[job] = std::move(deliver);
-  wake.notify_one();
-  return job;
 }
 
 void ThreadRunner::finishEarly(int job) {
@@ -100,13 +88,13 @@ void ThreadRunner::work() {
         search.requestStop();  // the search still completes its first depth
       }
     }
-    job.work(search);
+    const int id = job.id;
+    job.work(search, [this, id](Deliver call) { post([this, id, call] { report(id, call); }); });
     {
       std::lock_guard<std::mutex> lock(mutex);
       running = 0;
       if (quitting) return;
     }
-    const int id = job.id;
     post([this, id] { deliver(id); });
   }
 }

@@ -68,7 +68,7 @@ public:
 private:
   struct Job {
     int id;
-    Work work;
+    ReportingWork work;  // plain work ignores its reports
   };
   SearchEngine search;  // used by the worker only, apart from its stop request
   Post post;
